@@ -1,0 +1,20 @@
+// Deterministic generated documents for the benchmarks.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// C-like source text: `lineCount` lines of about 100 bytes with tab indents,
+// identifiers, numbers, strings and comments, CR LF line breaks.
+std::string GenerateSourceText(std::size_t lineCount, std::uint32_t seed);
+
+// A temporary file that is removed when the object goes.
+class TempFile {
+ public:
+  explicit TempFile(const std::string& content);
+  ~TempFile();
+  const std::string& Path() const { return path_; }
+
+ private:
+  std::string path_;
+};

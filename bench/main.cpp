@@ -1,0 +1,33 @@
+// scribant-bench [--list] [NAME...]: runs the named figures, or all of them.
+#include <cstdio>
+#include <cstring>
+#include <set>
+#include <string>
+
+#include "Bench.h"
+
+std::vector<BenchFigure>& BenchFigures() {
+  static std::vector<BenchFigure> figures;
+  return figures;
+}
+
+int main(int argc, char** argv) {
+  if (argc > 1 && std::strcmp(argv[1], "--list") == 0) {
+    for (const auto& figure : BenchFigures()) std::printf("%s\n", figure.name.c_str());
+    return 0;
+  }
+  std::set<std::string> wanted(argv + 1, argv + argc);
+  int unknown = static_cast<int>(wanted.size());
+  for (const auto& figure : BenchFigures()) {
+    if (!wanted.empty() && !wanted.count(figure.name)) continue;
+    if (!wanted.empty()) --unknown;
+    const double value = figure.measure();
+    std::printf("%s %.1f %s\n", figure.name.c_str(), value, figure.unit.c_str());
+    std::fflush(stdout);
+  }
+  if (unknown > 0) {
+    std::fprintf(stderr, "unknown figure name; see --list\n");
+    return 2;
+  }
+  return 0;
+}

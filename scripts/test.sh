@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything and runs every test
+# (unit, widget and end-to-end).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+cmake --preset debug >/dev/null
+cmake --build --preset debug
+ctest --preset debug -j2

@@ -1,0 +1,29 @@
+// The system clipboard, in code-page bytes. The Qt layer converts between the
+// code page and Unicode; tests use an in-memory clipboard.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+class Clipboard {
+ public:
+  virtual ~Clipboard() = default;
+
+  virtual bool HasText() const = 0;
+  virtual std::string GetText() const = 0;
+  // Replaces the whole clipboard with plain text.
+  virtual void SetText(const std::string& text) = 0;
+
+  // Plain text plus the editor's private block format carrying the selection mode.
+  virtual void SetTextWithBlock(const std::string& text, unsigned char selectionMode) = 0;
+  // The selection mode of the private block format, when the clipboard holds it.
+  virtual std::optional<unsigned char> GetBlockMode() const = 0;
+
+  virtual bool HasFileList() const = 0;
+  virtual std::vector<std::string> GetFileList() const = 0;
+
+  // Called after the clipboard's content changed (in any program).
+  virtual void SetOnChange(std::function<void()> handler) = 0;
+};
