@@ -12,7 +12,6 @@ namespace {
 
 constexpr int kStatusBarHeight = 17;
 constexpr int kNarrowPanelWidth = 80;
-constexpr int kWidePanelInitialWidth = 400;
 
 }  // namespace
 
@@ -84,8 +83,14 @@ void TFormScribant::BuildStatusBar() {
     statusPanels_[i]->setObjectName(QString("StatusPanel%1").arg(i));
     statusPanels_[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     statusPanels_[i]->setAlignment(i == 0 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
-    statusPanels_[i]->setFixedWidth(i == 0 ? kWidePanelInitialWidth : kNarrowPanelWidth);
-    bar->addWidget(statusPanels_[i]);
+    // Panel 0 takes what the three fixed panels leave.
+    if (i == 0) {
+      statusPanels_[i]->setMinimumWidth(0);
+      bar->addWidget(statusPanels_[i], 1);
+    } else {
+      statusPanels_[i]->setFixedWidth(kNarrowPanelWidth);
+      bar->addWidget(statusPanels_[i]);
+    }
   }
 }
 
@@ -102,5 +107,4 @@ void TFormScribant::resizeEvent(QResizeEvent* event) {
 void TFormScribant::FormResize() {
   const QRect outer = frameGeometry();
   statusBar()->setVisible(showStatusBar_ && outer.height() > 100 && outer.width() > 240);
-  statusPanels_[0]->setFixedWidth(std::max(0, width() - 3 * kNarrowPanelWidth));
 }
