@@ -1,0 +1,64 @@
+#include "shell/AppSettings.h"
+
+#include "support/OvIni.h"
+
+namespace {
+
+const std::string kWindow = "Window";
+const std::string kGeneral = "General";
+const std::string kRecentList = "RecentList";
+// A default no file can produce, to tell a missing key from an empty one.
+const std::string kMissingMarker(1, '\x1B');
+
+}  // namespace
+
+std::string SettingsFileFor(const std::string& executablePath, const PathRule& rule) {
+  const std::size_t dot = executablePath.rfind('.');
+  const bool dotInFileName =
+      dot != std::string::npos &&
+      executablePath.find_first_of(rule.directorySeparators, dot) == std::string::npos;
+  return (dotInFileName ? executablePath.substr(0, dot) : executablePath) + ".ini";
+}
+
+TAppSettings LoadSettings(const std::string& iniPath, int screenWidth, int screenHeight) {
+  TAppSettings s;
+  TOvIni ini(iniPath);
+  s.width = ini.ReadInteger(kWindow, "Width", s.width);
+  s.height = ini.ReadInteger(kWindow, "Height", s.height);
+  s.left = ini.ReadInteger(kWindow, "Left", (screenWidth - s.width) / 2);
+  s.top = ini.ReadInteger(kWindow, "Top", (screenHeight - s.height) / 2);
+  s.state = ini.ReadInteger(kWindow, "State", s.state);
+  s.showStatusBar = ini.ReadBool(kGeneral, "ShowStatusBar", s.showStatusBar);
+  s.escapeQuits = ini.ReadBool(kGeneral, "EscapeQuits", s.escapeQuits);
+  s.wordWrap = ini.ReadBool(kGeneral, "WordWrap", s.wordWrap);
+  s.showGutter = ini.ReadBool(kGeneral, "ShowGutter", s.showGutter);
+  s.maxListCount = ini.ReadInteger(kGeneral, "MaxListCount", s.maxListCount);
+  s.captionFormat = ini.ReadString(kGeneral, "CaptionFormat", s.captionFormat);
+  s.findString = ini.ReadString("FindStrings", "0", "");
+  s.replaceString = ini.ReadString("ReplaceStrings", "0", "");
+  for (int i = 0; i < s.maxListCount; ++i) {
+    std::string entry = ini.ReadString(kRecentList, std::to_string(i), kMissingMarker);
+    if (entry != kMissingMarker) s.recentList.push_back(std::move(entry));
+  }
+  return s;
+}
+
+void SaveSettings(const std::string& iniPath, const TAppSettings& s) {
+  TOvIni ini(iniPath);
+  ini.WriteInteger(kWindow, "State", false, s.state);
+  if (s.state == static_cast<int>(TWindowState::Normal)) {
+    ini.WriteInteger(kWindow, "Width", false, s.width);
+    ini.WriteInteger(kWindow, "Height", false, s.height);
+    ini.WriteInteger(kWindow, "Left", true, s.left);
+    ini.WriteInteger(kWindow, "Top", false, s.top);
+  }
+  ini.WriteBool(kGeneral, "ShowStatusBar", s.showStatusBar);
+  ini.WriteBool(kGeneral, "EscapeQuits", s.escapeQuits);
+  ini.WriteBool(kGeneral, "WordWrap", s.wordWrap);
+  ini.WriteBool(kGeneral, "ShowGutter", s.showGutter);
+  ini.WriteInteger(kGeneral, "MaxListCount", false, s.maxListCount);
+  ini.WriteString(kGeneral, "CaptionFormat", s.captionFormat);
+  ini.EraseSectionKeys(kRecentList);
+  for (std::size_t i = 0; i < s.recentList.size(); ++i)
+    ini.WriteString(kRecentList, std::to_string(i), s.recentList[i]);
+}

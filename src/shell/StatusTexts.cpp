@@ -1,0 +1,27 @@
+#include "shell/StatusTexts.h"
+
+#include <cstdio>
+
+#include "support/OvLib.h"
+
+std::string LinePanelText(int caretY) { return "Line: " + std::to_string(caretY); }
+
+std::string ColumnPanelText(int caretX) { return "Col: " + std::to_string(caretX); }
+
+std::string PositionPanelText(long long selStart) { return "Pos: " + std::to_string(selStart); }
+
+std::string SelectionInfoText(long long selLength, unsigned char selectedChar,
+                              long long textLength, int lineCount) {
+  if (selLength == 0) {
+    return "\"" + std::to_string(textLength) + "\" characters on \"" + std::to_string(lineCount) +
+           "\" lines";
+  }
+  if (selLength == 1) {
+    char hex[8];
+    std::snprintf(hex, sizeof hex, "%X", static_cast<unsigned>(selectedChar));
+    return std::string("1 character selected: \"") + static_cast<char>(selectedChar) +
+           "\"  Dec: #" + std::to_string(selectedChar) + "  Hex: " + HexPrefix + hex +
+           "  Bin: %" + IntToBin(selectedChar, 8);
+  }
+  return "\"" + std::to_string(selLength) + "\" characters selected";
+}
