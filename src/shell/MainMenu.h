@@ -7,9 +7,9 @@
 #include <vector>
 
 struct TMenuItemDef {
-  std::string name;      // e.g. "Open1"
-  std::string caption;   // e.g. "&Open..."; "-" for a separator
-  std::string shortcut;  // e.g. "Ctrl+O"; empty for none
+  std::string name;                    // e.g. "Open1"
+  std::string caption;                 // e.g. "&Open..."; "-" for a separator
+  std::string shortcut;                // e.g. "Ctrl+O"; empty for none
   std::vector<TMenuItemDef> children;  // a submenu's items
 };
 

@@ -4,14 +4,20 @@
 
 #include "support/OvLib.h"
 
-std::string LinePanelText(int caretY) { return "Line: " + std::to_string(caretY); }
+std::string LinePanelText(int caretY) {
+  return "Line: " + std::to_string(caretY);
+}
 
-std::string ColumnPanelText(int caretX) { return "Col: " + std::to_string(caretX); }
+std::string ColumnPanelText(int caretX) {
+  return "Col: " + std::to_string(caretX);
+}
 
-std::string PositionPanelText(long long selStart) { return "Pos: " + std::to_string(selStart); }
+std::string PositionPanelText(long long selStart) {
+  return "Pos: " + std::to_string(selStart);
+}
 
-std::string SelectionInfoText(long long selLength, unsigned char selectedChar,
-                              long long textLength, int lineCount) {
+std::string SelectionInfoText(long long selLength, unsigned char selectedChar, long long textLength,
+                              int lineCount) {
   if (selLength == 0) {
     return "\"" + std::to_string(textLength) + "\" characters on \"" + std::to_string(lineCount) +
            "\" lines";
@@ -20,8 +26,8 @@ std::string SelectionInfoText(long long selLength, unsigned char selectedChar,
     char hex[8];
     std::snprintf(hex, sizeof hex, "%X", static_cast<unsigned>(selectedChar));
     return std::string("1 character selected: \"") + static_cast<char>(selectedChar) +
-           "\"  Dec: #" + std::to_string(selectedChar) + "  Hex: " + HexPrefix + hex +
-           "  Bin: %" + IntToBin(selectedChar, 8);
+           "\"  Dec: #" + std::to_string(selectedChar) + "  Hex: " + HexPrefix + hex + "  Bin: %" +
+           IntToBin(selectedChar, 8);
   }
   return "\"" + std::to_string(selLength) + "\" characters selected";
 }

@@ -9,5 +9,5 @@ std::string PositionPanelText(long long selStart);
 
 // Panel 0. `selectedChar` is used only when exactly one character is selected;
 // `textLength` and `lineCount` only when nothing is.
-std::string SelectionInfoText(long long selLength, unsigned char selectedChar,
-                              long long textLength, int lineCount);
+std::string SelectionInfoText(long long selLength, unsigned char selectedChar, long long textLength,
+                              int lineCount);

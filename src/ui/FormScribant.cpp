@@ -95,8 +95,8 @@ void TFormScribant::BuildStatusBar() {
 }
 
 void TFormScribant::UpdateCaption() {
-  setWindowTitle(QString::fromStdString(
-      CaptionText("%a <%p%f>%m", kUntitled, false, NativePathRule())));
+  setWindowTitle(
+      QString::fromStdString(CaptionText("%a <%p%f>%m", kUntitled, false, NativePathRule())));
 }
 
 void TFormScribant::resizeEvent(QResizeEvent* event) {

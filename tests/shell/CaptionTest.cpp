@@ -1,13 +1,12 @@
-#include "shell/Caption.h"
-
 #include <gtest/gtest.h>
+
+#include "shell/Caption.h"
 
 TEST(Caption, DefaultTemplateFollowsNameAndModifiedFlag) {
   const std::string format = "%a <%p%f>%m";
   EXPECT_EQ(CaptionText(format, kUntitled, false, WindowsPathRule), "Scribant <Untitled>");
   EXPECT_EQ(CaptionText(format, kUntitled, true, WindowsPathRule), "Scribant <Untitled>*");
-  EXPECT_EQ(CaptionText(format, "C:\\a\\b.txt", false, WindowsPathRule),
-            "Scribant <C:\\a\\b.txt>");
+  EXPECT_EQ(CaptionText(format, "C:\\a\\b.txt", false, WindowsPathRule), "Scribant <C:\\a\\b.txt>");
   EXPECT_EQ(CaptionText(format, "/home/u/notes.md", true, PosixPathRule),
             "Scribant </home/u/notes.md>*");
 }

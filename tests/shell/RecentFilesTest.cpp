@@ -1,8 +1,8 @@
-#include "shell/RecentFiles.h"
-
 #include <gtest/gtest.h>
 
 #include <set>
+
+#include "shell/RecentFiles.h"
 
 namespace {
 

@@ -1,7 +1,6 @@
-#include "shell/StatusTexts.h"
-
 #include <gtest/gtest.h>
 
+#include "shell/StatusTexts.h"
 #include "support/OvLib.h"
 
 class StatusTexts : public ::testing::Test {

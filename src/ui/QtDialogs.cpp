@@ -1,0 +1,161 @@
+#include "ui/QtDialogs.h"
+
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QMessageBox>
+#include <QStringList>
+
+#include "ui/CodePageText.h"
+#include "ui/SelectItemDialog.h"
+
+namespace {
+
+QMessageBox::Icon ToQtIcon(TMsgIcon icon) {
+  switch (icon) {
+    case TMsgIcon::Error:
+      return QMessageBox::Critical;
+    case TMsgIcon::Warning:
+      return QMessageBox::Warning;
+    case TMsgIcon::Information:
+      return QMessageBox::Information;
+    case TMsgIcon::Question:
+      return QMessageBox::Question;
+    case TMsgIcon::None:
+      break;
+  }
+  return QMessageBox::NoIcon;
+}
+
+struct ButtonSet {
+  QMessageBox::StandardButtons buttons;
+  QMessageBox::StandardButton escape;
+};
+
+ButtonSet ToQtButtons(TMsgButtons buttons) {
+  switch (buttons) {
+    case TMsgButtons::Ok:
+      return {QMessageBox::Ok, QMessageBox::Ok};
+    case TMsgButtons::OkCancel:
+      return {QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel};
+    case TMsgButtons::YesNo:
+      return {QMessageBox::Yes | QMessageBox::No, QMessageBox::No};
+    case TMsgButtons::YesNoCancel:
+      return {QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Cancel};
+    case TMsgButtons::YesNoNoToAllYesToAll:
+      return {QMessageBox::Yes | QMessageBox::No | QMessageBox::NoToAll | QMessageBox::YesToAll,
+              QMessageBox::Cancel};
+  }
+  return {QMessageBox::Ok, QMessageBox::Ok};
+}
+
+TMsgResult FromQtButton(int button) {
+  switch (button) {
+    case QMessageBox::Ok:
+      return TMsgResult::Ok;
+    case QMessageBox::Yes:
+      return TMsgResult::Yes;
+    case QMessageBox::No:
+      return TMsgResult::No;
+    case QMessageBox::NoToAll:
+      return TMsgResult::NoToAll;
+    case QMessageBox::YesToAll:
+      return TMsgResult::YesToAll;
+    default:
+      return TMsgResult::Cancel;
+  }
+}
+
+// "desc|*.a;*.b|..." becomes Qt's "desc (*.a *.b)" entries; "*.*" means every file.
+QStringList ToQtFilters(const std::string& filter) {
+  const QStringList parts = FromCodePage(filter).split('|');
+  QStringList filters;
+  for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+    QString patterns = parts[i + 1];
+    patterns.replace(';', ' ');
+    patterns.replace("*.*", "*");
+    filters << parts[i] + " (" + patterns + ")";
+  }
+  return filters;
+}
+
+QColor ToQColor(std::uint32_t bgr) {
+  return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
+}
+
+std::uint32_t FromQColor(const QColor& c) {
+  return static_cast<std::uint32_t>(c.red()) | (static_cast<std::uint32_t>(c.green()) << 8) |
+         (static_cast<std::uint32_t>(c.blue()) << 16);
+}
+
+}  // namespace
+
+TMsgResult QtDialogs::MessageBox(const std::string& text, const std::string& caption, TMsgIcon icon,
+                                 TMsgButtons buttons) {
+  const ButtonSet set = ToQtButtons(buttons);
+  QMessageBox box(ToQtIcon(icon), FromCodePage(caption), FromCodePage(text), set.buttons, owner_);
+  if (buttons == TMsgButtons::YesNoNoToAllYesToAll)
+    box.setEscapeButton(nullptr);
+  else
+    box.setEscapeButton(set.escape);
+  return FromQtButton(box.exec());
+}
+
+std::optional<std::string> QtDialogs::RunFileDialog(const TFileDialogRequest& request, bool save) {
+  QFileDialog dialog(owner_, FromCodePage(request.title), FromCodePage(request.initialDir));
+  dialog.setOption(QFileDialog::HideNameFilterDetails);
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  const QStringList filters = ToQtFilters(request.filter);
+  dialog.setNameFilters(filters);
+  const int index = request.filterIndex > 0 ? request.filterIndex - 1 : 0;
+  if (index < filters.size()) dialog.selectNameFilter(filters[index]);
+  dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  if (!request.defaultExt.empty()) dialog.setDefaultSuffix(FromCodePage(request.defaultExt));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return dialog.selectedFiles().front().toStdString();
+}
+
+std::optional<std::string> QtDialogs::ExecuteOpen(const TFileDialogRequest& request) {
+  return RunFileDialog(request, false);
+}
+
+std::optional<std::string> QtDialogs::ExecuteSave(const TFileDialogRequest& request) {
+  return RunFileDialog(request, true);
+}
+
+std::optional<std::uint32_t> QtDialogs::ChooseColor(std::uint32_t initial,
+                                                    std::vector<std::uint32_t>& customColors) {
+  const int count =
+      std::min<int>(QColorDialog::customCount(), static_cast<int>(customColors.size()));
+  for (int i = 0; i < count; ++i) QColorDialog::setCustomColor(i, ToQColor(customColors[i]));
+  const QColor chosen = QColorDialog::getColor(ToQColor(initial), owner_, "Choose Color");
+  if (!chosen.isValid()) return std::nullopt;
+  for (int i = 0; i < count; ++i) customColors[i] = FromQColor(QColorDialog::customColor(i));
+  return FromQColor(chosen);
+}
+
+std::optional<TFontChoice> QtDialogs::ChooseFont(const TFontChoice& initial) {
+  QFont font(QString::fromStdString(initial.name), initial.pointSize);
+  font.setBold(initial.bold);
+  font.setItalic(initial.italic);
+  font.setUnderline(initial.underline);
+  font.setStrikeOut(initial.strikeOut);
+  bool ok = false;
+  const QFont chosen = QFontDialog::getFont(&ok, font, owner_);
+  if (!ok) return std::nullopt;
+  return TFontChoice{chosen.family().toStdString(),
+                     chosen.pointSize(),
+                     chosen.bold(),
+                     chosen.italic(),
+                     chosen.underline(),
+                     chosen.strikeOut()};
+}
+
+int QtDialogs::SelectItem(const std::string& label, const std::vector<std::string>& items,
+                          const std::string& caption, int preselected) {
+  QStringList texts;
+  for (const std::string& item : items) texts << FromCodePage(item);
+  return RunSelectItemDialog(owner_, FromCodePage(label), texts, FromCodePage(caption),
+                             preselected);
+}

@@ -1,0 +1,27 @@
+// Dialogs on Qt: message boxes, file, colour, font and list dialogs.
+#pragma once
+
+#include "platform/Dialogs.h"
+
+class QWidget;
+
+class QtDialogs : public Dialogs {
+ public:
+  // `owner` is the default owner of every box (the main window).
+  explicit QtDialogs(QWidget* owner) : owner_(owner) {}
+
+  TMsgResult MessageBox(const std::string& text, const std::string& caption, TMsgIcon icon,
+                        TMsgButtons buttons) override;
+  std::optional<std::string> ExecuteOpen(const TFileDialogRequest& request) override;
+  std::optional<std::string> ExecuteSave(const TFileDialogRequest& request) override;
+  std::optional<std::uint32_t> ChooseColor(std::uint32_t initial,
+                                           std::vector<std::uint32_t>& customColors) override;
+  std::optional<TFontChoice> ChooseFont(const TFontChoice& initial) override;
+  int SelectItem(const std::string& label, const std::vector<std::string>& items,
+                 const std::string& caption, int preselected) override;
+
+ private:
+  std::optional<std::string> RunFileDialog(const TFileDialogRequest& request, bool save);
+
+  QWidget* owner_;
+};

@@ -1,0 +1,97 @@
+#include <gtest/gtest.h>
+
+#include "shell/EditCommands.h"
+#include "support/OvLib.h"
+
+TEST(ModifyCase, CodePageMethodsConvertAccentedLetters) {
+  EXPECT_EQ(ModifyCaseText(TCaseMethod::Upper, "caf\xE9 \x9A\xFF"), "CAF\xC9 \x8A\x9F");
+  EXPECT_EQ(ModifyCaseText(TCaseMethod::Lower, "CAF\xC9"), "caf\xE9");
+  EXPECT_EQ(ModifyCaseText(TCaseMethod::Toggle, "aB\xE9\xC9"), "Ab\xE9\xC9")
+      << "toggle touches only A-Z and a-z";
+}
+
+TEST(ModifyCase, TitleCaseStartsWordsAfterAnyNonLetter) {
+  EXPECT_EQ(ModifyCaseText(TCaseMethod::Title, "o'neil mcdonald-smith"), "O'Neil Mcdonald-Smith");
+  EXPECT_EQ(ModifyCaseText(TCaseMethod::Title, "abc1def"), "Abc1Def");
+  EXPECT_EQ(ModifyCaseText(TCaseMethod::Title, "\xE9t\xC9"), "\xE9T\xE9")
+      << "an accented letter counts as a separator";
+}
+
+TEST(ModifyCase, SecondCaseCountsEveryCharacterIncludingLineBreaks) {
+  EXPECT_EQ(ModifyCaseText(TCaseMethod::Second, "ab\r\ncd"), "Ab\r\nCd");
+  EXPECT_EQ(ModifyCaseText(TCaseMethod::Second, "a b"), "A B");
+}
+
+TEST(ModifyCase, RandomCaseRepeatsFromTheSameSeed) {
+  RandomSeed = 0;
+  const std::string first = ModifyCaseText(TCaseMethod::Random, "abcdefghijklmnop");
+  RandomSeed = 0;
+  EXPECT_EQ(ModifyCaseText(TCaseMethod::Random, "abcdefghijklmnop"), first);
+  EXPECT_NE(first, "abcdefghijklmnop");
+  EXPECT_NE(first, "ABCDEFGHIJKLMNOP");
+  RandomSeed = 0;
+}
+
+TEST(CenterWithSpaces, PadsWithHalfTheTrimmedCount) {
+  EXPECT_EQ(CenterWithSpacesText("    hello   "), "   hello   ");
+  EXPECT_EQ(CenterWithSpacesText("\t\r\nx\r\n"), "  x  ");
+  EXPECT_EQ(CenterWithSpacesText("   "), "  ") << "only blanks: three removed, one each side";
+}
+
+TEST(IsLineCommented, NeedsTextAfterTheCommentString) {
+  EXPECT_TRUE(IsLineCommented("//b", "//"));
+  EXPECT_TRUE(IsLineCommented(" \t//b", "//"));
+  EXPECT_FALSE(IsLineCommented("//", "//")) << "a bare comment string does not count";
+  EXPECT_FALSE(IsLineCommented("  //", "//"));
+  EXPECT_FALSE(IsLineCommented("a//b", "//"));
+  EXPECT_FALSE(IsLineCommented("", "//"));
+}
+
+namespace {
+
+TCommentToggle Toggle(const std::vector<std::string>& lines, const std::string& c, long long n) {
+  return ToggleComments(
+      0, static_cast<int>(lines.size()) - 1, [&](int i) { return lines[i]; }, c, n);
+}
+
+}  // namespace
+
+TEST(ToggleComments, ModeFollowsTheLastNonEmptyLine) {
+  auto removed = Toggle({"a", "", "//b"}, "//", 8);
+  ASSERT_EQ(removed.changedLines.size(), 1u);
+  EXPECT_EQ(removed.changedLines[0], (std::pair<int, std::string>{2, "b"}));
+  EXPECT_EQ(removed.selLength, 6);
+
+  auto added = Toggle({"a", "b"}, "//", 4);
+  ASSERT_EQ(added.changedLines.size(), 2u);
+  EXPECT_EQ(added.changedLines[1].second, "//b");
+  EXPECT_EQ(added.selLength, 8);
+
+  auto bare = Toggle({"//"}, "//", 0);
+  ASSERT_EQ(bare.changedLines.size(), 1u);
+  EXPECT_EQ(bare.changedLines[0].second, "////");
+  EXPECT_EQ(bare.selLength, 0) << "no selection stays no selection";
+}
+
+TEST(ToggleComments, EmptyCommentStringChangesNothing) {
+  EXPECT_TRUE(Toggle({"a", "b"}, "", 3).changedLines.empty());
+  EXPECT_TRUE(Toggle({"", ""}, "--", 0).changedLines.empty());
+}
+
+TEST(FindMatchingBracket, MatchesOnlyTheSamePair) {
+  const std::string text = "f(a[1], (b))";
+  auto span = FindMatchingBracket(text, 0);
+  ASSERT_TRUE(span.has_value());
+  EXPECT_EQ(span->start, 1);
+  EXPECT_EQ(span->length, 11);
+
+  span = FindMatchingBracket(text, 11);  // just before the last ')'
+  ASSERT_TRUE(span.has_value());
+  EXPECT_EQ(span->start, 1);
+  EXPECT_EQ(span->length, 11);
+
+  EXPECT_FALSE(FindMatchingBracket(text, 12).has_value()) << "after the last bracket";
+  EXPECT_FALSE(FindMatchingBracket("((a)", 0).has_value());
+  EXPECT_FALSE(FindMatchingBracket("a]", 0).has_value());
+  EXPECT_FALSE(FindMatchingBracket("", 5).has_value());
+}

@@ -1,0 +1,52 @@
+#include "ui/FormScribant.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <gtest/gtest.h>
+
+#include "shell/MainMenu.h"
+
+namespace {
+
+void ExpectItemsBuilt(const TFormScribant& form, const std::vector<TMenuItemDef>& items) {
+  for (const TMenuItemDef& item : items) {
+    if (item.caption == "-") continue;
+    QAction* action = form.MenuAction(item.name);
+    ASSERT_NE(action, nullptr) << item.name;
+    EXPECT_EQ(action->text().toStdString(), item.caption);
+    EXPECT_EQ(action->shortcut(), QKeySequence(QString::fromStdString(item.shortcut))) << item.name;
+    ExpectItemsBuilt(form, item.children);
+  }
+}
+
+}  // namespace
+
+TEST(FormScribant, MenuHasEveryItemWithItsShortcut) {
+  TFormScribant form;
+  const QList<QAction*> menus = form.menuBar()->actions();
+  ASSERT_EQ(menus.size(), static_cast<qsizetype>(MainMenuDefinition().size()));
+  for (std::size_t i = 0; i < MainMenuDefinition().size(); ++i) {
+    EXPECT_EQ(menus[i]->text().toStdString(), MainMenuDefinition()[i].caption);
+    ExpectItemsBuilt(form, MainMenuDefinition()[i].items);
+  }
+  EXPECT_EQ(form.MenuAction("Close1")->shortcut(), QKeySequence("Alt+Q"));
+  EXPECT_EQ(form.MenuAction("CalcSel1")->shortcut(), QKeySequence("Ctrl+Shift+C"));
+}
+
+TEST(FormScribant, StartsUntitledAndHidesStatusBarWhenTooSmall) {
+  TFormScribant form;
+  EXPECT_EQ(form.windowTitle(), "Scribant <Untitled>");
+  form.show();
+  form.resize(600, 300);
+  QApplication::processEvents();
+  EXPECT_TRUE(form.statusBar()->isVisible());
+  form.resize(230, 300);
+  QApplication::processEvents();
+  EXPECT_FALSE(form.statusBar()->isVisible()) << "240 pixels wide or less hides it";
+  form.resize(600, 300);
+  QApplication::processEvents();
+  EXPECT_TRUE(form.statusBar()->isVisible());
+}
