@@ -1,10 +1,14 @@
 // scribant-bench [--list] [NAME...]: runs the named figures, or all of them.
+// scribant-bench --generate FILE LINES writes a generated source document, for
+// the scripts that measure the real program from outside.
 #include <cstdio>
 #include <cstring>
+#include <fstream>
 #include <set>
 #include <string>
 
 #include "Bench.h"
+#include "Generate.h"
 
 std::vector<BenchFigure>& BenchFigures() {
   static std::vector<BenchFigure> figures;
@@ -14,6 +18,10 @@ std::vector<BenchFigure>& BenchFigures() {
 int main(int argc, char** argv) {
   if (argc > 1 && std::strcmp(argv[1], "--list") == 0) {
     for (const auto& figure : BenchFigures()) std::printf("%s\n", figure.name.c_str());
+    return 0;
+  }
+  if (argc == 4 && std::strcmp(argv[1], "--generate") == 0) {
+    std::ofstream(argv[2], std::ios::binary) << GenerateSourceText(std::stoul(argv[3]), 1);
     return 0;
   }
   std::set<std::string> wanted(argv + 1, argv + argc);
