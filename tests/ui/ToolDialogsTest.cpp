@@ -1,0 +1,79 @@
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QMimeData>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+#include "TempFolder.h"
+#include "platform/Locale.h"
+#include "platform/Shell.h"
+#include "ui/AboutBox.h"
+#include "ui/ClipboardMonitorDialog.h"
+#include "ui/QtClipboard.h"
+
+namespace {
+
+class RecordingShell : public Shell {
+ public:
+  std::vector<std::string> opened;
+  bool OpenDocument(const std::string& target) override {
+    opened.push_back(target);
+    return true;
+  }
+  bool StartProcess(const std::string&, const std::vector<std::string>&) override { return true; }
+  std::string ExecutablePath() const override { return "/opt/scribant"; }
+};
+
+class FixedLocale : public Locale {
+ public:
+  char DecimalSeparator() const override { return '.'; }
+  std::string LongDate(int year, int month, int day) const override {
+    return std::to_string(day) + "-" + std::to_string(month) + "-" + std::to_string(year);
+  }
+};
+
+}  // namespace
+
+TEST(ClipboardMonitorDialog, InsertsTextCopiedWhileShownInCodePage) {
+  QApplication::clipboard()->setText("before");
+  QtClipboard clipboard;
+  std::vector<std::string> inserted;
+  {
+    TClipboardMonitorDialog dialog(nullptr, clipboard,
+                                   [&](const std::string& text) { inserted.push_back(text); });
+    dialog.show();
+    QApplication::processEvents();
+    QApplication::clipboard()->setText(QString::fromUtf8("caf\xC3\xA9 \xE2\x82\xAC"));
+    QApplication::processEvents();
+    auto* image = new QMimeData;
+    image->setImageData(QImage(2, 2, QImage::Format_RGB32));
+    QApplication::clipboard()->setMimeData(image);
+    QApplication::processEvents();
+    dialog.hide();
+    QApplication::clipboard()->setText("after");
+    QApplication::processEvents();
+  }
+  EXPECT_EQ(inserted, (std::vector<std::string>{"caf\xE9 \x80\r\n"}));
+}
+
+TEST(AboutBox, ShowsBuildDateAndOpensReadmeOnlyWhenPresent) {
+  TempFolder folder;
+  const std::string programFolder = folder.Path().string() + "/";
+  RecordingShell shell;
+  FixedLocale locale;
+  {
+    TAboutBox box(nullptr, 0x0E0201, "Scribant", programFolder, shell, locale);
+    EXPECT_EQ(box.windowTitle(), "About Scribant");
+    EXPECT_FALSE(box.ReadmeButton()->isEnabled());
+    auto* compiled = box.findChild<QLabel*>("CompiledLabel");
+    ASSERT_NE(compiled, nullptr);
+    EXPECT_EQ(compiled->text(), "Compiled on 1-2-2014");
+  }
+  std::ofstream(folder.File("readme.txt")) << "hello";
+  TAboutBox box(nullptr, 0x0E0201, "Scribant", programFolder, shell, locale);
+  ASSERT_TRUE(box.ReadmeButton()->isEnabled());
+  box.ReadmeButton()->click();
+  ASSERT_EQ(shell.opened.size(), 1u);
+  EXPECT_EQ(shell.opened[0], programFolder + "readme.txt");
+}
