@@ -1,0 +1,89 @@
+#include "tools/FindReplace.h"
+
+#include "support/OvLib.h"
+#include "tools/SearchText.h"
+
+namespace {
+
+// The search string may hold NUL bytes, so notices are assembled rather than
+// formatted with %s.
+std::string Quoted(std::string_view text) {
+  std::string quoted = "\"";
+  quoted.append(text).append("\"");
+  return quoted;
+}
+
+}  // namespace
+
+std::int64_t CursorStartPosition(std::int64_t selectionStart, std::int64_t selectionLength) {
+  return selectionStart + 1 + (selectionLength > 0 ? 1 : 0);
+}
+
+std::string FindTextFromSelection(std::string selected) {
+  StringReplaceAll(selected, "\t", "\\t");
+  StringReplaceAll(selected, "\r\n", "\\n");
+  return selected;
+}
+
+std::optional<TTextRange> FindNextOccurrence(std::string_view text, std::string_view search,
+                                             std::int64_t start, TSearchOptions options) {
+  const std::int64_t position =
+      SearchText(text, search, start, options.matchCase, options.wholeWord);
+  if (position == 0) return std::nullopt;
+  return TTextRange{position - 1, static_cast<std::int64_t>(search.size())};
+}
+
+TFindResult FindAndTally(std::string_view text, std::string_view search, std::int64_t start,
+                         TSearchOptions options, int& foundCounter) {
+  TFindResult result;
+  result.selection = FindNextOccurrence(text, search, start, options);
+  if (result.selection) {
+    ++foundCounter;
+    return result;
+  }
+  result.notice =
+      foundCounter != 0 ? NoMoreOccurrencesNotice(foundCounter, search) : NotFoundNotice(search);
+  foundCounter = 0;
+  return result;
+}
+
+TReplaceAllResult ReplaceAllFrom(std::string_view text, std::string_view search,
+                                 std::string_view replacement, std::int64_t start,
+                                 TSearchOptions options) {
+  TReplaceAllResult result;
+  result.occurrence = SearchText(text, search, start, options.matchCase, options.wholeWord);
+  if (result.occurrence == 0) return result;
+  // The rest of the text is replaced as a string of its own, so the byte
+  // before the occurrence plays no part in the whole-word test.
+  result.replacedTail = ReplacedText(text.substr(result.occurrence - 1), search, replacement, 1, 0,
+                                     options.matchCase, options.wholeWord, result.count);
+  result.caretIndex = start;
+  return result;
+}
+
+TSearchNotice NotFoundNotice(std::string_view search) {
+  return {"The following text string was not found.\r\n\r\n" + Quoted(search), "Phrase Not Found"};
+}
+
+TSearchNotice NoMoreOccurrencesNotice(int foundCounter, std::string_view search) {
+  return {"No more occurrences found.\r\n\r\nThe following text string was found " +
+              std::to_string(foundCounter) + " times.\r\n\r\n" + Quoted(search),
+          "Search Result"};
+}
+
+TSearchNotice CountNotice(std::int64_t count, std::string_view search) {
+  return {"The following string was found in the text " + std::to_string(count) +
+              " times.\r\n\r\n" + Quoted(search),
+          "String Count Result"};
+}
+
+TSearchNotice ReplacedNotice(std::int64_t count, std::string_view search) {
+  return {"The following text string was replaced " + std::to_string(count) + " times.\r\n\r\n" +
+              Quoted(search),
+          "Search Result"};
+}
+
+std::string ConfirmReplaceText(std::string_view search, std::string_view replacement) {
+  return "Do you want to replace the selected text: \r\n" + Quoted(search) +
+         "\r\n\r\nWith the following string of text:\r\n" + Quoted(replacement);
+}
