@@ -61,6 +61,29 @@ TReplaceAllResult ReplaceAllFrom(std::string_view text, std::string_view search,
   return result;
 }
 
+TReplaceStep StepForAnswer(TReplaceAnswer answer, TTextRange occurrence,
+                           std::int64_t replacementLength) {
+  TReplaceStep step;
+  switch (answer) {
+    case TReplaceAnswer::Yes:
+      step.replaceSelection = true;
+      step.caretIndex = occurrence.start + replacementLength;
+      break;
+    case TReplaceAnswer::No:
+      step.caretIndex = occurrence.start + occurrence.length;
+      break;
+    case TReplaceAnswer::NoToAll:
+      step.caretIndex = occurrence.start;
+      return step;
+    case TReplaceAnswer::YesToAll:
+    case TReplaceAnswer::Dismissed:
+      return step;
+  }
+  // The next pass starts just after the inserted or skipped text.
+  step.nextStart = *step.caretIndex + 1;
+  return step;
+}
+
 TSearchNotice NotFoundNotice(std::string_view search) {
   return {"The following text string was not found.\r\n\r\n" + Quoted(search), "Phrase Not Found"};
 }

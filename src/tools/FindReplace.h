@@ -62,6 +62,18 @@ TReplaceAllResult ReplaceAllFrom(std::string_view text, std::string_view search,
                                  std::string_view replacement, std::int64_t start,
                                  TSearchOptions options);
 
+// The answers to the replace question; Dismissed is any other way of closing it.
+enum class TReplaceAnswer { Yes, No, NoToAll, YesToAll, Dismissed };
+
+// What one answered pass of a replace does, except Yes to All (ReplaceAllFrom).
+struct TReplaceStep {
+  bool replaceSelection = false;           // replace the selected occurrence first
+  std::optional<std::int64_t> caretIndex;  // then move the caret here; none keeps the selection
+  std::optional<std::int64_t> nextStart;   // start of the next pass; none ends the operation
+};
+TReplaceStep StepForAnswer(TReplaceAnswer answer, TTextRange occurrence,
+                           std::int64_t replacementLength);
+
 TSearchNotice NotFoundNotice(std::string_view search);
 TSearchNotice NoMoreOccurrencesNotice(int foundCounter, std::string_view search);
 TSearchNotice CountNotice(std::int64_t count, std::string_view search);

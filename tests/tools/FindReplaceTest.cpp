@@ -97,3 +97,40 @@ TEST(SearchNotices, KeepEveryByteOfTheSearchString) {
             "Do you want to replace the selected text: \r\n\"a\"\r\n\r\n"
             "With the following string of text:\r\n\"b\"");
 }
+
+TEST(StepForAnswer, YesAndNoResumeAfterTheTextWhileTheOthersEnd) {
+  const TTextRange occurrence{10, 3};
+  TReplaceStep step = StepForAnswer(TReplaceAnswer::Yes, occurrence, 5);
+  EXPECT_TRUE(step.replaceSelection);
+  EXPECT_EQ(step.caretIndex, 15);
+  EXPECT_EQ(step.nextStart, 16);
+
+  step = StepForAnswer(TReplaceAnswer::No, occurrence, 5);
+  EXPECT_FALSE(step.replaceSelection);
+  EXPECT_EQ(step.caretIndex, 13);
+  EXPECT_EQ(step.nextStart, 14);
+
+  step = StepForAnswer(TReplaceAnswer::NoToAll, occurrence, 5);
+  EXPECT_EQ(step.caretIndex, 10);
+  EXPECT_FALSE(step.nextStart);
+
+  step = StepForAnswer(TReplaceAnswer::Dismissed, occurrence, 5);
+  EXPECT_FALSE(step.replaceSelection);
+  EXPECT_FALSE(step.caretIndex) << "the occurrence stays selected";
+  EXPECT_FALSE(step.nextStart);
+}
+
+TEST(StepForAnswer, ReplacingAByAaWithYesEndsAfterTheOriginalOccurrences) {
+  // Drives the passes on a plain string the way the editor will.
+  std::string text = "a-a";
+  std::int64_t start = 1;
+  int replaced = 0;
+  while (const auto occurrence = FindNextOccurrence(text, "a", start, {true, false})) {
+    const TReplaceStep step = StepForAnswer(TReplaceAnswer::Yes, *occurrence, 2);
+    text.replace(occurrence->start, occurrence->length, "aa");
+    ++replaced;
+    start = *step.nextStart;
+  }
+  EXPECT_EQ(text, "aa-aa");
+  EXPECT_EQ(replaced, 2);
+}
