@@ -7,6 +7,7 @@
 #include "Bench.h"
 #include "Generate.h"
 #include "tools/FindReplace.h"
+#include "tools/JoinedLines.h"
 #include "tools/SearchText.h"
 #include "tools/SectionList.h"
 
@@ -43,15 +44,51 @@ void Expect(bool condition, const char* what) {
   if (!condition) std::fprintf(stderr, "bench workload went wrong: %s\n", what);
 }
 
+// The plain document with one marker near its end, and the marker's index.
+const std::string& MarkedDocument(std::size_t& markerIndex) {
+  static std::size_t at = 0;
+  static const std::string text = [] {
+    std::string marked = PlainDocument();
+    at = marked.size() - marked.size() / 100;
+    return marked.insert(at, " QuokkaMarker ");
+  }();
+  markerIndex = at + 1;
+  return text;
+}
+
+std::vector<std::string_view> SplitLines(std::string_view text) {
+  std::vector<std::string_view> lines;
+  lines.reserve(kLineCount + 1);
+  for (std::size_t begin = 0;;) {
+    const std::size_t end = text.find("\r\n", begin);
+    lines.push_back(text.substr(begin, end - begin));
+    if (end == std::string_view::npos) return lines;
+    begin = end + 2;
+  }
+}
+
 double FindNextMilliseconds() {
-  std::string text = PlainDocument();
-  const std::size_t at = text.size() - text.size() / 100;
-  text.insert(at, " QuokkaMarker ");
+  std::size_t markerIndex = 0;
+  const std::string& text = MarkedDocument(markerIndex);
   std::optional<TTextRange> found;
   const double ms = MillisecondsOf([&] {
     found = FindNextOccurrence(text, "quokkamarker", 1, {false, false});
   });
-  Expect(found && found->start == static_cast<std::int64_t>(at) + 1, "find_next position");
+  Expect(found && found->start == static_cast<std::int64_t>(markerIndex), "find_next position");
+  return ms;
+}
+
+// The same search read from the lines, as the editor keeps them.
+double FindNextInLinesMilliseconds() {
+  std::size_t markerIndex = 0;
+  const std::vector<std::string_view> lines = SplitLines(MarkedDocument(markerIndex));
+  TJoinedLines joined(static_cast<std::int64_t>(lines.size()),
+                      [&lines](std::int64_t index) { return lines[index]; });
+  std::optional<TTextRange> found;
+  const double ms = MillisecondsOf([&] {
+    found = FindNextOccurrence(joined, "quokkamarker", 1, {false, false});
+  });
+  Expect(found && found->start == static_cast<std::int64_t>(markerIndex), "find_next_lines");
   return ms;
 }
 
@@ -104,6 +141,7 @@ double SectionListMilliseconds() {
 }  // namespace
 
 SCRIBANT_BENCH_FIGURE("find_next_ms", "ms", FindNextMilliseconds);
+SCRIBANT_BENCH_FIGURE("find_next_lines_ms", "ms", FindNextInLinesMilliseconds);
 SCRIBANT_BENCH_FIGURE("count_ms", "ms", CountMilliseconds);
 SCRIBANT_BENCH_FIGURE("replace_all_ms", "ms", ReplaceAllMilliseconds);
 SCRIBANT_BENCH_FIGURE("section_list_ms", "ms", SectionListMilliseconds);

@@ -13,6 +13,25 @@ std::string Quoted(std::string_view text) {
   return quoted;
 }
 
+std::optional<TTextRange> RangeAt(std::int64_t position, std::string_view search) {
+  if (position == 0) return std::nullopt;
+  return TTextRange{position - 1, static_cast<std::int64_t>(search.size())};
+}
+
+TFindResult Tallied(std::optional<TTextRange> selection, std::string_view search,
+                    int& foundCounter) {
+  TFindResult result;
+  result.selection = selection;
+  if (selection) {
+    ++foundCounter;
+    return result;
+  }
+  result.notice =
+      foundCounter != 0 ? NoMoreOccurrencesNotice(foundCounter, search) : NotFoundNotice(search);
+  foundCounter = 0;
+  return result;
+}
+
 }  // namespace
 
 std::int64_t CursorStartPosition(std::int64_t selectionStart, std::int64_t selectionLength) {
@@ -27,24 +46,22 @@ std::string FindTextFromSelection(std::string selected) {
 
 std::optional<TTextRange> FindNextOccurrence(std::string_view text, std::string_view search,
                                              std::int64_t start, TSearchOptions options) {
-  const std::int64_t position =
-      SearchText(text, search, start, options.matchCase, options.wholeWord);
-  if (position == 0) return std::nullopt;
-  return TTextRange{position - 1, static_cast<std::int64_t>(search.size())};
+  return RangeAt(SearchText(text, search, start, options.matchCase, options.wholeWord), search);
+}
+
+std::optional<TTextRange> FindNextOccurrence(TJoinedLines& text, std::string_view search,
+                                             std::int64_t start, TSearchOptions options) {
+  return RangeAt(SearchText(text, search, start, options.matchCase, options.wholeWord), search);
 }
 
 TFindResult FindAndTally(std::string_view text, std::string_view search, std::int64_t start,
                          TSearchOptions options, int& foundCounter) {
-  TFindResult result;
-  result.selection = FindNextOccurrence(text, search, start, options);
-  if (result.selection) {
-    ++foundCounter;
-    return result;
-  }
-  result.notice =
-      foundCounter != 0 ? NoMoreOccurrencesNotice(foundCounter, search) : NotFoundNotice(search);
-  foundCounter = 0;
-  return result;
+  return Tallied(FindNextOccurrence(text, search, start, options), search, foundCounter);
+}
+
+TFindResult FindAndTally(TJoinedLines& text, std::string_view search, std::int64_t start,
+                         TSearchOptions options, int& foundCounter) {
+  return Tallied(FindNextOccurrence(text, search, start, options), search, foundCounter);
 }
 
 TReplaceAllResult ReplaceAllFrom(std::string_view text, std::string_view search,

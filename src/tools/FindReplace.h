@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+class TJoinedLines;
+
 struct TSearchOptions {
   bool matchCase = false;
   bool wholeWord = false;
@@ -38,6 +40,9 @@ std::string FindTextFromSelection(std::string selected);
 // The next accepted occurrence at or after `start`, as the selection to make.
 std::optional<TTextRange> FindNextOccurrence(std::string_view text, std::string_view search,
                                              std::int64_t start, TSearchOptions options);
+// The same over the document's lines, without joining them.
+std::optional<TTextRange> FindNextOccurrence(TJoinedLines& text, std::string_view search,
+                                             std::int64_t start, TSearchOptions options);
 
 // One Find or Find Next: either the occurrence to select (the found counter
 // grows) or the notice to show (the counter drops to 0 afterwards, and the
@@ -47,6 +52,8 @@ struct TFindResult {
   TSearchNotice notice;  // empty when something was found
 };
 TFindResult FindAndTally(std::string_view text, std::string_view search, std::int64_t start,
+                         TSearchOptions options, int& foundCounter);
+TFindResult FindAndTally(TJoinedLines& text, std::string_view search, std::int64_t start,
                          TSearchOptions options, int& foundCounter);
 
 // Yes to All in a pass that started at `start`: the occurrence Find's rule

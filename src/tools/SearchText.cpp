@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "tools/ByteMatcher.h"
+#include "tools/JoinedLines.h"
 
 namespace {
 
@@ -22,18 +23,66 @@ bool StandsAlone(std::string_view text, std::size_t index, std::size_t length,
   return index + length >= text.size() || !isLetter(index + length);
 }
 
-// Calls `accept(index)` for every accepted 0-based occurrence at or after
-// `from` until it returns false.
-template <typename Accept>
-void ForEachOccurrence(std::string_view text, std::string_view pattern, std::size_t from,
+// Calls `accept(position)` with the 1-based position of every accepted
+// occurrence starting at or after the 0-based `from`, until it returns false.
+// `windowAt(offset, minimumBytes)` hands out the text a window at a time. A
+// window is searched only where the byte after a candidate is known, and the
+// next one starts a byte early so the byte before a candidate is known too.
+template <typename WindowAt, typename Accept>
+void ForEachOccurrence(WindowAt windowAt, std::string_view pattern, std::int64_t from,
                        bool matchCase, bool wholeWord, Accept accept) {
   const TByteFold& fold = matchCase ? IdentityFold() : UpperCaseFold();
   const TByteMatcher matcher(pattern, fold);
-  for (std::size_t index = matcher.FindFrom(text, from); index != kNotFound;
-       index = matcher.FindFrom(text, index + 1)) {
-    if (wholeWord && !StandsAlone(text, index, pattern.size(), fold)) continue;
-    if (!accept(index)) return;
+  const std::size_t length = pattern.size();
+  for (;;) {
+    const TTextWindow window = windowAt(from > 0 ? from - 1 : 0, length + 2);
+    const std::size_t size = window.bytes.size();
+    for (std::size_t index =
+             matcher.FindFrom(window.bytes, static_cast<std::size_t>(from - window.base));
+         index != kNotFound; index = matcher.FindFrom(window.bytes, index + 1)) {
+      if (!window.atEnd && index + length >= size) break;
+      if (wholeWord && !StandsAlone(window.bytes, index, length, fold)) continue;
+      if (!accept(window.base + static_cast<std::int64_t>(index) + 1)) return;
+    }
+    if (window.atEnd) return;
+    from = window.base + static_cast<std::int64_t>(size - length);
   }
+}
+
+template <typename WindowAt>
+std::int64_t FirstAccepted(WindowAt windowAt, std::string_view pattern, std::int64_t start,
+                           bool matchCase, bool wholeWord) {
+  if (pattern.empty() || start < 1) return 0;
+  std::int64_t found = 0;
+  ForEachOccurrence(windowAt, pattern, start - 1, matchCase, wholeWord,
+                    [&found](std::int64_t position) {
+                      found = position;
+                      return false;
+                    });
+  return found;
+}
+
+template <typename WindowAt>
+std::int64_t CountAccepted(WindowAt windowAt, std::string_view pattern, std::int64_t start,
+                           bool matchCase, bool wholeWord) {
+  if (pattern.empty()) return 0;
+  std::int64_t count = 0;
+  ForEachOccurrence(windowAt, pattern, start < 1 ? 0 : start - 1, matchCase, wholeWord,
+                    [&count](std::int64_t) {
+                      ++count;
+                      return true;
+                    });
+  return count;
+}
+
+auto WholeText(std::string_view text) {
+  return [text](std::int64_t, std::size_t) { return TTextWindow{text, 0, true}; };
+}
+
+auto WindowsOf(TJoinedLines& lines) {
+  return [&lines](std::int64_t offset, std::size_t minimumBytes) {
+    return lines.Window(offset, minimumBytes);
+  };
 }
 
 // 0-based index of a 1-based start, 0 for starts below 1.
@@ -45,28 +94,22 @@ std::size_t IndexOfStart(std::int64_t start) {
 
 std::int64_t SearchText(std::string_view text, std::string_view pattern, std::int64_t start,
                         bool matchCase, bool wholeWord) {
-  if (text.empty() || pattern.empty() || start < 1 ||
-      start > static_cast<std::int64_t>(text.size()))
-    return 0;
-  std::int64_t found = 0;
-  ForEachOccurrence(text, pattern, IndexOfStart(start), matchCase, wholeWord,
-                    [&found](std::size_t index) {
-                      found = static_cast<std::int64_t>(index) + 1;
-                      return false;
-                    });
-  return found;
+  return FirstAccepted(WholeText(text), pattern, start, matchCase, wholeWord);
+}
+
+std::int64_t SearchText(TJoinedLines& text, std::string_view pattern, std::int64_t start,
+                        bool matchCase, bool wholeWord) {
+  return FirstAccepted(WindowsOf(text), pattern, start, matchCase, wholeWord);
 }
 
 std::int64_t CountText(std::string_view text, std::string_view pattern, std::int64_t start,
                        bool matchCase, bool wholeWord) {
-  if (text.empty() || pattern.empty() || start > static_cast<std::int64_t>(text.size())) return 0;
-  std::int64_t count = 0;
-  ForEachOccurrence(text, pattern, IndexOfStart(start), matchCase, wholeWord,
-                    [&count](std::size_t) {
-                      ++count;
-                      return true;
-                    });
-  return count;
+  return CountAccepted(WholeText(text), pattern, start, matchCase, wholeWord);
+}
+
+std::int64_t CountText(TJoinedLines& text, std::string_view pattern, std::int64_t start,
+                       bool matchCase, bool wholeWord) {
+  return CountAccepted(WindowsOf(text), pattern, start, matchCase, wholeWord);
 }
 
 std::string ReplacedText(std::string_view text, std::string_view pattern,

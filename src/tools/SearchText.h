@@ -13,6 +13,8 @@
 #include <string>
 #include <string_view>
 
+class TJoinedLines;
+
 namespace word_letters_detail {
 constexpr std::array<bool, 256> Make() {
   std::array<bool, 256> letters{};
@@ -47,9 +49,16 @@ inline bool IsWordLetter(unsigned char byte) {
 std::int64_t SearchText(std::string_view text, std::string_view pattern, std::int64_t start,
                         bool matchCase, bool wholeWord);
 
+// The same over a document kept as lines, read as if joined by CR LF.
+std::int64_t SearchText(TJoinedLines& text, std::string_view pattern, std::int64_t start,
+                        bool matchCase, bool wholeWord);
+
 // Number of accepted occurrences at or after `start`, overlapping ones
 // included ('aa' occurs 3 times in 'aaaa'). A start below 1 counts from 1.
 std::int64_t CountText(std::string_view text, std::string_view pattern, std::int64_t start,
+                       bool matchCase, bool wholeWord);
+
+std::int64_t CountText(TJoinedLines& text, std::string_view pattern, std::int64_t start,
                        bool matchCase, bool wholeWord);
 
 // Replaces occurrences from `start` on, left to right, at most `maximumCount`

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "tools/FindReplace.h"
+#include "tools/JoinedLines.h"
 
 using namespace std::string_literals;
 
@@ -49,12 +50,19 @@ TEST(FindAndTally, EmptySearchStringIsNotFoundWithEmptyQuotes) {
   EXPECT_EQ(result.notice.text, "The following text string was not found.\r\n\r\n\"\"");
 }
 
-TEST(FindNextOccurrence, MatchesALineBreakTypedAsBackslashN) {
-  const std::string whole = "one\r\ntwo\r\nthree";
-  const auto range = FindNextOccurrence(whole, "o\r\nt", 4, {true, false});
-  ASSERT_TRUE(range);
-  EXPECT_EQ(range->start, 7);
-  EXPECT_EQ(range->length, 4);
+TEST(FindNextOccurrence, MatchesALineBreakInTheTextOrAcrossLines) {
+  const std::vector<std::string> lines{"one", "two", "three"};
+  TJoinedLines joined(
+      3, [&lines](std::int64_t index) { return std::string_view(lines[index]); }, 2);
+  for (const auto& range : {FindNextOccurrence("one\r\ntwo\r\nthree", "o\r\nt", 4, {}),
+                            FindNextOccurrence(joined, "o\r\nt", 4, {})}) {
+    ASSERT_TRUE(range);
+    EXPECT_EQ(range->start, 7);
+    EXPECT_EQ(range->length, 4);
+  }
+  int found = 5;
+  EXPECT_EQ(FindAndTally(joined, "O\r\nT", 9, {}, found).notice.caption, "Search Result");
+  EXPECT_EQ(found, 0);
 }
 
 TEST(ReplaceAllFrom, ReplacesFromTheOccurrenceFoundAtThePassStart) {
