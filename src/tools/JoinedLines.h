@@ -8,9 +8,10 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <string_view>
+
+#include "tools/LineSource.h"
 
 // A stretch of a text from `base` (0-based) on; `atEnd` when it reaches the
 // text's end.
@@ -22,10 +23,6 @@ struct TTextWindow {
 
 class TJoinedLines {
  public:
-  // Text of the line with the given 0-based index; it must stay valid while
-  // the reader is used.
-  using TLineSource = std::function<std::string_view(std::int64_t lineIndex)>;
-
   static constexpr std::size_t kDefaultWindowBytes = 1 << 20;
 
   TJoinedLines(std::int64_t lineCount, TLineSource lineAt,

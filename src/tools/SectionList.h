@@ -6,10 +6,11 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "tools/LineSource.h"
 
 enum class TSectionMarker { Name = 0, TopOfFile = 1, EndOfFile = 2 };
 
@@ -18,9 +19,6 @@ struct TSectionItem {
   TSectionMarker marker = TSectionMarker::Name;
   std::int64_t targetLine = 0;  // 1-based line the jump goes to
 };
-
-// Text of the line with the given 0-based index.
-using TLineSource = std::function<std::string_view(std::int64_t lineIndex)>;
 
 // "Top of File", the sections in text order, "End of File".
 std::vector<TSectionItem> BuildSectionList(std::int64_t lineCount, const TLineSource& lineAt);
