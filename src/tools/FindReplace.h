@@ -29,8 +29,9 @@ struct TSearchNotice {
   std::string caption;
 };
 
-// Where a search "from the cursor" begins: just after the selection's first
-// character, so overlapping occurrences are found one after another.
+// Where a search "from the cursor" begins (1-based): at the caret, or at the
+// selection's second character so overlapping occurrences are found one
+// after another.
 std::int64_t CursorStartPosition(std::int64_t selectionStart, std::int64_t selectionLength);
 
 // The Find box's text for a selected text: TAB becomes "\t" and CR LF "\n";
