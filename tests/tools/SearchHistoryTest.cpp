@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "../support/TempFolder.h"
+#include "TempFolder.h"
 #include "support/OvIni.h"
 #include "tools/SearchHistory.h"
 
