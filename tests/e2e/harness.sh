@@ -42,7 +42,7 @@ e2e_start() {
 # Waits until a visible window of the program has exactly this title; prints its id.
 e2e_wait_window() {
   local title=$1 window
-  for _ in $(seq 1 100); do
+  for _ in $(seq 1 300); do
     window=$(xdotool search --onlyvisible --pid "$E2E_APP_PID" --name "^$(e2e_regex "$title")\$" 2>/dev/null | head -1)
     if [ -n "$window" ]; then
       echo "$window"
@@ -72,9 +72,15 @@ e2e_keys() {
 
 e2e_type() { xdotool type --delay 20 -- "$1"; sleep 0.2; }
 
-# Waits for the program to end; fails when it does not within 10 seconds.
+# Gives the window the keyboard focus (there is no window manager under Xvfb).
+e2e_focus() {
+  xdotool windowfocus --sync "$1" 2>/dev/null || xdotool windowfocus "$1"
+  sleep 0.2
+}
+
+# Waits for the program to end; fails when it does not within 30 seconds.
 e2e_wait_exit() {
-  for _ in $(seq 1 100); do
+  for _ in $(seq 1 300); do
     if ! kill -0 "$E2E_APP_PID" 2>/dev/null; then
       wait "$E2E_APP_PID"
       local status=$?
