@@ -114,6 +114,9 @@ class TScribEditStringList {
   // exercise piece boundaries.
   static void SetLoadPieceSize(std::size_t bytes) { loadPieceSize_ = bytes > 0 ? bytes : 1; }
 
+  // Events, each with the buffer as sender. Index and Count name the lines
+  // affected; SetText and loading report all new lines with one OnInserted
+  // (0, Count()) after OnCleared.
   TNotifyEvent OnChanging;
   TNotifyEvent OnChange;
   TNotifyEvent OnCleared;
