@@ -183,6 +183,11 @@ TEST_F(LoadSave, FailedOpenLeavesTheBufferAndReportsThePath) {
   EXPECT_THROW(lines.SaveToFile((folder_ / "no" / "such" / "folder.txt").string()),
                EScribEditFileError);
   EXPECT_THROW(lines.SaveToFile(folder_.string()), EScribEditFileError);
+  if (fs::exists("/dev/full")) {
+    EXPECT_THROW(lines.SaveToFile("/dev/full"), EScribEditFileError) << "a full disk";
+    lines.Add(std::string(100000, 'z'));
+    EXPECT_THROW(lines.SaveToFile("/dev/full"), EScribEditFileError) << "failing mid-way";
+  }
 }
 
 TEST_F(LoadSave, LinesLongerThanTheWriterBufferAreWrittenWhole) {
