@@ -1,0 +1,223 @@
+// The buffer as one text: joining, splitting, loading and saving.
+#include <algorithm>
+#include <cerrno>
+#include <filesystem>
+#include <fstream>
+#include <istream>
+#include <ostream>
+
+#include "editor/ScribEditFileWriter.h"
+#include "editor/ScribEditStringList.h"
+
+std::size_t TScribEditStringList::loadPieceSize_ = std::size_t{1} << 20;
+
+namespace {
+
+// Cuts bytes into lines in place: a line ends at CR LF, a lone CR or a lone LF.
+// Each break character is searched with one forward scan over the whole data.
+class LineSplitter {
+ public:
+  explicit LineSplitter(std::string_view bytes)
+      : bytes_(bytes), nextCr_(Find('\r')), nextLf_(Find('\n')) {}
+
+  bool Next(std::string_view& line) {
+    if (position_ >= bytes_.size()) return false;
+    if (nextCr_ < position_) nextCr_ = Find('\r');
+    if (nextLf_ < position_) nextLf_ = Find('\n');
+    const std::size_t end = std::min(nextCr_, nextLf_);
+    line = bytes_.substr(position_, end - position_);
+    position_ = end;
+    if (position_ < bytes_.size() && bytes_[position_] == '\r') ++position_;
+    if (position_ < bytes_.size() && bytes_[position_] == '\n') ++position_;
+    return true;
+  }
+
+ private:
+  std::size_t Find(char c) const {
+    const std::size_t found = bytes_.find(c, position_);
+    return found == std::string_view::npos ? bytes_.size() : found;
+  }
+
+  std::string_view bytes_;
+  std::size_t position_ = 0;
+  std::size_t nextCr_;
+  std::size_t nextLf_;
+};
+
+std::string_view BreakOf(TScribLineBreakStyle style) {
+  switch (style) {
+    case TScribLineBreakStyle::Lf:
+      return "\n";
+    case TScribLineBreakStyle::Cr:
+      return "\r";
+    case TScribLineBreakStyle::CrLf:
+      break;
+  }
+  return "\r\n";
+}
+
+// End of the complete lines in `pending`: just after its last line break,
+// but never between a CR and an LF that may follow in the next piece.
+// Breaks before `searchFrom` are known to be absent.
+std::size_t CompleteLinesEnd(std::string_view pending, std::size_t searchFrom) {
+  std::size_t limit = pending.size();
+  if (limit > 0 && pending[limit - 1] == '\r') --limit;
+  for (std::size_t i = limit; i > searchFrom; --i)
+    if (pending[i - 1] == '\r' || pending[i - 1] == '\n') return i;
+  return 0;
+}
+
+}  // namespace
+
+class TScribEditStringList::LineCollector {
+ public:
+  // Adds every line of `bytes`; the last one needs no break after it.
+  void AddText(std::string_view bytes) {
+    NoteBytes(bytes);
+    LineSplitter splitter(bytes);
+    std::string_view line;
+    while (splitter.Next(line)) AddLine(line);
+  }
+
+  // Reads the stream from its start in pieces, so that the whole file and
+  // all its lines are never held at once.
+  void AddStream(std::istream& stream, std::size_t pieceSize) {
+    stream.clear();
+    if (!stream.seekg(0, std::ios::beg)) stream.clear();  // not seekable: read what comes
+    std::string pending;
+    for (bool last = false; !last;) {
+      const std::size_t kept = pending.size();
+      pending.resize(kept + pieceSize);
+      stream.read(pending.data() + kept, static_cast<std::streamsize>(pieceSize));
+      if (stream.bad()) throw EScribEditFileError("Cannot read the stream.");
+      pending.resize(kept + static_cast<std::size_t>(stream.gcount()));
+      last = pending.size() - kept < pieceSize;
+      const std::string_view view(pending);
+      NoteBytes(view.substr(kept));
+      const std::size_t end = last ? view.size() : CompleteLinesEnd(view, kept > 0 ? kept - 1 : 0);
+      LineSplitter splitter(view.substr(0, end));
+      std::string_view line;
+      while (splitter.Next(line)) AddLine(line);
+      pending.erase(0, end);
+    }
+  }
+
+  // Loading keeps the empty line after a final break, so that saving restores it.
+  void AddEmptyLineAfterFinalBreak() {
+    if (lastByte_ == '\r' || lastByte_ == '\n') AddLine({});
+  }
+
+  // CR only gives Cr, LF only gives Lf, both or neither CrLf.
+  TScribLineBreakStyle Style() const {
+    if (sawCr_ && !sawLf_) return TScribLineBreakStyle::Cr;
+    if (sawLf_ && !sawCr_) return TScribLineBreakStyle::Lf;
+    return TScribLineBreakStyle::CrLf;
+  }
+
+  std::vector<Record> records;
+  TScribLineStarts starts;
+
+ private:
+  void AddLine(std::string_view line) {
+    records.push_back(Record{std::string(line)});
+    starts.Append(static_cast<std::int64_t>(line.size()));
+  }
+  void NoteBytes(std::string_view bytes) {
+    if (bytes.empty()) return;
+    sawCr_ = sawCr_ || bytes.find('\r') != std::string_view::npos;
+    sawLf_ = sawLf_ || bytes.find('\n') != std::string_view::npos;
+    lastByte_ = bytes.back();
+  }
+
+  bool sawCr_ = false;
+  bool sawLf_ = false;
+  char lastByte_ = 0;
+};
+
+void TScribEditStringList::Adopt(LineCollector& collected) {
+  UpdateScope update(*this);
+  Clear();
+  records_.swap(collected.records);
+  capacity_ = static_cast<int>(records_.capacity());
+  lineStarts_ = std::move(collected.starts);
+  indexOfLongestLine_ = -1;
+  if (Count() > 0) Fire(OnInserted, 0, Count());
+}
+
+void TScribEditStringList::SetText(std::string_view text) {
+  LineCollector collected;
+  collected.AddText(text);
+  Adopt(collected);
+}
+
+std::string TScribEditStringList::Text() const {
+  return Join("\r\n");
+}
+
+std::string TScribEditStringList::SaveToString() const {
+  return Join(BreakOf(lineBreakStyle_));
+}
+
+std::string TScribEditStringList::Join(std::string_view lineBreak) const {
+  if (records_.empty()) return {};
+  // CharCount() counts two characters per break.
+  const auto breaks = static_cast<std::int64_t>(records_.size() - 1);
+  const std::int64_t size =
+      CharCount() - breaks * (2 - static_cast<std::int64_t>(lineBreak.size()));
+  std::string text;
+  text.reserve(static_cast<std::size_t>(size));
+  for (std::size_t i = 0; i < records_.size(); ++i) {
+    if (i > 0) text.append(lineBreak);
+    text.append(records_[i].text);
+  }
+  return text;
+}
+
+void TScribEditStringList::LoadFromBytes(std::string bytes) {
+  LineCollector collected;
+  collected.AddText(bytes);
+  bytes = std::string();
+  collected.AddEmptyLineAfterFinalBreak();
+  Adopt(collected);
+  lineBreakStyle_ = collected.Style();
+}
+
+void TScribEditStringList::LoadFromStream(std::istream& stream) {
+  // Everything is read before the buffer changes: a failed read leaves it
+  // and its listeners alone.
+  LineCollector collected;
+  collected.AddStream(stream, loadPieceSize_);
+  collected.AddEmptyLineAfterFinalBreak();
+  Adopt(collected);
+  lineBreakStyle_ = collected.Style();
+}
+
+void TScribEditStringList::LoadFromFile(const std::string& fileName) {
+  std::error_code ignored;
+  if (std::filesystem::is_directory(fileName, ignored)) {
+    errno = EISDIR;
+    throw EScribEditFileError(FileErrorMessage("Cannot open", fileName));
+  }
+  errno = 0;
+  std::ifstream file(fileName, std::ios::binary);
+  if (!file) throw EScribEditFileError(FileErrorMessage("Cannot open", fileName));
+  try {
+    LoadFromStream(file);
+  } catch (const EScribEditFileError&) {
+    throw EScribEditFileError(FileErrorMessage("Cannot read", fileName));
+  }
+}
+
+void TScribEditStringList::SaveToFile(const std::string& fileName) const {
+  TScribEditFileWriter writer(fileName);
+  const std::string_view lineBreak = BreakOf(lineBreakStyle_);
+  for (std::size_t i = 0; i < records_.size(); ++i)
+    writer.WriteLine(records_[i].text, i + 1 < records_.size() ? lineBreak : std::string_view());
+  writer.Close();
+}
+
+void TScribEditStringList::SaveToStream(std::ostream& stream) const {
+  const std::string bytes = SaveToString();
+  stream.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  if (!stream) throw EScribEditFileError("Cannot write the stream.");
+}
