@@ -54,6 +54,12 @@ TFileRegistry::Loaded TFileRegistry::Load() const {
 }
 
 bool TFileRegistry::Save(const Tree& tree) const {
+  // An empty store is no file, so cleaning up leaves no trace.
+  if (tree.classesRoot.IsEmpty() && tree.currentUser.IsEmpty()) {
+    std::error_code error;
+    fs::remove(storeFile_, error);
+    return !error;
+  }
   return ReplaceFileContents(storeFile_, file_registry::SerializeStore(tree));
 }
 

@@ -4,8 +4,8 @@
 // Every call reads the file afresh and every change rewrites it whole through
 // a temporary file and a rename, so two running instances see each other's
 // changes and a failed write leaves the old file intact. A missing file is an
-// empty store; a damaged file gives whatever can still be read. A file that
-// exists but cannot be read, is unreasonably large or is read-only is never
+// empty store (and an emptied store removes its file); a damaged file gives whatever can still be
+// read. A file that exists but cannot be read, is unreasonably large or is read-only is never
 // overwritten: reads see an empty store and writes fail.
 #pragma once
 

@@ -40,6 +40,7 @@ struct Key {
   const Key* SubKey(std::string_view subName) const;
   Key& AddSubKey(std::string_view subName);  // the existing one when present
   bool RemoveSubKey(std::string_view subName);
+  bool IsEmpty() const { return values.empty() && subKeys.empty(); }
   const Value* FindValue(std::string_view valueName) const;
   void SetValue(std::string_view valueName, TRegValueType type, std::string data);
 };
