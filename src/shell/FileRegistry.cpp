@@ -3,6 +3,7 @@
 #include <system_error>
 
 #include "shell/TextFiles.h"
+#include "support/SafeFileWrite.h"
 
 namespace fs = std::filesystem;
 using file_registry::Key;
@@ -25,12 +26,6 @@ Key* FindKey(Tree& tree, TRegistryRoot root, const std::string& path) {
   return const_cast<Key*>(FindKey(static_cast<const Tree&>(tree), root, path));
 }
 
-bool IsReadOnly(const fs::path& file) {
-  std::error_code error;
-  fs::perms perms = fs::status(file, error).permissions();
-  return !error && (perms & fs::perms::owner_write) == fs::perms::none;
-}
-
 }  // namespace
 
 TFileRegistry::TFileRegistry(fs::path storeFile) : storeFile_(std::move(storeFile)) {}
@@ -49,7 +44,7 @@ TFileRegistry::Loaded TFileRegistry::Load() const {
     return loaded;
   }
   loaded.tree = file_registry::ParseStore(*text);
-  loaded.writable = !IsReadOnly(storeFile_);
+  loaded.writable = !safefile::IsReadOnly(storeFile_);
   return loaded;
 }
 

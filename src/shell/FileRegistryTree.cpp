@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <optional>
 
+#include "support/CodePage.h"
+
 namespace file_registry {
 
 namespace {
@@ -11,13 +13,10 @@ constexpr std::string_view kClassesRootName = "HKEY_CLASSES_ROOT";
 constexpr std::string_view kCurrentUserName = "HKEY_CURRENT_USER";
 constexpr char kHexDigits[] = "0123456789abcdef";
 
-unsigned char FoldAscii(unsigned char c) {
-  return (c >= 'a' && c <= 'z') ? c - 32 : c;
-}
-
 bool NameLess(std::string_view a, std::string_view b) {
   return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-    return FoldAscii(static_cast<unsigned char>(x)) < FoldAscii(static_cast<unsigned char>(y));
+    return codepage::ToUpper(static_cast<unsigned char>(x)) <
+           codepage::ToUpper(static_cast<unsigned char>(y));
   });
 }
 

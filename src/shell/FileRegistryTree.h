@@ -21,7 +21,7 @@ enum class TRegValueType { String, ExpandString, Binary };
 
 namespace file_registry {
 
-// Names compare without regard to the case of A-Z and a-z, as registry names do.
+// Names compare without regard to case (code-page case folding), as registry names do.
 bool SameName(std::string_view a, std::string_view b);
 
 struct Value {

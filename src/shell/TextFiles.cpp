@@ -4,6 +4,8 @@
 #include <iterator>
 #include <system_error>
 
+#include "support/SafeFileWrite.h"
+
 namespace fs = std::filesystem;
 
 std::optional<std::string> ReadSmallFile(const fs::path& file, std::uintmax_t maxBytes) {
@@ -21,19 +23,5 @@ std::optional<std::string> ReadSmallFile(const fs::path& file, std::uintmax_t ma
 bool ReplaceFileContents(const fs::path& file, const std::string& text) {
   std::error_code error;
   if (file.has_parent_path()) fs::create_directories(file.parent_path(), error);
-  fs::path temporary = file;
-  temporary += ".new";
-  {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
-    out.flush();
-    if (!out) {
-      out.close();
-      fs::remove(temporary, error);
-      return false;
-    }
-  }
-  fs::rename(temporary, file, error);
-  if (error) fs::remove(temporary, error);
-  return !error;
+  return safefile::ReplaceContent(file, text);
 }

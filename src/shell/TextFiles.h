@@ -12,6 +12,6 @@
 std::optional<std::string> ReadSmallFile(const std::filesystem::path& file,
                                          std::uintmax_t maxBytes);
 
-// Writes a temporary file beside `file` and renames it over, so a failed
-// write leaves the old content whole. Creates missing parent folders.
+// Replaces the whole content safely (see support/SafeFileWrite.h), creating
+// missing parent folders first. False for a read-only file or on failure.
 bool ReplaceFileContents(const std::filesystem::path& file, const std::string& text);

@@ -67,6 +67,13 @@ TEST_F(FileRegistryTest, DeleteTreeTakesEverythingBelowAndKeepsSiblings) {
   EXPECT_TRUE(registry.KeyExists(kClasses, "AB"));
 }
 
+TEST_F(FileRegistryTest, AccentedNamesFoldTheirCaseToo) {
+  ASSERT_TRUE(registry.CreateKey(kClasses, "\xe9t\xe9"));  // "été" in the code page
+  EXPECT_TRUE(registry.KeyExists(kClasses, "\xc9T\xc9"));
+  registry.CreateKey(kClasses, "\xc9T\xc9");
+  EXPECT_EQ(registry.SubKeys(kClasses, "").size(), 1u);
+}
+
 TEST_F(FileRegistryTest, SubKeysKeepTheirFirstSpellingInCaseInsensitiveOrder) {
   for (const char* name : {"b", "C", "a", "B", ".txt"}) registry.CreateKey(kClasses, name);
   EXPECT_EQ(registry.SubKeys(kClasses, ""), (std::vector<std::string>{".txt", "a", "b", "C"}));
