@@ -13,6 +13,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/Canvas.h"
 #include "platform/Registry.h"
 #include "tools/ColorPickMath.h"
 #include "tools/CustomColors.h"
@@ -33,6 +34,17 @@ enum TSwatch : int {
   swUser0,
   swCount = swUser0 + 16
 };
+
+// The dialog's fixed layout facts.
+inline constexpr int kPickDialogClientWidth = 499;
+inline constexpr int kPickDialogClientHeight = 318;
+inline constexpr int kHexEditMaxLength = 7;
+inline constexpr int kChannelEditMaxLength = 3;
+inline const char kPickDialogCaption[] = "Pick Color Dialog";
+
+// Where user colour swatch `index` (0..15) sits inside the "User Colors" group:
+// two rows of eight, 28 x 21 pixels, 30 pixels apart.
+TRect UserSwatchBounds(int index);
 
 enum class TPickImage { Gradient = 0, Blend = 1 };
 enum class TChannel { Red = 0, Green = 1, Blue = 2 };

@@ -137,6 +137,18 @@ TEST_F(ColorPickModelTest, DragAndDropMovesColoursBetweenSwatchesAndImages) {
   EXPECT_EQ(model.NewColor(), model.Color(swBlendHalfColor));
 }
 
+TEST(ColorPickLayout, UserSwatchesSitInTwoRowsOfEight) {
+  TRect first = UserSwatchBounds(0);
+  EXPECT_EQ(first.left, 9);
+  EXPECT_EQ(first.top, 20);
+  EXPECT_EQ(first.Width(), 28);
+  EXPECT_EQ(first.Height(), 21);
+  EXPECT_EQ(UserSwatchBounds(7).left, 219);
+  EXPECT_EQ(UserSwatchBounds(8).left, 9);
+  EXPECT_EQ(UserSwatchBounds(8).top, 45);
+  EXPECT_EQ(UserSwatchBounds(15).left, 219);
+}
+
 TEST_F(ColorPickModelTest, MarkersEraseTheirLastPositionUntilTheImageIsRepainted) {
   TColorPickModel model(store);
   model.FormShow(0);  // leaves the blend marker at the strip's centre
