@@ -90,6 +90,17 @@ std::string FontText(const TFontChoice& font) {
   return font.name + ", " + std::to_string(font.pointSize);
 }
 
+bool FontButtonClicked(TConfigSettings& settings, Dialogs& dialogs) {
+  std::optional<TFontChoice> chosen = dialogs.ChooseFont(settings.font);
+  if (!chosen) return false;
+  settings.font = *chosen;
+  return true;
+}
+
+void ShowCaptionFormatHelp(Dialogs& dialogs) {
+  dialogs.MessageBox(kCaptionFormatHelp, "Scribant", TMsgIcon::Information, TMsgButtons::Ok);
+}
+
 std::string NonIdentifierChars(const std::string& identifierChars) {
   std::string chars;
   for (int byte = 32; byte <= 255; ++byte)

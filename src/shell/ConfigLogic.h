@@ -120,6 +120,13 @@ std::optional<int> ParseInteger(const std::string& text);
 // "Face, size".
 std::string FontText(const TFontChoice& font);
 
+// Font_Btn: the font dialog with the editor's font; true when one was chosen
+// (then in settings.font, and FontText gives the field's new text).
+bool FontButtonClicked(TConfigSettings& settings, Dialogs& dialogs);
+
+// CaptionFormatHlp_Btn: the placeholder help in an information box.
+void ShowCaptionFormatHelp(Dialogs& dialogs);
+
 // Bytes 32..255 that are not in `identifierChars`, ascending.
 std::string NonIdentifierChars(const std::string& identifierChars);
 

@@ -156,6 +156,22 @@ TEST(ConfigLogic, EmptiedNonIdentifierFieldMakesEveryByteAnIdentifierCharacter) 
   EXPECT_NE(settings.identifierChars.find(' '), std::string::npos) << "no space is added back";
 }
 
+TEST(ConfigLogic, FontAndHelpButtons) {
+  FakeDialogs dialogs;
+  TConfigSettings settings = RunningProgram();
+  EXPECT_FALSE(FontButtonClicked(settings, dialogs));
+  EXPECT_EQ(settings.font.name, "Courier New");
+  dialogs.fontAnswers.push_back(TFontChoice{"Fixedsys", 12, true});
+  EXPECT_TRUE(FontButtonClicked(settings, dialogs));
+  EXPECT_EQ(FontText(settings.font), "Fixedsys, 12");
+
+  ShowCaptionFormatHelp(dialogs);
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0].caption, "Scribant");
+  EXPECT_EQ(dialogs.messages[0].icon, TMsgIcon::Information);
+  EXPECT_EQ(dialogs.messages[0].text.substr(0, 36), "%f\tBase filename, no directory path.");
+}
+
 TEST(ConfigLogic, KeyWordListsAreTheFolderKwfFiles) {
   ShellTempFolder folder;
   for (const char* name : {"C.kwf", "Pascal.KWF", "notes.txt", "kwf", "Sub.kwf/x.kwf"})
