@@ -145,6 +145,9 @@ void TXdgDesktopAssociation::Register(const std::string& executablePath,
   if (mimeTypes.empty()) return;
 
   std::optional<std::string> original = ReadSmallFile(MimeAppsFile(), kMaxListBytes);
+  std::error_code error;
+  // A list we cannot read must not be replaced by one holding only our entries.
+  if (!original && fs::exists(fs::symlink_status(MimeAppsFile(), error))) return;
   State state = LoadState();
   if (!state.snapshotTaken) SnapshotMimeApps(original);
   TMimeAppsList current(original.value_or(""));

@@ -158,6 +158,16 @@ TEST_F(XdgDesktopAssociationTest, ExtensionsWithoutAKnownTypeRegisterNothing) {
   EXPECT_EQ(root.Snapshot(), before);
 }
 
+TEST_F(XdgDesktopAssociationTest, AMimeAppsListThatCannotBeReadIsLeftAlone) {
+  // Too big to take in: rewriting it from what we could read would lose it.
+  std::string huge = std::string(kUserMimeApps) + std::string(5 * 1024 * 1024, '#') + "\n";
+  ShellTempFolder::Write(desktop.MimeAppsFile(), huge);
+  auto before = root.Snapshot();
+  association.Associate("txt");
+  association.Clean(dialogs);
+  EXPECT_EQ(root.Snapshot(), before);
+}
+
 TEST_F(XdgDesktopAssociationTest, HeavierAndCaseInsensitiveGlobsDecide) {
   association.Associate("H, TXT");
   EXPECT_EQ(DefaultFor("text/x-csrc"), "scribant-file.desktop;");
