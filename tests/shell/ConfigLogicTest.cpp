@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "FakeDialogs.h"
-#include "ShellTempFolder.h"
+#include "TempFolder.h"
 #include "platform/Canvas.h"
 #include "shell/ConfigLogic.h"
 #include "shell/FileRegistry.h"
@@ -173,9 +173,9 @@ TEST(ConfigLogic, FontAndHelpButtons) {
 }
 
 TEST(ConfigLogic, KeyWordListsAreTheFolderKwfFiles) {
-  ShellTempFolder folder;
+  TempFolder folder;
   for (const char* name : {"C.kwf", "Pascal.KWF", "notes.txt", "kwf", "Sub.kwf/x.kwf"})
-    ShellTempFolder::Write(folder.Path() / name, "begin\n");
+    WriteBytes(folder.Path() / name, "begin\n");
   std::vector<std::string> names = KeyWordListNames(folder.Path());
   std::sort(names.begin(), names.end());
   EXPECT_EQ(names, (std::vector<std::string>{"C", "Pascal"}));
@@ -211,7 +211,7 @@ TEST(ConfigColors, ContrastingTextFollowsTheGreyBands) {
 
 class ConfigAttributesTest : public ::testing::Test {
  protected:
-  ShellTempFolder folder;
+  TempFolder folder;
   TFileRegistry store{TFileRegistry::StoreFileIn(folder.Path())};
   FakeDialogs dialogs;
   TOvColorDlg colourDialog{dialogs, store};

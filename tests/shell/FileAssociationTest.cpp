@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "FakeDialogs.h"
-#include "ShellTempFolder.h"
+#include "TempFolder.h"
 #include "shell/FileAssociation.h"
 #include "shell/FileRegistry.h"
 #include "shell/OvReg.h"
@@ -23,7 +23,7 @@ class RecordingDesktop : public TDesktopAssociation {
 
 class FileAssociationTest : public ::testing::Test {
  protected:
-  ShellTempFolder folder;
+  TempFolder folder;
   TFileRegistry registry{TFileRegistry::StoreFileIn(folder.Path())};
   RecordingDesktop desktop;
   FakeDialogs dialogs;
@@ -51,7 +51,7 @@ TEST(ExtensionList, RunsOfSeparatorsAndOuterBlanksGiveNoEmptyExtensions) {
 }
 
 TEST(OvReg, PathsAreTakenFromTheRootOrTheCurrentKey) {
-  ShellTempFolder folder;
+  TempFolder folder;
   TFileRegistry registry(TFileRegistry::StoreFileIn(folder.Path()));
   TOvReg reg(registry, TRegAccess::FullAccess);
   reg.SetRootKey(kClasses);
@@ -76,7 +76,7 @@ TEST(OvReg, PathsAreTakenFromTheRootOrTheCurrentKey) {
 }
 
 TEST(OvReg, AccessLimitsWhatAHandleMayDo) {
-  ShellTempFolder folder;
+  TempFolder folder;
   TFileRegistry registry(TFileRegistry::StoreFileIn(folder.Path()));
   registry.CreateKey(kClasses, "K");
   registry.WriteString(kClasses, "K", "", "value");
@@ -158,11 +158,11 @@ TEST_F(FileAssociationTest, AssociateThenCleanLeavesTheStoreAsBefore) {
                        std::vector<std::uint8_t>(64, 0xff));
   registry.CreateKey(kClasses, ".doc");
   registry.WriteString(kClasses, ".doc", "", "Word.Document");
-  std::string before = ShellTempFolder::Read(registry.StoreFile());
+  std::string before = ReadBytes(registry.StoreFile());
   association.Associate(kDefaultExtensionList);
   association.Associate("c;h");
   CleanAndReport();
-  EXPECT_EQ(ShellTempFolder::Read(registry.StoreFile()), before);
+  EXPECT_EQ(ReadBytes(registry.StoreFile()), before);
 }
 
 }  // namespace

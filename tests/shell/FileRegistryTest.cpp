@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "ShellTempFolder.h"
+#include "TempFolder.h"
 #include "shell/FileRegistry.h"
 
 namespace {
@@ -10,7 +10,7 @@ constexpr TRegistryRoot kUser = TRegistryRoot::CurrentUser;
 
 class FileRegistryTest : public ::testing::Test {
  protected:
-  ShellTempFolder folder;
+  TempFolder folder;
   std::filesystem::path storeFile = TFileRegistry::StoreFileIn(folder.Path() / "scribant");
   TFileRegistry registry{storeFile};
 };
@@ -80,20 +80,20 @@ TEST_F(FileRegistryTest, SubKeysKeepTheirFirstSpellingInCaseInsensitiveOrder) {
 }
 
 TEST_F(FileRegistryTest, MalformedStoreGivesWhatCanBeReadAndHealsOnWrite) {
-  ShellTempFolder::Write(storeFile, std::string("garbage \0\xff line\n", 17) +
-                                        "@=sz:\"orphan value\"\n"
-                                        "[HKEY_NOWHERE\\X]\n@=sz:\"lost\"\n"
-                                        "[HKEY_CLASSES_ROOT\\.txt\r\n"
-                                        "[HKEY_CLASSES_ROOT\\\\.log\\]\r\n"
-                                        "@=sz:\"ScribantFile\"\r\n"
-                                        "\"broken=sz:\"x\"\n"
-                                        "\"n\"=binary:abc\n"
-                                        "\"m\"=sz:\"unterminated\n"
-                                        "\"k\"=sz:\"ok\\x4\"\n"
-                                        "\"t\"=unknown:\"x\"\n"
-                                        "\"good\"=binary:0aFF\n"
-                                        "[HKEY_CURRENT_USER]\n" +
-                                        std::string(100000, 'x') + "\n");
+  WriteBytes(storeFile, std::string("garbage \0\xff line\n", 17) +
+                            "@=sz:\"orphan value\"\n"
+                            "[HKEY_NOWHERE\\X]\n@=sz:\"lost\"\n"
+                            "[HKEY_CLASSES_ROOT\\.txt\r\n"
+                            "[HKEY_CLASSES_ROOT\\\\.log\\]\r\n"
+                            "@=sz:\"ScribantFile\"\r\n"
+                            "\"broken=sz:\"x\"\n"
+                            "\"n\"=binary:abc\n"
+                            "\"m\"=sz:\"unterminated\n"
+                            "\"k\"=sz:\"ok\\x4\"\n"
+                            "\"t\"=unknown:\"x\"\n"
+                            "\"good\"=binary:0aFF\n"
+                            "[HKEY_CURRENT_USER]\n" +
+                            std::string(100000, 'x') + "\n");
   EXPECT_EQ(registry.SubKeys(kClasses, ""), std::vector<std::string>{".log"});
   EXPECT_EQ(registry.ReadString(kClasses, ".log", ""), "ScribantFile");
   EXPECT_EQ(registry.ReadBinary(kClasses, ".log", "good"), (std::vector<std::uint8_t>{10, 255}));
@@ -104,7 +104,7 @@ TEST_F(FileRegistryTest, MalformedStoreGivesWhatCanBeReadAndHealsOnWrite) {
   TFileRegistry reopened(storeFile);
   EXPECT_EQ(reopened.ReadString(kClasses, ".log", ""), "ScribantFile");
   EXPECT_TRUE(reopened.KeyExists(kUser, "Fresh"));
-  EXPECT_EQ(ShellTempFolder::Read(storeFile).find("garbage"), std::string::npos);
+  EXPECT_EQ(ReadBytes(storeFile).find("garbage"), std::string::npos);
 }
 
 TEST_F(FileRegistryTest, AStoreThatCannotBeReadOrIsReadOnlyIsNeverOverwritten) {
@@ -114,13 +114,13 @@ TEST_F(FileRegistryTest, AStoreThatCannotBeReadOrIsReadOnlyIsNeverOverwritten) {
   std::filesystem::remove(storeFile);
 
   ASSERT_TRUE(registry.CreateKey(kClasses, "Kept"));
-  std::string before = ShellTempFolder::Read(storeFile);
+  std::string before = ReadBytes(storeFile);
   std::filesystem::permissions(storeFile, std::filesystem::perms::owner_write,
                                std::filesystem::perm_options::remove);
   EXPECT_TRUE(registry.KeyExists(kClasses, "Kept")) << "still readable";
   EXPECT_FALSE(registry.CreateKey(kClasses, "New"));
   EXPECT_FALSE(registry.DeleteKeyTree(kClasses, "Kept"));
-  EXPECT_EQ(ShellTempFolder::Read(storeFile), before);
+  EXPECT_EQ(ReadBytes(storeFile), before);
   std::filesystem::permissions(storeFile, std::filesystem::perms::owner_write,
                                std::filesystem::perm_options::add);
 }

@@ -3,7 +3,7 @@
 #include <map>
 
 #include "FakeDialogs.h"
-#include "ShellTempFolder.h"
+#include "TempFolder.h"
 #include "shell/FileAssociation.h"
 #include "shell/FileRegistry.h"
 #include "shell/MimeAppsList.h"
@@ -29,10 +29,10 @@ class ScriptedRunner : public TCommandRunner {
   int Run(const fs::path&, const std::vector<std::string>& arguments) override {
     runs.push_back(arguments);
     if (exitCode != 0) return exitCode;
-    TMimeAppsList list(ShellTempFolder::Read(mimeApps));
+    TMimeAppsList list(ReadBytes(mimeApps));
     for (std::size_t i = 2; i < arguments.size(); ++i)
       list.Set(kDefaultApplicationsSection, arguments[i], arguments[1]);
-    ShellTempFolder::Write(mimeApps, list.Text());
+    WriteBytes(mimeApps, list.Text());
     return 0;
   }
 };
@@ -60,7 +60,7 @@ const char kUserMimeApps[] =
 
 class XdgDesktopAssociationTest : public ::testing::Test {
  protected:
-  ShellTempFolder root;
+  TempFolder root;
   TXdgFolders folders{
       root.Path() / "home/.config", root.Path() / "home/.local/share", {root.Path() / "usr/share"}};
   ScriptedRunner runner;
@@ -71,24 +71,24 @@ class XdgDesktopAssociationTest : public ::testing::Test {
 
   void SetUp() override {
     runner.mimeApps = desktop.MimeAppsFile();
-    ShellTempFolder::Write(root.Path() / "usr/share/mime/globs2", kGlobs);
-    ShellTempFolder::Write(UserApplicationsFolder(folders) / "other.desktop", "[Desktop Entry]\n");
+    WriteBytes(root.Path() / "usr/share/mime/globs2", kGlobs);
+    WriteBytes(UserApplicationsFolder(folders) / "other.desktop", "[Desktop Entry]\n");
     fs::create_directories(ScribantConfigFolder(folders));
   }
-  std::string MimeApps() const { return ShellTempFolder::Read(desktop.MimeAppsFile()); }
+  std::string MimeApps() const { return ReadBytes(desktop.MimeAppsFile()); }
   std::optional<std::string> DefaultFor(const std::string& type) const {
     return TMimeAppsList(MimeApps()).Get(kDefaultApplicationsSection, type);
   }
 };
 
 TEST_F(XdgDesktopAssociationTest, AssociateThenCleanLeavesTheUserFoldersAsBefore) {
-  ShellTempFolder::Write(desktop.MimeAppsFile(), kUserMimeApps);
+  WriteBytes(desktop.MimeAppsFile(), kUserMimeApps);
   auto before = root.Snapshot();
   association.Associate("txt, log;nfo lst");
   EXPECT_EQ(DefaultFor("text/plain"), "scribant-file.desktop;");
   EXPECT_EQ(DefaultFor("text/x-log"), "scribant-file.desktop;");
   EXPECT_EQ(DefaultFor("image/png"), "viewer.desktop") << "other entries stay";
-  std::string entry = ShellTempFolder::Read(desktop.DesktopFile());
+  std::string entry = ReadBytes(desktop.DesktopFile());
   EXPECT_NE(entry.find("\nMimeType=text/plain;text/x-log;text/x-nfo;\n"), std::string::npos);
   EXPECT_NE(entry.find("\nExec=\"/opt/scribant/scribant\" %f\n"), std::string::npos);
   EXPECT_TRUE(runner.runs.empty()) << "without xdg-mime the list is written directly";
@@ -103,14 +103,14 @@ TEST_F(XdgDesktopAssociationTest, AMimeAppsListThatDidNotExistIsGoneAfterClean) 
   association.Associate("c, log");  // a second run adds to the first
   EXPECT_EQ(DefaultFor("text/plain"), "scribant-file.desktop;");
   EXPECT_EQ(DefaultFor("text/x-csrc"), "scribant-file.desktop;");
-  std::string entry = ShellTempFolder::Read(desktop.DesktopFile());
+  std::string entry = ReadBytes(desktop.DesktopFile());
   EXPECT_NE(entry.find("MimeType=text/plain;text/x-csrc;text/x-log;\n"), std::string::npos);
   association.Clean(dialogs);
   EXPECT_EQ(root.Snapshot(), before);
 }
 
 TEST_F(XdgDesktopAssociationTest, XdgMimeSetsTheDefaultsWhenInstalled) {
-  ShellTempFolder::Write(desktop.MimeAppsFile(), kUserMimeApps);
+  WriteBytes(desktop.MimeAppsFile(), kUserMimeApps);
   runner.hasXdgMime = true;
   auto before = root.Snapshot();
   association.Associate("txt log");
@@ -131,12 +131,12 @@ TEST_F(XdgDesktopAssociationTest, AFailingXdgMimeFallsBackToWritingTheList) {
 }
 
 TEST_F(XdgDesktopAssociationTest, CleanKeepsWhatTheUserChangedAfterwards) {
-  ShellTempFolder::Write(desktop.MimeAppsFile(), kUserMimeApps);
+  WriteBytes(desktop.MimeAppsFile(), kUserMimeApps);
   association.Associate("txt log nfo");
   TMimeAppsList list(MimeApps());
   list.Set(kDefaultApplicationsSection, "text/x-log", "other.desktop;");
   list.Set(kDefaultApplicationsSection, "video/mp4", "player.desktop;");
-  ShellTempFolder::Write(desktop.MimeAppsFile(), list.Text());
+  WriteBytes(desktop.MimeAppsFile(), list.Text());
 
   association.Clean(dialogs);
   EXPECT_EQ(DefaultFor("text/plain"), "gedit.desktop;kate.desktop;") << "given back";
@@ -161,7 +161,7 @@ TEST_F(XdgDesktopAssociationTest, ExtensionsWithoutAKnownTypeRegisterNothing) {
 TEST_F(XdgDesktopAssociationTest, AMimeAppsListThatCannotBeReadIsLeftAlone) {
   // Too big to take in: rewriting it from what we could read would lose it.
   std::string huge = std::string(kUserMimeApps) + std::string(5 * 1024 * 1024, '#') + "\n";
-  ShellTempFolder::Write(desktop.MimeAppsFile(), huge);
+  WriteBytes(desktop.MimeAppsFile(), huge);
   auto before = root.Snapshot();
   association.Associate("txt");
   association.Clean(dialogs);
