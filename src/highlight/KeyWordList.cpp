@@ -1,6 +1,7 @@
 #include "highlight/KeyWordList.h"
 
 #include <algorithm>
+#include <array>
 #include <fstream>
 #include <iterator>
 #include <limits>
@@ -14,12 +15,27 @@ bool LessIgnoringCase(const std::string& a, const std::string& b) {
   return codepage::CompareIgnoreCase(a, b) < 0;
 }
 
-// Case-insensitive order first and the exact bytes as a tie-break, so that the
-// exact comparison agrees with the order the list is kept in.
-int CompareKeyWord(std::string_view entry, std::string_view word, bool exactCase) {
-  const int folded = codepage::CompareIgnoreCase(entry, word);
-  if (folded != 0 || !exactCase) return folded;
-  return codepage::CompareExact(entry, word);
+// The code page's upper-case table, copied once so the search loop can inline it.
+const std::array<unsigned char, 256>& UpperTable() {
+  static const std::array<unsigned char, 256> table = [] {
+    std::array<unsigned char, 256> upper{};
+    for (int c = 0; c < 256; ++c) upper[c] = codepage::ToUpper(static_cast<unsigned char>(c));
+    return upper;
+  }();
+  return table;
+}
+
+// codepage::CompareIgnoreCase of an entry, given upper-cased, with a word.
+int CompareFolded(std::string_view foldedEntry, std::string_view word,
+                  const std::array<unsigned char, 256>& upper) {
+  const std::size_t common = std::min(foldedEntry.size(), word.size());
+  for (std::size_t i = 0; i < common; ++i) {
+    const int x = static_cast<unsigned char>(foldedEntry[i]);
+    const int y = upper[static_cast<unsigned char>(word[i])];
+    if (x != y) return x - y;
+  }
+  if (foldedEntry.size() == word.size()) return 0;
+  return foldedEntry.size() < word.size() ? -1 : 1;
 }
 
 }  // namespace
@@ -27,6 +43,8 @@ int CompareKeyWord(std::string_view entry, std::string_view word, bool exactCase
 bool TKeyWordList::Add(const std::string& word) {
   const auto position = std::lower_bound(entries_.begin(), entries_.end(), word, LessIgnoringCase);
   if (position != entries_.end() && codepage::CompareIgnoreCase(*position, word) == 0) return false;
+  foldedEntries_.insert(foldedEntries_.begin() + (position - entries_.begin()),
+                        codepage::UpperCase(word));
   entries_.insert(position, word);
   Summarise(word);
   return true;
@@ -34,6 +52,7 @@ bool TKeyWordList::Add(const std::string& word) {
 
 void TKeyWordList::Clear() {
   entries_.clear();
+  foldedEntries_.clear();
   ResetSummary();
 }
 
@@ -45,8 +64,13 @@ void TKeyWordList::Assign(std::vector<std::string> words) {
   });
   words.erase(last, words.end());
   entries_ = std::move(words);
+  foldedEntries_.clear();
+  foldedEntries_.reserve(entries_.size());
   ResetSummary();
-  for (const auto& word : entries_) Summarise(word);
+  for (const auto& word : entries_) {
+    foldedEntries_.push_back(codepage::UpperCase(word));
+    Summarise(word);
+  }
 }
 
 bool TKeyWordList::LoadFromFile(const std::string& path) {
@@ -60,13 +84,17 @@ bool TKeyWordList::LoadFromFile(const std::string& path) {
   return true;
 }
 
+// Case-insensitive order first and, with exact case, the bytes as a tie-break,
+// so that the exact comparison agrees with the order the list is kept in.
 bool TKeyWordList::Contains(std::string_view word, bool exactCase) const {
   if (!MayContain(word)) return false;
+  const auto& upper = UpperTable();
   int low = 0;
   int high = Count() - 1;
   while (low <= high) {
     const int middle = low + (high - low) / 2;
-    const int comparison = CompareKeyWord(entries_[middle], word, exactCase);
+    int comparison = CompareFolded(foldedEntries_[middle], word, upper);
+    if (comparison == 0 && exactCase) comparison = codepage::CompareExact(entries_[middle], word);
     if (comparison == 0) return true;
     if (comparison > 0) {
       high = middle - 1;
@@ -77,28 +105,23 @@ bool TKeyWordList::Contains(std::string_view word, bool exactCase) const {
   return false;
 }
 
-bool TKeyWordList::MayContain(std::string_view word) const {
-  if (entries_.empty() || word.size() < shortest_ || word.size() > longest_) return false;
-  if (word.empty()) return true;
-  const auto first = static_cast<unsigned char>(word.front());
-  return firstBytes_.test(first) || firstBytes_.test(codepage::ToUpper(first)) ||
-         firstBytes_.test(codepage::ToLower(first));
-}
-
 void TKeyWordList::Summarise(const std::string& word) {
   shortest_ = std::min(shortest_, word.size());
   longest_ = std::max(longest_, word.size());
   if (word.empty()) return;
-  const auto first = static_cast<unsigned char>(word.front());
-  firstBytes_.set(first);
-  firstBytes_.set(codepage::ToUpper(first));
-  firstBytes_.set(codepage::ToLower(first));
+  const unsigned char folded = UpperTable()[static_cast<unsigned char>(word.front())];
+  if (foldedFirstBytes_.test(folded)) return;  // its whole case class is marked already
+  foldedFirstBytes_.set(folded);
+  for (int c = 0; c < 256; ++c) {
+    if (UpperTable()[c] == folded) firstBytes_.set(c);
+  }
 }
 
 void TKeyWordList::ResetSummary() {
   shortest_ = std::numeric_limits<std::size_t>::max();
   longest_ = 0;
   firstBytes_.reset();
+  foldedFirstBytes_.reset();
 }
 
 std::vector<std::string> SplitLines(std::string_view text) {

@@ -28,14 +28,19 @@ class TKeyWordList {
   bool Contains(std::string_view word, bool exactCase) const;
 
  private:
-  bool MayContain(std::string_view word) const;
+  bool MayContain(std::string_view word) const {
+    if (word.size() < shortest_ || word.size() > longest_) return false;
+    return word.empty() || firstBytes_.test(static_cast<unsigned char>(word.front()));
+  }
   void Summarise(const std::string& word);
   void ResetSummary();
 
   std::vector<std::string> entries_;
+  std::vector<std::string> foldedEntries_;  // entries_ upper-cased, for the search
   std::size_t shortest_ = static_cast<std::size_t>(-1);
   std::size_t longest_ = 0;
-  std::bitset<256> firstBytes_;  // each entry's first byte in both cases
+  std::bitset<256> firstBytes_;        // each entry's first byte and every byte that folds like it
+  std::bitset<256> foldedFirstBytes_;  // the upper-case forms already marked
 };
 
 // The lines of `text`, split at CR LF, CR or LF; a final break adds no empty line.

@@ -17,11 +17,15 @@ constexpr std::array<bool, 256> kIdentifierBytes = [] {
   return table;
 }();
 
+// Blanks that a space token runs over: 1..32 without the line ends.
+constexpr std::array<bool, 256> kBlankBytes = [] {
+  std::array<bool, 256> table{};
+  for (int c = 1; c <= 32; ++c) table[c] = c != 10 && c != 13;
+  return table;
+}();
+
 constexpr bool IsLineEnd(unsigned char c) {
   return c == 0 || c == 10 || c == 13;
-}
-constexpr bool IsBlank(unsigned char c) {
-  return c != 0 && c != 10 && c != 13 && c <= 32;
 }
 constexpr bool IsDigit(unsigned char c) {
   return c >= '0' && c <= '9';
@@ -91,7 +95,7 @@ void TScribOrvane::SpaceProc() {
   tokenKind_ = tkSpace;
   do {
     ++run_;
-  } while (IsBlank(At(run_)));
+  } while (kBlankBytes[At(run_)]);
 }
 
 void TScribOrvane::LineFeedProc() {
@@ -110,7 +114,7 @@ void TScribOrvane::IdentifierProc() {
     ++run_;
   } while (kIdentifierBytes[At(run_)]);
   const std::string_view word(line_ + tokenPos_, static_cast<std::size_t>(run_ - tokenPos_));
-  tokenKind_ = IsKeyword(word) ? tkKey : tkIdentifier;
+  tokenKind_ = TScribOrvane::IsKeyword(word) ? tkKey : tkIdentifier;
 }
 
 void TScribOrvane::NumberProc() {
