@@ -74,6 +74,8 @@ class TScribCustomHighlighter : public TScribPersistent {
   virtual bool IsKeyword(std::string_view) const { return false; }
   virtual void Next() = 0;
   virtual void SetLine(const std::string& text, int lineIndex) = 0;
+  // A temporary would be gone before the line is scanned.
+  void SetLine(const std::string&& text, int lineIndex) = delete;
   virtual void SetRange(int) {}
   virtual void ResetRange() {}
   void NextToEol();

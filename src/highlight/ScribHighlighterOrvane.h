@@ -72,6 +72,7 @@ class TScribOrvane : public TScribCustomHighlighter {
   int GetTokenLength() const { return run_ - tokenPos_; }
   bool IsKeyword(std::string_view word) const override;
   void Next() override;
+  using TScribCustomHighlighter::SetLine;
   void SetLine(const std::string& text, int lineIndex) override;
   void SetRange(int value) override { range_ = static_cast<std::uint8_t>(value & 0xFF); }
   void ResetRange() override { range_ = rsUnknown; }

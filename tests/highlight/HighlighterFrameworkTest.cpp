@@ -79,9 +79,10 @@ TEST(CustomHighlighterTest, AttributesAreSortedByNameWithTheirDefaults) {
 
 TEST(CustomHighlighterTest, TokenKindsMapToAttributes) {
   TScribOrvane highlighter;
-  highlighter.SetLine("a", 0);
+  const std::string identifier = "a", dot = ".";
+  highlighter.SetLine(identifier, 0);
   EXPECT_EQ(highlighter.GetTokenAttribute(), highlighter.AttriIdentifier());
-  highlighter.SetLine(".", 0);
+  highlighter.SetLine(dot, 0);
   EXPECT_EQ(highlighter.GetTokenKind(), tkUnknown);
   EXPECT_EQ(highlighter.GetTokenAttribute(), highlighter.AttriSymbol());
   highlighter.Next();
@@ -143,6 +144,8 @@ TEST(CustomHighlighterTest, RuleChangesNotifyAsDocumented) {
 
 TEST(CustomHighlighterTest, IdentifierCharsRoundTripInByteOrder) {
   TScribOrvane highlighter;
+  EXPECT_EQ(highlighter.WordBreakChars().count(), 22u);
+  EXPECT_EQ(highlighter.IdentifierChars().size(), 223u - 22u);
   EXPECT_EQ(highlighter.IdentifierChars().find('('), std::string::npos);
   EXPECT_NE(highlighter.IdentifierChars().find('<'), std::string::npos);
   highlighter.SetIdentifierChars(
