@@ -131,7 +131,7 @@ void ApplyFormatSection(TScribOrvane& highlighter, const StyleSection& section) 
   }
   if (section.Wanted("PreprocessorChar")) {
     const std::string value = section.String("PreprocessorChar", "#");
-    highlighter.SetPreprocessorChar(value.empty() || value[0] == '\0' ? '#' : value[0]);
+    highlighter.SetPreprocessorChar(value.empty() ? '#' : value[0]);
   }
 }
 
@@ -141,9 +141,9 @@ bool IsStyleColour(int value) {
   return colour <= 0x00FFFFFF || colour == clNone;
 }
 
-int ReadColour(const StyleSection& section, const std::string& key, TScribColor current) {
+TScribColor ReadColour(const StyleSection& section, const std::string& key, TScribColor current) {
   const int value = section.Integer(key, static_cast<int>(current));
-  return IsStyleColour(value) ? value : static_cast<int>(current);
+  return IsStyleColour(value) ? static_cast<TScribColor>(value) : current;
 }
 
 void ApplyColoursSection(TScribOrvane& highlighter, const StyleSection& section) {
@@ -152,10 +152,12 @@ void ApplyColoursSection(TScribOrvane& highlighter, const StyleSection& section)
     const std::string back = attribute.Name() + ".BackColor";
     const std::string fore = attribute.Name() + ".ForeColor";
     const std::string style = attribute.Name() + ".Style";
-    if (section.Wanted(back))
+    if (section.Wanted(back)) {
       attribute.SetBackground(ReadColour(section, back, attribute.Background()));
-    if (section.Wanted(fore))
+    }
+    if (section.Wanted(fore)) {
       attribute.SetForeground(ReadColour(section, fore, attribute.Foreground()));
+    }
     if (section.Wanted(style)) {
       attribute.SetIntegerStyle(section.Integer(style, attribute.IntegerStyle()));
     }
