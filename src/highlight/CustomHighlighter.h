@@ -71,6 +71,8 @@ class TScribCustomHighlighter : public TScribPersistent {
   virtual TScribHighlighterAttributes* GetTokenAttribute() const = 0;
   virtual int GetTokenKind() const = 0;
   virtual int GetTokenPos() const = 0;
+  // The length of GetToken, without building the string.
+  virtual int GetTokenLength() const { return static_cast<int>(GetToken().size()); }
   virtual bool IsKeyword(std::string_view) const { return false; }
   virtual void Next() = 0;
   virtual void SetLine(const std::string& text, int lineIndex) = 0;

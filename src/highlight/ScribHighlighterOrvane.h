@@ -69,7 +69,7 @@ class TScribOrvane : public TScribCustomHighlighter {
   TScribHighlighterAttributes* GetTokenAttribute() const override;
   int GetTokenKind() const override { return tokenKind_; }
   int GetTokenPos() const override { return tokenPos_; }
-  int GetTokenLength() const { return run_ - tokenPos_; }
+  int GetTokenLength() const override { return run_ - tokenPos_; }
   bool IsKeyword(std::string_view word) const override;
   void Next() override;
   using TScribCustomHighlighter::SetLine;
