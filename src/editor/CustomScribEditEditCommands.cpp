@@ -229,7 +229,8 @@ void TCustomScribEdit::LineBreak(bool moveCaret) {
   TBufferCoord breakAt{1, line};
   std::string inserted = "\r\n";
   TBufferCoord newCaret{1, line + 1};
-  if (caret.Char > 1 && caret.Char <= length) {
+  const bool splitsLine = caret.Char > 1 && caret.Char <= length;
+  if (splitsLine) {
     breakAt = caret;
     if (autoIndent) inserted += IndentationFor(line, caret.Char);
   } else if (length > 0 && caret.Char > length) {
@@ -246,7 +247,7 @@ void TCustomScribEdit::LineBreak(bool moveCaret) {
   }
   const TBufferCoord end = InsertNormal(breakAt, inserted);
   AddUndo(urLineBreak, breakAt, end, "", smNormal);
-  if (breakAt == caret) newCaret = end;
+  if (splitsLine) newCaret = end;
   MoveCaret(moveCaret ? newCaret : caret, true);
   CollapseSelection();
   EndUpdate();
