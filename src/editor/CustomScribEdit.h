@@ -23,6 +23,8 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "editor/ScribEditKeyCmds.h"
@@ -346,6 +348,8 @@ class TCustomScribEdit {
  private:
   // Caret and selection (CustomScribEditCaret.cpp)
   TBufferCoord ClampPosition(TBufferCoord position) const;
+  // The nearest position on a character of the text (never beyond a line end).
+  TBufferCoord ClampToText(TBufferCoord position) const;
   int MaxCaretChar(int line) const;
   void MoveCaret(TBufferCoord position, bool ensureVisible);
   void MoveCaretAndSelection(TBufferCoord position, bool selecting);
@@ -363,7 +367,6 @@ class TCustomScribEdit {
   std::string DeleteWholeLines(int firstLine, int lastLine);
   TBufferCoord InsertColumn(TBufferCoord position, std::string_view text,
                             std::vector<std::pair<TBufferCoord, TBufferCoord>>* pieces);
-  std::string DeleteColumn(TBufferCoord begin, TBufferCoord end);
   std::string TextOfRange(TBufferCoord begin, TBufferCoord end, TScribSelectionMode mode) const;
   std::string DeleteRange(TBufferCoord begin, TBufferCoord end, TScribSelectionMode mode);
   TBufferCoord InsertInMode(TBufferCoord position, std::string_view text, TScribSelectionMode mode);
@@ -372,8 +375,12 @@ class TCustomScribEdit {
   void PadLineTo(int line, int charIndex);
   // Deletes the selection, recording it; true when there was one.
   bool DeleteSelectionRecorded();
-  // Deletes from..to (normal mode), recording it with `reason`.
-  void DeleteRecorded(TBufferCoord from, TBufferCoord to, TScribChangeReason reason);
+  void DeleteColumnRecorded(TBufferCoord begin, TBufferCoord end);
+  // Deletes from..to, recording it with `reason`.
+  void DeleteRecorded(TBufferCoord from, TBufferCoord to, TScribChangeReason reason,
+                      TScribSelectionMode mode = smNormal);
+  // The normal range that covers whole lines, breaks included.
+  std::pair<TBufferCoord, TBufferCoord> WholeLinesAsRange(int firstLine, int lastLine) const;
   // Inserts at the caret as typed text would be, recording it with `reason`;
   // returns where the text begins (after any gap filling).
   TBufferCoord InsertAtCaretRecorded(std::string_view text, TScribChangeReason reason);
