@@ -110,7 +110,13 @@ class TScribEditStringList {
   void SaveToFile(const std::string& fileName) const;
   void SaveToStream(std::ostream& stream) const;
   std::string SaveToString() const;
+  // Bytes read at a time when loading a stream (1 MiB); tests make it tiny to
+  // exercise piece boundaries.
+  static void SetLoadPieceSize(std::size_t bytes) { loadPieceSize_ = bytes > 0 ? bytes : 1; }
 
+  // Events, each with the buffer as sender. Index and Count name the lines
+  // affected; SetText and loading report all new lines with one OnInserted
+  // (0, Count()) after OnCleared.
   TNotifyEvent OnChanging;
   TNotifyEvent OnChange;
   TNotifyEvent OnCleared;
@@ -148,8 +154,9 @@ class TScribEditStringList {
   void InsertRecord(int index, std::string text);
   // Appends `count` records filled by `fill(i, record)`, firing one OnInserted.
   void AppendLines(int count, const std::function<void(int, Record&)>& fill);
-  // Replaces all lines by those of `bytes`; `finalBreakAddsLine` as loading does.
-  void ReplaceBySplit(std::string_view bytes, bool finalBreakAddsLine);
+  // Gathers the lines of a text or stream before they replace the buffer's.
+  class LineCollector;
+  void Adopt(LineCollector& collected);
   std::string Join(std::string_view lineBreak) const;
   void Fire(const TLinesEvent& event, int index, int count);
   void Fire(const TNotifyEvent& event);
@@ -157,6 +164,8 @@ class TScribEditStringList {
   void UpdateExpandedLength(Record& record) const;
   // Keeps a known longest line exact after line `index` alone changed or arrived.
   void ConsiderForLongest(int index);
+
+  static std::size_t loadPieceSize_;
 
   std::vector<Record> records_;
   int capacity_ = 0;
