@@ -214,7 +214,13 @@ class TCustomScribEdit {
   TBufferCoord PrevWordPos(TBufferCoord position) const;
   TBufferCoord WordStart(TBufferCoord position) const;
   TBufferCoord WordEnd(TBufferCoord position) const;
-  bool IsWordChar(unsigned char c) const;
+  // Word characters for word moves, deletes and selection. The default set is
+  // the editor's own; an editor with a highlighter overrides it with the
+  // highlighter's identifier characters minus its word-break characters.
+  virtual bool IsWordChar(unsigned char c) const;
+  // Whether a bracket at `position` stands inside a comment or string token and
+  // so does not count for bracket matching; false without a highlighter.
+  virtual bool IsBracketIgnored(TBufferCoord position) const;
   // The word at a position (empty when there is none) and its range.
   std::string WordAt(TBufferCoord position) const;
   // Selects what a double click at `position` selects: the word, the run of
@@ -358,6 +364,8 @@ class TCustomScribEdit {
   int LineLength(int line) const;
   const std::string& LineAt(int line) const;
   int CharToColumn(int line, int charIndex) const;
+  // The left and right display columns of a column selection between two ends.
+  std::pair<int, int> ColumnSpan(TBufferCoord begin, TBufferCoord end) const;
   int ColumnToChar(int line, int column) const;
 
   // Text changes without undo (CustomScribEditEditing.cpp)

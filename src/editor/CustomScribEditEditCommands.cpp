@@ -258,7 +258,12 @@ void TCustomScribEdit::InsertTab() {
   BeginUndoBlock();
   BeginUpdate();
   DeleteSelectionRecorded();
-  InsertAtCaretRecorded("\t", urInsert);
+  std::string tab = "\t";
+  if (HasOption(eoTabsToSpaces)) {
+    const int tabWidth = std::max(1, TabWidth());
+    tab.assign(tabWidth - (DisplayX() - 1) % tabWidth, ' ');
+  }
+  InsertAtCaretRecorded(tab, urInsert);
   CollapseSelection();
   EndUpdate();
   EndUndoBlock();
@@ -396,6 +401,7 @@ void TCustomScribEdit::MatchBracket() {
     for (; charIndex >= 1 && charIndex <= static_cast<int>(current.size());
          charIndex += forward ? 1 : -1) {
       const char c = current[charIndex - 1];
+      if ((c != bracket && c != partner) || IsBracketIgnored({charIndex, line})) continue;
       if (c == bracket) ++level;
       if (c == partner && --level == 0) {
         MoveCaretAndSelection({charIndex, line}, false);

@@ -130,6 +130,7 @@ std::string TCustomScribEdit::TextOfRange(TBufferCoord begin, TBufferCoord end,
   if (count == 0) return {};
   const int firstLine = std::clamp(begin.Line, 1, count);
   const int lastLine = std::clamp(end.Line, firstLine, count);
+  const auto [left, right] = ColumnSpan(begin, end);
   std::string result;
   if (mode == smNormal) {
     result.reserve(static_cast<std::size_t>(std::max<std::int64_t>(
@@ -142,10 +143,6 @@ std::string TCustomScribEdit::TextOfRange(TBufferCoord begin, TBufferCoord end,
       if (line == firstLine) from = std::min<std::size_t>(std::max(begin.Char, 1) - 1, to);
       if (line == lastLine) to = std::min<std::size_t>(std::max(end.Char, 1) - 1, to);
     } else if (mode == smColumn) {
-      const int left =
-          std::min(CharToColumn(begin.Line, begin.Char), CharToColumn(end.Line, end.Char));
-      const int right =
-          std::max(CharToColumn(begin.Line, begin.Char), CharToColumn(end.Line, end.Char));
       from = std::min<std::size_t>(ColumnToChar(line, left) - 1, to);
       to = std::min<std::size_t>(ColumnToChar(line, right) - 1, to);
     }
@@ -226,9 +223,7 @@ bool TCustomScribEdit::DeleteSelectionRecorded() {
 }
 
 void TCustomScribEdit::DeleteColumnRecorded(TBufferCoord begin, TBufferCoord end) {
-  const int left = std::min(CharToColumn(begin.Line, begin.Char), CharToColumn(end.Line, end.Char));
-  const int right =
-      std::max(CharToColumn(begin.Line, begin.Char), CharToColumn(end.Line, end.Char));
+  const auto [left, right] = ColumnSpan(begin, end);
   // One record per line: tabs that straddle the column edges make a column
   // insert unable to put the text back where it was.
   BeginUndoBlock();

@@ -371,3 +371,55 @@ TEST(EditCommands, ReadOnlyIgnoresTextChanges) {
   Exec(edit, ecRight);
   EXPECT_EQ(edit.CaretX(), 2) << "moves still work";
 }
+
+namespace {
+
+// Stands in for an editor whose highlighter marks "..." as a string.
+class StringAwareEdit : public TCustomScribEdit {
+ public:
+  bool IsBracketIgnored(TBufferCoord position) const override {
+    const std::string& line = Lines().Get(position.Line - 1);
+    int quotes = 0;
+    for (int i = 0; i < position.Char - 1; ++i) quotes += line[i] == '"';
+    return quotes % 2 == 1;
+  }
+  bool IsWordChar(unsigned char c) const override {
+    return c == '-' || TCustomScribEdit::IsWordChar(c);
+  }
+};
+
+}  // namespace
+
+TEST(EditCommands, HighlighterHooksShapeBracketsAndWords) {
+  StringAwareEdit edit;
+  SetUpLikeMainWindow(edit, "f(\")\", x-y)");
+  edit.SetCaretXY({2, 1});
+  Exec(edit, ecMatchBracket);
+  EXPECT_EQ(edit.CaretXY(), (TBufferCoord{11, 1})) << "the bracket in the string is skipped";
+  edit.SetCaretXY({8, 1});
+  Exec(edit, ecSelWord);
+  EXPECT_EQ(edit.SelText(), "x-y");
+}
+
+TEST(EditCommands, TabsToSpacesFillsToTheNextStop) {
+  TCustomScribEdit edit;
+  edit.SetText("ab");
+  edit.SetWantTabs(true);
+  edit.SetTabWidth(4);
+  edit.SetCaretXY({2, 1});
+  EXPECT_TRUE(edit.HasOption(eoTabsToSpaces)) << "a new editor converts tabs";
+  Exec(edit, ecTab);
+  EXPECT_EQ(edit.Text(), "a   b");
+  EXPECT_EQ(edit.CaretX(), 5);
+}
+
+TEST(EditCommands, HostChangesToLinesKeepTheCaretInside) {
+  TCustomScribEdit edit;
+  SetUpLikeMainWindow(edit, "a\r\nb\r\nc");
+  edit.SetCaretAndSelection({2, 3}, {1, 1}, {2, 3});
+  edit.Lines().DeleteLines(1, 2);
+  EXPECT_EQ(edit.CaretY(), 1);
+  EXPECT_FALSE(edit.SelAvail()) << "the end of a host change collapses the selection";
+  Type(edit, "x");
+  EXPECT_EQ(edit.Text(), "ax");
+}
