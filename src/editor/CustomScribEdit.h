@@ -10,7 +10,8 @@
 //    so no operation walks all lines;
 //  - blockBegin_ is the selection's anchor and blockEnd_ its moving end (either
 //    order); BlockBegin()/BlockEnd() return them sorted;
-//  - rows equal lines (word wrap lays out rows elsewhere);
+//  - rows equal lines unless a word-wrap layout overrides the display
+//    conversions and RowCount();
 //  - status flags collect in pendingStatus_ while the paint lock is held and
 //    are reported when the last EndUpdate releases it.
 #pragma once
@@ -206,8 +207,9 @@ class TCustomScribEdit {
   // Index and position conversion (0-based index, clamped to the text).
   std::int64_t RowColToCharIndex(TBufferCoord position) const;
   TBufferCoord CharIndexToRowCol(std::int64_t index) const;
-  TDisplayCoord BufferToDisplayPos(TBufferCoord position) const;
-  TBufferCoord DisplayToBufferPos(TDisplayCoord position) const;
+  // Rows equal lines here; a word-wrap layout overrides these three.
+  virtual TDisplayCoord BufferToDisplayPos(TBufferCoord position) const;
+  virtual TBufferCoord DisplayToBufferPos(TDisplayCoord position) const;
 
   // Word positions; a position outside the lines is returned unchanged.
   TBufferCoord NextWordPos(TBufferCoord position) const;
@@ -239,7 +241,7 @@ class TCustomScribEdit {
   void SetCharsInWindow(int value);
   int MaxScrollWidth() const { return maxScrollWidth_; }
   void SetMaxScrollWidth(int value);
-  int RowCount() const { return lines_->Count(); }
+  virtual int RowCount() const { return lines_->Count(); }
   void EnsureCursorPosVisible();
 
   // --- Update bracket and status --------------------------------------------

@@ -71,7 +71,7 @@ void TCustomScribEdit::PasteFromClipboard() {
 // --- Drag and drop --------------------------------------------------------------------
 
 bool TCustomScribEdit::CanDropSelection(TBufferCoord position, bool copy) const {
-  if (readOnly_ || !SelAvail()) return false;
+  if (readOnly_ || !SelAvail() || !HasOption(eoDragDropEditing)) return false;
   position = ClampPosition(position);
   const TBufferCoord begin = BlockBegin(), end = BlockEnd();
   // For a move the two ends count as inside; for a copy they count as outside.

@@ -423,3 +423,44 @@ TEST(EditCommands, HostChangesToLinesKeepTheCaretInside) {
   Type(edit, "x");
   EXPECT_EQ(edit.Text(), "ax");
 }
+
+TEST(EditCommands, GotoStringAndInputMethodCommands) {
+  TCustomScribEdit edit;
+  SetUpLikeMainWindow(edit, "first line\r\nsecond");
+  const TBufferCoord target{3, 2};
+  Exec(edit, ecGotoXY, '\0', &target);
+  EXPECT_EQ(edit.CaretXY(), target);
+  const TBufferCoord back{7, 1};
+  Exec(edit, ecSelGotoXY, '\0', &back);
+  EXPECT_EQ(edit.SelText(), "line\r\nse");
+  const std::string text = "X\r\nY";
+  Exec(edit, ecString, '\0', &text);
+  EXPECT_EQ(edit.Text(), "first X\r\nYcond");
+  Exec(edit, ecOverwriteMode);
+  const std::string ime = "ab";
+  Exec(edit, ecImeStr, '\0', &ime);
+  EXPECT_EQ(edit.Text(), "first X\r\nYabnd") << "overwrites as many characters as it inserts";
+  Exec(edit, ecUndo);
+  EXPECT_EQ(edit.Text(), "first X\r\nYcond");
+}
+
+TEST(EditCommands, CaretStaysInViewWhenMovedFar) {
+  TCustomScribEdit edit;
+  SetUpLikeMainWindow(edit, std::string(300, 'x') + "\r\nshort");
+  edit.SetLinesInWindow(1);
+  edit.SetCharsInWindow(40);
+  Exec(edit, ecLineEnd);
+  EXPECT_EQ(edit.CaretX(), 301);
+  EXPECT_EQ(edit.LeftChar(), 301 - 40 + 1);
+  Exec(edit, ecDown);
+  EXPECT_EQ(edit.TopLine(), 2);
+  Exec(edit, ecLineStart);
+  EXPECT_EQ(edit.LeftChar(), 1);
+  edit.SetTopLine(-5);
+  EXPECT_EQ(edit.TopLine(), 1);
+  edit.SetTopLine(50);
+  EXPECT_EQ(edit.TopLine(), 2) << "no scrolling past the last line";
+  edit.SetMaxScrollWidth(100);
+  edit.SetCaretXY({400, 1});
+  EXPECT_EQ(edit.CaretX(), 301) << "a line longer than the scroll width stays reachable";
+}
