@@ -32,6 +32,7 @@
 #include "editor/ScribEditStringList.h"
 #include "editor/ScribEditTypes.h"
 #include "editor/ScribEditUndoList.h"
+#include "platform/Canvas.h"
 
 class Clipboard;
 class TScribCustomHighlighter;
@@ -101,7 +102,6 @@ inline constexpr TScribStatusChanges stReadOnly = 1 << 8;
 inline constexpr std::uint32_t clNone = 0x1FFFFFFF;
 inline constexpr std::uint32_t clSilver = 0x00C0C0C0;
 
-enum TFontStyle : std::uint8_t { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
 
 struct TScribFont {
   std::string Name = "Courier New";
