@@ -99,7 +99,6 @@ inline constexpr TScribStatusChanges stSelection = 1 << 7;
 inline constexpr TScribStatusChanges stReadOnly = 1 << 8;
 
 // Colours are 0x00BBGGRR; this value means "not set".
-inline constexpr std::uint32_t clNone = 0x1FFFFFFF;
 inline constexpr std::uint32_t clSilver = 0x00C0C0C0;
 
 
