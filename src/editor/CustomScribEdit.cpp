@@ -1,0 +1,239 @@
+// Construction, settings, the buffer's events and the status report.
+#include "editor/CustomScribEdit.h"
+
+#include <algorithm>
+
+TScribEditorOptions DefaultEditorOptions() {
+  return OptionBit(eoAutoIndent) | OptionBit(eoDragDropEditing) | OptionBit(eoEnhanceEndKey) |
+         OptionBit(eoGroupUndo) | OptionBit(eoScrollPastEol) | OptionBit(eoShowScrollHint) |
+         OptionBit(eoSmartTabDelete) | OptionBit(eoSmartTabs) | OptionBit(eoTabsToSpaces);
+}
+
+TCustomScribEdit::TCustomScribEdit()
+    : lines_(std::make_unique<TScribEditStringList>()), options_(DefaultEditorOptions()) {
+  keystrokes_.ResetDefaults();
+  undoList_.OnAddedUndo = [this](TScribEditUndoList& list) { UndoAdded(list); };
+  ConnectBuffer();
+}
+
+TCustomScribEdit::~TCustomScribEdit() {
+  // Releasing the lines must notify nobody.
+  lines_->OnChanging = nullptr;
+  lines_->OnChange = nullptr;
+  lines_->OnCleared = nullptr;
+  lines_->OnInserted = nullptr;
+  lines_->OnDeleted = nullptr;
+  lines_->OnPutted = nullptr;
+}
+
+void TCustomScribEdit::ConnectBuffer() {
+  lines_->OnInserted = [this](TScribEditStringList&, int index, int count) {
+    LinesInserted(index, count);
+  };
+  lines_->OnDeleted = [this](TScribEditStringList&, int index, int count) {
+    LinesDeleted(index, count);
+  };
+  lines_->OnPutted = [this](TScribEditStringList&, int index, int count) {
+    LinesPutted(index, count);
+  };
+  lines_->OnCleared = [this](TScribEditStringList&) { LinesCleared(); };
+  lines_->OnChange = [this](TScribEditStringList&) { LinesChanged(); };
+}
+
+// --- Buffer events -----------------------------------------------------------
+
+void TCustomScribEdit::LinesInserted(int index, int count) {
+  for (auto& mark : bookmarks_)
+    if (mark.Set && mark.Position.Line > index) mark.Position.Line += count;
+  Invalidate(index + 1, -1);
+}
+
+void TCustomScribEdit::LinesDeleted(int index, int count) {
+  for (auto& mark : bookmarks_) {
+    if (!mark.Set || mark.Position.Line <= index) continue;
+    if (mark.Position.Line <= index + count)
+      mark.Set = false;  // its line is gone
+    else
+      mark.Position.Line -= count;
+  }
+  Invalidate(index + 1, -1);
+}
+
+void TCustomScribEdit::LinesPutted(int index, int count) {
+  Invalidate(index + 1, index + count);
+}
+
+void TCustomScribEdit::LinesCleared() {
+  undoList_.Clear();
+  redoList_.Clear();
+  for (auto& mark : bookmarks_) mark.Set = false;
+  caret_ = {1, 1};
+  lastCaretX_ = 1;
+  blockBegin_ = blockEnd_ = caret_;
+  topLine_ = 1;
+  leftChar_ = 1;
+  Invalidate(1, -1);
+  StatusChanged(stAll);
+}
+
+void TCustomScribEdit::LinesChanged() {
+  // A host that changed lines directly sets its selection afterwards; the
+  // editor's own operations set theirs once the buffer is done.
+  if (ownChange_ == 0) CollapseSelection();
+}
+
+void TCustomScribEdit::Invalidate(int firstLine, int lastLine) {
+  if (OnInvalidate) OnInvalidate(*this, firstLine, lastLine);
+}
+
+// --- Status ------------------------------------------------------------------
+
+void TCustomScribEdit::StatusChanged(TScribStatusChanges changes) {
+  pendingStatus_ |= changes;
+  if (paintLock_ > 0 || pendingStatus_ == 0) return;
+  const TScribStatusChanges report = pendingStatus_;
+  pendingStatus_ = 0;
+  if (OnStatusChange) OnStatusChange(*this, report);
+}
+
+void TCustomScribEdit::EndUpdate() {
+  if (paintLock_ == 0) return;
+  if (--paintLock_ == 0) StatusChanged(0);
+}
+
+// --- Whole text ----------------------------------------------------------------
+
+void TCustomScribEdit::SetText(std::string_view text) {
+  BeginUpdate();
+  lines_->SetText(text);
+  // Clearing an empty buffer fires nothing, so reset the caret here as well.
+  MoveCaret({1, 1}, false);
+  CollapseSelection();
+  EndUpdate();
+}
+
+void TCustomScribEdit::ClearAll() {
+  BeginUpdate();
+  lines_->Clear();
+  LinesCleared();
+  SetModified(false);
+  EndUpdate();
+}
+
+// --- Modes and settings -----------------------------------------------------
+
+void TCustomScribEdit::SetInsertMode(bool value) {
+  if (insertMode_ == value) return;
+  insertMode_ = value;
+  StatusChanged(stInsertMode);
+}
+
+void TCustomScribEdit::SetReadOnly(bool value) {
+  if (readOnly_ == value) return;
+  readOnly_ = value;
+  StatusChanged(stReadOnly);
+}
+
+void TCustomScribEdit::SetOptions(TScribEditorOptions value) {
+  if (options_ == value) return;
+  options_ = value;
+  // The caret limit depends on eoScrollPastEol.
+  SetCaretAndSelection(caret_, blockBegin_, blockEnd_);
+  if (OnSettingsChange) OnSettingsChange(*this);
+}
+
+void TCustomScribEdit::SetSelectionMode(TScribSelectionMode value) {
+  selectionMode_ = value;
+  SetActiveSelectionMode(value);
+}
+
+void TCustomScribEdit::SetActiveSelectionMode(TScribSelectionMode value) {
+  if (activeSelectionMode_ == value) return;
+  activeSelectionMode_ = value;
+  if (SelAvail()) {
+    Invalidate(BlockBegin().Line, BlockEnd().Line);
+    StatusChanged(stSelection);
+  }
+}
+
+void TCustomScribEdit::SetTabWidth(int value) {
+  value = std::clamp(value, 1, 256);
+  if (value == lines_->TabWidth()) return;
+  lines_->SetTabWidth(value);
+  if (OnSettingsChange) OnSettingsChange(*this);
+}
+
+void TCustomScribEdit::SetRightEdge(int value) {
+  if (rightEdge_ == value) return;
+  rightEdge_ = value;
+  if (OnSettingsChange) OnSettingsChange(*this);
+}
+
+void TCustomScribEdit::SetRightEdgeColor(std::uint32_t value) {
+  if (rightEdgeColor_ == value) return;
+  rightEdgeColor_ = value;
+  if (OnSettingsChange) OnSettingsChange(*this);
+}
+
+void TCustomScribEdit::SetActiveLineColor(std::uint32_t value) {
+  if (activeLineColor_ == value) return;
+  activeLineColor_ = value;
+  if (OnSettingsChange) OnSettingsChange(*this);
+}
+
+void TCustomScribEdit::SetFont(const TScribFont& value) {
+  font_ = value;
+  if (OnSettingsChange) OnSettingsChange(*this);
+}
+
+void TCustomScribEdit::SetGutter(const TScribGutter& value) {
+  gutter_ = value;
+  if (OnSettingsChange) OnSettingsChange(*this);
+}
+
+int TCustomScribEdit::AutoSizeDigitCount() const {
+  if (!(gutter_.Visible && gutter_.AutoSize && gutter_.ShowLineNumbers)) return gutter_.DigitCount;
+  std::int64_t highest = lines_->Count();
+  if (gutter_.ZeroStart)
+    --highest;
+  else if (gutter_.LineNumberStart > 1)
+    highest += gutter_.LineNumberStart - 1;
+  const int digits = static_cast<int>(std::to_string(std::max<std::int64_t>(highest, 0)).size());
+  return std::max(digits, gutter_.DigitCount);
+}
+
+void TCustomScribEdit::SetHighlighter(TScribCustomHighlighter* value) {
+  if (highlighter_ == value) return;
+  highlighter_ = value;
+  if (OnSettingsChange) OnSettingsChange(*this);
+}
+
+void TCustomScribEdit::SetWordWrap(bool value) {
+  if (wordWrap_ == value) return;
+  wordWrap_ = value;
+  if (wordWrap_) SetLeftChar(1);
+  // The caret limit changes with wrapping.
+  SetCaretAndSelection(caret_, blockBegin_, blockEnd_);
+  if (OnSettingsChange) OnSettingsChange(*this);
+}
+
+// --- Bookmarks ---------------------------------------------------------------
+
+bool TCustomScribEdit::GetBookMark(int number, TBufferCoord& position) const {
+  if (number < 0 || number > 9 || !bookmarks_[number].Set) return false;
+  position = bookmarks_[number].Position;
+  return true;
+}
+
+void TCustomScribEdit::SetBookMark(int number, TBufferCoord position) {
+  if (number < 0 || number > 9) return;
+  const TBufferCoord clamped = ClampPosition(position);
+  bookmarks_[number] = {true, clamped};
+  Invalidate(clamped.Line, clamped.Line);
+}
+
+void TCustomScribEdit::ClearBookMark(int number) {
+  if (number < 0 || number > 9 || !bookmarks_[number].Set) return;
+  bookmarks_[number].Set = false;
+  Invalidate(bookmarks_[number].Position.Line, bookmarks_[number].Position.Line);
+}

@@ -1,0 +1,483 @@
+// The editor: caret, selection, commands, clipboard and undo on top of the
+// text buffer. It paints nothing itself; the painter and the widget read its
+// state and feed it the view's size (LinesInWindow, CharsInWindow).
+//
+// Invariants:
+//  - buffer positions (TBufferCoord) are 1-based; Char may stand beyond the
+//    end of its line; the buffer's own line indexes are 0-based;
+//  - character indexes (SelStart, SelLength) are 0-based and count each line
+//    break as two characters; they come from the buffer's cached line starts,
+//    so no operation walks all lines;
+//  - blockBegin_ is the selection's anchor and blockEnd_ its moving end (either
+//    order); BlockBegin()/BlockEnd() return them sorted;
+//  - rows equal lines (word wrap lays out rows elsewhere);
+//  - status flags collect in pendingStatus_ while the paint lock is held and
+//    are reported when the last EndUpdate releases it.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "editor/ScribEditKeyCmds.h"
+#include "editor/ScribEditStringList.h"
+#include "editor/ScribEditTypes.h"
+#include "editor/ScribEditUndoList.h"
+
+class Clipboard;
+class TScribCustomHighlighter;
+
+class EScribEditError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// A display position: 1-based column (tabs expanded) and row.
+struct TDisplayCoord {
+  int Column = 1;
+  int Row = 1;
+  friend bool operator==(const TDisplayCoord&, const TDisplayCoord&) = default;
+};
+
+enum TScribEditorOption : int {
+  eoAltSetsColumnMode,
+  eoAutoIndent,
+  eoAutoSizeMaxScrollWidth,
+  eoDisableScrollArrows,
+  eoDragDropEditing,
+  eoDropFiles,
+  eoEnhanceHomeKey,
+  eoEnhanceEndKey,
+  eoGroupUndo,
+  eoHalfPageScroll,
+  eoHideShowScrollbars,
+  eoKeepCaretX,
+  eoNoCaret,
+  eoNoSelection,
+  eoRightMouseMovesCursor,
+  eoScrollByOneLess,
+  eoScrollHintFollows,
+  eoScrollPastEof,
+  eoScrollPastEol,
+  eoShowScrollHint,
+  eoShowSpecialChars,
+  eoSmartTabDelete,
+  eoSmartTabs,
+  eoSpecialLineDefaultFg,
+  eoTabIndent,
+  eoTabsToSpaces,
+  eoTrimTrailingSpaces,
+};
+
+// A set of TScribEditorOption, bit n for option n.
+using TScribEditorOptions = std::uint32_t;
+constexpr TScribEditorOptions OptionBit(TScribEditorOption option) {
+  return 1u << option;
+}
+TScribEditorOptions DefaultEditorOptions();
+
+// Status flags reported through OnStatusChange.
+using TScribStatusChanges = std::uint16_t;
+inline constexpr TScribStatusChanges stAll = 1 << 0;
+inline constexpr TScribStatusChanges stCaretX = 1 << 1;
+inline constexpr TScribStatusChanges stCaretY = 1 << 2;
+inline constexpr TScribStatusChanges stLeftChar = 1 << 3;
+inline constexpr TScribStatusChanges stTopLine = 1 << 4;
+inline constexpr TScribStatusChanges stInsertMode = 1 << 5;
+inline constexpr TScribStatusChanges stModified = 1 << 6;
+inline constexpr TScribStatusChanges stSelection = 1 << 7;
+inline constexpr TScribStatusChanges stReadOnly = 1 << 8;
+
+// Colours are 0x00BBGGRR; this value means "not set".
+inline constexpr std::uint32_t clNone = 0x1FFFFFFF;
+inline constexpr std::uint32_t clSilver = 0x00C0C0C0;
+
+enum TFontStyle : std::uint8_t { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
+
+struct TScribFont {
+  std::string Name = "Courier New";
+  int Height = -13;  // negative: pixels, as set by the style files; positive: points
+  int Size = 10;     // points
+  std::uint8_t Style = 0;
+  std::uint32_t Color = 0x00000000;
+};
+
+// Gutter settings the painter reads; AutoSizeDigitCount is derived from the line count.
+struct TScribGutter {
+  TScribFont Font{"Courier New", -11, 8, 0, 0};
+  std::uint32_t Color = 0x80000000 | 15;  // button face, resolved by the painter
+  int Width = 30;
+  bool ShowLineNumbers = false;
+  int DigitCount = 4;
+  bool LeadingZeros = false;
+  bool ZeroStart = false;
+  int LineNumberStart = 1;
+  int LeftOffset = 16;
+  int RightOffset = 2;
+  bool AutoSize = true;
+  bool Visible = true;
+  bool UseFontStyle = true;
+};
+
+struct TScribBookMark {
+  bool Set = false;
+  TBufferCoord Position;
+};
+
+class TCustomScribEdit {
+ public:
+  using TNotifyEvent = std::function<void(TCustomScribEdit& sender)>;
+  using TStatusChangeEvent =
+      std::function<void(TCustomScribEdit& sender, TScribStatusChanges changes)>;
+  // May change the command and the character; ecNone cancels.
+  using TProcessCommandEvent = std::function<void(
+      TCustomScribEdit& sender, TScribEditorCommand& command, char& aChar, const void* data)>;
+  using THookedCommandEvent =
+      std::function<void(TCustomScribEdit& sender, bool afterProcessing,
+                         TScribEditorCommand& command, char& aChar, const void* data)>;
+  using TKeyDownEvent =
+      std::function<void(TCustomScribEdit& sender, std::uint16_t& key, TShiftState shift)>;
+  using TKeyPressEvent = std::function<void(TCustomScribEdit& sender, char& key)>;
+  using TContextHelpEvent = std::function<void(TCustomScribEdit& sender, const std::string& word)>;
+  using TDropFilesEvent = std::function<void(TCustomScribEdit& sender, int x, int y,
+                                             const std::vector<std::string>& files)>;
+  // First and last changed line (1-based); lastLine -1 means to the end of the text.
+  using TInvalidateEvent =
+      std::function<void(TCustomScribEdit& sender, int firstLine, int lastLine)>;
+
+  TCustomScribEdit();
+  virtual ~TCustomScribEdit();
+  TCustomScribEdit(const TCustomScribEdit&) = delete;
+  TCustomScribEdit& operator=(const TCustomScribEdit&) = delete;
+
+  // --- Text -----------------------------------------------------------------
+  TScribEditStringList& Lines() { return *lines_; }
+  const TScribEditStringList& Lines() const { return *lines_; }
+  std::string Text() const { return lines_->Text(); }
+  // Replaces the whole text without recording undo (the shell sets Modified).
+  void SetText(std::string_view text);
+  std::int64_t TextLength() const { return lines_->CharCount(); }
+  // The caret line's text; empty beyond the last line.
+  std::string LineText() const;
+  void SetLineText(const std::string& text);
+  void ClearAll();
+
+  // --- Caret and selection --------------------------------------------------
+  int CaretX() const { return caret_.Char; }
+  int CaretY() const { return caret_.Line; }
+  TBufferCoord CaretXY() const { return caret_; }
+  void SetCaretX(int value) { SetCaretXY({value, caret_.Line}); }
+  void SetCaretY(int value) { SetCaretXY({caret_.Char, value}); }
+  void SetCaretXY(TBufferCoord value);
+  TDisplayCoord DisplayXY() const { return BufferToDisplayPos(caret_); }
+  int DisplayX() const { return DisplayXY().Column; }
+  int DisplayY() const { return DisplayXY().Row; }
+  void SetCaretAndSelection(TBufferCoord caret, TBufferCoord blockBegin, TBufferCoord blockEnd);
+
+  // Sorted ends of the selection.
+  TBufferCoord BlockBegin() const;
+  TBufferCoord BlockEnd() const;
+  // The anchor and the moving end as they are.
+  TBufferCoord SelectionAnchor() const { return blockBegin_; }
+  TBufferCoord SelectionEnd() const { return blockEnd_; }
+  void SetBlockBegin(TBufferCoord value);
+  void SetBlockEnd(TBufferCoord value);
+  bool SelAvail() const;
+  std::string SelText() const;
+  void SetSelText(std::string_view text);
+  std::int64_t SelStart() const;
+  void SetSelStart(std::int64_t value);
+  std::int64_t SelLength() const;
+  void SetSelLength(std::int64_t value);
+  void SelectAll();
+  TScribSelectionMode SelectionMode() const { return selectionMode_; }
+  void SetSelectionMode(TScribSelectionMode value);
+  TScribSelectionMode ActiveSelectionMode() const { return activeSelectionMode_; }
+  void SetActiveSelectionMode(TScribSelectionMode value);
+
+  // Index and position conversion (0-based index, clamped to the text).
+  std::int64_t RowColToCharIndex(TBufferCoord position) const;
+  TBufferCoord CharIndexToRowCol(std::int64_t index) const;
+  TDisplayCoord BufferToDisplayPos(TBufferCoord position) const;
+  TBufferCoord DisplayToBufferPos(TDisplayCoord position) const;
+
+  // Word positions; a position outside the lines is returned unchanged.
+  TBufferCoord NextWordPos(TBufferCoord position) const;
+  TBufferCoord PrevWordPos(TBufferCoord position) const;
+  TBufferCoord WordStart(TBufferCoord position) const;
+  TBufferCoord WordEnd(TBufferCoord position) const;
+  bool IsWordChar(unsigned char c) const;
+  // The word at a position (empty when there is none) and its range.
+  std::string WordAt(TBufferCoord position) const;
+  // Selects what a double click at `position` selects: the word, the run of
+  // blanks, or the one other character there.
+  void SelectWordAt(TBufferCoord position);
+
+  // --- View -----------------------------------------------------------------
+  int TopLine() const { return topLine_; }
+  void SetTopLine(int value);
+  int LeftChar() const { return leftChar_; }
+  void SetLeftChar(int value);
+  int LinesInWindow() const { return linesInWindow_; }
+  int CharsInWindow() const { return charsInWindow_; }
+  // Given by the view whenever its size or font changes.
+  void SetLinesInWindow(int value);
+  void SetCharsInWindow(int value);
+  int MaxScrollWidth() const { return maxScrollWidth_; }
+  void SetMaxScrollWidth(int value);
+  int RowCount() const { return lines_->Count(); }
+  void EnsureCursorPosVisible();
+
+  // --- Update bracket and status --------------------------------------------
+  void BeginUpdate() { ++paintLock_; }
+  void EndUpdate();
+  int PaintLock() const { return paintLock_; }
+
+  // --- Undo -----------------------------------------------------------------
+  void BeginUndoBlock() { undoList_.BeginBlock(); }
+  void EndUndoBlock() { undoList_.EndBlock(); }
+  bool Modified() const { return modified_; }
+  void SetModified(bool value);
+  bool CanUndo() const { return !readOnly_ && undoList_.CanUndo(); }
+  bool CanRedo() const { return !readOnly_ && redoList_.CanUndo(); }
+  void Undo();
+  void Redo();
+  void ClearUndo();
+  int MaxUndo() const { return undoList_.MaxUndoActions(); }
+  void SetMaxUndo(int value);
+  TScribEditUndoList& UndoList() { return undoList_; }
+  TScribEditUndoList& RedoList() { return redoList_; }
+
+  // --- Clipboard and drag-and-drop ------------------------------------------
+  // The clipboard service; without one the clipboard commands do nothing.
+  void SetClipboard(Clipboard* clipboard) { clipboard_ = clipboard; }
+  Clipboard* GetClipboard() const { return clipboard_; }
+  void CopyToClipboard();
+  void CutToClipboard();
+  void PasteFromClipboard();
+  bool CanPaste() const;
+  // Whether a drop at `position` would do anything (a drop inside the dragged
+  // selection does nothing; for a move its ends count as inside).
+  bool CanDropSelection(TBufferCoord position, bool copy) const;
+  // Moves (or copies) the selected text to `position` as one undo step; the
+  // dropped text ends up selected. Returns false when nothing was done.
+  bool DropSelection(TBufferCoord position, bool copy);
+
+  // --- Keys and commands ----------------------------------------------------
+  TScribEditKeyStrokes& Keystrokes() { return keystrokes_; }
+  TScribEditorCommand TranslateKeyCode(std::uint16_t code, TShiftState shift);
+  void CommandProcessor(TScribEditorCommand command, char aChar, const void* data);
+  virtual void ExecuteCommand(TScribEditorCommand command, char aChar, const void* data);
+  // The window's key-down and character messages.
+  void KeyDown(std::uint16_t& key, TShiftState shift);
+  void KeyPress(char key);
+  void AddKeyDownHandler(TKeyDownEvent handler) { keyDownHandlers_.push_back(std::move(handler)); }
+  void AddKeyPressHandler(TKeyPressEvent handler) {
+    keyPressHandlers_.push_back(std::move(handler));
+  }
+  void RegisterCommandHandler(THookedCommandEvent handler) {
+    hookedCommandHandlers_.push_back(std::move(handler));
+  }
+
+  // --- Bookmarks ------------------------------------------------------------
+  bool GetBookMark(int number, TBufferCoord& position) const;
+  void SetBookMark(int number, TBufferCoord position);
+  void ClearBookMark(int number);
+  bool BookmarkKeysEnabled() const { return bookmarkKeysEnabled_; }
+  void SetBookmarkKeysEnabled(bool value) { bookmarkKeysEnabled_ = value; }
+
+  // --- Modes and options ----------------------------------------------------
+  bool InsertMode() const { return insertMode_; }
+  void SetInsertMode(bool value);
+  bool ReadOnly() const { return readOnly_; }
+  void SetReadOnly(bool value);
+  TScribEditorOptions Options() const { return options_; }
+  void SetOptions(TScribEditorOptions value);
+  bool HasOption(TScribEditorOption option) const { return options_ & OptionBit(option); }
+  bool WantTabs() const { return wantTabs_; }
+  void SetWantTabs(bool value) { wantTabs_ = value; }
+  bool WantReturns() const { return wantReturns_; }
+  void SetWantReturns(bool value) { wantReturns_ = value; }
+
+  // --- Settings the painter and the style files use ---------------------------
+  int TabWidth() const { return lines_->TabWidth(); }
+  void SetTabWidth(int value);
+  int RightEdge() const { return rightEdge_; }
+  void SetRightEdge(int value);
+  std::uint32_t RightEdgeColor() const { return rightEdgeColor_; }
+  void SetRightEdgeColor(std::uint32_t value);
+  std::uint32_t ActiveLineColor() const { return activeLineColor_; }
+  void SetActiveLineColor(std::uint32_t value);
+  const TScribFont& Font() const { return font_; }
+  void SetFont(const TScribFont& value);
+  const TScribGutter& Gutter() const { return gutter_; }
+  void SetGutter(const TScribGutter& value);
+  // Digits the gutter shows: DigitCount, widened to fit the line count when auto-sized.
+  int AutoSizeDigitCount() const;
+  TScribCustomHighlighter* Highlighter() const { return highlighter_; }
+  void SetHighlighter(TScribCustomHighlighter* value);
+  bool WordWrap() const { return wordWrap_; }
+  void SetWordWrap(bool value);
+
+  // --- Events ---------------------------------------------------------------
+  TStatusChangeEvent OnStatusChange;
+  TNotifyEvent OnChange;
+  TProcessCommandEvent OnProcessCommand;
+  TProcessCommandEvent OnProcessUserCommand;
+  TProcessCommandEvent OnCommandProcessed;
+  TKeyDownEvent OnKeyDown;
+  TKeyPressEvent OnKeyPress;
+  TContextHelpEvent OnContextHelp;
+  TDropFilesEvent OnDropFiles;
+  TInvalidateEvent OnInvalidate;
+  // Called when Highlighter or a painting setting changed and everything must be redrawn.
+  TNotifyEvent OnSettingsChange;
+
+ protected:
+  // Adds flags to the pending set and reports them unless the paint lock is held.
+  void StatusChanged(TScribStatusChanges changes);
+
+ private:
+  // Caret and selection (CustomScribEditCaret.cpp)
+  TBufferCoord ClampPosition(TBufferCoord position) const;
+  int MaxCaretChar(int line) const;
+  void MoveCaret(TBufferCoord position, bool ensureVisible);
+  void MoveCaretAndSelection(TBufferCoord position, bool selecting);
+  void SetSelectionRaw(TBufferCoord anchor, TBufferCoord end);
+  void CollapseSelection() { SetSelectionRaw(caret_, caret_); }
+  int LineLength(int line) const;
+  const std::string& LineAt(int line) const;
+  int CharToColumn(int line, int charIndex) const;
+  int ColumnToChar(int line, int column) const;
+
+  // Text changes without undo (CustomScribEditEditing.cpp)
+  TBufferCoord InsertNormal(TBufferCoord position, std::string_view text);
+  std::string DeleteNormal(TBufferCoord from, TBufferCoord to);
+  TBufferCoord InsertWholeLines(int line, std::string_view text);
+  std::string DeleteWholeLines(int firstLine, int lastLine);
+  TBufferCoord InsertColumn(TBufferCoord position, std::string_view text,
+                            std::vector<std::pair<TBufferCoord, TBufferCoord>>* pieces);
+  std::string DeleteColumn(TBufferCoord begin, TBufferCoord end);
+  std::string TextOfRange(TBufferCoord begin, TBufferCoord end, TScribSelectionMode mode) const;
+  std::string DeleteRange(TBufferCoord begin, TBufferCoord end, TScribSelectionMode mode);
+  TBufferCoord InsertInMode(TBufferCoord position, std::string_view text, TScribSelectionMode mode);
+  // Fills the gap before a caret beyond the end of its line; returns where the fill began.
+  TBufferCoord FillGapToCaret();
+  void PadLineTo(int line, int charIndex);
+  // Deletes the selection, recording it; true when there was one.
+  bool DeleteSelectionRecorded();
+  // Deletes from..to (normal mode), recording it with `reason`.
+  void DeleteRecorded(TBufferCoord from, TBufferCoord to, TScribChangeReason reason);
+  // Inserts at the caret as typed text would be, recording it with `reason`;
+  // returns where the text begins (after any gap filling).
+  TBufferCoord InsertAtCaretRecorded(std::string_view text, TScribChangeReason reason);
+  // Inserts at the caret in `mode`, recording it with `reason`; the caret ends
+  // after the text. Returns where the text begins.
+  TBufferCoord InsertTextRecorded(std::string_view text, TScribSelectionMode mode,
+                                  TScribChangeReason reason);
+  // Deletes the selection and inserts `text`, as one undo step.
+  void ReplaceSelection(std::string_view text, TScribSelectionMode mode, TScribChangeReason reason);
+  void AddUndo(TScribChangeReason reason, TBufferCoord start, TBufferCoord end,
+               const std::string& text, TScribSelectionMode mode);
+
+  // Commands (CustomScribEditCommands.cpp, CustomScribEditEditCommands.cpp)
+  bool ExecuteMove(TScribEditorCommand command, const void* data);
+  bool ExecuteViewCommand(TScribEditorCommand command);
+  // Text-changing commands; false for a command that is none of them.
+  bool ExecuteEditCommand(TScribEditorCommand command, char aChar, const void* data);
+  TBufferCoord MoveTarget(TScribEditorCommand move, const void* data);
+  TBufferCoord VerticalTarget(int rows) const;
+  TBufferCoord LineEndTarget() const;
+  void PageScroll(int direction, bool selecting);
+  void ScrollBy(int rows);
+  void TypeChar(char c);
+  void InsertString(const std::string& text, bool overwrite);
+  void DeleteLastChar();
+  int SmartUnindentTarget(int line, int caretChar) const;
+  void DeleteChar();
+  void DeleteToPosition(TBufferCoord target, TScribChangeReason reason);
+  void DeleteLine();
+  void LineBreak(bool moveCaret);
+  std::string IndentationFor(int line, int caretChar) const;
+  void InsertTab();
+  void ShiftTab();
+  void ChangeBlockIndent(bool indent);
+  void ChangeCase(TScribEditorCommand command);
+  void MatchBracket();
+  void BookmarkCommand(TScribEditorCommand command, const void* data);
+  void ContextHelp();
+
+  // Undo and redo (CustomScribEditUndo.cpp)
+  void UndoAdded(TScribEditUndoList& list);
+  void RefreshModified();
+  void ReverseRecords(TScribEditUndoList& from, TScribEditUndoList& to, bool redoing);
+  void ReverseOne(TScribEditUndoList& from, TScribEditUndoList& to, bool redoing);
+  void ApplyIndentRecord(const TScribEditUndoItem& item, bool removing);
+  // Inserts or removes one prefix per line from `firstLine` on (empty prefixes skip their line).
+  void ApplyLinePrefixes(int firstLine, const std::vector<std::string>& prefixes, bool removing);
+
+  // Buffer events (CustomScribEdit.cpp)
+  void ConnectBuffer();
+  void LinesInserted(int index, int count);
+  void LinesDeleted(int index, int count);
+  void LinesPutted(int index, int count);
+  void LinesCleared();
+  void LinesChanged();
+  void Invalidate(int firstLine, int lastLine);
+
+  std::unique_ptr<TScribEditStringList> lines_;
+  TScribEditUndoList undoList_;
+  TScribEditUndoList redoList_;
+  TScribEditKeyStrokes keystrokes_;
+  Clipboard* clipboard_ = nullptr;
+  TScribCustomHighlighter* highlighter_ = nullptr;
+
+  TBufferCoord caret_;
+  int lastCaretX_ = 1;
+  TBufferCoord blockBegin_;
+  TBufferCoord blockEnd_;
+  TScribSelectionMode selectionMode_ = smNormal;
+  TScribSelectionMode activeSelectionMode_ = smNormal;
+  bool insertMode_ = true;
+  bool readOnly_ = false;
+  bool modified_ = false;
+  bool wantTabs_ = false;
+  bool wantReturns_ = true;
+  bool wordWrap_ = false;
+  TScribEditorOptions options_;
+
+  int topLine_ = 1;
+  int leftChar_ = 1;
+  int linesInWindow_ = 25;
+  int charsInWindow_ = 80;
+  int maxScrollWidth_ = 1024;
+  int rightEdge_ = 80;
+  std::uint32_t rightEdgeColor_ = clSilver;
+  std::uint32_t activeLineColor_ = clNone;
+  TScribFont font_;
+  TScribGutter gutter_;
+
+  TScribStatusChanges pendingStatus_ = 0;
+  int paintLock_ = 0;
+  // True while the editor itself changes the buffer: the end of such a change
+  // must not collapse the selection the operation is about to set.
+  int ownChange_ = 0;
+
+  std::array<TScribBookMark, 10> bookmarks_{};
+  bool bookmarkKeysEnabled_ = true;
+
+  std::uint16_t lastKey_ = 0;
+  TShiftState lastShift_ = 0;
+  bool ignoreNextChar_ = false;
+  bool inKeyDownHandlers_ = false;
+  bool inKeyPressHandlers_ = false;
+  std::vector<TKeyDownEvent> keyDownHandlers_;
+  std::vector<TKeyPressEvent> keyPressHandlers_;
+  std::vector<THookedCommandEvent> hookedCommandHandlers_;
+};

@@ -1,0 +1,273 @@
+// Caret placement, the selection, index conversion, display columns and the
+// view's scroll position.
+#include <algorithm>
+
+#include "editor/CustomScribEdit.h"
+
+namespace {
+
+bool Before(TBufferCoord a, TBufferCoord b) {
+  return a.Line < b.Line || (a.Line == b.Line && a.Char < b.Char);
+}
+
+}  // namespace
+
+// --- Lines -------------------------------------------------------------------
+
+const std::string& TCustomScribEdit::LineAt(int line) const {
+  return lines_->Get(line - 1);
+}
+
+int TCustomScribEdit::LineLength(int line) const {
+  return static_cast<int>(lines_->Get(line - 1).size());
+}
+
+std::string TCustomScribEdit::LineText() const {
+  return LineAt(caret_.Line);
+}
+
+void TCustomScribEdit::SetLineText(const std::string& text) {
+  if (caret_.Line > lines_->Count() && lines_->Count() > 0) return;
+  SetCaretAndSelection(caret_, {1, caret_.Line}, {LineLength(caret_.Line) + 1, caret_.Line});
+  const auto oldMode = activeSelectionMode_;
+  activeSelectionMode_ = smNormal;
+  SetSelText(text);
+  activeSelectionMode_ = oldMode;
+}
+
+// --- Display columns -----------------------------------------------------------
+
+int TCustomScribEdit::CharToColumn(int line, int charIndex) const {
+  const std::string& text = LineAt(line);
+  const int tabWidth = TabWidth();
+  const int inText = std::min<int>(charIndex - 1, static_cast<int>(text.size()));
+  int column = 0;  // 0-based columns covered so far
+  for (int i = 0; i < inText; ++i)
+    column += text[i] == '\t' && tabWidth > 1 ? tabWidth - column % tabWidth : 1;
+  return column + (charIndex - 1 - inText) + 1;
+}
+
+int TCustomScribEdit::ColumnToChar(int line, int column) const {
+  const std::string& text = LineAt(line);
+  const int tabWidth = TabWidth();
+  int covered = 0;  // columns before character i
+  for (int i = 0; i < static_cast<int>(text.size()); ++i) {
+    const int width = text[i] == '\t' && tabWidth > 1 ? tabWidth - covered % tabWidth : 1;
+    if (column - 1 < covered + width) return i + 1;
+    covered += width;
+  }
+  return static_cast<int>(text.size()) + 1 + (column - 1 - covered);
+}
+
+TDisplayCoord TCustomScribEdit::BufferToDisplayPos(TBufferCoord position) const {
+  return {CharToColumn(position.Line, position.Char), position.Line};
+}
+
+TBufferCoord TCustomScribEdit::DisplayToBufferPos(TDisplayCoord position) const {
+  return {ColumnToChar(position.Row, position.Column), position.Row};
+}
+
+// --- Caret placement -----------------------------------------------------------
+
+int TCustomScribEdit::MaxCaretChar(int line) const {
+  const int lineEnd = LineLength(line) + 1;
+  if (!HasOption(eoScrollPastEol)) return lineEnd;
+  if (wordWrap_ || HasOption(eoAutoSizeMaxScrollWidth)) return INT32_MAX / 2;
+  // Text longer than the scroll width stays reachable.
+  return std::max(maxScrollWidth_ + 1, lineEnd);
+}
+
+TBufferCoord TCustomScribEdit::ClampPosition(TBufferCoord position) const {
+  const int line = std::clamp(position.Line, 1, std::max(1, lines_->Count()));
+  return {std::clamp(position.Char, 1, MaxCaretChar(line)), line};
+}
+
+void TCustomScribEdit::MoveCaret(TBufferCoord position, bool ensureVisible) {
+  const TBufferCoord target = ClampPosition(position);
+  if (target == caret_) {
+    lastCaretX_ = CharToColumn(caret_.Line, caret_.Char);
+    return;
+  }
+  BeginUpdate();
+  TScribStatusChanges changes = 0;
+  if (target.Char != caret_.Char) changes |= stCaretX;
+  if (target.Line != caret_.Line) {
+    changes |= stCaretY;
+    if (activeLineColor_ != clNone) {
+      Invalidate(caret_.Line, caret_.Line);
+      Invalidate(target.Line, target.Line);
+    }
+  }
+  caret_ = target;
+  lastCaretX_ = CharToColumn(caret_.Line, caret_.Char);
+  if (ensureVisible) EnsureCursorPosVisible();
+  StatusChanged(changes);
+  EndUpdate();
+}
+
+void TCustomScribEdit::SetCaretXY(TBufferCoord value) {
+  BeginUpdate();
+  MoveCaret(value, true);
+  if (SelAvail()) Invalidate(BlockBegin().Line, BlockEnd().Line);
+  CollapseSelection();
+  StatusChanged(stSelection);
+  EndUpdate();
+}
+
+void TCustomScribEdit::SetCaretAndSelection(TBufferCoord caret, TBufferCoord blockBegin,
+                                            TBufferCoord blockEnd) {
+  BeginUpdate();
+  MoveCaret(caret, true);
+  SetSelectionRaw(ClampPosition(blockBegin), ClampPosition(blockEnd));
+  EndUpdate();
+}
+
+void TCustomScribEdit::MoveCaretAndSelection(TBufferCoord position, bool selecting) {
+  BeginUpdate();
+  const TBufferCoord anchor = SelAvail() ? blockBegin_ : caret_;
+  MoveCaret(position, true);
+  if (selecting)
+    SetSelectionRaw(anchor, caret_);
+  else
+    SetSelectionRaw(caret_, caret_);
+  EndUpdate();
+}
+
+// --- Selection -------------------------------------------------------------------
+
+void TCustomScribEdit::SetSelectionRaw(TBufferCoord anchor, TBufferCoord end) {
+  if (anchor == blockBegin_ && end == blockEnd_) return;
+  const bool hadSelection = SelAvail();
+  if (hadSelection) Invalidate(BlockBegin().Line, BlockEnd().Line);
+  blockBegin_ = anchor;
+  blockEnd_ = end;
+  if (SelAvail()) Invalidate(BlockBegin().Line, BlockEnd().Line);
+  if (hadSelection || SelAvail()) StatusChanged(stSelection);
+}
+
+TBufferCoord TCustomScribEdit::BlockBegin() const {
+  return Before(blockEnd_, blockBegin_) ? blockEnd_ : blockBegin_;
+}
+
+TBufferCoord TCustomScribEdit::BlockEnd() const {
+  return Before(blockEnd_, blockBegin_) ? blockBegin_ : blockEnd_;
+}
+
+void TCustomScribEdit::SetBlockBegin(TBufferCoord value) {
+  const TBufferCoord clamped = ClampPosition(value);
+  SetSelectionRaw(clamped, clamped);
+}
+
+void TCustomScribEdit::SetBlockEnd(TBufferCoord value) {
+  SetSelectionRaw(blockBegin_, ClampPosition(value));
+}
+
+bool TCustomScribEdit::SelAvail() const {
+  if (blockBegin_.Char != blockEnd_.Char) return true;
+  return blockBegin_.Line != blockEnd_.Line && activeSelectionMode_ != smColumn;
+}
+
+std::string TCustomScribEdit::SelText() const {
+  if (!SelAvail()) return {};
+  return TextOfRange(BlockBegin(), BlockEnd(), activeSelectionMode_);
+}
+
+void TCustomScribEdit::SelectAll() {
+  const int lastLine = std::max(1, lines_->Count());
+  SetCaretAndSelection({LineLength(lastLine) + 1, lastLine}, {1, 1},
+                       {LineLength(lastLine) + 1, lastLine});
+}
+
+// --- Character indexes ---------------------------------------------------------------
+
+std::int64_t TCustomScribEdit::RowColToCharIndex(TBufferCoord position) const {
+  if (lines_->Count() == 0) return 0;
+  const int line = std::clamp(position.Line, 1, lines_->Count());
+  // Positions beyond the end of a line are not characters of the text.
+  const int charIndex = std::clamp(position.Char, 1, LineLength(line) + 1);
+  return lines_->LineStartCharIndex(line - 1) + charIndex - 1;
+}
+
+TBufferCoord TCustomScribEdit::CharIndexToRowCol(std::int64_t index) const {
+  if (lines_->Count() == 0) return {1, 1};
+  index = std::clamp<std::int64_t>(index, 0, lines_->CharCount());
+  const int lineIndex = lines_->LineOfCharIndex(index);
+  const std::int64_t offset = index - lines_->LineStartCharIndex(lineIndex);
+  // An index inside a line break stands for the end of that line.
+  const int lineLength = static_cast<int>(lines_->Get(lineIndex).size());
+  return {static_cast<int>(std::min<std::int64_t>(offset, lineLength)) + 1, lineIndex + 1};
+}
+
+std::int64_t TCustomScribEdit::SelStart() const {
+  return RowColToCharIndex(SelAvail() ? BlockBegin() : caret_);
+}
+
+std::int64_t TCustomScribEdit::SelLength() const {
+  if (!SelAvail()) return 0;
+  return RowColToCharIndex(BlockEnd()) - RowColToCharIndex(BlockBegin());
+}
+
+void TCustomScribEdit::SetSelStart(std::int64_t value) {
+  SetCaretXY(CharIndexToRowCol(value));
+}
+
+void TCustomScribEdit::SetSelLength(std::int64_t value) {
+  const TBufferCoord anchor = BlockBegin();
+  const TBufferCoord other = CharIndexToRowCol(RowColToCharIndex(anchor) + value);
+  if (value >= 0)
+    SetCaretAndSelection(other, anchor, other);
+  else
+    SetCaretAndSelection(other, other, anchor);
+}
+
+// --- View ----------------------------------------------------------------------
+
+void TCustomScribEdit::SetTopLine(int value) {
+  const int highest = HasOption(eoScrollPastEof) ? std::max(1, RowCount())
+                                                 : std::max(1, RowCount() - linesInWindow_ + 1);
+  value = std::clamp(value, 1, highest);
+  if (value == topLine_) return;
+  topLine_ = value;
+  Invalidate(1, -1);
+  StatusChanged(stTopLine);
+}
+
+void TCustomScribEdit::SetLeftChar(int value) {
+  // Lines longer than MaxScrollWidth stay reachable at the caret.
+  const int widest = std::max(maxScrollWidth_, DisplayX());
+  const int highest = wordWrap_ ? 1 : std::max(1, widest - charsInWindow_ + 1);
+  value = std::clamp(value, 1, highest);
+  if (value == leftChar_) return;
+  leftChar_ = value;
+  Invalidate(1, -1);
+  StatusChanged(stLeftChar);
+}
+
+void TCustomScribEdit::SetLinesInWindow(int value) {
+  linesInWindow_ = std::max(1, value);
+  SetTopLine(topLine_);
+}
+
+void TCustomScribEdit::SetCharsInWindow(int value) {
+  charsInWindow_ = std::max(1, value);
+  SetLeftChar(leftChar_);
+}
+
+void TCustomScribEdit::SetMaxScrollWidth(int value) {
+  maxScrollWidth_ = std::clamp(value, 1, INT32_MAX / 4);
+  SetLeftChar(leftChar_);
+}
+
+void TCustomScribEdit::EnsureCursorPosVisible() {
+  BeginUpdate();
+  const TDisplayCoord display = DisplayXY();
+  if (display.Column < leftChar_)
+    SetLeftChar(display.Column);
+  else if (display.Column >= leftChar_ + charsInWindow_)
+    SetLeftChar(display.Column - charsInWindow_ + 1);
+  if (display.Row < topLine_)
+    SetTopLine(display.Row);
+  else if (display.Row > topLine_ + linesInWindow_ - 1)
+    SetTopLine(display.Row - linesInWindow_ + 1);
+  EndUpdate();
+}

@@ -1,0 +1,136 @@
+// Copy, cut and paste through the clipboard service, and drag-and-drop of the
+// selection inside the editor.
+#include <algorithm>
+
+#include "editor/CustomScribEdit.h"
+#include "platform/Clipboard.h"
+
+namespace {
+
+bool Before(TBufferCoord a, TBufferCoord b) {
+  return a.Line < b.Line || (a.Line == b.Line && a.Char < b.Char);
+}
+
+}  // namespace
+
+void TCustomScribEdit::CopyToClipboard() {
+  if (!SelAvail() || !clipboard_) return;
+  const std::string text = SelText();
+  try {
+    // The block format carries the mode byte: 0 normal, 1 line, 2 column.
+    clipboard_->SetTextWithBlock(text, static_cast<unsigned char>(activeSelectionMode_));
+  } catch (const std::exception&) {
+    throw EScribEditError("Clipboard copy operation failed");
+  }
+}
+
+void TCustomScribEdit::CutToClipboard() {
+  if (readOnly_ || !SelAvail()) return;
+  BeginUndoBlock();
+  try {
+    CopyToClipboard();
+  } catch (...) {
+    EndUndoBlock();
+    throw;
+  }
+  BeginUpdate();
+  DeleteSelectionRecorded();
+  EndUpdate();
+  EndUndoBlock();
+}
+
+bool TCustomScribEdit::CanPaste() const {
+  return !readOnly_ && clipboard_ && clipboard_->HasText();
+}
+
+void TCustomScribEdit::PasteFromClipboard() {
+  if (readOnly_ || !clipboard_) return;
+  std::string text;
+  TScribSelectionMode mode = selectionMode_;
+  try {
+    if (!clipboard_->HasText()) return;
+    text = clipboard_->GetText();
+    if (const auto block = clipboard_->GetBlockMode(); block && *block <= smColumn)
+      mode = static_cast<TScribSelectionMode>(*block);
+  } catch (const std::exception&) {
+    throw EScribEditError("Clipboard paste operation failed.");
+  }
+  BeginUndoBlock();
+  BeginUpdate();
+  AddUndo(urPasteBegin, caret_, caret_, "", smNormal);
+  DeleteSelectionRecorded();
+  InsertTextRecorded(text, mode, urPaste);
+  AddUndo(urPasteEnd, caret_, caret_, "", smNormal);
+  CollapseSelection();
+  EnsureCursorPosVisible();
+  StatusChanged(stSelection);
+  EndUpdate();
+  EndUndoBlock();
+}
+
+// --- Drag and drop --------------------------------------------------------------------
+
+bool TCustomScribEdit::CanDropSelection(TBufferCoord position, bool copy) const {
+  if (readOnly_ || !SelAvail()) return false;
+  position = ClampPosition(position);
+  const TBufferCoord begin = BlockBegin(), end = BlockEnd();
+  // For a move the two ends count as inside; for a copy they count as outside.
+  const auto inside = [copy](auto value, auto low, auto high) {
+    return copy ? (low < value && value < high) : (low <= value && value <= high);
+  };
+  switch (activeSelectionMode_) {
+    case smLine:
+      return !inside(position.Line, begin.Line, end.Line);
+    case smColumn: {
+      const int column = CharToColumn(position.Line, position.Char);
+      const int left =
+          std::min(CharToColumn(begin.Line, begin.Char), CharToColumn(end.Line, end.Char));
+      const int right =
+          std::max(CharToColumn(begin.Line, begin.Char), CharToColumn(end.Line, end.Char));
+      return !(position.Line >= begin.Line && position.Line <= end.Line &&
+               inside(column, left, right));
+    }
+    default: {
+      const bool afterBegin = copy ? Before(begin, position) : !Before(position, begin);
+      const bool beforeEnd = copy ? Before(position, end) : !Before(end, position);
+      return !(afterBegin && beforeEnd);
+    }
+  }
+}
+
+bool TCustomScribEdit::DropSelection(TBufferCoord position, bool copy) {
+  if (!CanDropSelection(position, copy)) return false;
+  position = ClampPosition(position);
+  const std::string text = SelText();
+  const TScribSelectionMode mode = activeSelectionMode_;
+  const TBufferCoord begin = BlockBegin(), end = BlockEnd();
+  BeginUndoBlock();
+  BeginUpdate();
+  if (!copy) {
+    // Removing the source first moves a drop position that lies behind it.
+    if (mode == smLine && position.Line > end.Line) {
+      position.Line -= end.Line - begin.Line + 1;
+    } else if (mode == smColumn && position.Line >= begin.Line && position.Line <= end.Line) {
+      const int left =
+          std::min(CharToColumn(begin.Line, begin.Char), CharToColumn(end.Line, end.Char));
+      const int right =
+          std::max(CharToColumn(begin.Line, begin.Char), CharToColumn(end.Line, end.Char));
+      const int column = CharToColumn(position.Line, position.Char);
+      if (column > right) position.Char = ColumnToChar(position.Line, column - (right - left));
+    } else if (mode == smNormal && Before(end, position)) {
+      if (position.Line == end.Line)
+        position = {begin.Char + position.Char - end.Char, begin.Line};
+      else
+        position.Line -= end.Line - begin.Line;
+    }
+    DeleteSelectionRecorded();
+  }
+  MoveCaret(position, false);
+  CollapseSelection();
+  const TBufferCoord start = InsertTextRecorded(text, mode, urDragDropInsert);
+  activeSelectionMode_ = mode;
+  SetCaretAndSelection(caret_, start, caret_);
+  EndUpdate();
+  EndUndoBlock();
+  return true;
+}

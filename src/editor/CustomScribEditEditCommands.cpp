@@ -1,0 +1,407 @@
+// Commands that change text: typing, deleting, line breaks, tabs, block
+// indentation, case changes; and bracket matching.
+#include <algorithm>
+
+#include "editor/CustomScribEdit.h"
+#include "support/CodePage.h"
+
+namespace {
+
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t';
+}
+// Leading whitespace for smart deletes: any character from 1 to 32.
+bool IsLowBlank(char c) {
+  const auto byte = static_cast<unsigned char>(c);
+  return byte >= 1 && byte <= 32;
+}
+
+int LeadingCount(const std::string& line, bool (*blank)(char)) {
+  int count = 0;
+  while (count < static_cast<int>(line.size()) && blank(line[count])) ++count;
+  return count;
+}
+
+constexpr std::string_view kBrackets = "()[]{}<>";
+
+}  // namespace
+
+bool TCustomScribEdit::ExecuteEditCommand(TScribEditorCommand command, char aChar,
+                                          const void* data) {
+  switch (command) {
+    case ecChar:
+      TypeChar(aChar);
+      break;
+    case ecString:
+    case ecImeStr:
+      if (data) InsertString(*static_cast<const std::string*>(data), !insertMode_);
+      break;
+    case ecDeleteLastChar:
+      DeleteLastChar();
+      break;
+    case ecDeleteChar:
+      DeleteChar();
+      break;
+    case ecDeleteWord:
+      DeleteToPosition(NextWordPos(caret_), urDeleteAfterCursor);
+      break;
+    case ecDeleteLastWord:
+      DeleteToPosition(PrevWordPos(caret_), urDelete);
+      break;
+    case ecDeleteBOL:
+      DeleteToPosition({1, caret_.Line}, urDelete);
+      break;
+    case ecDeleteEOL:
+      DeleteToPosition({LineLength(caret_.Line) + 1, caret_.Line}, urDeleteAfterCursor);
+      break;
+    case ecDeleteLine:
+      DeleteLine();
+      break;
+    case ecClearAll:
+      ClearAll();
+      break;
+    case ecLineBreak:
+      LineBreak(true);
+      break;
+    case ecInsertLine:
+      LineBreak(false);
+      break;
+    case ecCut:
+      CutToClipboard();
+      break;
+    case ecPaste:
+      PasteFromClipboard();
+      break;
+    case ecBlockIndent:
+      ChangeBlockIndent(true);
+      break;
+    case ecBlockUnindent:
+      ChangeBlockIndent(false);
+      break;
+    case ecTab:
+      InsertTab();
+      break;
+    case ecShiftTab:
+      ShiftTab();
+      break;
+    case ecUpperCase:
+    case ecLowerCase:
+    case ecToggleCase:
+    case ecTitleCase:
+    case ecUpperCaseBlock:
+    case ecLowerCaseBlock:
+    case ecToggleCaseBlock:
+      ChangeCase(command);
+      break;
+    default:
+      return false;
+  }
+  return true;
+}
+
+// --- Typing ------------------------------------------------------------------------
+
+void TCustomScribEdit::TypeChar(char c) {
+  const auto byte = static_cast<unsigned char>(c);
+  if (byte < 32 || byte == 127) return;
+  InsertString(std::string(1, c), !insertMode_);
+}
+
+void TCustomScribEdit::InsertString(const std::string& text, bool overwrite) {
+  if (overwrite && !SelAvail()) {
+    // Overwrite replaces as many characters as are typed, up to the line end.
+    const int available = std::max(0, LineLength(caret_.Line) + 1 - caret_.Char);
+    const int replaced = std::min<int>(available, static_cast<int>(text.size()));
+    activeSelectionMode_ = smNormal;
+    SetSelectionRaw(caret_, {caret_.Char + replaced, caret_.Line});
+  }
+  const bool column = SelAvail() && activeSelectionMode_ == smColumn;
+  ReplaceSelection(text, column ? smColumn : smNormal, urInsert);
+}
+
+// --- Deleting ------------------------------------------------------------------------
+
+int TCustomScribEdit::SmartUnindentTarget(int line, int caretChar) const {
+  for (int above = line - 1; above >= 1; --above) {
+    const std::string& text = LineAt(above);
+    const int indent = CharToColumn(above, LeadingCount(text, IsBlank) + 1);
+    if (indent < caretChar) return indent;
+  }
+  return 1;
+}
+
+void TCustomScribEdit::DeleteLastChar() {
+  if (DeleteSelectionRecorded()) return;
+  const int line = caret_.Line;
+  const std::string& text = LineAt(line);
+  const int length = static_cast<int>(text.size());
+  if (caret_.Char > length + 1) {
+    // Beyond the end only the caret moves.
+    MoveCaret({length > 0 ? length + 1 : SmartUnindentTarget(line, caret_.Char), line}, true);
+    return;
+  }
+  TBufferCoord from;
+  if (caret_.Char == 1) {
+    if (line == 1) return;
+    from = {LineLength(line - 1) + 1, line - 1};
+  } else if (HasOption(eoSmartTabDelete) && LeadingCount(text, IsLowBlank) >= caret_.Char - 1) {
+    // Unindent to the nearest line above with fewer leading blanks.
+    const int count = caret_.Char - 1;
+    int target = 0;
+    for (int above = line - 1; above >= 1; --above) {
+      const int leading = LeadingCount(LineAt(above), IsLowBlank);
+      if (leading < count) {
+        target = leading;
+        break;
+      }
+    }
+    from = {target + 1, line};
+  } else {
+    from = {caret_.Char - 1, line};
+  }
+  DeleteRecorded(from, caret_, urSilentDelete);
+  MoveCaret(from, true);
+}
+
+void TCustomScribEdit::DeleteChar() {
+  if (DeleteSelectionRecorded()) return;
+  const int line = caret_.Line;
+  const int length = LineLength(line);
+  if (caret_.Char <= length) {
+    DeleteRecorded(caret_, {caret_.Char + 1, line}, urDeleteAfterCursor);
+    return;
+  }
+  if (line >= lines_->Count()) return;
+  BeginUndoBlock();
+  if (caret_.Char > length + 1) {
+    // The next line joins at the caret's column.
+    PadLineTo(line, caret_.Char);
+    AddUndo(urWhiteSpaceAdd, {length + 1, line}, caret_, "", smNormal);
+  }
+  DeleteRecorded(caret_, {1, line + 1}, urDeleteAfterCursor);
+  EndUndoBlock();
+}
+
+void TCustomScribEdit::DeleteToPosition(TBufferCoord target, TScribChangeReason reason) {
+  if (DeleteSelectionRecorded()) return;
+  const bool backwards =
+      target.Line < caret_.Line || (target.Line == caret_.Line && target.Char < caret_.Char);
+  if (backwards) {
+    DeleteRecorded(target, caret_, reason);
+    MoveCaret(target, true);
+  } else {
+    DeleteRecorded(caret_, target, reason);
+  }
+  CollapseSelection();
+}
+
+void TCustomScribEdit::DeleteLine() {
+  CollapseSelection();
+  if (lines_->Count() == 0) return;
+  const int line = caret_.Line;
+  if (line < lines_->Count())
+    DeleteRecorded({1, line}, {1, line + 1}, urDeleteAfterCursor);
+  else
+    DeleteRecorded({1, line}, {LineLength(line) + 1, line}, urDeleteAfterCursor);
+  MoveCaret({1, line}, true);
+  CollapseSelection();
+}
+
+// --- Line breaks and tabs --------------------------------------------------------------
+
+std::string TCustomScribEdit::IndentationFor(int line, int caretChar) const {
+  const std::string& text = LineAt(line);
+  const int blanks = std::min(LeadingCount(text, IsBlank), caretChar - 1);
+  const int width = CharToColumn(line, blanks + 1) - 1;
+  const int tabWidth = TabWidth();
+  if (HasOption(eoTabsToSpaces) || tabWidth < 2) return std::string(width, ' ');
+  return std::string(width / tabWidth, '\t') + std::string(width % tabWidth, ' ');
+}
+
+void TCustomScribEdit::LineBreak(bool moveCaret) {
+  BeginUndoBlock();
+  BeginUpdate();
+  DeleteSelectionRecorded();
+  const TBufferCoord caret = caret_;
+  const int line = caret.Line;
+  const int length = LineLength(line);
+  const bool autoIndent = HasOption(eoAutoIndent);
+  TBufferCoord breakAt{1, line};
+  std::string inserted = "\r\n";
+  TBufferCoord newCaret{1, line + 1};
+  if (caret.Char > 1 && caret.Char <= length) {
+    breakAt = caret;
+    if (autoIndent) inserted += IndentationFor(line, caret.Char);
+  } else if (length > 0 && caret.Char > length) {
+    breakAt = {length + 1, line};
+    // The caret stands at the indentation; blanks appear once text is typed.
+    if (autoIndent) newCaret.Char = LeadingCount(LineAt(line), IsLowBlank) + 1;
+  } else if (length == 0 && autoIndent) {
+    for (int above = line - 1; above >= 1; --above) {
+      const std::string& text = LineAt(above);
+      if (text.empty()) continue;
+      newCaret.Char = CharToColumn(above, LeadingCount(text, IsBlank) + 1);
+      break;
+    }
+  }
+  const TBufferCoord end = InsertNormal(breakAt, inserted);
+  AddUndo(urLineBreak, breakAt, end, "", smNormal);
+  if (breakAt == caret) newCaret = end;
+  MoveCaret(moveCaret ? newCaret : caret, true);
+  CollapseSelection();
+  EndUpdate();
+  EndUndoBlock();
+}
+
+void TCustomScribEdit::InsertTab() {
+  BeginUndoBlock();
+  BeginUpdate();
+  DeleteSelectionRecorded();
+  InsertAtCaretRecorded("\t", urInsert);
+  CollapseSelection();
+  EndUpdate();
+  EndUndoBlock();
+}
+
+void TCustomScribEdit::ShiftTab() {
+  const std::string& text = LineAt(caret_.Line);
+  const int caretChar = caret_.Char;
+  if (caretChar < 2 || caretChar - 1 > static_cast<int>(text.size())) return;
+  if (!IsBlank(text[caretChar - 2])) return;
+  const int column = CharToColumn(caret_.Line, caretChar);
+  const int tabWidth = std::max(1, TabWidth());
+  const int previousStop = (column - 2) / tabWidth * tabWidth + 1;
+  int start = caretChar;
+  while (start > 1 && IsBlank(text[start - 2]) &&
+         CharToColumn(caret_.Line, start - 1) >= previousStop)
+    --start;
+  const TBufferCoord from{start, caret_.Line};
+  DeleteRecorded(from, caret_, urSilentDelete);
+  MoveCaret(from, true);
+  CollapseSelection();
+}
+
+// --- Block indentation -------------------------------------------------------------------
+
+void TCustomScribEdit::ChangeBlockIndent(bool indent) {
+  if (lines_->Count() == 0) return;
+  const TBufferCoord begin = SelAvail() ? BlockBegin() : caret_;
+  const TBufferCoord end = SelAvail() ? BlockEnd() : caret_;
+  const int first = std::min(begin.Line, lines_->Count());
+  // A selection that ends at column 1 does not reach into its last line.
+  const int last =
+      std::min(end.Line > first && end.Char == 1 ? end.Line - 1 : end.Line, lines_->Count());
+  const std::string step = HasOption(eoTabsToSpaces) ? std::string(TabWidth(), ' ') : "\t";
+  std::vector<std::string> prefixes;
+  for (int line = first; line <= last; ++line) {
+    const std::string& text = LineAt(line);
+    if (indent) {
+      prefixes.push_back(step);
+    } else if (!text.empty() && text[0] == '\t') {
+      prefixes.push_back("\t");
+    } else {
+      const std::size_t spaces = std::min(
+          {static_cast<std::size_t>(TabWidth()), text.find_first_not_of(' '), text.size()});
+      prefixes.push_back(std::string(spaces, ' '));
+    }
+  }
+  std::string joined;
+  for (std::size_t i = 0; i < prefixes.size(); ++i) joined += (i ? "\n" : "") + prefixes[i];
+  if (joined.find_first_not_of('\n') == std::string::npos) return;  // nothing to unindent
+  BeginUpdate();
+  ApplyLinePrefixes(first, prefixes, !indent);
+  AddUndo(indent ? urIndent : urUnindent, {1, first}, {1, last}, joined, smNormal);
+  // The selection follows its text.
+  const auto shifted = [&](TBufferCoord p) {
+    if (p.Line < first || p.Line > last || p.Char == 1) return p;
+    const int size = static_cast<int>(prefixes[p.Line - first].size());
+    return TBufferCoord{indent ? p.Char + size : std::max(1, p.Char - size), p.Line};
+  };
+  const TBufferCoord anchor = shifted(blockBegin_), moving = shifted(blockEnd_);
+  SetCaretAndSelection(shifted(caret_), anchor, moving);
+  EndUpdate();
+}
+
+// --- Case -----------------------------------------------------------------------------
+
+namespace {
+
+unsigned char ToggledCase(unsigned char c) {
+  const unsigned char upper = codepage::ToUpper(c);
+  return upper != c ? upper : codepage::ToLower(c);
+}
+
+}  // namespace
+
+void TCustomScribEdit::ChangeCase(TScribEditorCommand command) {
+  const bool blockOnly = command >= ecUpperCaseBlock;
+  const TBufferCoord caret = caret_, anchor = blockBegin_, moving = blockEnd_;
+  const bool hadSelection = SelAvail();
+  if (!hadSelection) {
+    if (blockOnly) return;
+    const TBufferCoord start = WordStart(caret_);
+    const TBufferCoord end = WordEnd(start);
+    if (end.Char <= start.Char) return;
+    activeSelectionMode_ = smNormal;
+    SetSelectionRaw(start, end);
+  }
+  std::string text = SelText();
+  bool previousIsWord = false;
+  for (char& c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    switch (command) {
+      case ecUpperCase:
+      case ecUpperCaseBlock:
+        c = static_cast<char>(codepage::ToUpper(byte));
+        break;
+      case ecLowerCase:
+      case ecLowerCaseBlock:
+        c = static_cast<char>(codepage::ToLower(byte));
+        break;
+      case ecTitleCase:
+        c = static_cast<char>(previousIsWord ? codepage::ToLower(byte) : codepage::ToUpper(byte));
+        break;
+      default:
+        c = static_cast<char>(ToggledCase(byte));
+    }
+    previousIsWord = IsWordChar(byte);
+  }
+  if (text != SelText()) {
+    const TScribSelectionMode mode = activeSelectionMode_;
+    ReplaceSelection(text, mode, urInsert);
+    activeSelectionMode_ = mode;
+  }
+  if (hadSelection)
+    SetCaretAndSelection(caret, anchor, moving);
+  else
+    SetCaretXY(caret);
+}
+
+// --- Brackets ---------------------------------------------------------------------------
+
+void TCustomScribEdit::MatchBracket() {
+  const std::string& text = LineAt(caret_.Line);
+  if (caret_.Char > static_cast<int>(text.size())) return;
+  const char bracket = text[caret_.Char - 1];
+  const std::size_t index = kBrackets.find(bracket);
+  if (index == std::string_view::npos) return;
+  const char partner = kBrackets[index ^ 1];
+  const bool forward = index % 2 == 0;
+  int level = 1;
+  int line = caret_.Line;
+  int charIndex = caret_.Char + (forward ? 1 : -1);
+  while (line >= 1 && line <= lines_->Count()) {
+    const std::string& current = LineAt(line);
+    for (; charIndex >= 1 && charIndex <= static_cast<int>(current.size());
+         charIndex += forward ? 1 : -1) {
+      const char c = current[charIndex - 1];
+      if (c == bracket) ++level;
+      if (c == partner && --level == 0) {
+        MoveCaretAndSelection({charIndex, line}, false);
+        return;
+      }
+    }
+    line += forward ? 1 : -1;
+    charIndex = forward ? 1 : LineLength(line);
+  }
+}

@@ -1,0 +1,131 @@
+// Word positions within a line, and the word a double click selects.
+#include <algorithm>
+
+#include "editor/CustomScribEdit.h"
+
+namespace {
+
+constexpr std::string_view kWordBreakChars = "!\"'()*+,-./:;=?[\\]^{|}";
+
+bool IsBlankChar(unsigned char c) {
+  return c == ' ' || c == '\t';
+}
+
+}  // namespace
+
+bool TCustomScribEdit::IsWordChar(unsigned char c) const {
+  const bool identifier = (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || c == '_' ||
+                          (c >= 'a' && c <= 'z') || (c >= 192 && c <= 214) ||
+                          (c >= 216 && c <= 246) || c >= 248;
+  return identifier && kWordBreakChars.find(static_cast<char>(c)) == std::string_view::npos;
+}
+
+namespace {
+
+// First 1-based position at or after `from` whose character is (or is not) a
+// word character; 0 when there is none.
+template <typename Predicate>
+int ScanForward(const std::string& line, int from, Predicate wanted) {
+  for (int i = std::max(from, 1); i <= static_cast<int>(line.size()); ++i)
+    if (wanted(static_cast<unsigned char>(line[i - 1]))) return i;
+  return 0;
+}
+
+template <typename Predicate>
+int ScanBackward(const std::string& line, int from, Predicate wanted) {
+  for (int i = std::min(from, static_cast<int>(line.size())); i >= 1; --i)
+    if (wanted(static_cast<unsigned char>(line[i - 1]))) return i;
+  return 0;
+}
+
+}  // namespace
+
+TBufferCoord TCustomScribEdit::NextWordPos(TBufferCoord position) const {
+  if (position.Line < 1 || position.Line > lines_->Count()) return position;
+  const auto word = [this](unsigned char c) { return IsWordChar(c); };
+  const auto separator = [this](unsigned char c) { return c != 0 && !IsWordChar(c); };
+  const std::string& line = LineAt(position.Line);
+  const int length = static_cast<int>(line.size());
+  int charIndex = position.Char;
+  if (charIndex < length) {
+    if (IsWordChar(static_cast<unsigned char>(line[charIndex - 1])))
+      charIndex = ScanForward(line, charIndex, separator);
+    if (charIndex > 0) charIndex = ScanForward(line, charIndex, word);
+    return {charIndex == 0 ? length + 1 : charIndex, position.Line};
+  }
+  if (position.Line < lines_->Count()) {
+    const int next = ScanForward(LineAt(position.Line + 1), 1, word);
+    return {next == 0 ? 1 : next, position.Line + 1};
+  }
+  return position;
+}
+
+TBufferCoord TCustomScribEdit::PrevWordPos(TBufferCoord position) const {
+  if (position.Line < 1 || position.Line > lines_->Count()) return position;
+  const auto word = [this](unsigned char c) { return IsWordChar(c); };
+  const auto separator = [this](unsigned char c) { return c != 0 && !IsWordChar(c); };
+  const std::string& line = LineAt(position.Line);
+  int charIndex = std::min(position.Char, static_cast<int>(line.size()) + 1);
+  if (charIndex > 1) {
+    if (separator(static_cast<unsigned char>(line[charIndex - 2])))
+      charIndex = ScanBackward(line, charIndex - 1, word);
+    if (charIndex > 0) charIndex = ScanBackward(line, charIndex - 1, separator) + 1;
+    if (charIndex > 0) return {charIndex, position.Line};
+    // Only separators before the caret.
+    if (position.Line >= 2) return {LineLength(position.Line - 1) + 1, position.Line - 1};
+    return {1, position.Line};
+  }
+  if (position.Line > 1) return {LineLength(position.Line - 1) + 1, position.Line - 1};
+  return {charIndex, position.Line};
+}
+
+TBufferCoord TCustomScribEdit::WordStart(TBufferCoord position) const {
+  if (position.Line < 1 || position.Line > lines_->Count()) return position;
+  const std::string& line = LineAt(position.Line);
+  int charIndex = std::min(position.Char, static_cast<int>(line.size()) + 1);
+  const auto separator = [this](unsigned char c) { return c != 0 && !IsWordChar(c); };
+  if (charIndex > 1 && !separator(static_cast<unsigned char>(line[charIndex - 2])))
+    charIndex = ScanBackward(line, charIndex - 1, separator) + 1;
+  return {charIndex, position.Line};
+}
+
+TBufferCoord TCustomScribEdit::WordEnd(TBufferCoord position) const {
+  if (position.Line < 1 || position.Line > lines_->Count()) return position;
+  const std::string& line = LineAt(position.Line);
+  const auto separator = [this](unsigned char c) { return c != 0 && !IsWordChar(c); };
+  const int found = ScanForward(line, position.Char, separator);
+  return {found == 0 ? static_cast<int>(line.size()) + 1 : found, position.Line};
+}
+
+std::string TCustomScribEdit::WordAt(TBufferCoord position) const {
+  if (position.Line < 1 || position.Line > lines_->Count()) return {};
+  const TBufferCoord start = WordStart(position);
+  const TBufferCoord end = WordEnd(start);
+  if (end.Char <= start.Char) return {};
+  return LineAt(position.Line).substr(start.Char - 1, end.Char - start.Char);
+}
+
+void TCustomScribEdit::SelectWordAt(TBufferCoord position) {
+  position = ClampPosition(position);
+  const std::string& line = LineAt(position.Line);
+  const int length = static_cast<int>(line.size());
+  // The character under the position, or the one before it at the line end.
+  int at = std::min(position.Char, length);
+  if (at < 1) {
+    SetCaretXY(position);
+    return;
+  }
+  const auto classOf = [this](unsigned char c) {
+    return IsWordChar(c) ? 0 : IsBlankChar(c) ? 1 : 2;
+  };
+  if (position.Char <= length && at > 1 && classOf(line[at - 1]) != 0 && classOf(line[at - 2]) == 0)
+    --at;  // just after a word: take the word
+  const int wanted = classOf(line[at - 1]);
+  int from = at, to = at;
+  if (wanted != 2) {
+    while (from > 1 && classOf(line[from - 2]) == wanted) --from;
+    while (to < length && classOf(line[to]) == wanted) ++to;
+  }
+  const TBufferCoord begin{from, position.Line}, end{to + 1, position.Line};
+  SetCaretAndSelection(end, begin, end);
+}
