@@ -75,7 +75,8 @@ void ShowItems(QComboBox* combo, const std::vector<std::string>& items) {
 }  // namespace
 
 TFormFindReplace::TFormFindReplace(QWidget* owner, TCustomScribEdit& editor, TSearchState& state,
-                                   std::string historyFile, int maxListCount, Dialogs* dialogs)
+                                   Dialogs& dialogs, std::string historyFile, int maxListCount,
+                                   Dialogs* windowDialogs)
     : QDialog(owner, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint |
                          Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                          Qt::WindowCloseButtonHint),
@@ -83,8 +84,9 @@ TFormFindReplace::TFormFindReplace(QWidget* owner, TCustomScribEdit& editor, TSe
       state_(state),
       historyFile_(std::move(historyFile)),
       maxListCount_(maxListCount),
-      ownDialogs_(dialogs ? nullptr : std::make_unique<QtDialogs>(this)),
-      dialogs_(dialogs ? dialogs : ownDialogs_.get()) {
+      dialogs_(dialogs),
+      ownDialogs_(windowDialogs ? nullptr : std::make_unique<QtDialogs>(this)),
+      windowDialogs_(windowDialogs ? windowDialogs : ownDialogs_.get()) {
   setObjectName("FormFindReplace");
   setWindowTitle("Find or Replace Text");
   setModal(false);
@@ -170,9 +172,9 @@ void TFormFindReplace::Find_Cmd(QPushButton* sender) {
   // Find Next goes on from where it got to; this press still starts at 1.
   if (sender == findNextBtn_ && fromStartRadio_->isChecked()) fromCursorRadio_->setChecked(true);
   if (sender == countBtn_)
-    ShowCount(editor_, state_, MessageBoxes(), start);
+    ShowCount(editor_, state_, WindowBoxes(), start);
   else
-    DoSearch(editor_, state_, MessageBoxes(), start);
+    DoSearch(editor_, state_, WindowBoxes(), start);
   if (sender == findBtn_) close();
 }
 
@@ -187,7 +189,7 @@ void TFormFindReplace::Replace_Cmd() {
   const std::int64_t start = SearchStart();
   fromCursorRadio_->setChecked(true);
   close();
-  ReplaceAndReport(editor_, state_, MessageBoxes(), start);
+  ReplaceAndReport(editor_, state_, dialogs_, start);
 }
 
 void TFormFindReplace::FindReplace_Combo_Change() {

@@ -24,10 +24,12 @@ class TFormFindReplace : public QDialog {
 
  public:
   // `historyFile` is config.ini beside the executable; `maxListCount` entries
-  // of each history are read. `dialogs` shows the boxes this window raises;
-  // without one they are Qt boxes owned by this window, so they stay above it.
-  TFormFindReplace(QWidget* owner, TCustomScribEdit& editor, TSearchState& state,
-                   std::string historyFile, int maxListCount, Dialogs* dialogs = nullptr);
+  // of each history are read. `dialogs` (the main window's) shows the boxes
+  // of a replace, which runs after this window has closed; `windowDialogs`
+  // those of Find, Find Next and Count, raised while it is up: without one
+  // they are Qt boxes owned by this window, so they stay above it.
+  TFormFindReplace(QWidget* owner, TCustomScribEdit& editor, TSearchState& state, Dialogs& dialogs,
+                   std::string historyFile, int maxListCount, Dialogs* windowDialogs = nullptr);
   ~TFormFindReplace() override;
 
   // The main window's Find command: the selection becomes the Find text, the
@@ -50,14 +52,15 @@ class TFormFindReplace : public QDialog {
   void RememberText(QComboBox* combo, std::vector<std::string>& history, const std::string& text);
   void TakeOptions();
   std::int64_t SearchStart() const;
-  Dialogs& MessageBoxes() { return *dialogs_; }
+  Dialogs& WindowBoxes() { return *windowDialogs_; }
 
   TCustomScribEdit& editor_;
   TSearchState& state_;
   std::string historyFile_;
   int maxListCount_;
+  Dialogs& dialogs_;
   std::unique_ptr<Dialogs> ownDialogs_;
-  Dialogs* dialogs_;
+  Dialogs* windowDialogs_;
   std::vector<std::string> findHistory_;
   std::vector<std::string> replaceHistory_;
 

@@ -23,7 +23,7 @@ TSearchWindows::~TSearchWindows() {
 void TSearchWindows::Find_Cmd() {
   if (!findReplace_)
     findReplace_ =
-        new TFormFindReplace(mainWindow_, editor_, state_, historyFile_, maxListCount_());
+        new TFormFindReplace(mainWindow_, editor_, state_, dialogs_, historyFile_, maxListCount_());
   findReplace_->ShowForEditor();
 }
 

@@ -33,8 +33,8 @@ class FormFindReplaceTest : public ::testing::Test {
   }
   TFormFindReplace& Form(int maxListCount = 12) {
     if (!form) {
-      form = std::make_unique<TFormFindReplace>(nullptr, editor, state, historyFile, maxListCount,
-                                                &dialogs);
+      form = std::make_unique<TFormFindReplace>(nullptr, editor, state, dialogs, historyFile,
+                                                maxListCount, &dialogs);
       form->show();
       QApplication::processEvents();
     }
