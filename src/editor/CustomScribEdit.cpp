@@ -79,7 +79,9 @@ void TCustomScribEdit::LinesCleared() {
 void TCustomScribEdit::LinesChanged() {
   // A host that changed lines directly sets its selection afterwards; the
   // editor's own operations set theirs once the buffer is done.
-  if (ownChange_ == 0) CollapseSelection();
+  if (ownChange_ > 0) return;
+  MoveCaret(caret_, false);  // lines may have gone from under the caret
+  CollapseSelection();
 }
 
 void TCustomScribEdit::Invalidate(int firstLine, int lastLine) {

@@ -10,7 +10,8 @@
 //    so no operation walks all lines;
 //  - blockBegin_ is the selection's anchor and blockEnd_ its moving end (either
 //    order); BlockBegin()/BlockEnd() return them sorted;
-//  - rows equal lines (word wrap lays out rows elsewhere);
+//  - rows equal lines unless a word-wrap layout overrides the display
+//    conversions and RowCount();
 //  - status flags collect in pendingStatus_ while the paint lock is held and
 //    are reported when the last EndUpdate releases it.
 #pragma once
@@ -23,12 +24,15 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "editor/ScribEditKeyCmds.h"
 #include "editor/ScribEditStringList.h"
 #include "editor/ScribEditTypes.h"
 #include "editor/ScribEditUndoList.h"
+#include "platform/Canvas.h"
 
 class Clipboard;
 class TScribCustomHighlighter;
@@ -98,7 +102,6 @@ inline constexpr TScribStatusChanges stReadOnly = 1 << 8;
 inline constexpr std::uint32_t clNone = 0x1FFFFFFF;
 inline constexpr std::uint32_t clSilver = 0x00C0C0C0;
 
-enum TFontStyle : std::uint8_t { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
 
 struct TScribFont {
   std::string Name = "Courier New";
@@ -204,15 +207,22 @@ class TCustomScribEdit {
   // Index and position conversion (0-based index, clamped to the text).
   std::int64_t RowColToCharIndex(TBufferCoord position) const;
   TBufferCoord CharIndexToRowCol(std::int64_t index) const;
-  TDisplayCoord BufferToDisplayPos(TBufferCoord position) const;
-  TBufferCoord DisplayToBufferPos(TDisplayCoord position) const;
+  // Rows equal lines here; a word-wrap layout overrides these three.
+  virtual TDisplayCoord BufferToDisplayPos(TBufferCoord position) const;
+  virtual TBufferCoord DisplayToBufferPos(TDisplayCoord position) const;
 
   // Word positions; a position outside the lines is returned unchanged.
   TBufferCoord NextWordPos(TBufferCoord position) const;
   TBufferCoord PrevWordPos(TBufferCoord position) const;
   TBufferCoord WordStart(TBufferCoord position) const;
   TBufferCoord WordEnd(TBufferCoord position) const;
-  bool IsWordChar(unsigned char c) const;
+  // Word characters for word moves, deletes and selection. The default set is
+  // the editor's own; an editor with a highlighter overrides it with the
+  // highlighter's identifier characters minus its word-break characters.
+  virtual bool IsWordChar(unsigned char c) const;
+  // Whether a bracket at `position` stands inside a comment or string token and
+  // so does not count for bracket matching; false without a highlighter.
+  virtual bool IsBracketIgnored(TBufferCoord position) const;
   // The word at a position (empty when there is none) and its range.
   std::string WordAt(TBufferCoord position) const;
   // Selects what a double click at `position` selects: the word, the run of
@@ -231,7 +241,7 @@ class TCustomScribEdit {
   void SetCharsInWindow(int value);
   int MaxScrollWidth() const { return maxScrollWidth_; }
   void SetMaxScrollWidth(int value);
-  int RowCount() const { return lines_->Count(); }
+  virtual int RowCount() const { return lines_->Count(); }
   void EnsureCursorPosVisible();
 
   // --- Update bracket and status --------------------------------------------
@@ -346,6 +356,8 @@ class TCustomScribEdit {
  private:
   // Caret and selection (CustomScribEditCaret.cpp)
   TBufferCoord ClampPosition(TBufferCoord position) const;
+  // The nearest position on a character of the text (never beyond a line end).
+  TBufferCoord ClampToText(TBufferCoord position) const;
   int MaxCaretChar(int line) const;
   void MoveCaret(TBufferCoord position, bool ensureVisible);
   void MoveCaretAndSelection(TBufferCoord position, bool selecting);
@@ -354,6 +366,8 @@ class TCustomScribEdit {
   int LineLength(int line) const;
   const std::string& LineAt(int line) const;
   int CharToColumn(int line, int charIndex) const;
+  // The left and right display columns of a column selection between two ends.
+  std::pair<int, int> ColumnSpan(TBufferCoord begin, TBufferCoord end) const;
   int ColumnToChar(int line, int column) const;
 
   // Text changes without undo (CustomScribEditEditing.cpp)
@@ -363,7 +377,6 @@ class TCustomScribEdit {
   std::string DeleteWholeLines(int firstLine, int lastLine);
   TBufferCoord InsertColumn(TBufferCoord position, std::string_view text,
                             std::vector<std::pair<TBufferCoord, TBufferCoord>>* pieces);
-  std::string DeleteColumn(TBufferCoord begin, TBufferCoord end);
   std::string TextOfRange(TBufferCoord begin, TBufferCoord end, TScribSelectionMode mode) const;
   std::string DeleteRange(TBufferCoord begin, TBufferCoord end, TScribSelectionMode mode);
   TBufferCoord InsertInMode(TBufferCoord position, std::string_view text, TScribSelectionMode mode);
@@ -372,8 +385,12 @@ class TCustomScribEdit {
   void PadLineTo(int line, int charIndex);
   // Deletes the selection, recording it; true when there was one.
   bool DeleteSelectionRecorded();
-  // Deletes from..to (normal mode), recording it with `reason`.
-  void DeleteRecorded(TBufferCoord from, TBufferCoord to, TScribChangeReason reason);
+  void DeleteColumnRecorded(TBufferCoord begin, TBufferCoord end);
+  // Deletes from..to, recording it with `reason`.
+  void DeleteRecorded(TBufferCoord from, TBufferCoord to, TScribChangeReason reason,
+                      TScribSelectionMode mode = smNormal);
+  // The normal range that covers whole lines, breaks included.
+  std::pair<TBufferCoord, TBufferCoord> WholeLinesAsRange(int firstLine, int lastLine) const;
   // Inserts at the caret as typed text would be, recording it with `reason`;
   // returns where the text begins (after any gap filling).
   TBufferCoord InsertAtCaretRecorded(std::string_view text, TScribChangeReason reason);

@@ -59,6 +59,12 @@ int TCustomScribEdit::ColumnToChar(int line, int column) const {
   return static_cast<int>(text.size()) + 1 + (column - 1 - covered);
 }
 
+std::pair<int, int> TCustomScribEdit::ColumnSpan(TBufferCoord begin, TBufferCoord end) const {
+  const int first = CharToColumn(begin.Line, begin.Char);
+  const int second = CharToColumn(end.Line, end.Char);
+  return {std::min(first, second), std::max(first, second)};
+}
+
 TDisplayCoord TCustomScribEdit::BufferToDisplayPos(TBufferCoord position) const {
   return {CharToColumn(position.Line, position.Char), position.Line};
 }

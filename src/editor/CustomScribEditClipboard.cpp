@@ -71,7 +71,7 @@ void TCustomScribEdit::PasteFromClipboard() {
 // --- Drag and drop --------------------------------------------------------------------
 
 bool TCustomScribEdit::CanDropSelection(TBufferCoord position, bool copy) const {
-  if (readOnly_ || !SelAvail()) return false;
+  if (readOnly_ || !SelAvail() || !HasOption(eoDragDropEditing)) return false;
   position = ClampPosition(position);
   const TBufferCoord begin = BlockBegin(), end = BlockEnd();
   // For a move the two ends count as inside; for a copy they count as outside.
@@ -83,10 +83,7 @@ bool TCustomScribEdit::CanDropSelection(TBufferCoord position, bool copy) const 
       return !inside(position.Line, begin.Line, end.Line);
     case smColumn: {
       const int column = CharToColumn(position.Line, position.Char);
-      const int left =
-          std::min(CharToColumn(begin.Line, begin.Char), CharToColumn(end.Line, end.Char));
-      const int right =
-          std::max(CharToColumn(begin.Line, begin.Char), CharToColumn(end.Line, end.Char));
+      const auto [left, right] = ColumnSpan(begin, end);
       return !(position.Line >= begin.Line && position.Line <= end.Line &&
                inside(column, left, right));
     }
@@ -111,10 +108,7 @@ bool TCustomScribEdit::DropSelection(TBufferCoord position, bool copy) {
     if (mode == smLine && position.Line > end.Line) {
       position.Line -= end.Line - begin.Line + 1;
     } else if (mode == smColumn && position.Line >= begin.Line && position.Line <= end.Line) {
-      const int left =
-          std::min(CharToColumn(begin.Line, begin.Char), CharToColumn(end.Line, end.Char));
-      const int right =
-          std::max(CharToColumn(begin.Line, begin.Char), CharToColumn(end.Line, end.Char));
+      const auto [left, right] = ColumnSpan(begin, end);
       const int column = CharToColumn(position.Line, position.Char);
       if (column > right) position.Char = ColumnToChar(position.Line, column - (right - left));
     } else if (mode == smNormal && Before(end, position)) {

@@ -116,7 +116,7 @@ void TCustomScribEdit::ExecuteCommand(TScribEditorCommand command, char aChar, c
 // --- Caret moves ------------------------------------------------------------------
 
 TBufferCoord TCustomScribEdit::VerticalTarget(int rows) const {
-  const int row = std::clamp(caret_.Line + rows, 1, std::max(1, RowCount()));
+  const int row = std::clamp(DisplayY() + rows, 1, std::max(1, RowCount()));
   return DisplayToBufferPos({lastCaretX_, row});
 }
 
@@ -156,13 +156,13 @@ TBufferCoord TCustomScribEdit::MoveTarget(TScribEditorCommand move, const void* 
     case ecLineEnd:
       return LineEndTarget();
     case ecPageLeft:
-      return DisplayToBufferPos({std::max(1, DisplayX() - charsInWindow_), caret_.Line});
+      return DisplayToBufferPos({std::max(1, DisplayX() - charsInWindow_), DisplayY()});
     case ecPageRight:
-      return DisplayToBufferPos({DisplayX() + charsInWindow_, caret_.Line});
+      return DisplayToBufferPos({DisplayX() + charsInWindow_, DisplayY()});
     case ecPageTop:
-      return VerticalTarget(topLine_ - caret_.Line);
+      return VerticalTarget(topLine_ - DisplayY());
     case ecPageBottom:
-      return VerticalTarget(topLine_ + linesInWindow_ - 1 - caret_.Line);
+      return VerticalTarget(topLine_ + linesInWindow_ - 1 - DisplayY());
     case ecEditorTop:
       return {1, 1};
     case ecEditorBottom:
@@ -205,10 +205,11 @@ bool TCustomScribEdit::ExecuteMove(TScribEditorCommand command, const void* data
 void TCustomScribEdit::ScrollBy(int rows) {
   SetTopLine(topLine_ + rows);
   const int lastVisible = topLine_ + linesInWindow_ - 1;
-  int row = caret_.Line;
+  const int caretRow = DisplayY();
+  int row = caretRow;
   if (row < topLine_) row = topLine_;
   if (row > lastVisible) row = lastVisible;
-  if (row == caret_.Line) return;
+  if (row == caretRow) return;
   const int keptColumn = lastCaretX_;
   MoveCaret(DisplayToBufferPos({lastCaretX_, row}), false);
   CollapseSelection();

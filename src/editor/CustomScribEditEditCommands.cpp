@@ -229,7 +229,8 @@ void TCustomScribEdit::LineBreak(bool moveCaret) {
   TBufferCoord breakAt{1, line};
   std::string inserted = "\r\n";
   TBufferCoord newCaret{1, line + 1};
-  if (caret.Char > 1 && caret.Char <= length) {
+  const bool splitsLine = caret.Char > 1 && caret.Char <= length;
+  if (splitsLine) {
     breakAt = caret;
     if (autoIndent) inserted += IndentationFor(line, caret.Char);
   } else if (length > 0 && caret.Char > length) {
@@ -246,7 +247,7 @@ void TCustomScribEdit::LineBreak(bool moveCaret) {
   }
   const TBufferCoord end = InsertNormal(breakAt, inserted);
   AddUndo(urLineBreak, breakAt, end, "", smNormal);
-  if (breakAt == caret) newCaret = end;
+  if (splitsLine) newCaret = end;
   MoveCaret(moveCaret ? newCaret : caret, true);
   CollapseSelection();
   EndUpdate();
@@ -257,7 +258,12 @@ void TCustomScribEdit::InsertTab() {
   BeginUndoBlock();
   BeginUpdate();
   DeleteSelectionRecorded();
-  InsertAtCaretRecorded("\t", urInsert);
+  std::string tab = "\t";
+  if (HasOption(eoTabsToSpaces)) {
+    const int tabWidth = std::max(1, TabWidth());
+    tab.assign(tabWidth - (DisplayX() - 1) % tabWidth, ' ');
+  }
+  InsertAtCaretRecorded(tab, urInsert);
   CollapseSelection();
   EndUpdate();
   EndUndoBlock();
@@ -395,6 +401,7 @@ void TCustomScribEdit::MatchBracket() {
     for (; charIndex >= 1 && charIndex <= static_cast<int>(current.size());
          charIndex += forward ? 1 : -1) {
       const char c = current[charIndex - 1];
+      if ((c != bracket && c != partner) || IsBracketIgnored({charIndex, line})) continue;
       if (c == bracket) ++level;
       if (c == partner && --level == 0) {
         MoveCaretAndSelection({charIndex, line}, false);

@@ -124,30 +124,13 @@ TBufferCoord TCustomScribEdit::InsertColumn(
   return end;
 }
 
-std::string TCustomScribEdit::DeleteColumn(TBufferCoord begin, TBufferCoord end) {
-  const int left = std::min(CharToColumn(begin.Line, begin.Char), CharToColumn(end.Line, end.Char));
-  const int right =
-      std::max(CharToColumn(begin.Line, begin.Char), CharToColumn(end.Line, end.Char));
-  std::string removed = TextOfRange(begin, end, smColumn);
-  OwnChangeScope scope(*lines_, ownChange_);
-  for (int line = begin.Line; line <= std::min(end.Line, lines_->Count()); ++line) {
-    const int from = std::min(ColumnToChar(line, left), LineLength(line) + 1);
-    const int to = std::min(ColumnToChar(line, right), LineLength(line) + 1);
-    if (to > from) {
-      std::string text = LineAt(line);
-      text.erase(from - 1, to - from);
-      lines_->Put(line - 1, std::move(text));
-    }
-  }
-  return removed;
-}
-
 std::string TCustomScribEdit::TextOfRange(TBufferCoord begin, TBufferCoord end,
                                           TScribSelectionMode mode) const {
   const int count = lines_->Count();
   if (count == 0) return {};
   const int firstLine = std::clamp(begin.Line, 1, count);
   const int lastLine = std::clamp(end.Line, firstLine, count);
+  const auto [left, right] = ColumnSpan(begin, end);
   std::string result;
   if (mode == smNormal) {
     result.reserve(static_cast<std::size_t>(std::max<std::int64_t>(
@@ -160,10 +143,6 @@ std::string TCustomScribEdit::TextOfRange(TBufferCoord begin, TBufferCoord end,
       if (line == firstLine) from = std::min<std::size_t>(std::max(begin.Char, 1) - 1, to);
       if (line == lastLine) to = std::min<std::size_t>(std::max(end.Char, 1) - 1, to);
     } else if (mode == smColumn) {
-      const int left =
-          std::min(CharToColumn(begin.Line, begin.Char), CharToColumn(end.Line, end.Char));
-      const int right =
-          std::max(CharToColumn(begin.Line, begin.Char), CharToColumn(end.Line, end.Char));
       from = std::min<std::size_t>(ColumnToChar(line, left) - 1, to);
       to = std::min<std::size_t>(ColumnToChar(line, right) - 1, to);
     }
@@ -176,26 +155,13 @@ std::string TCustomScribEdit::TextOfRange(TBufferCoord begin, TBufferCoord end,
 
 std::string TCustomScribEdit::DeleteRange(TBufferCoord begin, TBufferCoord end,
                                           TScribSelectionMode mode) {
-  switch (mode) {
-    case smLine:
-      return DeleteWholeLines(begin.Line, end.Line);
-    case smColumn:
-      return DeleteColumn(begin, end);
-    default:
-      return DeleteNormal(begin, end);
-  }
+  // Column deletes are recorded line by line, as normal ranges.
+  return mode == smLine ? DeleteWholeLines(begin.Line, end.Line) : DeleteNormal(begin, end);
 }
 
 TBufferCoord TCustomScribEdit::InsertInMode(TBufferCoord position, std::string_view text,
                                             TScribSelectionMode mode) {
-  switch (mode) {
-    case smLine:
-      return InsertWholeLines(position.Line, text);
-    case smColumn:
-      return InsertColumn(position, text, nullptr);
-    default:
-      return InsertNormal(position, text);
-  }
+  return mode == smLine ? InsertWholeLines(position.Line, text) : InsertNormal(position, text);
 }
 
 void TCustomScribEdit::PadLineTo(int line, int charIndex) {
@@ -240,35 +206,63 @@ void TCustomScribEdit::AddUndo(TScribChangeReason reason, TBufferCoord start, TB
 
 bool TCustomScribEdit::DeleteSelectionRecorded() {
   if (!SelAvail()) return false;
-  TBufferCoord begin = BlockBegin();
-  TBufferCoord end = BlockEnd();
-  const TScribSelectionMode mode = activeSelectionMode_;
-  TBufferCoord caret = begin;
-  if (mode == smColumn) {
-    // Keep the record's ends at the column's left and right edges so undo
-    // can put the text back at the same columns.
-    const int left =
-        std::min(CharToColumn(begin.Line, begin.Char), CharToColumn(end.Line, end.Char));
-    const int right =
-        std::max(CharToColumn(begin.Line, begin.Char), CharToColumn(end.Line, end.Char));
-    begin = {ColumnToChar(begin.Line, left), begin.Line};
-    end = {ColumnToChar(end.Line, right), end.Line};
-    caret = begin;
-  } else if (mode == smLine) {
-    caret = {1, begin.Line};
+  const TBufferCoord begin = BlockBegin();
+  const TBufferCoord end = BlockEnd();
+  if (activeSelectionMode_ == smColumn) {
+    DeleteColumnRecorded(begin, end);
+  } else if (activeSelectionMode_ == smLine) {
+    const auto [from, to] = WholeLinesAsRange(begin.Line, end.Line);
+    DeleteRecorded(from, to, urDelete);
+    MoveCaret({1, begin.Line}, false);
+  } else {
+    DeleteRecorded(begin, end, urDelete);
+    MoveCaret(ClampToText(begin), false);
   }
-  const std::string removed = DeleteRange(begin, end, mode);
-  AddUndo(urDelete, begin, end, removed, mode);
-  MoveCaret(caret, false);
   CollapseSelection();
   return true;
 }
 
-void TCustomScribEdit::DeleteRecorded(TBufferCoord from, TBufferCoord to,
-                                      TScribChangeReason reason) {
-  const std::string removed = DeleteNormal(from, to);
+void TCustomScribEdit::DeleteColumnRecorded(TBufferCoord begin, TBufferCoord end) {
+  const auto [left, right] = ColumnSpan(begin, end);
+  // One record per line: tabs that straddle the column edges make a column
+  // insert unable to put the text back where it was.
+  BeginUndoBlock();
+  for (int line = begin.Line; line <= std::min(end.Line, lines_->Count()); ++line) {
+    const int from = std::min(ColumnToChar(line, left), LineLength(line) + 1);
+    const int to = std::min(ColumnToChar(line, right), LineLength(line) + 1);
+    if (to > from) DeleteRecorded({from, line}, {to, line}, urDelete);
+  }
+  EndUndoBlock();
+  MoveCaret({ColumnToChar(begin.Line, left), begin.Line}, false);
+}
+
+std::pair<TBufferCoord, TBufferCoord> TCustomScribEdit::WholeLinesAsRange(int firstLine,
+                                                                          int lastLine) const {
+  // Deleting the last line takes the break before it; deleting every line
+  // leaves one empty line, so undo finds the same line count it left.
+  const int count = std::max(1, lines_->Count());
+  firstLine = std::clamp(firstLine, 1, count);
+  lastLine = std::clamp(lastLine, firstLine, count);
+  if (lastLine < count) return {{1, firstLine}, {1, lastLine + 1}};
+  const TBufferCoord textEnd{LineLength(lastLine) + 1, lastLine};
+  if (firstLine == 1) return {{1, 1}, textEnd};
+  return {{LineLength(firstLine - 1) + 1, firstLine - 1}, textEnd};
+}
+
+TBufferCoord TCustomScribEdit::ClampToText(TBufferCoord position) const {
+  const int line = std::clamp(position.Line, 1, std::max(1, lines_->Count()));
+  return {std::clamp(position.Char, 1, LineLength(line) + 1), line};
+}
+
+void TCustomScribEdit::DeleteRecorded(TBufferCoord from, TBufferCoord to, TScribChangeReason reason,
+                                      TScribSelectionMode mode) {
+  if (mode == smNormal) {
+    from = ClampToText(from);
+    to = ClampToText(to);
+  }
+  const std::string removed = DeleteRange(from, to, mode);
   if (removed.empty()) return;
-  AddUndo(reason, from, to, removed, smNormal);
+  AddUndo(reason, from, to, removed, mode);
 }
 
 TBufferCoord TCustomScribEdit::InsertAtCaretRecorded(std::string_view text,

@@ -110,6 +110,10 @@ void TCustomScribEdit::Redo() {
   BeginUpdate();
   undoList_.SetInsideRedo(true);
   ReverseRecords(redoList_, undoList_, true);
+  // A group break that closed the redone action goes back with it, so redoing
+  // up to a save reaches the saved state again.
+  if (redoList_.PeekItem() && redoList_.PeekItem()->ChangeReason == urGroupBreak)
+    undoList_.PushItem(*redoList_.PopItem());
   undoList_.SetInsideRedo(false);
   RefreshModified();
   EndUpdate();

@@ -20,6 +20,10 @@ bool TCustomScribEdit::IsWordChar(unsigned char c) const {
   return identifier && kWordBreakChars.find(static_cast<char>(c)) == std::string_view::npos;
 }
 
+bool TCustomScribEdit::IsBracketIgnored(TBufferCoord) const {
+  return false;
+}
+
 namespace {
 
 // First 1-based position at or after `from` whose character is (or is not) a

@@ -9,8 +9,8 @@
 std::string FileErrorMessage(std::string_view action, const std::string& fileName) {
   const int error = errno;
   std::string message(action);
-  message += " file \"" + fileName + "\".";
-  if (error != 0) message += " " + std::generic_category().message(error);
+  message.append(" file \"").append(fileName).append("\".");
+  if (error != 0) message.append(" ").append(std::generic_category().message(error));
   return message;
 }
 

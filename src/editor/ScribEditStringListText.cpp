@@ -5,10 +5,11 @@
 #include <fstream>
 #include <istream>
 #include <ostream>
-#include <sstream>
 
 #include "editor/ScribEditFileWriter.h"
 #include "editor/ScribEditStringList.h"
+
+std::size_t TScribEditStringList::loadPieceSize_ = std::size_t{1} << 20;
 
 namespace {
 
@@ -43,22 +44,6 @@ class LineSplitter {
   std::size_t nextLf_;
 };
 
-int CountLines(std::string_view bytes) {
-  LineSplitter splitter(bytes);
-  std::string_view line;
-  int count = 0;
-  while (splitter.Next(line)) ++count;
-  return count;
-}
-
-TScribLineBreakStyle StyleOf(std::string_view bytes) {
-  const bool sawCr = bytes.find('\r') != std::string_view::npos;
-  const bool sawLf = bytes.find('\n') != std::string_view::npos;
-  if (sawCr && !sawLf) return TScribLineBreakStyle::Cr;
-  if (sawLf && !sawCr) return TScribLineBreakStyle::Lf;
-  return TScribLineBreakStyle::CrLf;
-}
-
 std::string_view BreakOf(TScribLineBreakStyle style) {
   switch (style) {
     case TScribLineBreakStyle::Lf:
@@ -71,42 +56,98 @@ std::string_view BreakOf(TScribLineBreakStyle style) {
   return "\r\n";
 }
 
-std::string ReadWholeStream(std::istream& stream) {
-  stream.clear();
-  stream.seekg(0, std::ios::end);
-  const std::streamoff size = stream.tellg();
-  if (size < 0) {
-    // Not seekable: take what the stream gives from where it stands.
-    stream.clear();
-    std::ostringstream copy;
-    copy << stream.rdbuf();
-    return std::move(copy).str();
-  }
-  stream.seekg(0, std::ios::beg);
-  std::string bytes(static_cast<std::size_t>(size), '\0');
-  stream.read(bytes.data(), size);
-  if (stream.bad()) throw EScribEditFileError("Cannot read the stream.");
-  bytes.resize(static_cast<std::size_t>(stream.gcount()));
-  return bytes;
+// End of the complete lines in `pending`: just after its last line break,
+// but never between a CR and an LF that may follow in the next piece.
+// Breaks before `searchFrom` are known to be absent.
+std::size_t CompleteLinesEnd(std::string_view pending, std::size_t searchFrom) {
+  std::size_t limit = pending.size();
+  if (limit > 0 && pending[limit - 1] == '\r') --limit;
+  for (std::size_t i = limit; i > searchFrom; --i)
+    if (pending[i - 1] == '\r' || pending[i - 1] == '\n') return i;
+  return 0;
 }
 
 }  // namespace
 
-void TScribEditStringList::ReplaceBySplit(std::string_view bytes, bool finalBreakAddsLine) {
+class TScribEditStringList::LineCollector {
+ public:
+  // Adds every line of `bytes`; the last one needs no break after it.
+  void AddText(std::string_view bytes) {
+    NoteBytes(bytes);
+    LineSplitter splitter(bytes);
+    std::string_view line;
+    while (splitter.Next(line)) AddLine(line);
+  }
+
+  // Reads the stream from its start in pieces, so that the whole file and
+  // all its lines are never held at once.
+  void AddStream(std::istream& stream, std::size_t pieceSize) {
+    stream.clear();
+    if (!stream.seekg(0, std::ios::beg)) stream.clear();  // not seekable: read what comes
+    std::string pending;
+    for (bool last = false; !last;) {
+      const std::size_t kept = pending.size();
+      pending.resize(kept + pieceSize);
+      stream.read(pending.data() + kept, static_cast<std::streamsize>(pieceSize));
+      if (stream.bad()) throw EScribEditFileError("Cannot read the stream.");
+      pending.resize(kept + static_cast<std::size_t>(stream.gcount()));
+      last = pending.size() - kept < pieceSize;
+      const std::string_view view(pending);
+      NoteBytes(view.substr(kept));
+      const std::size_t end = last ? view.size() : CompleteLinesEnd(view, kept > 0 ? kept - 1 : 0);
+      LineSplitter splitter(view.substr(0, end));
+      std::string_view line;
+      while (splitter.Next(line)) AddLine(line);
+      pending.erase(0, end);
+    }
+  }
+
+  // Loading keeps the empty line after a final break, so that saving restores it.
+  void AddEmptyLineAfterFinalBreak() {
+    if (lastByte_ == '\r' || lastByte_ == '\n') AddLine({});
+  }
+
+  // CR only gives Cr, LF only gives Lf, both or neither CrLf.
+  TScribLineBreakStyle Style() const {
+    if (sawCr_ && !sawLf_) return TScribLineBreakStyle::Cr;
+    if (sawLf_ && !sawCr_) return TScribLineBreakStyle::Lf;
+    return TScribLineBreakStyle::CrLf;
+  }
+
+  std::vector<Record> records;
+  TScribLineStarts starts;
+
+ private:
+  void AddLine(std::string_view line) {
+    records.push_back(Record{std::string(line)});
+    starts.Append(static_cast<std::int64_t>(line.size()));
+  }
+  void NoteBytes(std::string_view bytes) {
+    if (bytes.empty()) return;
+    sawCr_ = sawCr_ || bytes.find('\r') != std::string_view::npos;
+    sawLf_ = sawLf_ || bytes.find('\n') != std::string_view::npos;
+    lastByte_ = bytes.back();
+  }
+
+  bool sawCr_ = false;
+  bool sawLf_ = false;
+  char lastByte_ = 0;
+};
+
+void TScribEditStringList::Adopt(LineCollector& collected) {
   UpdateScope update(*this);
   Clear();
-  const bool addsEmptyLine =
-      finalBreakAddsLine && !bytes.empty() && (bytes.back() == '\r' || bytes.back() == '\n');
-  const int count = CountLines(bytes) + (addsEmptyLine ? 1 : 0);
-  LineSplitter splitter(bytes);
-  AppendLines(count, [&splitter](int, Record& record) {
-    std::string_view line;
-    if (splitter.Next(line)) record.text.assign(line);
-  });
+  records_.swap(collected.records);
+  capacity_ = static_cast<int>(records_.capacity());
+  lineStarts_ = std::move(collected.starts);
+  indexOfLongestLine_ = -1;
+  if (Count() > 0) Fire(OnInserted, 0, Count());
 }
 
 void TScribEditStringList::SetText(std::string_view text) {
-  ReplaceBySplit(text, false);
+  LineCollector collected;
+  collected.AddText(text);
+  Adopt(collected);
 }
 
 std::string TScribEditStringList::Text() const {
@@ -133,15 +174,22 @@ std::string TScribEditStringList::Join(std::string_view lineBreak) const {
 }
 
 void TScribEditStringList::LoadFromBytes(std::string bytes) {
-  ReplaceBySplit(bytes, true);
-  lineBreakStyle_ = StyleOf(bytes);
+  LineCollector collected;
+  collected.AddText(bytes);
+  bytes = std::string();
+  collected.AddEmptyLineAfterFinalBreak();
+  Adopt(collected);
+  lineBreakStyle_ = collected.Style();
 }
 
 void TScribEditStringList::LoadFromStream(std::istream& stream) {
-  // Read first: a failed read must leave the buffer and its listeners alone.
-  std::string bytes = ReadWholeStream(stream);
-  UpdateScope update(*this);
-  LoadFromBytes(std::move(bytes));
+  // Everything is read before the buffer changes: a failed read leaves it
+  // and its listeners alone.
+  LineCollector collected;
+  collected.AddStream(stream, loadPieceSize_);
+  collected.AddEmptyLineAfterFinalBreak();
+  Adopt(collected);
+  lineBreakStyle_ = collected.Style();
 }
 
 void TScribEditStringList::LoadFromFile(const std::string& fileName) {

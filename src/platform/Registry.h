@@ -24,6 +24,12 @@ class Registry {
                                                 const std::string& name) const = 0;
   virtual bool WriteString(TRegistryRoot root, const std::string& key, const std::string& name,
                            const std::string& value) = 0;
+  // A string holding %VARIABLE% references for the reader to expand. Stores
+  // without that distinction keep it as a plain string.
+  virtual bool WriteExpandString(TRegistryRoot root, const std::string& key,
+                                 const std::string& name, const std::string& value) {
+    return WriteString(root, key, name, value);
+  }
   virtual std::optional<std::vector<std::uint8_t>> ReadBinary(TRegistryRoot root,
                                                               const std::string& key,
                                                               const std::string& name) const = 0;

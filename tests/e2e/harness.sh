@@ -1,5 +1,6 @@
 # Shared helpers for the end-to-end tests. Source it, then call e2e_start.
-# Usage in a test: e2e_start PROGRAM [ARGS...]; e2e_wait_window TITLE; e2e_keys KEY...;
+# Usage in a test: e2e_start PROGRAM [ARGS...]; e2e_wait_window TITLE (sets E2E_WINDOW);
+# e2e_focus WINDOW; e2e_keys KEY...;
 # e2e_type TEXT; e2e_wait_exit; e2e_fail MESSAGE.
 set -uo pipefail
 
@@ -20,18 +21,16 @@ e2e_fail() {
   exit 1
 }
 
-# Starts a private X server and the program on it.
+# Starts a private X server (on a display it picks itself) and the program on it.
 e2e_start() {
-  local display
-  for _ in 1 2 3 4 5; do
-    display=:$((200 + RANDOM % 700))
-    [ -e "/tmp/.X11-unix/X${display#:}" ] && continue
-    Xvfb "$display" -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 &
-    E2E_XVFB_PID=$!
-    sleep 0.5
-    kill -0 "$E2E_XVFB_PID" 2>/dev/null && break
+  Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp 3>"$E2E_DIR/display" >/dev/null 2>&1 &
+  E2E_XVFB_PID=$!
+  for _ in $(seq 1 100); do
+    [ -s "$E2E_DIR/display" ] && break
+    sleep 0.05
   done
-  export DISPLAY=$display
+  [ -s "$E2E_DIR/display" ] || e2e_fail "Xvfb did not start"
+  export DISPLAY=:$(head -1 "$E2E_DIR/display")
   # Settings, history and styles stay inside the test's own folder.
   export HOME="$E2E_DIR/home" XDG_CONFIG_HOME="$E2E_DIR/home/.config"
   mkdir -p "$HOME"
@@ -39,18 +38,17 @@ e2e_start() {
   E2E_APP_PID=$!
 }
 
-# Waits until a visible window of the program has exactly this title; prints its id.
+# Waits until a visible window of the program has exactly this title; sets E2E_WINDOW.
 e2e_wait_window() {
-  local title=$1 window
-  for _ in $(seq 1 100); do
-    window=$(xdotool search --onlyvisible --pid "$E2E_APP_PID" --name "^$(e2e_regex "$title")\$" 2>/dev/null | head -1)
-    if [ -n "$window" ]; then
-      echo "$window"
-      return 0
-    fi
+  local title=$1
+  E2E_WINDOW=""
+  for _ in $(seq 1 300); do
+    E2E_WINDOW=$(xdotool search --onlyvisible --pid "$E2E_APP_PID" --name "^$(e2e_regex "$title")\$" 2>/dev/null | head -1)
+    [ -n "$E2E_WINDOW" ] && return 0
+    kill -0 "$E2E_APP_PID" 2>/dev/null || e2e_fail "the program ended: $(cat "$E2E_DIR/app.log")"
     sleep 0.1
   done
-  e2e_fail "no window titled '$title' (titles: $(e2e_titles))"
+  e2e_fail "no window titled '$title' (titles: $(e2e_titles)); log: $(cat "$E2E_DIR/app.log")"
 }
 
 e2e_titles() {
@@ -72,9 +70,21 @@ e2e_keys() {
 
 e2e_type() { xdotool type --delay 20 -- "$1"; sleep 0.2; }
 
-# Waits for the program to end; fails when it does not within 10 seconds.
+# Gives the window the keyboard focus (there is no window manager under Xvfb).
+e2e_focus() {
+  local focused
+  for _ in $(seq 1 50); do
+    xdotool windowfocus "$1" 2>/dev/null
+    sleep 0.1
+    focused=$(xdotool getwindowfocus 2>/dev/null)
+    [ "$focused" = "$1" ] && { sleep 0.3; return 0; }
+  done
+  e2e_fail "the window never took the keyboard focus"
+}
+
+# Waits for the program to end; fails when it does not within 30 seconds.
 e2e_wait_exit() {
-  for _ in $(seq 1 100); do
+  for _ in $(seq 1 300); do
     if ! kill -0 "$E2E_APP_PID" 2>/dev/null; then
       wait "$E2E_APP_PID"
       local status=$?

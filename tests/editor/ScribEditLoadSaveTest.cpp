@@ -13,15 +13,15 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A folder of its own for each test, removed afterwards.
+// A folder of its own for each test, removed afterwards. The random part
+// keeps test programs that run at the same time out of each other's way.
 class LoadSave : public ::testing::Test {
  protected:
   void SetUp() override {
-    folder_ = fs::temp_directory_path() /
-              ("scribant-buffer-" +
-               std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
+    do {
+      folder_ =
+          fs::temp_directory_path() / ("scribant-buffer-" + std::to_string(std::random_device()()));
+    } while (!fs::create_directory(folder_));
   }
   void TearDown() override { fs::remove_all(folder_); }
 
@@ -41,7 +41,7 @@ class LoadSave : public ::testing::Test {
     lines.LoadFromFile(Write(bytes));
     const std::string out = (folder_ / "out").string();
     lines.SaveToFile(out);
-    EXPECT_EQ(lines.SaveToString(), Read(out)) << "file and string saving agree";
+    EXPECT_TRUE(lines.SaveToString() == Read(out)) << "file and string saving agree";
     return Read(out);
   }
 
@@ -62,6 +62,22 @@ std::string GeneratedText(int lineCount, const std::string& lineBreak, unsigned 
     }
   }
   return text;
+}
+
+// The loading rule spelled out byte by byte: a line ends at CR, LF or CR LF,
+// and data ending in a break gets one more, empty line.
+std::vector<std::string> NaiveLines(const std::string& bytes) {
+  std::vector<std::string> lines;
+  std::size_t i = 0;
+  while (i < bytes.size()) {
+    std::string line;
+    while (i < bytes.size() && bytes[i] != '\r' && bytes[i] != '\n') line += bytes[i++];
+    lines.push_back(line);
+    if (i < bytes.size() && bytes[i] == '\r') ++i;
+    if (i < bytes.size() && bytes[i] == '\n') ++i;
+  }
+  if (!bytes.empty() && (bytes.back() == '\r' || bytes.back() == '\n')) lines.emplace_back();
+  return lines;
 }
 
 std::vector<std::string> LinesOf(const TScribEditStringList& lines) {
@@ -167,6 +183,11 @@ TEST_F(LoadSave, FailedOpenLeavesTheBufferAndReportsThePath) {
   EXPECT_THROW(lines.SaveToFile((folder_ / "no" / "such" / "folder.txt").string()),
                EScribEditFileError);
   EXPECT_THROW(lines.SaveToFile(folder_.string()), EScribEditFileError);
+  if (fs::exists("/dev/full")) {
+    EXPECT_THROW(lines.SaveToFile("/dev/full"), EScribEditFileError) << "a full disk";
+    lines.Add(std::string(100000, 'z'));
+    EXPECT_THROW(lines.SaveToFile("/dev/full"), EScribEditFileError) << "failing mid-way";
+  }
 }
 
 TEST_F(LoadSave, LinesLongerThanTheWriterBufferAreWrittenWhole) {
@@ -179,4 +200,27 @@ TEST_F(LoadSave, LinesLongerThanTheWriterBufferAreWrittenWhole) {
   lines.SaveToFile(out);
   EXPECT_TRUE(Read(out) == lines.SaveToString());
   EXPECT_EQ(Read(out).size(), 10000u + 40000 + 1 + 16383 + 6);
+}
+
+TEST(LoadPieces, LoadingInTinyPiecesSplitsLikeTheWholeText) {
+  // Breaks of every kind, pairs such as LF CR, CR at the ends of pieces.
+  std::mt19937 random(7);
+  const char alphabet[] = {'a', 'b', '\r', '\n', '\0', '\t'};
+  for (int round = 0; round < 300; ++round) {
+    std::string bytes(random() % 40, ' ');
+    for (char& c : bytes) c = alphabet[random() % sizeof alphabet];
+    TScribEditStringList whole;
+    whole.LoadFromBytes(bytes);
+    ASSERT_EQ(LinesOf(whole), NaiveLines(bytes));
+    for (const std::size_t piece : {1u, 2u, 3u, 5u, 64u}) {
+      TScribEditStringList::SetLoadPieceSize(piece);
+      std::istringstream stream(bytes);
+      TScribEditStringList pieces;
+      pieces.LoadFromStream(stream);
+      ASSERT_EQ(LinesOf(pieces), LinesOf(whole)) << "piece size " << piece;
+      ASSERT_EQ(pieces.LineBreakStyle(), whole.LineBreakStyle());
+      ASSERT_EQ(pieces.CharCount(), whole.CharCount());
+    }
+  }
+  TScribEditStringList::SetLoadPieceSize(1 << 20);
 }

@@ -65,6 +65,10 @@ TEST(ScribEditStringList, EachChangeFiresItsEventInsideOneBracket) {
   EXPECT_EQ(log.Take(), (Events{"changing", "cleared", "change"}));
   lines.Clear();
   EXPECT_TRUE(log.Take().empty()) << "clearing an empty buffer notifies nobody";
+  lines.SetText("a\nb");
+  EXPECT_EQ(log.Take(), (Events{"changing", "inserted 0 2", "change"}));
+  lines.SetText("c");
+  EXPECT_EQ(log.Take(), (Events{"changing", "cleared", "inserted 0 1", "change"}));
 }
 
 TEST(ScribEditStringList, CallerBracketGivesOneChangeForManyEdits) {

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <random>
 #include <string>
 
@@ -24,6 +25,9 @@ class TempFolder {
   TempFolder& operator=(const TempFolder&) = delete;
 
   const std::filesystem::path& Path() const { return path_; }
+
+  // Every entry below the folder: relative path -> content ("<dir>" for folders).
+  std::map<std::string, std::string> Snapshot() const;
   std::string File(const std::string& name) const { return (path_ / name).string(); }
 
   // Entries other than the given one: leftovers such as temporary files.
@@ -42,7 +46,9 @@ inline std::string ReadBytes(const std::filesystem::path& path) {
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+// Writes a whole file, creating its folders.
 inline void WriteBytes(const std::filesystem::path& path, const std::string& bytes) {
+  if (path.has_parent_path()) std::filesystem::create_directories(path.parent_path());
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
@@ -58,4 +64,13 @@ inline bool RunningAsRoot() {
   const bool writable = static_cast<bool>(std::ofstream(probe, std::ios::app));
   fs::permissions(probe, fs::perms::owner_all);
   return writable;
+}
+
+inline std::map<std::string, std::string> TempFolder::Snapshot() const {
+  std::map<std::string, std::string> entries;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(path_)) {
+    const std::string name = std::filesystem::relative(entry.path(), path_).generic_string();
+    entries[name] = entry.is_directory() ? "<dir>" : ReadBytes(entry.path());
+  }
+  return entries;
 }

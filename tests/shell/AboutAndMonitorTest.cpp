@@ -1,25 +1,14 @@
 #include <gtest/gtest.h>
 
+#include "FakeLocale.h"
 #include "MemoryClipboard.h"
 #include "shell/AboutInfo.h"
 #include "shell/ClipboardMonitor.h"
 
-namespace {
-
-class IsoLocale : public Locale {
- public:
-  char DecimalSeparator() const override { return '.'; }
-  std::string LongDate(int year, int month, int day) const override {
-    return std::to_string(day) + "/" + std::to_string(month) + "/" + std::to_string(year);
-  }
-};
-
-}  // namespace
-
 TEST(FormatBuildDate, ShortAndLongForms) {
-  IsoLocale locale;
+  FakeLocale locale;
   EXPECT_EQ(FormatBuildDate(kBuildDateCode, true, locale), "14.02.01");
-  EXPECT_EQ(FormatBuildDate(kBuildDateCode, false, locale), "1/2/2014");
+  EXPECT_EQ(FormatBuildDate(kBuildDateCode, false, locale), "1-2-2014");
   EXPECT_EQ(FormatBuildDate(0x0E0230, false, locale), "") << "30 February";
   EXPECT_EQ(FormatBuildDate(0x0E0D01, true, locale), "") << "month 13";
   EXPECT_EQ(FormatBuildDate(0x18021D, true, locale), "24.02.29") << "a leap day";

@@ -1,8 +1,7 @@
-#include "shell/AppSettings.h"
-
 #include <gtest/gtest.h>
 
 #include "TempFolder.h"
+#include "shell/AppSettings.h"
 #include "support/OvIni.h"
 #include "support/OvLib.h"
 
@@ -17,8 +16,7 @@ void WriteFile(const std::string& path, const std::string& content) {
 TEST(SettingsFile, SitsBesideTheExecutableWithIniExtension) {
   EXPECT_EQ(SettingsFileFor("C:\\Tools\\Editor.exe", WindowsPathRule), "C:\\Tools\\Editor.ini");
   EXPECT_EQ(SettingsFileFor("C:\\v1.2\\Editor", WindowsPathRule), "C:\\v1.2\\Editor.ini");
-  EXPECT_EQ(SettingsFileFor("/opt/scribant/scribant", PosixPathRule),
-            "/opt/scribant/scribant.ini");
+  EXPECT_EQ(SettingsFileFor("/opt/scribant/scribant", PosixPathRule), "/opt/scribant/scribant.ini");
 }
 
 TEST(Settings, MissingFileGivesDefaultsCentredOnTheScreen) {

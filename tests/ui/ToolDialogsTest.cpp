@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <gtest/gtest.h>
 
+#include "FakeLocale.h"
 #include "TempFolder.h"
 #include "platform/Locale.h"
 #include "platform/Shell.h"
@@ -23,14 +24,6 @@ class RecordingShell : public Shell {
   }
   bool StartProcess(const std::string&, const std::vector<std::string>&) override { return true; }
   std::string ExecutablePath() const override { return "/opt/scribant"; }
-};
-
-class FixedLocale : public Locale {
- public:
-  char DecimalSeparator() const override { return '.'; }
-  std::string LongDate(int year, int month, int day) const override {
-    return std::to_string(day) + "-" + std::to_string(month) + "-" + std::to_string(year);
-  }
 };
 
 }  // namespace
@@ -61,7 +54,7 @@ TEST(AboutBox, ShowsBuildDateAndOpensReadmeOnlyWhenPresent) {
   TempFolder folder;
   const std::string programFolder = folder.Path().string() + "/";
   RecordingShell shell;
-  FixedLocale locale;
+  FakeLocale locale;
   {
     TAboutBox box(nullptr, 0x0E0201, "Scribant", programFolder, shell, locale);
     EXPECT_EQ(box.windowTitle(), "About Scribant");

@@ -1,0 +1,127 @@
+// Text buffer workloads on a generated 1 000 000-line source file (~100 MB):
+// load, save, whole-text read, and the memory a load needs.
+//
+// Memory is per process (VmHWM never goes down), so load_peak_mb and
+// loaded_mb come from a fresh copy of this program that only loads the file:
+// it is started with SCRIBANT_BENCH_LOAD_FILE naming the file, runs these two
+// figures and its output is read back.
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "Bench.h"
+#include "Generate.h"
+#include "editor/ScribEditStringList.h"
+
+namespace {
+
+constexpr std::size_t kLineCount = 1000000;
+constexpr const char* kChildVariable = "SCRIBANT_BENCH_LOAD_FILE";
+
+// "VmHWM" or "VmRSS" of this process in MB, from /proc/self/status.
+double StatusMegabytes(const std::string& key) {
+  std::ifstream status("/proc/self/status");
+  std::string line;
+  while (std::getline(status, line)) {
+    if (line.rfind(key + ":", 0) != 0) continue;
+    std::istringstream fields(line.substr(key.size() + 1));
+    double kilobytes = 0;
+    fields >> kilobytes;
+    return kilobytes / 1024.0;
+  }
+  return -1;
+}
+
+// The generated document, written once per run.
+const TempFile& SourceFile() {
+  static const std::unique_ptr<TempFile> file = [] {
+    auto made = std::make_unique<TempFile>(GenerateSourceText(kLineCount, 20261208));
+    std::fprintf(stderr, "# source file: %zu lines, %.1f MB\n", kLineCount,
+                 static_cast<double>(std::filesystem::file_size(made->Path())) / 1048576.0);
+    return made;
+  }();
+  return *file;
+}
+
+TScribEditStringList& LoadedBuffer() {
+  static TScribEditStringList lines;
+  if (lines.Count() == 0) lines.LoadFromFile(SourceFile().Path());
+  return lines;
+}
+
+template <typename Work>
+double MedianMillisecondsOf(Work&& work) {
+  std::vector<double> runs;
+  for (int i = 0; i < 3; ++i) runs.push_back(MillisecondsOf(work));
+  std::sort(runs.begin(), runs.end());
+  return runs[1];
+}
+
+// Memory figures of a fresh process loading the source file, by name.
+const std::map<std::string, double>& ChildMemoryFigures() {
+  static const std::map<std::string, double> figures = [] {
+    std::map<std::string, double> parsed;
+    const std::string self = std::filesystem::read_symlink("/proc/self/exe").string();
+    const std::string command = std::string(kChildVariable) + "='" + SourceFile().Path() + "' '" +
+                                self + "' load_peak_mb loaded_mb";
+    FILE* child = popen(command.c_str(), "r");
+    if (child == nullptr) return parsed;
+    char name[64];
+    double value = 0;
+    while (std::fscanf(child, "%63s %lf %*s", name, &value) == 2) parsed[name] = value;
+    pclose(child);
+    return parsed;
+  }();
+  return figures;
+}
+
+// In the child: loads once, keeps the buffer, reports this process's memory.
+double ChildMemory(const std::string& key) {
+  static TScribEditStringList lines;
+  if (lines.Count() == 0) lines.LoadFromFile(std::getenv(kChildVariable));
+  return StatusMegabytes(key);
+}
+
+double MemoryFigure(const std::string& name, const std::string& statusKey) {
+  if (std::getenv(kChildVariable) != nullptr) return ChildMemory(statusKey);
+  const auto& figures = ChildMemoryFigures();
+  const auto found = figures.find(name);
+  return found == figures.end() ? -1 : found->second;
+}
+
+}  // namespace
+
+SCRIBANT_BENCH_FIGURE("load_ms", "ms", [] {
+  const std::string& path = SourceFile().Path();
+  return MedianMillisecondsOf([&] {
+    TScribEditStringList lines;
+    lines.LoadFromFile(path);
+  });
+});
+
+SCRIBANT_BENCH_FIGURE("load_peak_mb", "MB", [] { return MemoryFigure("load_peak_mb", "VmHWM"); });
+
+SCRIBANT_BENCH_FIGURE("loaded_mb", "MB", [] { return MemoryFigure("loaded_mb", "VmRSS"); });
+
+SCRIBANT_BENCH_FIGURE("save_ms", "ms", [] {
+  const TScribEditStringList& lines = LoadedBuffer();
+  const std::string path = SourceFile().Path() + ".saved";
+  const double milliseconds = MedianMillisecondsOf([&] { lines.SaveToFile(path); });
+  std::filesystem::remove(path);
+  return milliseconds;
+});
+
+SCRIBANT_BENCH_FIGURE("text_read_ms", "ms", [] {
+  const TScribEditStringList& lines = LoadedBuffer();
+  std::size_t size = 0;
+  const double milliseconds = MedianMillisecondsOf([&] { size += lines.Text().size(); });
+  if (size == 0) std::fprintf(stderr, "# empty text\n");
+  return milliseconds;
+});

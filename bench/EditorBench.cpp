@@ -1,0 +1,111 @@
+// Editor workloads on a generated 1 000 000-line document: typing in the
+// middle (with the position reads a status bar makes after each key), and a
+// 10 MB paste through the clipboard with its undo and redo.
+#include <chrono>
+#include <cstdio>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "Bench.h"
+#include "Generate.h"
+#include "editor/CustomScribEdit.h"
+#include "platform/Clipboard.h"
+
+namespace {
+
+constexpr std::size_t kLineCount = 1000000;
+constexpr int kTypedChars = 10000;
+constexpr std::size_t kPasteBytes = 10 * 1024 * 1024;
+
+// The clipboard as a plain value: the bench measures the editor, not a platform.
+class BenchClipboard : public Clipboard {
+ public:
+  bool HasText() const override { return text_.has_value(); }
+  std::string GetText() const override { return text_.value_or(""); }
+  void SetText(const std::string& text) override {
+    text_ = text;
+    mode_.reset();
+  }
+  void SetTextWithBlock(const std::string& text, unsigned char mode) override {
+    text_ = text;
+    mode_ = mode;
+  }
+  std::optional<unsigned char> GetBlockMode() const override { return mode_; }
+  bool HasFileList() const override { return false; }
+  std::vector<std::string> GetFileList() const override { return {}; }
+  void SetOnChange(std::function<void()>) override {}
+
+ private:
+  std::optional<std::string> text_;
+  std::optional<unsigned char> mode_;
+};
+
+// One editor holding the document, set up like the main window's.
+TCustomScribEdit& Editor() {
+  static const std::unique_ptr<TCustomScribEdit> edit = [] {
+    auto made = std::make_unique<TCustomScribEdit>();
+    made->SetOptions(OptionBit(eoAutoIndent) | OptionBit(eoDragDropEditing) |
+                     OptionBit(eoEnhanceEndKey) | OptionBit(eoGroupUndo) |
+                     OptionBit(eoScrollByOneLess) | OptionBit(eoScrollPastEol) |
+                     OptionBit(eoSmartTabDelete));
+    made->SetWantTabs(true);
+    made->SetText(GenerateSourceText(kLineCount, 20261208));
+    std::fprintf(stderr, "# document: %d lines, %.1f MB\n", made->Lines().Count(),
+                 static_cast<double>(made->TextLength()) / 1048576.0);
+    return made;
+  }();
+  return *edit;
+}
+
+double TypeCharMicroseconds() {
+  TCustomScribEdit& edit = Editor();
+  edit.SetCaretXY({10, static_cast<int>(kLineCount / 2)});
+  std::int64_t checksum = 0;  // keeps the reads from being optimised away
+  const double milliseconds = MillisecondsOf([&] {
+    for (int i = 0; i < kTypedChars; ++i) {
+      edit.CommandProcessor(ecChar, static_cast<char>('a' + i % 26), nullptr);
+      checksum += edit.SelStart() + edit.CaretX() + edit.CaretY() + edit.TextLength();
+    }
+  });
+  if (checksum == 0) std::fprintf(stderr, "# unexpected checksum\n");
+  return milliseconds * 1000.0 / kTypedChars;
+}
+
+BenchClipboard& PasteClipboard() {
+  static BenchClipboard clipboard = [] {
+    BenchClipboard made;
+    std::string text = GenerateSourceText(kPasteBytes / 100 + 1, 7);
+    text.resize(kPasteBytes);
+    made.SetText(text);
+    return made;
+  }();
+  return clipboard;
+}
+
+// Paste, undo and redo are measured in this order on the same editor.
+double PasteMilliseconds() {
+  TCustomScribEdit& edit = Editor();
+  edit.SetClipboard(&PasteClipboard());
+  edit.SetCaretXY({5, static_cast<int>(kLineCount / 2) + 7});
+  return MillisecondsOf([&] { edit.CommandProcessor(ecPaste, '\0', nullptr); });
+}
+
+double UndoPasteMilliseconds() {
+  TCustomScribEdit& edit = Editor();
+  if (edit.UndoList().LastChangeReason() != urPasteEnd) PasteMilliseconds();
+  return MillisecondsOf([&] { edit.CommandProcessor(ecUndo, '\0', nullptr); });
+}
+
+double RedoPasteMilliseconds() {
+  TCustomScribEdit& edit = Editor();
+  if (edit.RedoList().LastChangeReason() != urPasteBegin) UndoPasteMilliseconds();
+  return MillisecondsOf([&] { edit.CommandProcessor(ecRedo, '\0', nullptr); });
+}
+
+}  // namespace
+
+SCRIBANT_BENCH_FIGURE("type_char_us", "us", TypeCharMicroseconds);
+SCRIBANT_BENCH_FIGURE("paste_10mb_ms", "ms", PasteMilliseconds);
+SCRIBANT_BENCH_FIGURE("undo_paste_ms", "ms", UndoPasteMilliseconds);
+SCRIBANT_BENCH_FIGURE("redo_paste_ms", "ms", RedoPasteMilliseconds);

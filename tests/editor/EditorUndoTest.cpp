@@ -1,0 +1,245 @@
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "EditorTestSupport.h"
+#include "MemoryClipboard.h"
+
+TEST(EditorUndo, GroupUndoMergesRunsOfTheSameKind) {
+  TCustomScribEdit edit;
+  SetUpLikeMainWindow(edit, "");
+  Type(edit, "abc");
+  Exec(edit, ecUndo);
+  EXPECT_EQ(edit.Text(), "");
+  EXPECT_FALSE(edit.CanUndo());
+  Exec(edit, ecRedo);
+  EXPECT_EQ(edit.Text(), "abc");
+  EXPECT_EQ(edit.CaretXY(), (TBufferCoord{4, 1}));
+
+  edit.SetText("");
+  Type(edit, "abc");
+  Exec(edit, ecLineBreak);
+  Type(edit, "def");
+  Exec(edit, ecUndo);
+  EXPECT_EQ(edit.Text(), "abc\r\n");
+  Exec(edit, ecUndo);
+  EXPECT_EQ(edit.Text(), "abc");
+  Exec(edit, ecUndo);
+  EXPECT_EQ(edit.Text(), "");
+  Exec(edit, ecRedo);
+  Exec(edit, ecRedo);
+  Exec(edit, ecRedo);
+  EXPECT_EQ(edit.Text(), "abc\r\ndef");
+}
+
+TEST(EditorUndo, WithoutGroupUndoEachActionIsOneStep) {
+  TCustomScribEdit edit;
+  SetUpLikeMainWindow(edit, "");
+  edit.SetOptions(edit.Options() & ~OptionBit(eoGroupUndo));
+  Type(edit, "ab");
+  Exec(edit, ecUndo);
+  EXPECT_EQ(edit.Text(), "a");
+}
+
+TEST(EditorUndo, ModifiedFollowsTheSavedState) {
+  TCustomScribEdit edit;
+  SetUpLikeMainWindow(edit, "");
+  std::vector<TScribStatusChanges> reports;
+  edit.OnStatusChange = [&](TCustomScribEdit&, TScribStatusChanges changes) {
+    reports.push_back(changes);
+  };
+  EXPECT_FALSE(edit.Modified());
+  Type(edit, "ab");
+  EXPECT_TRUE(edit.Modified());
+  edit.SetModified(false);
+  Type(edit, "x");
+  EXPECT_TRUE(edit.Modified());
+  Exec(edit, ecUndo);
+  EXPECT_FALSE(edit.Modified()) << "the group break keeps x apart from the saved text";
+  EXPECT_EQ(edit.Text(), "ab");
+  Exec(edit, ecUndo);
+  EXPECT_TRUE(edit.Modified());
+  EXPECT_EQ(edit.Text(), "");
+  Exec(edit, ecRedo);
+  EXPECT_FALSE(edit.Modified());
+  Exec(edit, ecRedo);
+  EXPECT_TRUE(edit.Modified());
+  bool reportedModified = false;
+  for (auto changes : reports) reportedModified |= (changes & stModified) != 0;
+  EXPECT_TRUE(reportedModified);
+}
+
+TEST(EditorUndo, NewChangeClearsRedoAndReadOnlyBlocksUndo) {
+  TCustomScribEdit edit;
+  SetUpLikeMainWindow(edit, "");
+  Type(edit, "ab");
+  Exec(edit, ecUndo);
+  EXPECT_TRUE(edit.CanRedo());
+  Type(edit, "c");
+  EXPECT_FALSE(edit.CanRedo());
+  edit.SetReadOnly(true);
+  EXPECT_FALSE(edit.CanUndo());
+  Exec(edit, ecUndo);
+  EXPECT_EQ(edit.Text(), "c");
+}
+
+TEST(EditorUndo, LimitedUndoNeverClaimsTheSavedState) {
+  TCustomScribEdit edit;
+  SetUpLikeMainWindow(edit, "");
+  edit.SetOptions(edit.Options() & ~OptionBit(eoGroupUndo));
+  edit.SetMaxUndo(2);
+  Type(edit, "abc");
+  Exec(edit, ecUndo);
+  Exec(edit, ecUndo);
+  Exec(edit, ecUndo);
+  EXPECT_EQ(edit.Text(), "a") << "only the last two changes can be undone";
+  EXPECT_TRUE(edit.Modified()) << "the first change is still there";
+}
+
+TEST(EditorUndo, MaxUndoZeroRecordsNothingButStillMarksModified) {
+  TCustomScribEdit edit;
+  SetUpLikeMainWindow(edit, "abc");
+  edit.SetMaxUndo(0);
+  Type(edit, "x");
+  EXPECT_EQ(edit.Text(), "xabc");
+  EXPECT_TRUE(edit.Modified());
+  EXPECT_FALSE(edit.CanUndo());
+  Exec(edit, ecUndo);
+  EXPECT_EQ(edit.Text(), "xabc");
+  edit.SetModified(false);
+  Exec(edit, ecDeleteChar);
+  EXPECT_TRUE(edit.Modified());
+}
+
+TEST(EditorUndo, OnChangeFiresOncePerAction) {
+  TCustomScribEdit edit;
+  SetUpLikeMainWindow(edit, "abc\r\ndef");
+  int changes = 0;
+  edit.OnChange = [&](TCustomScribEdit&) { ++changes; };
+  edit.SelectAll();
+  edit.SetSelText("one\r\ntwo");
+  EXPECT_EQ(changes, 1);
+  Exec(edit, ecLineBreak);
+  EXPECT_EQ(changes, 2);
+}
+
+TEST(EditorUndo, ClearAllAndTextResetUndoAndBookmarks) {
+  TCustomScribEdit edit;
+  SetUpLikeMainWindow(edit, "abc\r\ndef");
+  Type(edit, "x");
+  edit.SetBookMark(1, {1, 2});
+  Exec(edit, ecClearAll);
+  EXPECT_EQ(edit.Text(), "");
+  EXPECT_FALSE(edit.CanUndo());
+  EXPECT_FALSE(edit.Modified());
+  TBufferCoord mark;
+  EXPECT_FALSE(edit.GetBookMark(1, mark));
+  Type(edit, "y");
+  edit.SetText("new");
+  EXPECT_FALSE(edit.CanUndo());
+  EXPECT_EQ(edit.CaretXY(), (TBufferCoord{1, 1}));
+}
+
+TEST(EditorUndo, CaretAndSelectionRecordsSwapBackAndForth) {
+  TCustomScribEdit edit;
+  SetUpLikeMainWindow(edit, "abcdef\r\nghi");
+  edit.SetCaretXY({5, 1});
+  edit.UndoList().AddChange(urCaret, {2, 2}, {2, 2}, "", smNormal);
+  edit.SetCaretXY({1, 1});
+  Exec(edit, ecUndo);
+  EXPECT_EQ(edit.CaretXY(), (TBufferCoord{2, 2}));
+  Exec(edit, ecRedo);
+  EXPECT_EQ(edit.CaretXY(), (TBufferCoord{1, 1})) << "redo returns to where undo left from";
+
+  edit.UndoList().AddChange(urSelection, {2, 1}, {4, 1}, "", smNormal);
+  Exec(edit, ecUndo);
+  EXPECT_EQ(edit.SelText(), "bc");
+  EXPECT_EQ(edit.CaretXY(), (TBufferCoord{4, 1}));
+}
+
+namespace {
+
+// One random edit through the editor's public operations.
+void RandomEdit(TCustomScribEdit& edit, std::mt19937& random, MemoryClipboard& clipboard) {
+  const auto pick = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
+  const int lines = std::max(1, edit.Lines().Count());
+  const TBufferCoord a{1 + pick(12), 1 + pick(lines + 1)};
+  const TBufferCoord b{1 + pick(12), 1 + pick(lines + 1)};
+  static const TScribSelectionMode modes[] = {smNormal, smNormal, smLine, smColumn};
+  edit.SetSelectionMode(modes[pick(4)]);
+  edit.SetCaretAndSelection(b, a, b);
+  static const TScribEditorCommand commands[] = {ecDeleteLastChar,
+                                                 ecDeleteChar,
+                                                 ecLineBreak,
+                                                 ecInsertLine,
+                                                 ecTab,
+                                                 ecShiftTab,
+                                                 ecDeleteWord,
+                                                 ecDeleteLastWord,
+                                                 ecDeleteBOL,
+                                                 ecDeleteEOL,
+                                                 ecDeleteLine,
+                                                 ecBlockIndent,
+                                                 ecBlockUnindent,
+                                                 ecUpperCase,
+                                                 ecToggleCaseBlock,
+                                                 ecCut,
+                                                 ecPaste,
+                                                 ecCopy};
+  static const char* texts[] = {"x", "\r\n", "ab\ncd", "\t q\r\rz", ""};
+  switch (pick(4)) {
+    case 0:
+      edit.SetSelText(texts[pick(5)]);
+      break;
+    case 1:
+      Exec(edit, ecChar, static_cast<char>('a' + pick(26)));
+      break;
+    case 2:
+      if (pick(2)) Exec(edit, ecToggleMode);
+      Exec(edit, ecChar, ' ');
+      break;
+    default:
+      if (pick(5) == 0) clipboard.SetText("ext\r\nlines");
+      Exec(edit, commands[pick(static_cast<int>(std::size(commands)))]);
+  }
+}
+
+}  // namespace
+
+TEST(EditorUndo, RandomEditsUndoToTheOriginalAndRedoToTheFinalBytes) {
+  for (std::uint32_t seed = 1; seed <= 30; ++seed) {
+    std::mt19937 random(seed);
+    MemoryClipboard clipboard;
+    TCustomScribEdit edit;
+    edit.SetClipboard(&clipboard);
+    SetUpLikeMainWindow(edit, "int main()\r\n{\r\n\tif (a) {\r\n    b = 1;\r\n\t}\r\n}\r\n");
+    edit.Lines().Add("");
+    const std::string original = edit.Text();
+    edit.SetMaxUndo(100000);
+    edit.SetOptions(edit.Options() & ~OptionBit(eoGroupUndo));
+    for (int step = 0; step < 60; ++step) {
+      const std::string before = edit.Text();
+      const int records = edit.UndoList().ItemCount();
+      RandomEdit(edit, random, clipboard);
+      if (records == edit.UndoList().ItemCount()) continue;  // nothing was recorded
+      // Every single action undoes and redoes exactly.
+      const std::string after = edit.Text();
+      Exec(edit, ecUndo);
+      ASSERT_EQ(edit.Text(), before) << "seed " << seed << " step " << step;
+      Exec(edit, ecRedo);
+      ASSERT_EQ(edit.Text(), after) << "seed " << seed << " step " << step;
+    }
+    const std::string final = edit.Text();
+    while (edit.CanUndo()) Exec(edit, ecUndo);
+    ASSERT_EQ(edit.Text(), original) << "seed " << seed;
+    EXPECT_FALSE(edit.Modified()) << "seed " << seed;
+    while (edit.CanRedo()) Exec(edit, ecRedo);
+    ASSERT_EQ(edit.Text(), final) << "seed " << seed;
+    // Grouping merges steps but must reach the same bytes.
+    edit.SetOptions(edit.Options() | OptionBit(eoGroupUndo));
+    while (edit.CanUndo()) Exec(edit, ecUndo);
+    ASSERT_EQ(edit.Text(), original) << "grouped, seed " << seed;
+    while (edit.CanRedo()) Exec(edit, ecRedo);
+    ASSERT_EQ(edit.Text(), final) << "grouped, seed " << seed;
+  }
+}
