@@ -127,7 +127,6 @@ void TFormFindReplace::BuildControls() {
   replaceBtn_ = MakeButton<QPushButton>(this, "Replace_Btn", "&Replace", {372, 94, 88, 24});
   closeBtn_ = MakeButton<QPushButton>(this, "Close_Btn", "&Close", {372, 136, 88, 24});
   findBtn_->setDefault(true);
-  replaceBtn_->setEnabled(false);
 
   for (QPushButton* button : {findBtn_, findNextBtn_, countBtn_})
     connect(button, &QPushButton::clicked, this, [this, button] { Find_Cmd(button); });

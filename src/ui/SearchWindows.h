@@ -16,9 +16,9 @@ struct TSearchState;
 
 class TSearchWindows {
  public:
-  // `dialogs` shows the boxes of Find Next (F3) and of a replace; the search history is kept
-  // in "config.ini" in `programFolder`; `maxListCount` is asked when the
-  // find/replace window is created.
+  // `dialogs` shows the boxes of Find Next (F3) and of a replace; the search
+  // history is kept in "config.ini" in `programFolder`; `maxListCount` is
+  // asked when the find/replace window is created.
   TSearchWindows(QWidget* mainWindow, TCustomScribEdit& editor, TSearchState& state,
                  Dialogs& dialogs, const std::string& programFolder,
                  std::function<int()> maxListCount);

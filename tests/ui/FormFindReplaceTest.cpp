@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <filesystem>
 #include <memory>
 
 #include "FakeDialogs.h"
@@ -108,6 +109,15 @@ TEST_F(FormFindReplaceTest, LoadsAtMostMaxListCountEntriesAndSavesAllOnDestructi
   EXPECT_EQ(ini.ReadString("FindStrings", "0", ""), "new");
   EXPECT_EQ(ini.ReadString("FindStrings", "12", ""), "F11");
   EXPECT_EQ(ini.ReadSectionKeys("ReplaceStrings", keys), 2);
+}
+
+TEST_F(FormFindReplaceTest, AMissingHistoryFolderGivesAnEmptyHistoryAndASilentSave) {
+  historyFile = folder.File("missing/config.ini");
+  TypeFind("x");
+  EXPECT_EQ(FindCombo()->count(), 0);
+  Click(Button("FindNext_Btn"));
+  form.reset();
+  EXPECT_FALSE(std::filesystem::exists(historyFile));
 }
 
 TEST_F(FormFindReplaceTest, FindNextStepsThroughOverlapsAndReportsTheCountAtTheEnd) {
