@@ -1,11 +1,13 @@
 #include "ui/FormJump.h"
 
 #include <QFrame>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <algorithm>
 #include <limits>
 
@@ -52,6 +54,8 @@ TFormJump::TFormJump(QWidget* owner, TCustomScribEdit& editor)
   setFixedSize(232, 141);
   BuildControls();
   FormCreate();
+  if (const QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen())
+    move(screen->availableGeometry().center() - rect().center());
 }
 
 void TFormJump::BuildControls() {
