@@ -44,9 +44,9 @@ class TScribantShell {
   // Hooks the window fills in.
   std::function<void(const std::string& caption)> OnCaption;
   std::function<void(int panel, const std::string& text)> OnStatusPanel;
-  // Escape closes these in order; each returns true when it closed a visible window.
-  std::function<bool()> CloseVisibleSectionList;
-  std::function<bool()> CloseVisibleFindReplace;
+  // Escape first closes a visible tool window (the section list, then the
+  // find/replace window); true when it closed one.
+  std::function<bool()> CloseVisibleToolWindow;
   std::function<void()> CloseMainWindow;
 
   // --- Start and stop (ScribantShell.cpp) -----------------------------------

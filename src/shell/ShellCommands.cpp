@@ -96,8 +96,7 @@ void TScribantShell::Code_Edit_KeyDown(std::uint16_t key, TShiftState shift) {
   } else if (key == 'W' && ctrl) {
     editor_.SetWordWrap(!editor_.WordWrap());
   } else if (key == kEscapeKey && shift == ssNone) {
-    if (CloseVisibleSectionList && CloseVisibleSectionList()) return;
-    if (CloseVisibleFindReplace && CloseVisibleFindReplace()) return;
+    if (CloseVisibleToolWindow && CloseVisibleToolWindow()) return;
     if (settings_.escapeQuits && CloseMainWindow) CloseMainWindow();
   }
 }

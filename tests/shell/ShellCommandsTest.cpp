@@ -116,8 +116,9 @@ TEST(ShellCommands, EscapeClosesToolWindowsBeforeQuitting) {
   CommandFixture f;
   bool sectionListVisible = true, findVisible = true;
   int closes = 0;
-  f.shell.CloseVisibleSectionList = [&] { return std::exchange(sectionListVisible, false); };
-  f.shell.CloseVisibleFindReplace = [&] { return std::exchange(findVisible, false); };
+  f.shell.CloseVisibleToolWindow = [&] {
+    return std::exchange(sectionListVisible, false) || std::exchange(findVisible, false);
+  };
   f.shell.CloseMainWindow = [&] { ++closes; };
   f.shell.Settings().escapeQuits = true;
   f.shell.Code_Edit_KeyDown(0x1B, ssShift);
