@@ -26,14 +26,16 @@ bool HasNoWriteBit(fs::perms permissions) {
   return (permissions & kAnyWrite) == fs::perms::none;
 }
 
-// Truncates (or creates) `path` in place and writes `content`; true only when
+enum class WriteOutcome { kDone, kNotOpened, kCutShort };
+
+// Truncates (or creates) `path` in place and writes `content`; done only when
 // every byte reached the file, the close included (buffered errors surface there).
-bool WriteWholeFile(const fs::path& path, std::string_view content) {
+WriteOutcome WriteWholeFile(const fs::path& path, std::string_view content) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  if (!out) return false;
+  if (!out) return WriteOutcome::kNotOpened;
   const bool written = CurrentWriter()(out, content);
   out.close();
-  return written && !out.fail();
+  return written && !out.fail() ? WriteOutcome::kDone : WriteOutcome::kCutShort;
 }
 
 // A name beside `path` that is not taken yet, or empty when none is found.
@@ -77,7 +79,7 @@ bool ReplaceContent(const fs::path& path, std::string_view content) {
 
   const fs::path temporary = TemporarySibling(path);
   if (temporary.empty()) return false;
-  if (!WriteWholeFile(temporary, content)) {
+  if (WriteWholeFile(temporary, content) != WriteOutcome::kDone) {
     fs::remove(temporary, error);
     return false;
   }
@@ -87,11 +89,17 @@ bool ReplaceContent(const fs::path& path, std::string_view content) {
     fs::remove(temporary, error);
     return false;
   }
-  if (WriteWholeFile(path, content)) {
-    fs::remove(temporary, error);
-    return true;
+  switch (WriteWholeFile(path, content)) {
+    case WriteOutcome::kDone:
+      fs::remove(temporary, error);
+      return true;
+    case WriteOutcome::kNotOpened:  // the original is untouched (locked or not ours to write)
+      fs::remove(temporary, error);
+      return false;
+    case WriteOutcome::kCutShort:
+      RecoverFromTemporary(temporary, path, status.permissions());
+      return false;
   }
-  RecoverFromTemporary(temporary, path, status.permissions());
   return false;
 }
 

@@ -51,11 +51,11 @@ inline bool RunningAsRoot() {
   // Probe instead of asking for the user id (no POSIX calls in tests either):
   // a privileged process can open a file that has no write permission.
   namespace fs = std::filesystem;
-  const fs::path probe = fs::temp_directory_path() / "scribant-root-probe";
+  TempFolder folder;
+  const fs::path probe = folder.Path() / "probe";
   WriteBytes(probe, "x");
   fs::permissions(probe, fs::perms::owner_read);
   const bool writable = static_cast<bool>(std::ofstream(probe, std::ios::app));
   fs::permissions(probe, fs::perms::owner_all);
-  fs::remove(probe);
   return writable;
 }
