@@ -1,6 +1,7 @@
 // The encodings of the Miscellaneous Functions dialog. Binary and
 // hexadecimal decide their direction from the text itself.
 #include <algorithm>
+#include <array>
 
 #include "support/OvLib.h"
 #include "tools/MiscFunctions.h"
@@ -72,8 +73,14 @@ std::string BinaryCode(std::string_view text) {
     }
     return result;
   }
-  result.reserve(text.size() * 8);
-  for (char c : text) result += IntToBin(static_cast<unsigned char>(c), 8);
+  static const std::array<std::string, 256> kDigits = [] {
+    std::array<std::string, 256> digits;
+    for (unsigned byte = 0; byte < 256; ++byte) digits[byte] = IntToBin(byte, 8);
+    return digits;
+  }();
+  result.resize(text.size() * 8);
+  char* out = result.data();
+  for (char c : text) out = std::copy_n(kDigits[static_cast<unsigned char>(c)].data(), 8, out);
   return result;
 }
 

@@ -85,8 +85,10 @@ std::vector<TCharRow> CharacterRows(const TTextStatistics& statistics, char deci
     TCharRow& row = rows[c];
     row.value = static_cast<unsigned char>(c);
     row.count = statistics.counts[c];
-    row.dec = c < 10 ? "0" + std::to_string(c) : std::to_string(c);
-    row.hex = "0x" + HexByte(c);
+    row.dec = std::to_string(c);
+    if (c < 10) row.dec.insert(row.dec.begin(), '0');  // "%.2d"
+    row.hex = "0x";
+    row.hex += HexByte(c);
     row.chr = std::string(1, static_cast<char>(c));
     if (row.count > 0) {
       row.countText = std::to_string(row.count);
