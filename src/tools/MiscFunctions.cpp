@@ -104,6 +104,10 @@ std::string ApplyLineTemplate(std::string_view text, std::string_view lineTempla
   return joiner.Finish();
 }
 
+bool IsMiscFunctionAvailable(const TMiscFuncRequest& request) {
+  return !(request.page == TMiscPage::Encryption && request.method == TEncMethod::BitShifting);
+}
+
 TMiscFuncOutcome DoMiscFunction(const TMiscFuncRequest& request, std::string_view text) {
   TMiscFuncOutcome outcome;
   switch (request.page) {

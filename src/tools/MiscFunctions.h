@@ -81,6 +81,10 @@ struct TMiscFuncOutcome {
   std::optional<std::string> testPanelText;  // Minimise reports what it saved
 };
 
+// False for Bit Shifting: Do Function then shows kNotImplementedText and
+// leaves the selection alone, so ask before selecting the whole text.
+bool IsMiscFunctionAvailable(const TMiscFuncRequest& request);
+
 TMiscFuncOutcome DoMiscFunction(const TMiscFuncRequest& request, std::string_view text);
 
 // The selection after Do Function: back at the old start S; the new text is

@@ -106,10 +106,12 @@ TEST(DoMiscFunctionTest, PagesAndOutcomes) {
 
   request.page = TMiscPage::Encryption;
   request.method = TEncMethod::BitShifting;
+  EXPECT_FALSE(IsMiscFunctionAvailable(request));
   outcome = DoMiscFunction(request, "text");
   EXPECT_TRUE(outcome.notImplemented);
   EXPECT_FALSE(outcome.testPanelText);
   request.method = TEncMethod::Hexadecimal;
+  EXPECT_TRUE(IsMiscFunctionAvailable(request));
   EXPECT_EQ(DoMiscFunction(request, "Hi").result, "4869");
 
   request.page = TMiscPage::Lines;
