@@ -34,6 +34,11 @@ TEST(OvCalcTest, PrecedenceBracketsAndImplicitMultiplication) {
   EXPECT_EQ(Calc("(2)3"), "<unchanged>");
   EXPECT_EQ(ErrorOf("(2)3"), "Syntax Error: Number after Bracket!");
   EXPECT_EQ(ResultOf("((1+2)*(3+4))/7"), "3");
+  // Within a class strictly left to right.
+  EXPECT_EQ(ResultOf("8/2*2"), "8");
+  EXPECT_EQ(ResultOf("1-2+3"), "2");
+  EXPECT_EQ(ResultOf("2*3^2"), "18");
+  EXPECT_EQ(ResultOf("7\\2*2"), "6");
 }
 
 TEST(OvCalcTest, SignsAndPowers) {
