@@ -7,6 +7,9 @@
 // Positions passed to StrReplacePart are 1-based. Values are 80-bit extended
 // (long double); bitwise and integer operators work on 64-bit signed integers
 // truncated toward zero. The decimal separator is the user's (Locale service).
+// The 18 significant digits rely on the 64-bit mantissa of x87 extended
+// precision, which GCC and Clang give long double on x86; MSVC's long double
+// is a plain double.
 #pragma once
 
 #include <cstdint>
