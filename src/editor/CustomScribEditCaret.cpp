@@ -6,6 +6,9 @@
 
 namespace {
 
+// The farthest a caret may stand beyond the end of a line.
+constexpr int kFarthestChar = 1 << 16;
+
 bool Before(TBufferCoord a, TBufferCoord b) {
   return a.Line < b.Line || (a.Line == b.Line && a.Char < b.Char);
 }
@@ -78,7 +81,8 @@ TBufferCoord TCustomScribEdit::DisplayToBufferPos(TDisplayCoord position) const 
 int TCustomScribEdit::MaxCaretChar(int line) const {
   const int lineEnd = LineLength(line) + 1;
   if (!HasOption(eoScrollPastEol)) return lineEnd;
-  if (wordWrap_ || HasOption(eoAutoSizeMaxScrollWidth)) return INT32_MAX / 2;
+  // "No limit" still stops somewhere: typing fills the gap with real spaces.
+  if (wordWrap_ || HasOption(eoAutoSizeMaxScrollWidth)) return std::max(lineEnd, kFarthestChar);
   // Text longer than the scroll width stays reachable.
   return std::max(maxScrollWidth_ + 1, lineEnd);
 }
@@ -240,7 +244,7 @@ void TCustomScribEdit::SetTopLine(int value) {
 
 void TCustomScribEdit::SetLeftChar(int value) {
   // Lines longer than MaxScrollWidth stay reachable at the caret.
-  const int widest = std::max(maxScrollWidth_, DisplayX());
+  const int widest = std::max(maxScrollWidth_, lastCaretX_);
   const int highest = wordWrap_ ? 1 : std::max(1, widest - charsInWindow_ + 1);
   value = std::clamp(value, 1, highest);
   if (value == leftChar_) return;
@@ -260,7 +264,7 @@ void TCustomScribEdit::SetCharsInWindow(int value) {
 }
 
 void TCustomScribEdit::SetMaxScrollWidth(int value) {
-  maxScrollWidth_ = std::clamp(value, 1, INT32_MAX / 4);
+  maxScrollWidth_ = std::clamp(value, 1, kFarthestChar - 1);
   SetLeftChar(leftChar_);
 }
 

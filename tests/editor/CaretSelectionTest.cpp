@@ -160,3 +160,14 @@ TEST(CaretSelection, SelectWordChoosesWordBlankRunOrSymbol) {
   edit.SelectWordAt({40, 1});
   EXPECT_EQ(edit.SelText(), ";") << "beyond the end: the last character";
 }
+
+TEST(CaretSelection, VirtualSpaceHasAnEndEvenWithoutAScrollWidthLimit) {
+  TCustomScribEdit edit;
+  SetUpLikeMainWindow(edit, "abc");
+  edit.SetWordWrap(true);
+  edit.SetCaretXY({2000000000, 1});
+  EXPECT_LE(edit.CaretX(), 65536);
+  EXPECT_GT(edit.CaretX(), edit.MaxScrollWidth() + 1) << "wrapping lifts the scroll width limit";
+  Type(edit, "x");
+  EXPECT_EQ(edit.Lines().Get(0).size(), static_cast<std::size_t>(edit.CaretX() - 1));
+}
