@@ -39,7 +39,7 @@ const std::string& TScribEditStringList::Get(int index) const {
 }
 
 void* TScribEditStringList::Objects(int index) const {
-  return InRange(index) ? records_[static_cast<std::size_t>(index)].object : nullptr;
+  return InRange(index) && !objects_.empty() ? objects_[static_cast<std::size_t>(index)] : nullptr;
 }
 
 std::int32_t TScribEditStringList::Ranges(int index) const {
@@ -83,6 +83,7 @@ void TScribEditStringList::InsertRecord(int index, std::string text) {
   GrowForOneMore();
   const std::int64_t length = LengthOf(text);
   records_.insert(records_.begin() + index, Record{std::move(text)});
+  if (!objects_.empty()) objects_.insert(objects_.begin() + index, nullptr);
   lineStarts_.InsertEmpty(index, 1);
   lineStarts_.ChangeLength(index, length);
   if (indexOfLongestLine_ >= index) ++indexOfLongestLine_;
@@ -129,6 +130,7 @@ void TScribEditStringList::Delete(int index) {
   CheckIndex(index, Count() - 1);
   UpdateScope update(*this);
   records_.erase(records_.begin() + index);
+  if (!objects_.empty()) objects_.erase(objects_.begin() + index);
   lineStarts_.Remove(index, 1);
   if (index == indexOfLongestLine_)
     indexOfLongestLine_ = -1;
@@ -142,6 +144,7 @@ void TScribEditStringList::Clear() {
   if (Count() == 0) return;
   UpdateScope update(*this);
   std::vector<Record>().swap(records_);
+  std::vector<void*>().swap(objects_);
   capacity_ = 0;
   lineStarts_.Clear();
   Fire(OnCleared);
@@ -156,6 +159,9 @@ void TScribEditStringList::Exchange(int index1, int index2) {
   auto& record2 = records_[static_cast<std::size_t>(index2)];
   const std::int64_t growth = LengthOf(record2.text) - LengthOf(record1.text);
   std::swap(record1, record2);
+  if (!objects_.empty())
+    std::swap(objects_[static_cast<std::size_t>(index1)],
+              objects_[static_cast<std::size_t>(index2)]);
   lineStarts_.ChangeLength(index1, growth);
   lineStarts_.ChangeLength(index2, -growth);
   if (indexOfLongestLine_ == index1)
@@ -165,20 +171,19 @@ void TScribEditStringList::Exchange(int index1, int index2) {
 }
 
 void TScribEditStringList::AddStrings(const std::vector<std::string>& lines) {
-  AppendLines(static_cast<int>(lines.size()), [&lines](int i, Record& record) {
-    record.text = lines[static_cast<std::size_t>(i)];
-  });
+  AppendLines(
+      static_cast<int>(lines.size()),
+      [&lines](int i) { return lines[static_cast<std::size_t>(i)]; }, nullptr);
 }
 
 void TScribEditStringList::AddStrings(const TScribEditStringList& other) {
   // Reads by index so that adding a list to itself is safe.
-  AppendLines(other.Count(), [&other](int i, Record& record) {
-    record.text = other.Get(i);
-    record.object = other.Objects(i);
-  });
+  AppendLines(
+      other.Count(), [&other](int i) { return other.Get(i); }, &other);
 }
 
-void TScribEditStringList::AppendLines(int count, const std::function<void(int, Record&)>& fill) {
+void TScribEditStringList::AppendLines(int count, const std::function<std::string(int)>& textOf,
+                                       const TScribEditStringList* objectSource) {
   if (count <= 0) return;
   UpdateScope update(*this);
   const int first = Count();
@@ -186,11 +191,13 @@ void TScribEditStringList::AppendLines(int count, const std::function<void(int, 
   if (needed > capacity_) SetCapacity((needed + 15) / 16 * 16);
   lineStarts_.Reserve(needed);
   for (int i = 0; i < count; ++i) {
-    Record record;
-    fill(i, record);
+    Record record{textOf(i)};
     lineStarts_.Append(LengthOf(record.text));
     records_.push_back(std::move(record));
   }
+  if (!objects_.empty()) objects_.resize(records_.size(), nullptr);
+  if (objectSource != nullptr)
+    for (int i = 0; i < count; ++i) StoreObject(first + i, objectSource->Objects(i));
   indexOfLongestLine_ = -1;
   Fire(OnInserted, first, count);
 }
@@ -201,6 +208,8 @@ void TScribEditStringList::InsertLines(int index, int numLines) {
   UpdateScope update(*this);
   SetCapacity(Count() + numLines);
   records_.insert(records_.begin() + index, static_cast<std::size_t>(numLines), Record{});
+  if (!objects_.empty())
+    objects_.insert(objects_.begin() + index, static_cast<std::size_t>(numLines), nullptr);
   lineStarts_.InsertEmpty(index, numLines);
   indexOfLongestLine_ = -1;
   Fire(OnInserted, index, numLines);
@@ -213,6 +222,8 @@ void TScribEditStringList::DeleteLines(int index, int numLines) {
   {
     UpdateScope update(*this);
     records_.erase(records_.begin() + index, records_.begin() + index + removed);
+    if (!objects_.empty())
+      objects_.erase(objects_.begin() + index, objects_.begin() + index + removed);
     lineStarts_.Remove(index, removed);
     indexOfLongestLine_ = -1;
   }
@@ -222,7 +233,15 @@ void TScribEditStringList::DeleteLines(int index, int numLines) {
 void TScribEditStringList::PutObject(int index, void* object) {
   CheckIndex(index, Count() - 1);
   UpdateScope update(*this);
-  records_[static_cast<std::size_t>(index)].object = object;
+  StoreObject(index, object);
+}
+
+void TScribEditStringList::StoreObject(int index, void* object) {
+  if (objects_.empty()) {
+    if (object == nullptr) return;
+    objects_.assign(records_.size(), nullptr);
+  }
+  objects_[static_cast<std::size_t>(index)] = object;
 }
 
 void TScribEditStringList::PutRange(int index, std::int32_t range) {

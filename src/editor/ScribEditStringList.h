@@ -7,7 +7,9 @@
 //    cache must be recomputed, otherwise exactly one of HasTabs / HasNoTabs is set;
 //  - lineStarts_ always matches the texts: character offsets of every line
 //    start in Text(), counting each line break as two characters;
-//  - indexOfLongestLine_ is -1 or the first line of the greatest expanded width.
+//  - indexOfLongestLine_ is -1 or the first line of the greatest expanded width;
+//  - objects_ is empty while no line has an object (nothing in the program
+//    sets one, so they cost no memory), otherwise it has one entry per line.
 //
 // Every change runs inside the update bracket and fires its event; the buffer
 // knows nothing of who listens.
@@ -129,7 +131,6 @@ class TScribEditStringList {
 
   struct Record {
     std::string text;
-    void* object = nullptr;
     std::int32_t range = NullRange;
     std::int32_t expandedLength = -1;
     std::uint8_t flags = ExpandedLengthInvalid;
@@ -152,8 +153,11 @@ class TScribEditStringList {
   bool InRange(int index) const { return index >= 0 && index < Count(); }
   void GrowForOneMore();
   void InsertRecord(int index, std::string text);
-  // Appends `count` records filled by `fill(i, record)`, firing one OnInserted.
-  void AppendLines(int count, const std::function<void(int, Record&)>& fill);
+  // Appends `count` lines with texts textOf(i) and, from `objectSource`, the
+  // objects of its first lines; fires one OnInserted.
+  void AppendLines(int count, const std::function<std::string(int)>& textOf,
+                   const TScribEditStringList* objectSource);
+  void StoreObject(int index, void* object);
   // Gathers the lines of a text or stream before they replace the buffer's.
   class LineCollector;
   void Adopt(LineCollector& collected);
@@ -168,6 +172,7 @@ class TScribEditStringList {
   static std::size_t loadPieceSize_;
 
   std::vector<Record> records_;
+  std::vector<void*> objects_;
   int capacity_ = 0;
   TScribLineStarts lineStarts_;
   TScribLineBreakStyle lineBreakStyle_ = TScribLineBreakStyle::CrLf;

@@ -1,6 +1,6 @@
 // Random edits against a plain vector of lines: every cache of the buffer
-// (line start offsets, text length, expanded widths, the longest line) must
-// match a naive recomputation after each step.
+// (line start offsets, text length, expanded widths, the longest line, the
+// objects kept aside) must match a naive recomputation after each step.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -13,6 +13,11 @@
 
 namespace {
 
+struct ModelLine {
+  std::string text;
+  void* object = nullptr;
+};
+
 class RandomEdits {
  public:
   explicit RandomEdits(unsigned seed) : random_(seed) {}
@@ -23,7 +28,7 @@ class RandomEdits {
       case 0: {
         const std::string text = Line();
         lines_.Add(text);
-        model_.push_back(text);
+        model_.push_back({text});
         break;
       }
       case 1:
@@ -31,23 +36,23 @@ class RandomEdits {
         const int index = Below(count + 1);
         const std::string text = Line();
         lines_.Insert(index, text);
-        model_.insert(model_.begin() + index, text);
+        model_.insert(model_.begin() + index, {text});
         break;
       }
       case 3:
       case 4: {
         // Typing: small changes of one line, the common case.
         const int index = Below(count + 1);
-        std::string text = index < count ? model_[static_cast<std::size_t>(index)] : "";
+        std::string text = index < count ? model_[static_cast<std::size_t>(index)].text : "";
         text.insert(
             text.size() > 0 ? static_cast<std::size_t>(Below(static_cast<int>(text.size()))) : 0,
             Below(3) == 0 ? "\t" : "q");
         if (Below(2) == 0 && text.size() > 2) text.erase(0, 2);
         lines_.Put(index, text);
         if (index == count)
-          model_.push_back(text);
+          model_.push_back({text});
         else
-          model_[static_cast<std::size_t>(index)] = text;
+          model_[static_cast<std::size_t>(index)].text = text;
         break;
       }
       case 5:
@@ -70,7 +75,7 @@ class RandomEdits {
         const int index = Below(count + 1);
         const int added = Below(5);
         lines_.InsertLines(index, added);
-        model_.insert(model_.begin() + index, static_cast<std::size_t>(added), std::string());
+        model_.insert(model_.begin() + index, static_cast<std::size_t>(added), ModelLine{});
         break;
       }
       case 8:
@@ -82,18 +87,28 @@ class RandomEdits {
           model_.erase(model_.begin() + index, model_.begin() + index + removed);
         }
         break;
-      case 9: {
-        std::vector<std::string> added(static_cast<std::size_t>(Below(4)));
-        for (auto& text : added) text = Line();
-        lines_.AddStrings(added);
-        model_.insert(model_.end(), added.begin(), added.end());
+      case 9:
+        if (Below(10) == 0 && count < 50) {
+          lines_.AddStrings(lines_);
+          const std::vector<ModelLine> copy = model_;
+          model_.insert(model_.end(), copy.begin(), copy.end());
+        } else {
+          std::vector<std::string> added(static_cast<std::size_t>(Below(4)));
+          for (auto& text : added) text = Line();
+          lines_.AddStrings(added);
+          for (const auto& text : added) model_.push_back({text});
+        }
         break;
-      }
       case 10:
         if (Below(20) == 0) {
           const int tabWidth = Below(10);
           lines_.SetTabWidth(tabWidth);
           tabWidth_ = tabWidth;
+        } else if (Below(2) == 0 && count > 0) {
+          const int index = Below(count);
+          void* object = Below(3) == 0 ? nullptr : &tags_[Below(4)];
+          lines_.PutObject(index, object);
+          model_[static_cast<std::size_t>(index)].object = object;
         } else if (Below(300) == 0) {
           lines_.Clear();
           model_.clear();
@@ -107,8 +122,9 @@ class RandomEdits {
     std::int64_t start = 0;
     int longest = 0;
     for (int i = 0; i < lines_.Count(); ++i) {
-      const std::string& text = model_[static_cast<std::size_t>(i)];
+      const std::string& text = model_[static_cast<std::size_t>(i)].text;
       ASSERT_EQ(lines_.Get(i), text) << "line " << i;
+      ASSERT_EQ(lines_.Objects(i), model_[static_cast<std::size_t>(i)].object) << "line " << i;
       ASSERT_EQ(lines_.LineStartCharIndex(i), start) << "start of line " << i;
       ASSERT_EQ(lines_.LineOfCharIndex(start), i);
       ASSERT_EQ(lines_.LineOfCharIndex(start + static_cast<std::int64_t>(text.size()) + 1), i)
@@ -121,9 +137,9 @@ class RandomEdits {
     ASSERT_EQ(lines_.LengthOfLongestLine(), longest);
     if (!model_.empty()) {
       const int probe = Below(lines_.Count());
-      ASSERT_EQ(
-          lines_.ExpandedStringLengths(probe),
-          static_cast<int>(ExpandTabs(model_[static_cast<std::size_t>(probe)], tabWidth_).size()));
+      ASSERT_EQ(lines_.ExpandedStringLengths(probe),
+                static_cast<int>(
+                    ExpandTabs(model_[static_cast<std::size_t>(probe)].text, tabWidth_).size()));
     }
   }
 
@@ -140,7 +156,8 @@ class RandomEdits {
 
   std::mt19937 random_;
   TScribEditStringList lines_;
-  std::vector<std::string> model_;
+  std::vector<ModelLine> model_;
+  int tags_[4] = {};
   int tabWidth_ = 8;
 };
 
