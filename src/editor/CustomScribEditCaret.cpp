@@ -30,12 +30,11 @@ std::string TCustomScribEdit::LineText() const {
 }
 
 void TCustomScribEdit::SetLineText(const std::string& text) {
-  if (caret_.Line > lines_->Count() && lines_->Count() > 0) return;
-  SetCaretAndSelection(caret_, {1, caret_.Line}, {LineLength(caret_.Line) + 1, caret_.Line});
-  const auto oldMode = activeSelectionMode_;
+  if (readOnly_) return;
+  const int line = ClampPosition(caret_).Line;
   activeSelectionMode_ = smNormal;
-  SetSelText(text);
-  activeSelectionMode_ = oldMode;
+  SetCaretAndSelection({1, line}, {1, line}, {LineLength(line) + 1, line});
+  ReplaceSelection(text, smNormal, urInsert);
 }
 
 // --- Display columns -----------------------------------------------------------

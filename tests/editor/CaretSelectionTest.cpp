@@ -171,3 +171,17 @@ TEST(CaretSelection, VirtualSpaceHasAnEndEvenWithoutAScrollWidthLimit) {
   Type(edit, "x");
   EXPECT_EQ(edit.Lines().Get(0).size(), static_cast<std::size_t>(edit.CaretX() - 1));
 }
+
+TEST(CaretSelection, LineTextReplacesTheCaretLineAsOneUndoStep) {
+  TCustomScribEdit edit;
+  SetUpLikeMainWindow(edit, "one\r\ntwo");
+  edit.SetCaretXY({9, 2});
+  EXPECT_EQ(edit.LineText(), "two");
+  edit.SetLineText("zwei");
+  EXPECT_EQ(edit.Text(), "one\r\nzwei");
+  Exec(edit, ecUndo);
+  EXPECT_EQ(edit.Text(), "one\r\ntwo");
+  edit.SetText("");
+  edit.SetLineText("first");
+  EXPECT_EQ(edit.Text(), "first") << "an empty buffer gets its first line";
+}
