@@ -222,7 +222,10 @@ void TCustomScribEdit::SetSelStart(std::int64_t value) {
 
 void TCustomScribEdit::SetSelLength(std::int64_t value) {
   const TBufferCoord anchor = BlockBegin();
-  const TBufferCoord other = CharIndexToRowCol(RowColToCharIndex(anchor) + value);
+  const std::int64_t start = RowColToCharIndex(anchor);
+  // Clamped before adding, so no length can overflow the index.
+  value = std::clamp(value, -start, TextLength() - start);
+  const TBufferCoord other = CharIndexToRowCol(start + value);
   if (value >= 0)
     SetCaretAndSelection(other, anchor, other);
   else

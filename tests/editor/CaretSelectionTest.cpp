@@ -39,6 +39,11 @@ TEST(CaretSelection, PositionsFarOutsideTheTextAreClamped) {
   edit.SetSelLength(1000);
   EXPECT_EQ(edit.SelLength(), 8) << "the selection stops at the end of the text";
   EXPECT_EQ(edit.SelText(), "c\r\nde\r\nf");
+  edit.SetSelLength(INT64_MAX);
+  EXPECT_EQ(edit.SelLength(), 8);
+  edit.SetSelStart(6);
+  edit.SetSelLength(INT64_MIN);
+  EXPECT_EQ(edit.SelStart(), 0);
   edit.SetSelStart(6);
   edit.SetSelLength(-1000);
   EXPECT_EQ(edit.SelStart(), 0);
