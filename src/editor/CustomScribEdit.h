@@ -410,6 +410,7 @@ class TCustomScribEdit {
   bool ExecuteEditCommand(TScribEditorCommand command, char aChar, const void* data);
   TBufferCoord MoveTarget(TScribEditorCommand move, const void* data);
   TBufferCoord VerticalTarget(int rows) const;
+  TBufferCoord LineStartTarget() const;
   TBufferCoord LineEndTarget() const;
   void PageScroll(int direction, bool selecting);
   void ScrollBy(int rows);

@@ -135,7 +135,7 @@ void TCustomScribEdit::MoveCaretAndSelection(TBufferCoord position, bool selecti
   BeginUpdate();
   const TBufferCoord anchor = SelAvail() ? blockBegin_ : caret_;
   MoveCaret(position, true);
-  if (selecting)
+  if (selecting && !HasOption(eoNoSelection))
     SetSelectionRaw(anchor, caret_);
   else
     SetSelectionRaw(caret_, caret_);

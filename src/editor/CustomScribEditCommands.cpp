@@ -120,6 +120,14 @@ TBufferCoord TCustomScribEdit::VerticalTarget(int rows) const {
   return DisplayToBufferPos({lastCaretX_, row});
 }
 
+TBufferCoord TCustomScribEdit::LineStartTarget() const {
+  if (!HasOption(eoEnhanceHomeKey)) return {1, caret_.Line};
+  // Home toggles between the first non-blank character and column 1.
+  const std::size_t firstVisible = LineAt(caret_.Line).find_first_not_of(" \t");
+  const int textStart = firstVisible == std::string::npos ? 1 : static_cast<int>(firstVisible) + 1;
+  return {caret_.Char == textStart ? 1 : textStart, caret_.Line};
+}
+
 TBufferCoord TCustomScribEdit::LineEndTarget() const {
   const std::string& line = LineAt(caret_.Line);
   const int lineEnd = static_cast<int>(line.size()) + 1;
@@ -152,7 +160,7 @@ TBufferCoord TCustomScribEdit::MoveTarget(TScribEditorCommand move, const void* 
     case ecWordRight:
       return NextWordPos(caret_);
     case ecLineStart:
-      return {1, caret_.Line};
+      return LineStartTarget();
     case ecLineEnd:
       return LineEndTarget();
     case ecPageLeft:

@@ -255,6 +255,8 @@ void TCustomScribEdit::LineBreak(bool moveCaret) {
 }
 
 void TCustomScribEdit::InsertTab() {
+  if (HasOption(eoTabIndent) && SelAvail() && BlockBegin().Line != BlockEnd().Line)
+    return ChangeBlockIndent(true);
   BeginUndoBlock();
   BeginUpdate();
   DeleteSelectionRecorded();
@@ -270,6 +272,7 @@ void TCustomScribEdit::InsertTab() {
 }
 
 void TCustomScribEdit::ShiftTab() {
+  if (HasOption(eoTabIndent) && SelAvail()) return ChangeBlockIndent(false);
   const std::string& text = LineAt(caret_.Line);
   const int caretChar = caret_.Char;
   if (caretChar < 2 || caretChar - 1 > static_cast<int>(text.size())) return;

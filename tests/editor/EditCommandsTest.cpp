@@ -464,3 +464,22 @@ TEST(EditCommands, CaretStaysInViewWhenMovedFar) {
   edit.SetCaretXY({400, 1});
   EXPECT_EQ(edit.CaretX(), 301) << "a line longer than the scroll width stays reachable";
 }
+
+TEST(EditCommands, OptionsTheMainWindowLeavesOff) {
+  TCustomScribEdit edit;
+  SetUpLikeMainWindow(edit, "  ab\r\n  cd");
+  edit.SetOptions(MainWindowOptions() | OptionBit(eoEnhanceHomeKey) | OptionBit(eoTabIndent));
+  edit.SetCaretXY({5, 1});
+  Exec(edit, ecLineStart);
+  EXPECT_EQ(edit.CaretX(), 3) << "Home goes to the text first";
+  Exec(edit, ecLineStart);
+  EXPECT_EQ(edit.CaretX(), 1);
+  Exec(edit, ecSelDown);
+  Exec(edit, ecTab);
+  EXPECT_EQ(edit.Text(), "\t  ab\r\n  cd") << "Tab indents a selection over several lines";
+  Exec(edit, ecShiftTab);
+  EXPECT_EQ(edit.Text(), "  ab\r\n  cd");
+  edit.SetOptions(MainWindowOptions() | OptionBit(eoNoSelection));
+  Exec(edit, ecSelRight);
+  EXPECT_FALSE(edit.SelAvail());
+}
