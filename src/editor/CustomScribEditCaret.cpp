@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "editor/CustomScribEdit.h"
+#include "editor/ScribEditScopes.h"
 
 namespace {
 
@@ -97,7 +98,7 @@ void TCustomScribEdit::MoveCaret(TBufferCoord position, bool ensureVisible) {
     lastCaretX_ = CharToColumn(caret_.Line, caret_.Char);
     return;
   }
-  BeginUpdate();
+  const PaintLockScope lock(*this);
   TScribStatusChanges changes = 0;
   if (target.Char != caret_.Char) changes |= stCaretX;
   if (target.Line != caret_.Line) {
@@ -111,35 +112,31 @@ void TCustomScribEdit::MoveCaret(TBufferCoord position, bool ensureVisible) {
   lastCaretX_ = CharToColumn(caret_.Line, caret_.Char);
   if (ensureVisible) EnsureCursorPosVisible();
   StatusChanged(changes);
-  EndUpdate();
 }
 
 void TCustomScribEdit::SetCaretXY(TBufferCoord value) {
-  BeginUpdate();
+  const PaintLockScope lock(*this);
   MoveCaret(value, true);
   if (SelAvail()) Invalidate(BlockBegin().Line, BlockEnd().Line);
   CollapseSelection();
   StatusChanged(stSelection);
-  EndUpdate();
 }
 
 void TCustomScribEdit::SetCaretAndSelection(TBufferCoord caret, TBufferCoord blockBegin,
                                             TBufferCoord blockEnd) {
-  BeginUpdate();
+  const PaintLockScope lock(*this);
   MoveCaret(caret, true);
   SetSelectionRaw(ClampPosition(blockBegin), ClampPosition(blockEnd));
-  EndUpdate();
 }
 
 void TCustomScribEdit::MoveCaretAndSelection(TBufferCoord position, bool selecting) {
-  BeginUpdate();
+  const PaintLockScope lock(*this);
   const TBufferCoord anchor = SelAvail() ? blockBegin_ : caret_;
   MoveCaret(position, true);
   if (selecting && !HasOption(eoNoSelection))
     SetSelectionRaw(anchor, caret_);
   else
     SetSelectionRaw(caret_, caret_);
-  EndUpdate();
 }
 
 // --- Selection -------------------------------------------------------------------
@@ -271,7 +268,7 @@ void TCustomScribEdit::SetMaxScrollWidth(int value) {
 }
 
 void TCustomScribEdit::EnsureCursorPosVisible() {
-  BeginUpdate();
+  const PaintLockScope lock(*this);
   const TDisplayCoord display = DisplayXY();
   if (display.Column < leftChar_)
     SetLeftChar(display.Column);
@@ -281,5 +278,4 @@ void TCustomScribEdit::EnsureCursorPosVisible() {
     SetTopLine(display.Row);
   else if (display.Row > topLine_ + linesInWindow_ - 1)
     SetTopLine(display.Row - linesInWindow_ + 1);
-  EndUpdate();
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "editor/CustomScribEdit.h"
+#include "editor/ScribEditScopes.h"
 
 // --- Keys ----------------------------------------------------------------------
 
@@ -78,7 +79,7 @@ void TCustomScribEdit::CommandProcessor(TScribEditorCommand command, char aChar,
 }
 
 void TCustomScribEdit::ExecuteCommand(TScribEditorCommand command, char aChar, const void* data) {
-  BeginUpdate();
+  const PaintLockScope lock(*this);
   if (!ExecuteMove(command, data) && !ExecuteViewCommand(command)) {
     switch (command) {
       case ecSelWord:
@@ -110,7 +111,6 @@ void TCustomScribEdit::ExecuteCommand(TScribEditorCommand command, char aChar, c
         }
     }
   }
-  EndUpdate();
 }
 
 // --- Caret moves ------------------------------------------------------------------

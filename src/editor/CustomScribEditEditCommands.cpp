@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "editor/CustomScribEdit.h"
+#include "editor/ScribEditScopes.h"
 #include "support/CodePage.h"
 
 namespace {
@@ -172,14 +173,13 @@ void TCustomScribEdit::DeleteChar() {
     return;
   }
   if (line >= lines_->Count()) return;
-  BeginUndoBlock();
+  const UndoStepScope step(*this);
   if (caret_.Char > length + 1) {
     // The next line joins at the caret's column.
     PadLineTo(line, caret_.Char);
     AddUndo(urWhiteSpaceAdd, {length + 1, line}, caret_, "", smNormal);
   }
   DeleteRecorded(caret_, {1, line + 1}, urDeleteAfterCursor);
-  EndUndoBlock();
 }
 
 void TCustomScribEdit::DeleteToPosition(TBufferCoord target, TScribChangeReason reason) {
@@ -219,8 +219,7 @@ std::string TCustomScribEdit::IndentationFor(int line, int caretChar) const {
 }
 
 void TCustomScribEdit::LineBreak(bool moveCaret) {
-  BeginUndoBlock();
-  BeginUpdate();
+  const UndoStepScope step(*this);
   DeleteSelectionRecorded();
   const TBufferCoord caret = caret_;
   const int line = caret.Line;
@@ -250,15 +249,12 @@ void TCustomScribEdit::LineBreak(bool moveCaret) {
   if (splitsLine) newCaret = end;
   MoveCaret(moveCaret ? newCaret : caret, true);
   CollapseSelection();
-  EndUpdate();
-  EndUndoBlock();
 }
 
 void TCustomScribEdit::InsertTab() {
   if (HasOption(eoTabIndent) && SelAvail() && BlockBegin().Line != BlockEnd().Line)
     return ChangeBlockIndent(true);
-  BeginUndoBlock();
-  BeginUpdate();
+  const UndoStepScope step(*this);
   DeleteSelectionRecorded();
   std::string tab = "\t";
   if (HasOption(eoTabsToSpaces)) {
@@ -267,8 +263,6 @@ void TCustomScribEdit::InsertTab() {
   }
   InsertAtCaretRecorded(tab, urInsert);
   CollapseSelection();
-  EndUpdate();
-  EndUndoBlock();
 }
 
 void TCustomScribEdit::ShiftTab() {
@@ -317,7 +311,7 @@ void TCustomScribEdit::ChangeBlockIndent(bool indent) {
   std::string joined;
   for (std::size_t i = 0; i < prefixes.size(); ++i) joined += (i ? "\n" : "") + prefixes[i];
   if (joined.find_first_not_of('\n') == std::string::npos) return;  // nothing to unindent
-  BeginUpdate();
+  const PaintLockScope lock(*this);
   ApplyLinePrefixes(first, prefixes, !indent);
   AddUndo(indent ? urIndent : urUnindent, {1, first}, {1, last}, joined, smNormal);
   // The selection follows its text.
@@ -328,7 +322,6 @@ void TCustomScribEdit::ChangeBlockIndent(bool indent) {
   };
   const TBufferCoord anchor = shifted(blockBegin_), moving = shifted(blockEnd_);
   SetCaretAndSelection(shifted(caret_), anchor, moving);
-  EndUpdate();
 }
 
 // --- Case -----------------------------------------------------------------------------

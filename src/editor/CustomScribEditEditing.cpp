@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "editor/CustomScribEdit.h"
-#include "editor/ScribEditOwnChange.h"
+#include "editor/ScribEditScopes.h"
 
 namespace {
 
@@ -226,13 +226,12 @@ void TCustomScribEdit::DeleteColumnRecorded(TBufferCoord begin, TBufferCoord end
   const auto [left, right] = ColumnSpan(begin, end);
   // One record per line: tabs that straddle the column edges make a column
   // insert unable to put the text back where it was.
-  BeginUndoBlock();
+  const UndoStepScope step(*this);
   for (int line = begin.Line; line <= std::min(end.Line, lines_->Count()); ++line) {
     const int from = std::min(ColumnToChar(line, left), LineLength(line) + 1);
     const int to = std::min(ColumnToChar(line, right), LineLength(line) + 1);
     if (to > from) DeleteRecorded({from, line}, {to, line}, urDelete);
   }
-  EndUndoBlock();
   MoveCaret({ColumnToChar(begin.Line, left), begin.Line}, false);
 }
 
@@ -301,13 +300,10 @@ TBufferCoord TCustomScribEdit::InsertTextRecorded(std::string_view text, TScribS
 
 void TCustomScribEdit::ReplaceSelection(std::string_view text, TScribSelectionMode mode,
                                         TScribChangeReason reason) {
-  BeginUndoBlock();
-  BeginUpdate();
+  const UndoStepScope step(*this);
   DeleteSelectionRecorded();
   InsertTextRecorded(text, mode, reason);
   CollapseSelection();
-  EndUpdate();
-  EndUndoBlock();
 }
 
 void TCustomScribEdit::SetSelText(std::string_view text) {
