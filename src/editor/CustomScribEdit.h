@@ -279,6 +279,21 @@ class TCustomScribEdit {
   // dropped text ends up selected. Returns false when nothing was done.
   bool DropSelection(TBufferCoord position, bool copy);
 
+  // --- Mouse ------------------------------------------------------------------
+  // The widget converts pixels to display cells (Column, Row) and calls these.
+  // A left press: places the caret and starts a selection; with Shift extends
+  // it; a double click selects the word. Returns true when the press lies in
+  // the selection and may start a drag of the text (drag-and-drop editing);
+  // then the caret stays until MouseUp, unless the text is dropped first.
+  bool MouseDown(TDisplayCoord cell, TShiftState shift, bool doubleClick);
+  // The pointer moved with the left button held.
+  void MouseMove(TDisplayCoord cell);
+  void MouseUp();
+  bool MouseSelecting() const { return mouseSelecting_; }
+  // The selection timer while the pointer is outside the text area: scrolls
+  // by the rows and columns it is outside and extends the selection as far.
+  void ScrollForSelection(int rows, int columns);
+
   // --- Keys and commands ----------------------------------------------------
   TScribEditKeyStrokes& Keystrokes() { return keystrokes_; }
   TScribEditorCommand TranslateKeyCode(std::uint16_t code, TShiftState shift);
@@ -489,6 +504,9 @@ class TCustomScribEdit {
 
   std::array<TScribBookMark, 10> bookmarks_{};
   bool bookmarkKeysEnabled_ = true;
+
+  bool mouseSelecting_ = false;
+  std::optional<TBufferCoord> pressedInSelection_;
 
   std::uint16_t lastKey_ = 0;
   TShiftState lastShift_ = 0;

@@ -86,6 +86,7 @@ bool TCustomScribEdit::CanDropSelection(TBufferCoord position, bool copy) const 
 }
 
 bool TCustomScribEdit::DropSelection(TBufferCoord position, bool copy) {
+  pressedInSelection_.reset();  // the press became a drag
   if (!CanDropSelection(position, copy)) return false;
   position = ClampPosition(position);
   const std::string text = SelText();
