@@ -278,6 +278,11 @@ class TCustomScribEdit {
   // Moves (or copies) the selected text to `position` as one undo step; the
   // dropped text ends up selected. Returns false when nothing was done.
   bool DropSelection(TBufferCoord position, bool copy);
+  // Files dropped from the shell at pixel (x, y): passed on to OnDropFiles
+  // when eoDropFiles is set.
+  void DropFiles(int x, int y, const std::vector<std::string>& files) {
+    if (HasOption(eoDropFiles) && OnDropFiles) OnDropFiles(*this, x, y, files);
+  }
 
   // --- Mouse ------------------------------------------------------------------
   // The widget converts pixels to display cells (Column, Row) and calls these.

@@ -67,3 +67,16 @@ TEST(EditorMouse, AltDragSelectsAColumnWhenAllowed) {
   edit.MouseMove({2, 2});
   EXPECT_EQ(edit.SelText(), "abcd\r\ne") << "a plain drag is normal again";
 }
+
+TEST(EditorMouse, DroppedFilesReachTheHostOnlyWhenAllowed) {
+  TCustomScribEdit edit;
+  std::vector<std::string> received;
+  edit.OnDropFiles = [&](TCustomScribEdit&, int, int, const std::vector<std::string>& files) {
+    received = files;
+  };
+  edit.DropFiles(5, 5, {"a.txt"});
+  EXPECT_TRUE(received.empty()) << "a new editor does not take files";
+  edit.SetOptions(MainWindowOptions());
+  edit.DropFiles(5, 5, {"a.txt", "b.c"});
+  EXPECT_EQ(received, (std::vector<std::string>{"a.txt", "b.c"}));
+}
