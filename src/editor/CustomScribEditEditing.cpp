@@ -60,6 +60,7 @@ TBufferCoord TCustomScribEdit::InsertNormal(TBufferCoord position, std::string_v
 
 std::string TCustomScribEdit::DeleteNormal(TBufferCoord from, TBufferCoord to) {
   if (lines_->Count() == 0) return {};
+  if (to.Line < from.Line || (to.Line == from.Line && to.Char < from.Char)) std::swap(from, to);
   std::string removed = TextOfRange(from, to, smNormal);
   if (removed.empty()) return removed;
   OwnChangeScope scope(*lines_, ownChange_);
@@ -67,8 +68,8 @@ std::string TCustomScribEdit::DeleteNormal(TBufferCoord from, TBufferCoord to) {
   const int lastLine = std::clamp(to.Line, 1, lines_->Count());
   const std::string& first = lines_->Get(firstLine - 1);
   const std::string& last = lines_->Get(lastLine - 1);
-  const std::size_t fromAt = std::min<std::size_t>(from.Char - 1, first.size());
-  const std::size_t toAt = std::min<std::size_t>(to.Char - 1, last.size());
+  const std::size_t fromAt = std::min<std::size_t>(std::max(from.Char, 1) - 1, first.size());
+  const std::size_t toAt = std::min<std::size_t>(std::max(to.Char, 1) - 1, last.size());
   std::string joined = first.substr(0, fromAt) + last.substr(toAt);
   lines_->Put(firstLine - 1, std::move(joined));
   if (lastLine > firstLine) lines_->DeleteLines(firstLine, lastLine - firstLine);
