@@ -141,25 +141,31 @@ void TCustomScribEdit::DeleteLastChar() {
     MoveCaret({length > 0 ? length + 1 : SmartUnindentTarget(line, caret_.Char), line}, true);
     return;
   }
-  TBufferCoord from;
   if (caret_.Char == 1) {
     if (line == 1) return;
-    from = {LineLength(line - 1) + 1, line - 1};
-  } else if (HasOption(eoSmartTabDelete) && LeadingCount(text, IsLowBlank) >= caret_.Char - 1) {
-    // Unindent to the nearest line above with fewer leading blanks.
-    const int count = caret_.Char - 1;
-    int target = 0;
-    for (int above = line - 1; above >= 1; --above) {
-      const int leading = LeadingCount(LineAt(above), IsLowBlank);
-      if (leading < count) {
-        target = leading;
-        break;
-      }
-    }
-    from = {target + 1, line};
-  } else {
-    from = {caret_.Char - 1, line};
+    const TBufferCoord joinAt{LineLength(line - 1) + 1, line - 1};
+    DeleteRecorded(joinAt, caret_, urSilentDelete);
+    MoveCaret(joinAt, true);
+    return;
   }
+  const int leading = LeadingCount(text, IsLowBlank);
+  if (!HasOption(eoSmartTabDelete) || leading < caret_.Char - 1) {
+    const TBufferCoord before{caret_.Char - 1, line};
+    DeleteRecorded(before, caret_, urSilentDelete);
+    MoveCaret(before, true);
+    return;
+  }
+  // Unindent as far as the nearest line above with fewer leading blanks. The
+  // blanks go from just before the caret, so undo puts the caret back too.
+  int removed = caret_.Char - 1;  // all of them when no line above has fewer
+  for (int above = line - 1; above >= 1; --above) {
+    const int aboveLeading = LeadingCount(LineAt(above), IsLowBlank);
+    if (aboveLeading < leading) {
+      removed = std::min(leading - aboveLeading, caret_.Char - 1);
+      break;
+    }
+  }
+  const TBufferCoord from{caret_.Char - removed, line};
   DeleteRecorded(from, caret_, urSilentDelete);
   MoveCaret(from, true);
 }

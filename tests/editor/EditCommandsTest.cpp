@@ -483,3 +483,15 @@ TEST(EditCommands, OptionsTheMainWindowLeavesOff) {
   Exec(edit, ecSelRight);
   EXPECT_FALSE(edit.SelAvail());
 }
+
+TEST(EditCommands, SmartBackspaceInsideTheIndentationCountsTheWholeIndentation) {
+  TCustomScribEdit edit;
+  SetUpLikeMainWindow(edit, "      above\r\n\t       x");
+  edit.SetCaretXY({4, 2});  // after the TAB and two spaces; 8 blanks lead the line
+  Exec(edit, ecDeleteLastChar);
+  EXPECT_EQ(edit.Lines().Get(1), "\t     x") << "two blanks go, leaving 6 like the line above";
+  EXPECT_EQ(edit.CaretXY(), (TBufferCoord{2, 2}));
+  Exec(edit, ecUndo);
+  EXPECT_EQ(edit.Lines().Get(1), "\t       x");
+  EXPECT_EQ(edit.CaretXY(), (TBufferCoord{4, 2}));
+}
