@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "editor/ScribEditScopes.h"
+
 TScribEditorOptions DefaultEditorOptions() {
   return OptionBit(eoAutoIndent) | OptionBit(eoDragDropEditing) | OptionBit(eoEnhanceEndKey) |
          OptionBit(eoGroupUndo) | OptionBit(eoScrollPastEol) | OptionBit(eoShowScrollHint) |
@@ -106,20 +108,18 @@ void TCustomScribEdit::EndUpdate() {
 // --- Whole text ----------------------------------------------------------------
 
 void TCustomScribEdit::SetText(std::string_view text) {
-  BeginUpdate();
+  const PaintLockScope lock(*this);
   lines_->SetText(text);
   // Clearing an empty buffer fires nothing, so reset the caret here as well.
   MoveCaret({1, 1}, false);
   CollapseSelection();
-  EndUpdate();
 }
 
 void TCustomScribEdit::ClearAll() {
-  BeginUpdate();
+  const PaintLockScope lock(*this);
   lines_->Clear();
   LinesCleared();
   SetModified(false);
-  EndUpdate();
 }
 
 // --- Modes and settings -----------------------------------------------------

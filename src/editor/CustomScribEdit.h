@@ -222,7 +222,7 @@ class TCustomScribEdit {
   // Whether a bracket at `position` stands inside a comment or string token and
   // so does not count for bracket matching; false without a highlighter.
   virtual bool IsBracketIgnored(TBufferCoord position) const;
-  // The word at a position (empty when there is none) and its range.
+  // The word at a position (empty when there is none).
   std::string WordAt(TBufferCoord position) const;
   // Selects what a double click at `position` selects: the word, the run of
   // blanks, or the one other character there.
@@ -277,6 +277,26 @@ class TCustomScribEdit {
   // Moves (or copies) the selected text to `position` as one undo step; the
   // dropped text ends up selected. Returns false when nothing was done.
   bool DropSelection(TBufferCoord position, bool copy);
+  // Files dropped from the shell at pixel (x, y): passed on to OnDropFiles
+  // when eoDropFiles is set.
+  void DropFiles(int x, int y, const std::vector<std::string>& files) {
+    if (HasOption(eoDropFiles) && OnDropFiles) OnDropFiles(*this, x, y, files);
+  }
+
+  // --- Mouse ------------------------------------------------------------------
+  // The widget converts pixels to display cells (Column, Row) and calls these.
+  // A left press: places the caret and starts a selection; with Shift extends
+  // it; a double click selects the word. Returns true when the press lies in
+  // the selection and may start a drag of the text (drag-and-drop editing);
+  // then the caret stays until MouseUp, unless the text is dropped first.
+  bool MouseDown(TDisplayCoord cell, TShiftState shift, bool doubleClick);
+  // The pointer moved with the left button held.
+  void MouseMove(TDisplayCoord cell);
+  void MouseUp();
+  bool MouseSelecting() const { return mouseSelecting_; }
+  // The selection timer while the pointer is outside the text area: scrolls
+  // by the rows and columns it is outside and extends the selection as far.
+  void ScrollForSelection(int rows, int columns);
 
   // --- Keys and commands ----------------------------------------------------
   TScribEditKeyStrokes& Keystrokes() { return keystrokes_; }
@@ -409,6 +429,7 @@ class TCustomScribEdit {
   bool ExecuteEditCommand(TScribEditorCommand command, char aChar, const void* data);
   TBufferCoord MoveTarget(TScribEditorCommand move, const void* data);
   TBufferCoord VerticalTarget(int rows) const;
+  TBufferCoord LineStartTarget() const;
   TBufferCoord LineEndTarget() const;
   void PageScroll(int direction, bool selecting);
   void ScrollBy(int rows);
@@ -487,6 +508,9 @@ class TCustomScribEdit {
 
   std::array<TScribBookMark, 10> bookmarks_{};
   bool bookmarkKeysEnabled_ = true;
+
+  bool mouseSelecting_ = false;
+  std::optional<TBufferCoord> pressedInSelection_;
 
   std::uint16_t lastKey_ = 0;
   TShiftState lastShift_ = 0;

@@ -3,8 +3,12 @@
 #include <algorithm>
 
 #include "editor/CustomScribEdit.h"
+#include "editor/ScribEditScopes.h"
 
 namespace {
+
+// The farthest a caret may stand beyond the end of a line.
+constexpr int kFarthestChar = 1 << 16;
 
 bool Before(TBufferCoord a, TBufferCoord b) {
   return a.Line < b.Line || (a.Line == b.Line && a.Char < b.Char);
@@ -27,12 +31,11 @@ std::string TCustomScribEdit::LineText() const {
 }
 
 void TCustomScribEdit::SetLineText(const std::string& text) {
-  if (caret_.Line > lines_->Count() && lines_->Count() > 0) return;
-  SetCaretAndSelection(caret_, {1, caret_.Line}, {LineLength(caret_.Line) + 1, caret_.Line});
-  const auto oldMode = activeSelectionMode_;
+  if (readOnly_) return;
+  const int line = ClampPosition(caret_).Line;
   activeSelectionMode_ = smNormal;
-  SetSelText(text);
-  activeSelectionMode_ = oldMode;
+  SetCaretAndSelection({1, line}, {1, line}, {LineLength(line) + 1, line});
+  ReplaceSelection(text, smNormal, urInsert);
 }
 
 // --- Display columns -----------------------------------------------------------
@@ -78,7 +81,8 @@ TBufferCoord TCustomScribEdit::DisplayToBufferPos(TDisplayCoord position) const 
 int TCustomScribEdit::MaxCaretChar(int line) const {
   const int lineEnd = LineLength(line) + 1;
   if (!HasOption(eoScrollPastEol)) return lineEnd;
-  if (wordWrap_ || HasOption(eoAutoSizeMaxScrollWidth)) return INT32_MAX / 2;
+  // "No limit" still stops somewhere: typing fills the gap with real spaces.
+  if (wordWrap_ || HasOption(eoAutoSizeMaxScrollWidth)) return std::max(lineEnd, kFarthestChar);
   // Text longer than the scroll width stays reachable.
   return std::max(maxScrollWidth_ + 1, lineEnd);
 }
@@ -94,7 +98,7 @@ void TCustomScribEdit::MoveCaret(TBufferCoord position, bool ensureVisible) {
     lastCaretX_ = CharToColumn(caret_.Line, caret_.Char);
     return;
   }
-  BeginUpdate();
+  const PaintLockScope lock(*this);
   TScribStatusChanges changes = 0;
   if (target.Char != caret_.Char) changes |= stCaretX;
   if (target.Line != caret_.Line) {
@@ -108,35 +112,31 @@ void TCustomScribEdit::MoveCaret(TBufferCoord position, bool ensureVisible) {
   lastCaretX_ = CharToColumn(caret_.Line, caret_.Char);
   if (ensureVisible) EnsureCursorPosVisible();
   StatusChanged(changes);
-  EndUpdate();
 }
 
 void TCustomScribEdit::SetCaretXY(TBufferCoord value) {
-  BeginUpdate();
+  const PaintLockScope lock(*this);
   MoveCaret(value, true);
   if (SelAvail()) Invalidate(BlockBegin().Line, BlockEnd().Line);
   CollapseSelection();
   StatusChanged(stSelection);
-  EndUpdate();
 }
 
 void TCustomScribEdit::SetCaretAndSelection(TBufferCoord caret, TBufferCoord blockBegin,
                                             TBufferCoord blockEnd) {
-  BeginUpdate();
+  const PaintLockScope lock(*this);
   MoveCaret(caret, true);
   SetSelectionRaw(ClampPosition(blockBegin), ClampPosition(blockEnd));
-  EndUpdate();
 }
 
 void TCustomScribEdit::MoveCaretAndSelection(TBufferCoord position, bool selecting) {
-  BeginUpdate();
+  const PaintLockScope lock(*this);
   const TBufferCoord anchor = SelAvail() ? blockBegin_ : caret_;
   MoveCaret(position, true);
-  if (selecting)
+  if (selecting && !HasOption(eoNoSelection))
     SetSelectionRaw(anchor, caret_);
   else
     SetSelectionRaw(caret_, caret_);
-  EndUpdate();
 }
 
 // --- Selection -------------------------------------------------------------------
@@ -219,7 +219,10 @@ void TCustomScribEdit::SetSelStart(std::int64_t value) {
 
 void TCustomScribEdit::SetSelLength(std::int64_t value) {
   const TBufferCoord anchor = BlockBegin();
-  const TBufferCoord other = CharIndexToRowCol(RowColToCharIndex(anchor) + value);
+  const std::int64_t start = RowColToCharIndex(anchor);
+  // Clamped before adding, so no length can overflow the index.
+  value = std::clamp(value, -start, TextLength() - start);
+  const TBufferCoord other = CharIndexToRowCol(start + value);
   if (value >= 0)
     SetCaretAndSelection(other, anchor, other);
   else
@@ -240,7 +243,7 @@ void TCustomScribEdit::SetTopLine(int value) {
 
 void TCustomScribEdit::SetLeftChar(int value) {
   // Lines longer than MaxScrollWidth stay reachable at the caret.
-  const int widest = std::max(maxScrollWidth_, DisplayX());
+  const int widest = std::max(maxScrollWidth_, lastCaretX_);
   const int highest = wordWrap_ ? 1 : std::max(1, widest - charsInWindow_ + 1);
   value = std::clamp(value, 1, highest);
   if (value == leftChar_) return;
@@ -260,12 +263,12 @@ void TCustomScribEdit::SetCharsInWindow(int value) {
 }
 
 void TCustomScribEdit::SetMaxScrollWidth(int value) {
-  maxScrollWidth_ = std::clamp(value, 1, INT32_MAX / 4);
+  maxScrollWidth_ = std::clamp(value, 1, kFarthestChar - 1);
   SetLeftChar(leftChar_);
 }
 
 void TCustomScribEdit::EnsureCursorPosVisible() {
-  BeginUpdate();
+  const PaintLockScope lock(*this);
   const TDisplayCoord display = DisplayXY();
   if (display.Column < leftChar_)
     SetLeftChar(display.Column);
@@ -275,5 +278,4 @@ void TCustomScribEdit::EnsureCursorPosVisible() {
     SetTopLine(display.Row);
   else if (display.Row > topLine_ + linesInWindow_ - 1)
     SetTopLine(display.Row - linesInWindow_ + 1);
-  EndUpdate();
 }

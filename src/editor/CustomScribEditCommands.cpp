@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "editor/CustomScribEdit.h"
+#include "editor/ScribEditScopes.h"
 
 // --- Keys ----------------------------------------------------------------------
 
@@ -78,7 +79,7 @@ void TCustomScribEdit::CommandProcessor(TScribEditorCommand command, char aChar,
 }
 
 void TCustomScribEdit::ExecuteCommand(TScribEditorCommand command, char aChar, const void* data) {
-  BeginUpdate();
+  const PaintLockScope lock(*this);
   if (!ExecuteMove(command, data) && !ExecuteViewCommand(command)) {
     switch (command) {
       case ecSelWord:
@@ -110,7 +111,6 @@ void TCustomScribEdit::ExecuteCommand(TScribEditorCommand command, char aChar, c
         }
     }
   }
-  EndUpdate();
 }
 
 // --- Caret moves ------------------------------------------------------------------
@@ -118,6 +118,14 @@ void TCustomScribEdit::ExecuteCommand(TScribEditorCommand command, char aChar, c
 TBufferCoord TCustomScribEdit::VerticalTarget(int rows) const {
   const int row = std::clamp(DisplayY() + rows, 1, std::max(1, RowCount()));
   return DisplayToBufferPos({lastCaretX_, row});
+}
+
+TBufferCoord TCustomScribEdit::LineStartTarget() const {
+  if (!HasOption(eoEnhanceHomeKey)) return {1, caret_.Line};
+  // Home toggles between the first non-blank character and column 1.
+  const std::size_t firstVisible = LineAt(caret_.Line).find_first_not_of(" \t");
+  const int textStart = firstVisible == std::string::npos ? 1 : static_cast<int>(firstVisible) + 1;
+  return {caret_.Char == textStart ? 1 : textStart, caret_.Line};
 }
 
 TBufferCoord TCustomScribEdit::LineEndTarget() const {
@@ -152,7 +160,7 @@ TBufferCoord TCustomScribEdit::MoveTarget(TScribEditorCommand move, const void* 
     case ecWordRight:
       return NextWordPos(caret_);
     case ecLineStart:
-      return {1, caret_.Line};
+      return LineStartTarget();
     case ecLineEnd:
       return LineEndTarget();
     case ecPageLeft:
