@@ -86,8 +86,8 @@ class TFormConfig : public QDialog {
   void ChangedAtOnce();
 
   TConfigSettings& settings_;
-  const TFormConfigEnvironment& environment_;
-  TConfigControls controls_;  // the lists' items as filled
+  TFormConfigEnvironment environment_;  // a copy: callers may pass a temporary
+  TConfigControls controls_;            // the lists' items as filled
   TOvColorDlg colourDialog_;
 
   QTabWidget* pages_ = nullptr;

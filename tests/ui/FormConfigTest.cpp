@@ -174,6 +174,10 @@ TEST_F(FormConfigTest, CancelKeepsOnlyColourStyleAndFontChanges) {
   auto* foreground = Find<QLabel>("ForeCol_Panel");
   EXPECT_EQ(background->text(), "0x1fffffff");
   EXPECT_EQ(foreground->text(), "clGreen");
+  EXPECT_EQ(foreground->palette().color(QPalette::Window), QColor(0, 128, 0));
+  EXPECT_EQ(foreground->palette().color(QPalette::WindowText), QColor(255, 127, 255))
+      << "grey 75 takes the inverted colour";
+  EXPECT_EQ(background->palette().color(QPalette::Window), QColor(Qt::black)) << "no colour";
   Click(foreground, Qt::RightButton);
   EXPECT_EQ(foreground->text(), "0x1fffffff");
   dialogs_.colorAnswers.push_back(0x00ABCD);
