@@ -41,8 +41,8 @@ QComboBox* NewFixedList(const char* name, const std::vector<std::string>& items)
   return combo;
 }
 
-// A narrow edit for a number.
-QLineEdit* NewNumberEdit(const char* name) {
+// A narrow edit for a number or a few characters.
+QLineEdit* NewShortEdit(const char* name) {
   auto* edit = Named(new QLineEdit, name);
   edit->setFixedWidth(60);
   return edit;
@@ -142,7 +142,7 @@ QWidget* TFormConfig::BuildMainPage() {
   wordWrap_ = AddCheck(layout, "WordWrap_Chk", "Enable word wrap [Ctrl + W]");
   gutter_ = AddCheck(layout, "Gutter_Chk", "Show gutter with line numbers");
   auto* form = new QFormLayout;
-  maxRecentEntries_ = NewNumberEdit("MaxRecentEntries_Edit");
+  maxRecentEntries_ = NewShortEdit("MaxRecentEntries_Edit");
   form->addRow("Max Recent Entries:", maxRecentEntries_);
   captionFormat_ = NewFixedList("CaptionFormat_Combo", controls_.captionFormatItems);
   captionFormat_->setEditable(true);
@@ -193,15 +193,15 @@ QWidget* TFormConfig::BuildEditorPage() {
   fontRow->addWidget(font_, 1);
   fontRow->addWidget(fontButton);
   form->addRow("Editor Font:", fontRow);
-  rightEdge_ = NewNumberEdit("RightEdge_Edit");
+  rightEdge_ = NewShortEdit("RightEdge_Edit");
   form->addRow("Right Edge Margin:", rightEdge_);
-  tabWidth_ = NewNumberEdit("TabWidth_Edit");
+  tabWidth_ = NewShortEdit("TabWidth_Edit");
   form->addRow("Tab Width:", tabWidth_);
   highlighter_ = NewFixedList("Hilighter_Combo", controls_.highlighterItems);
   form->addRow("Highlighter:", highlighter_);
-  cmtChars_ = NewNumberEdit("CmtChars_Edit");
+  cmtChars_ = NewShortEdit("CmtChars_Edit");
   form->addRow("Comment Chars:", cmtChars_);
-  preprocessorChr_ = NewNumberEdit("PreprocessorChr_Edit");
+  preprocessorChr_ = NewShortEdit("PreprocessorChr_Edit");
   form->addRow("Preprocessor Char:", preprocessorChr_);
   return page;
 }
