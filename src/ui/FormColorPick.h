@@ -40,6 +40,7 @@ class TFormColorPick : public QDialog {
   void BeginImageDrag(TPickImageView& view);
   void Color_Img_DragDrop(const QMimeData* data);
   void Blend_Img_DragDrop(const QMimeData* data, int x);
+  // The left button went down on a swatch and the pointer moved off: its drag begins.
   void Panels_MouseDown(TColorSwatch& swatch);
   void Panels_DblClick(TColorSwatch& swatch);
   bool Panels_DragOver(const QMimeData* data) const;
