@@ -14,6 +14,7 @@
 
 #include "editor/CustomScribEdit.h"
 #include "shell/AppSettings.h"
+#include "shell/ConfigLogic.h"
 
 class Clipboard;
 class Dialogs;
@@ -86,6 +87,15 @@ class TScribantShell {
   void Code_Edit_KeyDown(std::uint16_t key, TShiftState shift);
   void Code_Edit_DropFiles(const std::vector<std::string>& files);
   void ApplyStyleFor(const std::string& fileName);
+
+  // --- The configuration dialog (ShellConfig.cpp) ---------------------------
+  // What the dialog shows, read from the shell, the editor and the highlighter.
+  TConfigSettings ConfigSettings() const;
+  // Apply and OK: every value goes back, the keyword list is loaded or
+  // emptied, and the caption is rebuilt.
+  void ApplyConfigSettings(const TConfigSettings& settings, const TApplyEffects& effects);
+  // The font and the attribute colours and styles, which change at once.
+  void ApplyConfigAppearance(const TConfigSettings& settings);
 
  private:
   class EditorStyleTarget;

@@ -16,10 +16,15 @@
 #include "shell/RecentFiles.h"
 #include "shell/ScribantShell.h"
 #include "shell/SearchCommands.h"
+#include "shell/XdgDesktopAssociation.h"
+#include "shell/XdgFolders.h"
 #include "support/OvFile.h"
 #include "ui/AboutBox.h"
 #include "ui/ClipboardMonitorDialog.h"
 #include "ui/CodePageText.h"
+#include "ui/FormColorPick.h"
+#include "ui/FormConfig.h"
+#include "ui/QtCommandRunner.h"
 #include "ui/SearchWindows.h"
 
 namespace {
@@ -37,6 +42,7 @@ TFormScribant::TFormScribant(std::string firstArgument, QWidget* parent)
     : QMainWindow(parent),
       firstArgument_(std::move(firstArgument)),
       programFolder_(ProgramFolder()),
+      registry_(TFileRegistry::StoreFileIn(ScribantConfigFolder(XdgFoldersFromEnvironment()))),
       editor_(std::make_unique<TCustomScribEdit>()) {
   setObjectName("FormScribant");
   QFont formFont("Tahoma");
@@ -52,9 +58,9 @@ TFormScribant::TFormScribant(std::string firstArgument, QWidget* parent)
       *editor_, highlighter_, TShellServices{dialogs_, clipboard_, desktop_, screen_},
       programFolder_,
       SettingsFileFor(QCoreApplication::applicationFilePath().toStdString(), NativePathRule()));
-  searchWindows_ = std::make_unique<TSearchWindows>(
-      this, *editor_, searchState_, dialogs_, programFolder_,
-      [this] { return shell_->Settings().maxListCount; });
+  searchWindows_ =
+      std::make_unique<TSearchWindows>(this, *editor_, searchState_, dialogs_, programFolder_,
+                                       [this] { return shell_->Settings().maxListCount; });
 
   BuildMenu();
   BuildStatusBar();
@@ -67,9 +73,7 @@ TFormScribant::~TFormScribant() {
 }
 
 void TFormScribant::FormCreate() {
-  shell_->OnCaption = [this](const std::string& caption) {
-    setWindowTitle(FromCodePage(caption));
-  };
+  shell_->OnCaption = [this](const std::string& caption) { setWindowTitle(FromCodePage(caption)); };
   shell_->OnStatusPanel = [this](int panel, const std::string& text) {
     statusPanels_[panel]->setText(FromCodePage(text));
   };
@@ -87,9 +91,15 @@ void TFormScribant::FormCreate() {
 
 void TFormScribant::ShowAsSaved() {
   switch (static_cast<TWindowState>(shell_->Settings().state)) {
-    case TWindowState::Maximized: showMaximized(); break;
-    case TWindowState::Minimized: showMinimized(); break;
-    default: show(); break;
+    case TWindowState::Maximized:
+      showMaximized();
+      break;
+    case TWindowState::Minimized:
+      showMinimized();
+      break;
+    default:
+      show();
+      break;
   }
 }
 
@@ -167,6 +177,8 @@ void TFormScribant::ConnectMenu() {
   OnMenu("FindMatchingBracket1", [&shell] { shell.FindMatchingBracket_Cmd(); });
   OnMenu("Goto1", [&search] { search.Goto_Cmd(); });
   OnMenu("SectionList1", [&search] { search.SectionList_Click(); });
+  OnMenu("ColorPicker1", [this] { ColorPicker_Cmd(); });
+  OnMenu("Config1", [this] { Config_Cmd(); });
   OnMenu("SaveSettingsNow1", [this] {
     StoreWindowPlacement();
     shell_->SaveSettings();
@@ -259,12 +271,42 @@ void TFormScribant::Search_Popup() {
 }
 
 void TFormScribant::ClipboardMonitor_Click() {
-  TClipboardMonitorDialog monitor(this, clipboard_, [this](const std::string& text) {
-    editor_->SetSelText(text);
-  });
+  TClipboardMonitorDialog monitor(this, clipboard_,
+                                  [this](const std::string& text) { editor_->SetSelText(text); });
   monitor.exec();
 }
 
 void TFormScribant::About_Cmd() {
   ShowAboutBox(this, kBuildDateCode, "Scribant", programFolder_, desktop_, locale_);
+}
+
+void TFormScribant::ColorPicker_Cmd() {
+  const std::int64_t selStart = editor_->SelStart();
+  std::optional<char> before;
+  if (selStart > 0) {
+    const TBufferCoord previous = editor_->CharIndexToRowCol(selStart - 1);
+    const std::string& line = editor_->Lines().Get(previous.Line - 1);
+    before = previous.Char <= static_cast<int>(line.size()) ? line[previous.Char - 1] : '\n';
+  }
+  if (auto replacement = PickColorForSelection(this, registry_, editor_->SelText(), before))
+    editor_->SetSelText(*replacement);
+}
+
+void TFormScribant::Config_Cmd() {
+  TConfigSettings settings = shell_->ConfigSettings();
+  QtCommandRunner runner;
+  TXdgDesktopAssociation desktop(XdgFoldersFromEnvironment(), runner);
+  TFileAssociation association(registry_, &desktop,
+                               QCoreApplication::applicationFilePath().toStdString());
+  TFormConfigEnvironment environment{dialogs_,
+                                     registry_,
+                                     association,
+                                     {highlighter_.GetLanguageName()},
+                                     std::filesystem::path(programFolder_) / "KeyWords",
+                                     [&](const TApplyEffects& effects) {
+                                       shell_->ApplyConfigSettings(settings, effects);
+                                       FormResize();
+                                     },
+                                     [&] { shell_->ApplyConfigAppearance(settings); }};
+  ShowFormConfig(this, settings, environment);
 }

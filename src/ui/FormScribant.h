@@ -9,6 +9,7 @@
 #include <string>
 
 #include "highlight/ScribHighlighterOrvane.h"
+#include "shell/FileRegistry.h"
 #include "shell/SearchState.h"
 #include "ui/QtClipboard.h"
 #include "ui/QtDialogs.h"
@@ -55,6 +56,8 @@ class TFormScribant : public QMainWindow {
   void Search_Popup();
   void ClipboardMonitor_Click();
   void About_Cmd();
+  void ColorPicker_Cmd();
+  void Config_Cmd();
 
   std::string firstArgument_;
   std::string programFolder_;
@@ -64,6 +67,7 @@ class TFormScribant : public QMainWindow {
   QtShell desktop_;
   QtScreen screen_;
   QtLocale locale_;
+  TFileRegistry registry_;
   TScribOrvane highlighter_;
   std::unique_ptr<TCustomScribEdit> editor_;
   std::unique_ptr<TScribantShell> shell_;
