@@ -10,7 +10,7 @@
 #include <memory>
 
 #include "FakeDialogs.h"
-#include "SearchWindowEvents.h"
+#include "WidgetEvents.h"
 #include "TempFolder.h"
 #include "editor/CustomScribEdit.h"
 #include "support/OvIni.h"

@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "SearchWindowEvents.h"
+#include "WidgetEvents.h"
 #include "editor/CustomScribEdit.h"
 #include "ui/FormJump.h"
 

@@ -4,7 +4,7 @@
 #include <QImage>
 #include <QListWidget>
 
-#include "SearchWindowEvents.h"
+#include "WidgetEvents.h"
 #include "editor/CustomScribEdit.h"
 #include "ui/FormSectionList.h"
 

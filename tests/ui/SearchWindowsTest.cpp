@@ -7,7 +7,7 @@
 #include <QTimer>
 
 #include "FakeDialogs.h"
-#include "SearchWindowEvents.h"
+#include "WidgetEvents.h"
 #include "TempFolder.h"
 #include "editor/CustomScribEdit.h"
 #include "shell/SearchState.h"

@@ -2,6 +2,7 @@
 // pass through its event filters as typed or clicked input would.
 #pragma once
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMimeData>
@@ -9,12 +10,16 @@
 #include <QWidget>
 
 // One key press and release; `text` is what the key types.
-inline void PressKey(QWidget* widget, int key, const QString& text,
+inline void PressKey(QWidget* widget, int key, const QString& text = QString(),
                      Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
   QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
   QApplication::sendEvent(widget, &press);
   QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
   QApplication::sendEvent(widget, &release);
+}
+
+inline void PressKey(QWidget* widget, int key, Qt::KeyboardModifiers modifiers) {
+  PressKey(widget, key, QString(), modifiers);
 }
 
 // Types printable characters one key at a time.
@@ -39,6 +44,10 @@ inline void SendMouse(QWidget* widget, QEvent::Type type, QPoint at, Qt::MouseBu
 inline void Click(QWidget* widget, Qt::MouseButton button, QPoint at = QPoint(2, 2)) {
   SendMouse(widget, QEvent::MouseButtonPress, at, button, button);
   SendMouse(widget, QEvent::MouseButtonRelease, at, button, Qt::NoButton);
+}
+
+inline void Click(QAbstractButton* button) {
+  Click(button, Qt::LeftButton, button->rect().center());
 }
 
 inline void DoubleClick(QWidget* widget, QPoint at = QPoint(2, 2)) {
