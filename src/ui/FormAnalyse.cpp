@@ -80,10 +80,6 @@ Qt::Alignment ColumnAlignment(TCharColumn::Align align) {
   return Qt::AlignLeft | Qt::AlignVCenter;
 }
 
-QString FromAscii(std::string_view text) {
-  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 }  // namespace
 
 TFormAnalyse::TFormAnalyse(QWidget* owner, TCustomScribEdit& editor, Clipboard& clipboard,
@@ -113,7 +109,7 @@ void TFormAnalyse::BuildControls() {
 
   analyseCombo_ = new QComboBox(this);
   analyseCombo_->setObjectName("Analyse_Combo");
-  for (std::string_view item : kAnalyseSourceItems) analyseCombo_->addItem(FromAscii(item));
+  for (std::string_view item : kAnalyseSourceItems) analyseCombo_->addItem(FromCodePage(item));
   connect(analyseCombo_, &QComboBox::activated, this, &TFormAnalyse::Analyse_Combo_Change);
 
   // Default and cancel at once: Enter and Esc both close the window.
@@ -162,7 +158,7 @@ QWidget* TFormAnalyse::BuildCharsSheet() {
   charsListView_->setColumnCount(static_cast<int>(kCharColumns.size()));
   QTreeWidgetItem* header = charsListView_->headerItem();
   for (int column = 0; column < static_cast<int>(kCharColumns.size()); ++column) {
-    header->setText(column, FromAscii(kCharColumns[column].caption));
+    header->setText(column, FromCodePage(kCharColumns[column].caption));
     header->setTextAlignment(column, ColumnAlignment(kCharColumns[column].align));
     charsListView_->setColumnWidth(column, kCharColumns[column].width);
   }
@@ -196,7 +192,7 @@ void TFormAnalyse::Analyse_Combo_Change() {
   charRows_ = CharacterRows(statistics, locale_.DecimalSeparator());
   charSort_.Sort(charRows_);
   FillCharsListView();
-  setWindowTitle(FromAscii(AnalyseCaption(kAnalyseSourceItems[source])));
+  setWindowTitle(FromCodePage(AnalyseCaption(kAnalyseSourceItems[source])));
 }
 
 std::string TFormAnalyse::SourceText(int sourceIndex) const {
@@ -213,8 +209,8 @@ std::string TFormAnalyse::SourceText(int sourceIndex) const {
 void TFormAnalyse::ShowStatistics(const TTextStatistics& statistics) {
   statsListBox_->clear();
   for (const TStatsRow& row : StatisticsRows(statistics)) {
-    auto* item = new QListWidgetItem(FromAscii(row.value), statsListBox_);
-    item->setData(kLabelRole, FromAscii(row.label));
+    auto* item = new QListWidgetItem(FromCodePage(row.value), statsListBox_);
+    item->setData(kLabelRole, FromCodePage(row.label));
   }
 }
 
@@ -237,8 +233,8 @@ void TFormAnalyse::FillCharsListView() {
   items.reserve(static_cast<qsizetype>(charRows_.size()));
   QTreeWidgetItem* selected = nullptr;
   for (const TCharRow& row : charRows_) {
-    auto* item = new QTreeWidgetItem(QStringList{FromAscii(row.dec), FromAscii(row.hex),
-                                                 FromCodePage(row.chr), FromAscii(row.countText),
+    auto* item = new QTreeWidgetItem(QStringList{FromCodePage(row.dec), FromCodePage(row.hex),
+                                                 FromCodePage(row.chr), FromCodePage(row.countText),
                                                  FromCodePage(row.percentText)});
     item->setData(0, kByteValueRole, row.value);
     for (int column = 0; column < static_cast<int>(kCharColumns.size()); ++column)

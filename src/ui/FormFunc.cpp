@@ -23,10 +23,6 @@ constexpr int kClientWidth = 360;
 constexpr int kClientHeight = 214;
 constexpr int kFontPixelHeight = 11;
 
-QString FromAscii(std::string_view text) {
-  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QCheckBox* MakeCheckBox(QWidget* page, const char* name, const char* caption, int top,
                         bool checked) {
   auto* box = new QCheckBox(caption, page);
@@ -111,8 +107,8 @@ QWidget* TFormFunc::BuildEncryptionPage() {
   page->setObjectName("Encryption_Sheet");
   encMethodListBox_ = new QListWidget(page);
   encMethodListBox_->setObjectName("EncMethod_ListBox");
-  encMethodListBox_->setGeometry(8, 24, 200, 112);
-  for (std::string_view method : kEncMethodNames) encMethodListBox_->addItem(FromAscii(method));
+  encMethodListBox_->setGeometry(8, 24, 200, 100);
+  for (std::string_view method : kEncMethodNames) encMethodListBox_->addItem(FromCodePage(method));
   MakeLabel(page, "Encryption Method:", encMethodListBox_);
   return page;
 }
@@ -156,7 +152,7 @@ void TFormFunc::DoFunc_Cmd() {
   editor_.BeginUndoBlock();
   if (oldLength == 0) editor_.SelectAll();
   const TMiscFuncOutcome outcome = DoMiscFunction(request, editor_.SelText());
-  if (outcome.testPanelText) testPanel_->setText(FromAscii(*outcome.testPanelText));
+  if (outcome.testPanelText) testPanel_->setText(FromCodePage(*outcome.testPanelText));
   editor_.SetSelText(outcome.result);
   const TMiscSelection selection =
       SelectionAfterMiscFunction(static_cast<std::size_t>(oldStart),
@@ -170,7 +166,7 @@ void TFormFunc::DoFunc_Cmd() {
 void TFormFunc::Test_Btn_Click() {
   const std::string text = editor_.Text();
   const std::string minimised = Minimise(text, MinimiseOptions());
-  testPanel_->setText(FromAscii(MinimiseSavingText(text.size(), minimised.size())));
+  testPanel_->setText(FromCodePage(MinimiseSavingText(text.size(), minimised.size())));
 }
 
 TMiscFuncRequest TFormFunc::Request() const {
