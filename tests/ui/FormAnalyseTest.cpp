@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include "FakeLocale.h"
@@ -228,6 +229,29 @@ TEST_F(FormAnalyseTest, OtherKeysReachTheControls) {
   EXPECT_EQ(Chars()->indexOfTopLevelItem(Chars()->currentItem()), 11);
   PressKey(Chars(), Qt::Key_Q, "q");
   EXPECT_TRUE(dialog->isVisible()) << "Q without Alt";
+}
+
+}  // namespace
+
+namespace {
+
+TEST(AnalyseTextCmd, RunsTheWindowModallyUntilItCloses) {
+  TCustomScribEdit editor;
+  editor.SetText("abc");
+  MemoryClipboard clipboard;
+  FakeLocale locale;
+  QString title, characters;
+  QTimer::singleShot(0, [&] {
+    QWidget* dialog = QApplication::activeModalWidget();
+    ASSERT_NE(dialog, nullptr);
+    title = dialog->windowTitle();
+    characters = dialog->findChild<QListWidget*>("Stats_ListBox")->item(0)->text();
+    PressKey(dialog, Qt::Key_F7, QString());
+  });
+  AnalyseText_Cmd(nullptr, editor, clipboard, locale);
+  EXPECT_EQ(title, "Text Analyse <All Text>");
+  EXPECT_EQ(characters, "3");
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
 }  // namespace

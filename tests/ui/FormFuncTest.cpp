@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTimer>
 
 #include "FakeDialogs.h"
 #include "WidgetEvents.h"
@@ -181,6 +182,28 @@ TEST_F(FormFuncTest, CloseEscapeAltQCtrlWAndF8CloseTheDialog) {
     EXPECT_FALSE(dialog->isVisible()) << way;
     EXPECT_EQ(editor.Text(), "text") << way;
   }
+}
+
+}  // namespace
+
+namespace {
+
+TEST(MiscFuncCmd, RunsTheDialogModallyUntilItCloses) {
+  TCustomScribEdit editor;
+  editor.SetText("ab  ");
+  FakeDialogs dialogs;
+  QString title;
+  QTimer::singleShot(0, [&title] {
+    QWidget* dialog = QApplication::activeModalWidget();
+    ASSERT_NE(dialog, nullptr);
+    title = dialog->windowTitle();
+    PressKey(dialog->findChild<QPushButton*>("DoFunc_Btn"), Qt::Key_Return, "\r");
+    PressKey(dialog, Qt::Key_F8, QString());
+  });
+  MiscFunc_Cmd(nullptr, editor, dialogs);
+  EXPECT_EQ(title, "Miscellaneous Functions");
+  EXPECT_EQ(editor.Text(), "ab");
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
 }  // namespace
