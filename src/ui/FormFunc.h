@@ -15,8 +15,6 @@ class QListWidget;
 class QPushButton;
 class QTabWidget;
 class TCustomScribEdit;
-// Only declared: the main window also sees the highlighter's SplitLines,
-// which clashes with the one beside these.
 struct TMinimiseOptions;
 struct TMiscFuncRequest;
 

@@ -20,10 +20,13 @@
 #include "shell/XdgFolders.h"
 #include "support/OvFile.h"
 #include "ui/AboutBox.h"
+#include "ui/CalcSelection.h"
 #include "ui/ClipboardMonitorDialog.h"
 #include "ui/CodePageText.h"
+#include "ui/FormAnalyse.h"
 #include "ui/FormColorPick.h"
 #include "ui/FormConfig.h"
+#include "ui/FormFunc.h"
 #include "ui/QtCommandRunner.h"
 #include "ui/SearchWindows.h"
 
@@ -177,6 +180,9 @@ void TFormScribant::ConnectMenu() {
   OnMenu("FindMatchingBracket1", [&shell] { shell.FindMatchingBracket_Cmd(); });
   OnMenu("Goto1", [&search] { search.Goto_Cmd(); });
   OnMenu("SectionList1", [&search] { search.SectionList_Click(); });
+  OnMenu("TextAnalyse1", [this] { AnalyseText_Cmd(this, *editor_, clipboard_, locale_); });
+  OnMenu("MiscFunc1", [this] { MiscFunc_Cmd(this, *editor_, dialogs_); });
+  OnMenu("CalcSel1", [this] { CalcSel_Cmd(*editor_, locale_.DecimalSeparator()); });
   OnMenu("ColorPicker1", [this] { ColorPicker_Cmd(); });
   OnMenu("Config1", [this] { Config_Cmd(); });
   OnMenu("SaveSettingsNow1", [this] {
