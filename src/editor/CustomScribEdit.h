@@ -223,7 +223,7 @@ class TCustomScribEdit {
   // Whether a bracket at `position` stands inside a comment or string token and
   // so does not count for bracket matching; false without a highlighter.
   virtual bool IsBracketIgnored(TBufferCoord position) const;
-  // The word at a position (empty when there is none) and its range.
+  // The word at a position (empty when there is none).
   std::string WordAt(TBufferCoord position) const;
   // Selects what a double click at `position` selects: the word, the run of
   // blanks, or the one other character there.

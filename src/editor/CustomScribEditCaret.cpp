@@ -6,6 +6,9 @@
 
 namespace {
 
+// The farthest a caret may stand beyond the end of a line.
+constexpr int kFarthestChar = 1 << 16;
+
 bool Before(TBufferCoord a, TBufferCoord b) {
   return a.Line < b.Line || (a.Line == b.Line && a.Char < b.Char);
 }
@@ -27,12 +30,11 @@ std::string TCustomScribEdit::LineText() const {
 }
 
 void TCustomScribEdit::SetLineText(const std::string& text) {
-  if (caret_.Line > lines_->Count() && lines_->Count() > 0) return;
-  SetCaretAndSelection(caret_, {1, caret_.Line}, {LineLength(caret_.Line) + 1, caret_.Line});
-  const auto oldMode = activeSelectionMode_;
+  if (readOnly_) return;
+  const int line = ClampPosition(caret_).Line;
   activeSelectionMode_ = smNormal;
-  SetSelText(text);
-  activeSelectionMode_ = oldMode;
+  SetCaretAndSelection({1, line}, {1, line}, {LineLength(line) + 1, line});
+  ReplaceSelection(text, smNormal, urInsert);
 }
 
 // --- Display columns -----------------------------------------------------------
@@ -78,7 +80,8 @@ TBufferCoord TCustomScribEdit::DisplayToBufferPos(TDisplayCoord position) const 
 int TCustomScribEdit::MaxCaretChar(int line) const {
   const int lineEnd = LineLength(line) + 1;
   if (!HasOption(eoScrollPastEol)) return lineEnd;
-  if (wordWrap_ || HasOption(eoAutoSizeMaxScrollWidth)) return INT32_MAX / 2;
+  // "No limit" still stops somewhere: typing fills the gap with real spaces.
+  if (wordWrap_ || HasOption(eoAutoSizeMaxScrollWidth)) return std::max(lineEnd, kFarthestChar);
   // Text longer than the scroll width stays reachable.
   return std::max(maxScrollWidth_ + 1, lineEnd);
 }
@@ -219,7 +222,10 @@ void TCustomScribEdit::SetSelStart(std::int64_t value) {
 
 void TCustomScribEdit::SetSelLength(std::int64_t value) {
   const TBufferCoord anchor = BlockBegin();
-  const TBufferCoord other = CharIndexToRowCol(RowColToCharIndex(anchor) + value);
+  const std::int64_t start = RowColToCharIndex(anchor);
+  // Clamped before adding, so no length can overflow the index.
+  value = std::clamp(value, -start, TextLength() - start);
+  const TBufferCoord other = CharIndexToRowCol(start + value);
   if (value >= 0)
     SetCaretAndSelection(other, anchor, other);
   else
@@ -240,7 +246,7 @@ void TCustomScribEdit::SetTopLine(int value) {
 
 void TCustomScribEdit::SetLeftChar(int value) {
   // Lines longer than MaxScrollWidth stay reachable at the caret.
-  const int widest = std::max(maxScrollWidth_, DisplayX());
+  const int widest = std::max(maxScrollWidth_, lastCaretX_);
   const int highest = wordWrap_ ? 1 : std::max(1, widest - charsInWindow_ + 1);
   value = std::clamp(value, 1, highest);
   if (value == leftChar_) return;
@@ -260,7 +266,7 @@ void TCustomScribEdit::SetCharsInWindow(int value) {
 }
 
 void TCustomScribEdit::SetMaxScrollWidth(int value) {
-  maxScrollWidth_ = std::clamp(value, 1, INT32_MAX / 4);
+  maxScrollWidth_ = std::clamp(value, 1, kFarthestChar - 1);
   SetLeftChar(leftChar_);
 }
 

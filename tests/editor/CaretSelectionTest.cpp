@@ -39,6 +39,11 @@ TEST(CaretSelection, PositionsFarOutsideTheTextAreClamped) {
   edit.SetSelLength(1000);
   EXPECT_EQ(edit.SelLength(), 8) << "the selection stops at the end of the text";
   EXPECT_EQ(edit.SelText(), "c\r\nde\r\nf");
+  edit.SetSelLength(INT64_MAX);
+  EXPECT_EQ(edit.SelLength(), 8);
+  edit.SetSelStart(6);
+  edit.SetSelLength(INT64_MIN);
+  EXPECT_EQ(edit.SelStart(), 0);
   edit.SetSelStart(6);
   edit.SetSelLength(-1000);
   EXPECT_EQ(edit.SelStart(), 0);
@@ -159,4 +164,29 @@ TEST(CaretSelection, SelectWordChoosesWordBlankRunOrSymbol) {
   EXPECT_EQ(edit.SelText(), ";");
   edit.SelectWordAt({40, 1});
   EXPECT_EQ(edit.SelText(), ";") << "beyond the end: the last character";
+}
+
+TEST(CaretSelection, VirtualSpaceHasAnEndEvenWithoutAScrollWidthLimit) {
+  TCustomScribEdit edit;
+  SetUpLikeMainWindow(edit, "abc");
+  edit.SetWordWrap(true);
+  edit.SetCaretXY({2000000000, 1});
+  EXPECT_LE(edit.CaretX(), 65536);
+  EXPECT_GT(edit.CaretX(), edit.MaxScrollWidth() + 1) << "wrapping lifts the scroll width limit";
+  Type(edit, "x");
+  EXPECT_EQ(edit.Lines().Get(0).size(), static_cast<std::size_t>(edit.CaretX() - 1));
+}
+
+TEST(CaretSelection, LineTextReplacesTheCaretLineAsOneUndoStep) {
+  TCustomScribEdit edit;
+  SetUpLikeMainWindow(edit, "one\r\ntwo");
+  edit.SetCaretXY({9, 2});
+  EXPECT_EQ(edit.LineText(), "two");
+  edit.SetLineText("zwei");
+  EXPECT_EQ(edit.Text(), "one\r\nzwei");
+  Exec(edit, ecUndo);
+  EXPECT_EQ(edit.Text(), "one\r\ntwo");
+  edit.SetText("");
+  edit.SetLineText("first");
+  EXPECT_EQ(edit.Text(), "first") << "an empty buffer gets its first line";
 }

@@ -204,6 +204,14 @@ void RandomEdit(TCustomScribEdit& edit, std::mt19937& random, MemoryClipboard& c
   }
 }
 
+// The character index of a position, counted line by line.
+std::int64_t NaiveCharIndex(const TCustomScribEdit& edit, TBufferCoord position) {
+  std::int64_t index = 0;
+  for (int line = 1; line < position.Line; ++line) index += edit.Lines().Get(line - 1).size() + 2;
+  const auto length = static_cast<int>(edit.Lines().Get(position.Line - 1).size());
+  return index + std::min(position.Char - 1, length);
+}
+
 }  // namespace
 
 TEST(EditorUndo, RandomEditsUndoToTheOriginalAndRedoToTheFinalBytes) {
@@ -221,6 +229,9 @@ TEST(EditorUndo, RandomEditsUndoToTheOriginalAndRedoToTheFinalBytes) {
       const std::string before = edit.Text();
       const int records = edit.UndoList().ItemCount();
       RandomEdit(edit, random, clipboard);
+      ASSERT_EQ(edit.TextLength(), static_cast<std::int64_t>(edit.Text().size()));
+      ASSERT_EQ(edit.SelStart(), NaiveCharIndex(edit, edit.SelAvail() ? edit.BlockBegin()
+                                                                       : edit.CaretXY()));
       if (records == edit.UndoList().ItemCount()) continue;  // nothing was recorded
       // Every single action undoes and redoes exactly.
       const std::string after = edit.Text();
