@@ -1,0 +1,42 @@
+// TKeyWordList: the highlighter's keyword list. Invariants: the entries are
+// sorted case-insensitively (code-page folding) and no two are equal ignoring
+// case (the first one added stays). A summary of the entries (lengths and
+// first bytes) lets a lookup reject most words before searching.
+#pragma once
+
+#include <bitset>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class TKeyWordList {
+ public:
+  int Count() const { return static_cast<int>(entries_.size()); }
+  const std::string& operator[](int index) const { return entries_[index]; }
+  const std::vector<std::string>& Entries() const { return entries_; }
+
+  // Inserts in order; returns false (and keeps the list) for a duplicate.
+  bool Add(const std::string& word);
+  void Clear();
+  // Replaces the entries with `words`, sorted, the first of equal ones kept.
+  void Assign(std::vector<std::string> words);
+  // Replaces the entries with the lines of the file (CR LF, CR or LF breaks,
+  // lines kept untrimmed). A file that cannot be read leaves the list empty.
+  bool LoadFromFile(const std::string& path);
+
+  // Binary search; with `exactCase` a word must also match the kept spelling.
+  bool Contains(std::string_view word, bool exactCase) const;
+
+ private:
+  bool MayContain(std::string_view word) const;
+  void Summarise(const std::string& word);
+  void ResetSummary();
+
+  std::vector<std::string> entries_;
+  std::size_t shortest_ = static_cast<std::size_t>(-1);
+  std::size_t longest_ = 0;
+  std::bitset<256> firstBytes_;  // each entry's first byte in both cases
+};
+
+// The lines of `text`, split at CR LF, CR or LF; a final break adds no empty line.
+std::vector<std::string> SplitLines(std::string_view text);

@@ -1,0 +1,239 @@
+// The scanning routines of the configurable highlighter: one per kind of
+// first byte, plus the continuation of comments left open.
+#include <array>
+
+#include "highlight/ScribHighlighterOrvane.h"
+#include "support/CodePage.h"
+
+namespace {
+
+// Bytes that continue an identifier; fixed, whatever IdentifierChars says.
+constexpr std::array<bool, 256> kIdentifierBytes = [] {
+  std::array<bool, 256> table{};
+  for (int c = '0'; c <= '9'; ++c) table[c] = true;
+  for (int c = 'A'; c <= 'Z'; ++c) table[c] = true;
+  for (int c = 'a'; c <= 'z'; ++c) table[c] = true;
+  table['_'] = true;
+  return table;
+}();
+
+constexpr bool IsLineEnd(unsigned char c) {
+  return c == 0 || c == 10 || c == 13;
+}
+constexpr bool IsBlank(unsigned char c) {
+  return c != 0 && c != 10 && c != 13 && c <= 32;
+}
+constexpr bool IsDigit(unsigned char c) {
+  return c >= '0' && c <= '9';
+}
+constexpr bool IsHexDigit(unsigned char c) {
+  return IsDigit(c) || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
+}
+
+}  // namespace
+
+void TScribOrvane::SetLine(const std::string& text, int lineIndex) {
+  line_ = text.c_str();
+  lineLength_ = static_cast<int>(text.size());
+  lineNumber_ = lineIndex;
+  run_ = 0;
+  Next();
+}
+
+void TScribOrvane::Next() {
+  tokenPos_ = run_;
+  switch (range_) {
+    case rsAnsi:
+      CommentContinuation("*)");
+      break;
+    case rsPasStyle:
+      CommentContinuation("}");
+      break;
+    case rsCStyle:
+      CommentContinuation("*/");
+      break;
+    case rsLua:
+      CommentContinuation("]]");
+      break;
+    default:
+      (this->*dispatch_[At(run_)])();
+      break;
+  }
+}
+
+void TScribOrvane::CommentContinuation(std::string_view closer) {
+  const unsigned char first = At(run_);
+  if (first == 0) return NullProc();
+  if (first == 10) return LineFeedProc();
+  if (first == 13) return CarriageReturnProc();
+  tokenKind_ = tkComment;
+  do {
+    if (line_[run_] == closer[0] && (closer.size() == 1 || line_[run_ + 1] == closer[1])) {
+      range_ = rsUnknown;
+      run_ += static_cast<int>(closer.size());
+      return;
+    }
+    ++run_;
+  } while (!IsLineEnd(At(run_)));
+}
+
+void TScribOrvane::NullProc() {
+  if (run_ < lineLength_) {
+    // A zero byte inside the line: keep scanning past it.
+    tokenKind_ = tkUnknown;
+    ++run_;
+    return;
+  }
+  tokenKind_ = tkNull;
+}
+
+void TScribOrvane::SpaceProc() {
+  tokenKind_ = tkSpace;
+  do {
+    ++run_;
+  } while (IsBlank(At(run_)));
+}
+
+void TScribOrvane::LineFeedProc() {
+  tokenKind_ = tkSpace;
+  ++run_;
+}
+
+void TScribOrvane::CarriageReturnProc() {
+  tokenKind_ = tkSpace;
+  ++run_;
+  if (At(run_) == 10) ++run_;
+}
+
+void TScribOrvane::IdentifierProc() {
+  do {
+    ++run_;
+  } while (kIdentifierBytes[At(run_)]);
+  const std::string_view word(line_ + tokenPos_, static_cast<std::size_t>(run_ - tokenPos_));
+  tokenKind_ = IsKeyword(word) ? tkKey : tkIdentifier;
+}
+
+void TScribOrvane::NumberProc() {
+  tokenKind_ = tkNumber;
+  ++run_;
+  if (line_[run_ - 1] == '0' && line_[run_] == 'x') return HexNumberProc();
+  for (;;) {
+    const unsigned char c = At(run_);
+    if (c == '.') {
+      if (line_[run_ + 1] == '.') return;
+    } else if (!IsDigit(c) && c != 'E' && c != 'e') {
+      return;
+    }
+    ++run_;
+  }
+}
+
+void TScribOrvane::HexNumberProc() {
+  tokenKind_ = tkNumber;
+  do {
+    ++run_;
+  } while (IsHexDigit(At(run_)));
+}
+
+void TScribOrvane::StringProc() {
+  tokenKind_ = tkString;
+  const char delimiter = line_[run_];
+  for (;;) {
+    ++run_;
+    const unsigned char c = At(run_);
+    if (IsLineEnd(c)) return;
+    if (c == '\\') {
+      ++run_;  // the escaped byte is taken as it is
+      if (IsLineEnd(At(run_))) return;
+    } else if (c == static_cast<unsigned char>(delimiter)) {
+      if (line_[run_ + 1] != delimiter) {
+        ++run_;
+        return;
+      }
+      ++run_;  // a doubled delimiter stands for one inside the string
+    }
+  }
+}
+
+void TScribOrvane::RoundOpenProc() {
+  ++run_;
+  if (HasComment(csAnsiStyle) && line_[run_] == '*') {
+    tokenKind_ = tkComment;
+    range_ = rsAnsi;
+  } else {
+    tokenKind_ = tkSymbol;
+  }
+}
+
+void TScribOrvane::BraceOpenProc() {
+  ++run_;
+  if (HasComment(csPasStyle)) {
+    tokenKind_ = tkComment;
+    range_ = rsPasStyle;
+  } else {
+    tokenKind_ = tkSymbol;
+  }
+}
+
+void TScribOrvane::SlashProc() {
+  ++run_;
+  if (HasComment(csCPPStyle) && line_[run_] == '/') {
+    tokenKind_ = tkComment;
+    range_ = rsUnknown;
+    ToEndOfText();
+  } else if (HasComment(csCStyle) && line_[run_] == '*') {
+    tokenKind_ = tkComment;
+    range_ = rsCStyle;
+  } else {
+    tokenKind_ = tkSymbol;
+  }
+}
+
+void TScribOrvane::SemicolonProc() {
+  if (HasComment(csAsmStyle) || HasComment(csBasStyle)) {
+    tokenKind_ = tkComment;
+    range_ = rsUnknown;
+    ToEndOfText();
+  } else {
+    ++run_;
+    tokenKind_ = tkSymbol;
+  }
+}
+
+void TScribOrvane::MinusProc() {
+  ++run_;
+  if (!HasComment(csLuaStyle) || line_[run_] != '-') {
+    tokenKind_ = tkSymbol;
+    return;
+  }
+  tokenKind_ = tkComment;
+  if (line_[run_ + 1] == '[' && line_[run_ + 2] == '[') {
+    range_ = rsLua;
+  } else {
+    range_ = rsUnknown;
+    ToEndOfText();
+  }
+}
+
+void TScribOrvane::PreprocessorProc() {
+  if (detectPreprocessor_ && run_ == 0) {
+    tokenKind_ = tkPreprocessor;
+    ToEndOfText();
+    return;
+  }
+  ++run_;
+  if (IsDigit(At(run_))) {
+    tokenKind_ = tkString;  // a character code such as #13
+    do {
+      ++run_;
+    } while (IsDigit(At(run_)));
+  } else {
+    tokenKind_ = tkSymbol;
+  }
+}
+
+void TScribOrvane::UnknownProc() {
+  tokenKind_ = tkUnknown;
+  ++run_;
+  if (codepage::IsLeadByte(At(run_ - 1)) && !IsLineEnd(At(run_))) ++run_;
+}

@@ -1,0 +1,57 @@
+// Style files: INI files in the "Styles" folder beside the executable that set
+// the editor's font, right edge, tab width and highlighter, the highlighter's
+// rules and colours, the keyword list (from the "KeyWords" folder) and the
+// globals CommentChars and KeyWordListFile. "default.ini" is applied in full,
+// any other style only for the keys it gives.
+#pragma once
+
+#include <string>
+
+#include "highlight/FontDescription.h"
+
+class Screen;
+class TScribCustomHighlighter;
+class TScribOrvane;
+
+// The comment string of the current style, used to toggle line comments.
+extern std::string CommentChars;
+// Name of the keyword list in use, without folder and ".kwf"; empty for none.
+extern std::string KeyWordListFile;
+
+// Passed instead of a path, applies the built-in default of every key.
+inline const std::string kStartupStyleMarker = std::string(1, '\x01');
+
+// The editor settings a style decides. Only the keys a style applies reach
+// the target, so in a partial application the others keep their values.
+class TStyleEditorTarget {
+ public:
+  virtual ~TStyleEditorTarget() = default;
+  virtual void SetFont(const TFontDescription& font) = 0;
+  virtual void SetRightEdge(int column) = 0;
+  virtual void SetTabWidth(int width) = 0;
+  // The highlighter to use, or nullptr for none; always called, last.
+  virtual void SetHighlighter(TScribCustomHighlighter* highlighter) = 0;
+};
+
+// What a style is applied to.
+struct TStyleContext {
+  std::string programFolder;  // the executable's folder, with or without a final separator
+  TScribOrvane& highlighter;
+  TStyleEditorTarget& editor;
+  const Screen& screen;
+};
+
+std::string StylesFolder(const TStyleContext& context);    // ends in a separator
+std::string KeyWordsFolder(const TStyleContext& context);  // ends in a separator
+
+// The style file for the document `fileName` ("Untitled" for none). When a
+// style claims the extension, "default.ini" is applied first and that style's
+// path returned; otherwise the path of "default.ini".
+std::string FindStyleFile(const TStyleContext& context, const std::string& fileName);
+
+// Applies the style file at `path`, or the built-in defaults for kStartupStyleMarker.
+void ApplyStyleFile(const TStyleContext& context, const std::string& path);
+
+// Loads the keyword list `name` from the KeyWords folder into the highlighter
+// without notifying; a missing file leaves the list empty.
+void LoadKeyWordList(const TStyleContext& context, const std::string& name);

@@ -1,0 +1,258 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "HighlightTestSupport.h"
+
+namespace {
+
+class StyleFileTest : public ::testing::Test {
+ protected:
+  StyleFileTest() { CommentChars = KeyWordListFile = ""; }
+
+  std::string Style(const std::string& name, const std::string& content) {
+    return folder.Write("Styles/" + name, content);
+  }
+  void KeyWords(const std::string& name, const std::string& content) {
+    folder.Write("KeyWords/" + name + ".kwf", content);
+  }
+  void Apply(const std::string& path) { ApplyStyleFile(context, path); }
+  std::string Find(const std::string& fileName) { return FindStyleFile(context, fileName); }
+  std::string StylePath(const std::string& name) { return folder.Path() + "Styles/" + name; }
+
+  TempFolder folder;
+  TScribOrvane highlighter;
+  RecordingEditor editor;
+  FixedScreen screen{96};
+  TStyleContext context{folder.Path(), highlighter, editor, screen};
+};
+
+TEST_F(StyleFileTest, StartupMarkerAppliesEveryBuiltInDefault) {
+  highlighter.ApplyStoredDefaults();
+  Apply(kStartupStyleMarker);
+  ASSERT_TRUE(editor.font.has_value());
+  EXPECT_EQ(editor.font->face, "Courier New");
+  EXPECT_EQ(editor.font->points, 10);
+  EXPECT_EQ(editor.font->height, -13);
+  EXPECT_EQ(editor.rightEdge, 0);
+  EXPECT_EQ(editor.tabWidth, 4);
+  EXPECT_EQ(editor.highlighter, &highlighter);
+  EXPECT_EQ(CommentChars, "--");
+  EXPECT_EQ(highlighter.Comments(), CommentBit(csCStyle) | CommentBit(csLuaStyle));
+  EXPECT_EQ(highlighter.StringDelimiter(), sdBoth);
+  EXPECT_TRUE(highlighter.KeyWordsExactCase());
+  EXPECT_FALSE(highlighter.DetectPreprocessor());
+  EXPECT_EQ(highlighter.PreprocessorChar(), '#');
+  EXPECT_EQ(KeyWordListFile, "");
+  const std::string identifiers = highlighter.IdentifierChars();
+  EXPECT_EQ(identifiers.substr(0, 7), "!$%&'01");
+  EXPECT_EQ(identifiers.size(), 224u - 21u);  // 32..255 without the 21 default separators
+  EXPECT_EQ(identifiers.find_first_of(" \"#()*+,-./:;<=>[\\]{}"), std::string::npos);
+  // Colours keep the highlighter's own.
+  EXPECT_EQ(highlighter.AttriComment()->Foreground(), 0x00FFFFu);
+}
+
+TEST_F(StyleFileTest, DefaultIniIsAppliedInFullAndOthersOnlyForTheirKeys) {
+  const std::string defaultStyle = Style("default.ini",
+                                         "[Editor]\nTabWidth=3\nRightEdge=80\n"
+                                         "[Format]\nCommentStyles=32\nKeyWordListFile=base\n"
+                                         "[ScriptColors]\nComment.ForeColor=0x808080\n");
+  const std::string partial = Style("p.ini",
+                                    "[editor]\nrightedge=120\nEnableHighlighter=1\n"
+                                    "[Format]\nStringDelimiter=1\n"
+                                    "[ScriptColors]\nNumber.Style=2\n");
+  KeyWords("base", "alpha\n");
+  Apply(defaultStyle);
+  EXPECT_EQ(editor.tabWidth, 3);
+  EXPECT_EQ(editor.font->face, "Courier New");  // missing key: built-in default
+  EXPECT_EQ(highlighter.StringDelimiter(), sdBoth);
+  EXPECT_EQ(highlighter.Comments(), CommentBit(csCPPStyle));
+  EXPECT_EQ(highlighter.AttriComment()->Foreground(), 0x808080u);
+  EXPECT_EQ(highlighter.KeyWords().Entries(), std::vector<std::string>{"alpha"});
+
+  editor = RecordingEditor();
+  Apply(partial);
+  EXPECT_FALSE(editor.font.has_value());
+  EXPECT_FALSE(editor.tabWidth.has_value());
+  EXPECT_EQ(editor.rightEdge, 120);
+  EXPECT_EQ(editor.highlighter, &highlighter);
+  EXPECT_EQ(highlighter.StringDelimiter(), sdSingleQuote);
+  EXPECT_EQ(highlighter.Comments(), CommentBit(csCPPStyle));
+  EXPECT_EQ(highlighter.AttriNumber()->Style(), fsItalic);
+  // The keyword list named by the earlier style is loaded again.
+  EXPECT_EQ(highlighter.KeyWords().Entries(), std::vector<std::string>{"alpha"});
+}
+
+TEST_F(StyleFileTest, PartialStyleWithoutTheSwitchTurnsHighlightingOff) {
+  Apply(Style("colours.ini", "[ScriptColors]\nString.ForeColor=255\n"));
+  EXPECT_EQ(editor.highlighterCalls, 1);
+  EXPECT_EQ(editor.highlighter, nullptr);
+  EXPECT_EQ(highlighter.AttriString()->Foreground(), 255u);
+  Apply(Style("off.ini", "[Editor]\nEnableHighlighter=false\n"));
+  EXPECT_EQ(editor.highlighter, nullptr);
+}
+
+TEST_F(StyleFileTest, ColoursNotGivenKeepThoseOfTheEarlierStyle) {
+  const std::string defaultStyle = Style("DEFAULT.INI", "[Editor]\nTabWidth=2\n");
+  Apply(Style("c.ini", "[ScriptColors]\nComment.BackColor=$FFFFFF\n"));
+  Apply(defaultStyle);  // complete, whatever the case of its name
+  EXPECT_EQ(editor.tabWidth, 2);
+  EXPECT_EQ(highlighter.AttriComment()->Background(), 0xFFFFFFu);
+}
+
+TEST_F(StyleFileTest, FormatValues) {
+  Apply(Style("default.ini",
+              "[Format]\nCommentStyles=255\nNonIdentChars=\nPreprocessorChar=\n"
+              "DetectPreprocessors=TRUE\nKeyWordsExactCase=0\n"));
+  EXPECT_EQ(highlighter.Comments(), 0x7F);
+  EXPECT_EQ(highlighter.IdentifierChars().size(), 223u);  // 33..255
+  EXPECT_EQ(highlighter.IdentifierChars().front(), '!');
+  EXPECT_EQ(highlighter.PreprocessorChar(), '#');
+  EXPECT_TRUE(highlighter.DetectPreprocessor());
+  EXPECT_FALSE(highlighter.KeyWordsExactCase());
+
+  Apply(Style("x.ini", "[Format]\nPreprocessorChar=%%\nNonIdentChars=abc\n"));
+  EXPECT_EQ(highlighter.PreprocessorChar(), '%');
+  const std::string identifiers = highlighter.IdentifierChars();
+  EXPECT_EQ(identifiers.find_first_of("abc "), std::string::npos);
+  EXPECT_NE(identifiers.find('('), std::string::npos);
+}
+
+TEST_F(StyleFileTest, FontDescriptions) {
+  struct Case {
+    const char* text;
+    const char* face;
+    int points;
+    bool bold, italic, underline, strikeOut;
+  };
+  const Case cases[] = {
+      {"\"Courier New\" 12 bi", "Courier New", 12, true, true, false, false},
+      {"Arial", "Arial", 8, false, false, false, false},
+      {"\"MS\" 9", "Tahoma", 9, false, false, false, false},
+      {"Consolas,11;us", "Consolas", 11, false, false, true, true},
+      {"bold italic", "italic", 8, true, false, false, false},
+      {"12pt", "Tahoma", 8, false, false, false, false},
+      {"", "Tahoma", 8, false, false, false, false},
+      {"\"Lucida Console\"-10.5", "Lucida Console", 5, false, false, false, false},
+      {"\"unclosed face 14", "unclosed face 14", 8, false, false, false, false},
+      {"99999999999999", "Tahoma", 8, false, false, false, false},
+  };
+  for (const auto& c : cases) {
+    const TFontDescription font = ParseFontDescription(c.text, 96);
+    EXPECT_EQ(font.face, c.face) << c.text;
+    EXPECT_EQ(font.points, c.points) << c.text;
+    EXPECT_EQ(font.height, FontHeightOf(c.points, 96)) << c.text;
+    EXPECT_EQ(std::make_tuple(font.bold, font.italic, font.underline, font.strikeOut),
+              std::make_tuple(c.bold, c.italic, c.underline, c.strikeOut))
+        << c.text;
+  }
+  EXPECT_EQ(FontHeightOf(10, 96), -13);
+  EXPECT_EQ(FontHeightOf(9, 120), -15);
+  EXPECT_EQ(ParseFontDescription("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghij", 96).face.size(), 31u);
+  EXPECT_EQ(ParseFontDescription("5000", 96).points, TFontDescription::kMaximumPoints);
+}
+
+TEST_F(StyleFileTest, KeyWordListComesFromTheKeyWordsFolder) {
+  KeyWords("pas", "begin\r\nend\r\nBEGIN\r\n");
+  Apply(Style("default.ini", "[Format]\nKeyWordListFile=pas\nKeyWordsExactCase=1\n"));
+  EXPECT_EQ(KeyWordListFile, "pas");
+  EXPECT_EQ(highlighter.KeyWords().Entries(), (std::vector<std::string>{"begin", "end"}));
+  Apply(Style("n.ini", "[Format]\nKeyWordListFile=missing\n"));
+  EXPECT_EQ(KeyWordListFile, "missing");
+  EXPECT_EQ(highlighter.KeyWords().Count(), 0);
+  Apply(Style("e.ini", "[Format]\nKeyWordListFile=\n"));
+  EXPECT_EQ(highlighter.KeyWords().Count(), 0);
+}
+
+TEST_F(StyleFileTest, FindStyleFileMatchesTheExtensionAndAppliesDefaultFirst) {
+  Style("default.ini", "[Editor]\nTabWidth=7\n");
+  Style("c.ini", "[Extensions]\n0=c\n1=\n2=H\n");
+  Style("gap.ini", "[Extensions]\n0=gap\n2=skipped\n");
+  const std::string defaultStyle = StylePath("default.ini");
+
+  EXPECT_EQ(Find("Untitled"), defaultStyle);
+  EXPECT_EQ(Find(folder.Path() + "README"), defaultStyle);
+  EXPECT_EQ(Find(folder.Path() + "my.dir/readme"), defaultStyle);
+  EXPECT_EQ(Find("x.skipped"), defaultStyle);
+  EXPECT_FALSE(editor.tabWidth.has_value());  // nothing matched, nothing applied
+
+  EXPECT_EQ(Find("/some/X.GAP"), StylePath("gap.ini"));
+  EXPECT_EQ(editor.tabWidth, 7);
+  EXPECT_EQ(Find("two.dots.h"), StylePath("c.ini"));
+}
+
+TEST_F(StyleFileTest, FirstClaimingFileInFolderOrderWins) {
+  Style("c.ini", "[Extensions]\n0=c\n1=h\n");
+  Style("asm.ini", "[Extensions]\n0=asm\n1=h\n");
+  std::string first;
+  for (const auto& entry : std::filesystem::directory_iterator(folder.Path() + "Styles")) {
+    first = entry.path().filename().string();
+    break;
+  }
+  EXPECT_EQ(Find("x.h"), StylePath(first));
+}
+
+TEST_F(StyleFileTest, MissingFoldersAndFilesGiveDefaultsSilently) {
+  EXPECT_EQ(Find("a.txt"), StylePath("default.ini"));
+  Apply(StylePath("default.ini"));
+  EXPECT_EQ(editor.tabWidth, 4);
+  EXPECT_EQ(editor.highlighter, &highlighter);
+  editor = RecordingEditor();
+  Apply(StylePath("missing.ini"));
+  EXPECT_FALSE(editor.tabWidth.has_value());
+  EXPECT_EQ(editor.highlighter, nullptr);
+}
+
+TEST_F(StyleFileTest, GarbageValuesFallBackToDefaults) {
+  const std::string hugeFont(10000, 'F');
+  Apply(Style("default.ini",
+              "[Editor]\nFont=" + hugeFont +
+                  "\nRightEdge=wide\nTabWidth=99999999\n"
+                  "EnableHighlighter=maybe\n"
+                  "[Format]\nCommentStyles=lots\nStringDelimiter=7\nKeyWordListFile=../nowhere\n"
+                  "[ScriptColors]\nComment.ForeColor=-1\nComment.BackColor=0x7FFFFFFF\n"
+                  "String.ForeColor=0x1FFFFFFF\nNumber.Style=junk\nSymbol.Style=-1\n"
+                  "Space.BackColor=$\n"));
+  EXPECT_EQ(editor.font->face, std::string(31, 'F'));
+  EXPECT_EQ(editor.rightEdge, 0);
+  EXPECT_EQ(editor.tabWidth, 4);
+  EXPECT_EQ(editor.highlighter, nullptr);  // not "1" nor "true"
+  EXPECT_EQ(highlighter.Comments(), CommentBit(csCStyle) | CommentBit(csLuaStyle));
+  EXPECT_EQ(highlighter.StringDelimiter(), sdNone);
+  EXPECT_EQ(ScanLine(highlighter, "'a'")[0].kind, tkUnknown);
+  EXPECT_EQ(highlighter.AttriComment()->Foreground(), 0x00FFFFu);
+  EXPECT_EQ(highlighter.AttriComment()->Background(), 0x008000u);
+  EXPECT_EQ(highlighter.AttriString()->Foreground(), clNone);
+  EXPECT_EQ(highlighter.AttriNumber()->Style(), fsBold);
+  EXPECT_EQ(highlighter.AttriSymbol()->Style(), kAllFontStyles);
+  EXPECT_EQ(highlighter.AttriSpace()->Background(), clNone);
+  EXPECT_EQ(highlighter.KeyWords().Count(), 0);
+
+  Apply(Style("empty.ini", "[Editor]\nFont=\n"));
+  EXPECT_EQ(editor.font->face, "Tahoma");
+  EXPECT_EQ(editor.font->points, 8);
+}
+
+TEST_F(StyleFileTest, StylesFolderWithSubfoldersAndManyFiles) {
+  std::filesystem::create_directories(folder.Path() + "Styles/dir.ini/inner.ini");
+  folder.Write("Styles/notes.txt", "[Extensions]\n0=zz\n");
+  folder.Write("Styles/bin.ini", std::string("\0\xff[Extensions]\r0=zz\0", 20));
+  for (int i = 0; i < 2000; ++i) {
+    Style("s" + std::to_string(i) + ".ini", "[Extensions]\n0=e" + std::to_string(i) + "\n");
+  }
+  Style("LAST.INI", "[Extensions]\n0=zz\n");
+  EXPECT_EQ(Find("x.zz"), StylePath("LAST.INI"));
+  EXPECT_EQ(Find("x.e1999"), StylePath("s1999.ini"));
+  EXPECT_EQ(Find("x.none"), StylePath("default.ini"));
+}
+
+TEST_F(StyleFileTest, UnreadableStyleFilesAreSkipped) {
+  const std::string locked = Style("locked.ini", "[Extensions]\n0=lk\n[Editor]\nTabWidth=9\n");
+  std::filesystem::permissions(locked, std::filesystem::perms::none);
+  if (std::ifstream(locked).is_open()) GTEST_SKIP() << "running with rights that read anything";
+  EXPECT_EQ(Find("a.lk"), StylePath("default.ini"));
+  Apply(locked);
+  EXPECT_FALSE(editor.tabWidth.has_value());
+}
+
+}  // namespace
