@@ -1,0 +1,168 @@
+// The line store behind the editor: the document as an array of line records.
+//
+// Invariants:
+//  - line indexes are 0-based (the editor's line numbers are index + 1);
+//  - Count() <= Capacity();
+//  - a record caches its tab-expanded width; ExpandedLengthInvalid means the
+//    cache must be recomputed, otherwise exactly one of HasTabs / HasNoTabs is set;
+//  - lineStarts_ always matches the texts: character offsets of every line
+//    start in Text(), counting each line break as two characters;
+//  - indexOfLongestLine_ is -1 or the first line of the greatest expanded width.
+//
+// Every change runs inside the update bracket and fires its event; the buffer
+// knows nothing of who listens.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <iosfwd>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "editor/ScribLineStarts.h"
+
+// An index outside the range an operation allows: "Invalid stringlist index %d".
+class EScribEditStringList : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// A file that cannot be opened, read, created or written.
+class EScribEditFileError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// The line break written when saving; found by loading.
+enum class TScribLineBreakStyle : std::uint8_t { CrLf, Lf, Cr };
+
+class TScribEditStringList {
+ public:
+  using TNotifyEvent = std::function<void(TScribEditStringList& sender)>;
+  using TLinesEvent = std::function<void(TScribEditStringList& sender, int index, int count)>;
+
+  static constexpr std::int32_t NullRange = -1;
+
+  TScribEditStringList() = default;
+  TScribEditStringList(const TScribEditStringList&) = delete;
+  TScribEditStringList& operator=(const TScribEditStringList&) = delete;
+
+  // Reading: an index outside 0..Count()-1 gives an empty or zero value, never an error.
+  int Count() const { return static_cast<int>(records_.size()); }
+  int Capacity() const { return capacity_; }
+  // The line's text; valid until the line is changed or removed.
+  const std::string& Get(int index) const;
+  void* Objects(int index) const;
+  std::int32_t Ranges(int index) const;
+  std::string ExpandedStrings(int index);
+  int ExpandedStringLengths(int index);
+  int LengthOfLongestLine();
+  // All lines joined with CR LF, whatever LineBreakStyle() says.
+  std::string Text() const;
+
+  // Character indexes into Text(), each line break counting two. All O(1)
+  // amortised or O(log Count()).
+  std::int64_t CharCount() const { return lineStarts_.CharCount(); }
+  // Index of the first character of `lineIndex`, 0 <= lineIndex <= Count();
+  // Count() gives CharCount() + 2 (as if a break followed the last line).
+  // Raises EScribEditStringList outside that range.
+  std::int64_t LineStartCharIndex(int lineIndex) const;
+  // The line holding `charIndex` (a line owns the break after it), clamped to
+  // 0..Count()-1; 0 for an empty buffer.
+  int LineOfCharIndex(std::int64_t charIndex) const { return lineStarts_.LineOf(charIndex); }
+
+  // Changing. Out-of-range indexes raise EScribEditStringList and change nothing.
+  void SetCapacity(int capacity);
+  int Add(std::string text);
+  void Insert(int index, std::string text);
+  void Put(int index, std::string text);  // index == Count() appends
+  void Delete(int index);
+  void Clear();
+  void Exchange(int index1, int index2);
+  void AddStrings(const std::vector<std::string>& lines);
+  void AddStrings(const TScribEditStringList& other);
+  void InsertLines(int index, int numLines);
+  void DeleteLines(int index, int numLines);
+  void PutObject(int index, void* object);
+  void PutRange(int index, std::int32_t range);
+  // Replaces everything; splits at CR LF, CR and LF; a final break adds no line.
+  void SetText(std::string_view text);
+
+  int TabWidth() const { return tabWidth_; }
+  void SetTabWidth(int tabWidth);
+  TScribLineBreakStyle LineBreakStyle() const { return lineBreakStyle_; }
+  void SetLineBreakStyle(TScribLineBreakStyle style) { lineBreakStyle_ = style; }
+
+  // The outermost BeginUpdate fires OnChanging, the matching EndUpdate OnChange.
+  void BeginUpdate();
+  void EndUpdate();
+  int UpdateCount() const { return updateCount_; }
+
+  // Loading replaces the lines only after all bytes were read, and sets
+  // LineBreakStyle() from the breaks seen. A final break adds an empty line,
+  // so load-then-save gives back the same bytes for uniform breaks.
+  void LoadFromFile(const std::string& fileName);
+  void LoadFromStream(std::istream& stream);
+  void LoadFromBytes(std::string bytes);
+  // Lines separated by the LineBreakStyle() break, none after the last.
+  void SaveToFile(const std::string& fileName) const;
+  void SaveToStream(std::ostream& stream) const;
+  std::string SaveToString() const;
+
+  TNotifyEvent OnChanging;
+  TNotifyEvent OnChange;
+  TNotifyEvent OnCleared;
+  TLinesEvent OnInserted;
+  TLinesEvent OnDeleted;
+  TLinesEvent OnPutted;
+
+ private:
+  enum Flag : std::uint8_t { HasTabs = 1, HasNoTabs = 2, ExpandedLengthInvalid = 4 };
+
+  struct Record {
+    std::string text;
+    void* object = nullptr;
+    std::int32_t range = NullRange;
+    std::int32_t expandedLength = -1;
+    std::uint8_t flags = ExpandedLengthInvalid;
+  };
+
+  // Opens the update bracket for one operation and closes it on every path.
+  class UpdateScope {
+   public:
+    explicit UpdateScope(TScribEditStringList& list) : list_(list) { list_.BeginUpdate(); }
+    ~UpdateScope() { list_.EndUpdate(); }
+    UpdateScope(const UpdateScope&) = delete;
+    UpdateScope& operator=(const UpdateScope&) = delete;
+
+   private:
+    TScribEditStringList& list_;
+  };
+
+  [[noreturn]] static void RaiseIndexError(int index);
+  void CheckIndex(int index, int upperBound) const;
+  bool InRange(int index) const { return index >= 0 && index < Count(); }
+  void GrowForOneMore();
+  void InsertRecord(int index, std::string text);
+  // Appends `count` records filled by `fill(i, record)`, firing one OnInserted.
+  void AppendLines(int count, const std::function<void(int, Record&)>& fill);
+  // Replaces all lines by those of `bytes`; `finalBreakAddsLine` as loading does.
+  void ReplaceBySplit(std::string_view bytes, bool finalBreakAddsLine);
+  std::string Join(std::string_view lineBreak) const;
+  void Fire(const TLinesEvent& event, int index, int count);
+  void Fire(const TNotifyEvent& event);
+
+  void UpdateExpandedLength(Record& record) const;
+  // Keeps a known longest line exact after line `index` alone changed or arrived.
+  void ConsiderForLongest(int index);
+
+  std::vector<Record> records_;
+  int capacity_ = 0;
+  TScribLineStarts lineStarts_;
+  TScribLineBreakStyle lineBreakStyle_ = TScribLineBreakStyle::CrLf;
+  int tabWidth_ = 8;
+  int indexOfLongestLine_ = -1;
+  int updateCount_ = 0;
+};

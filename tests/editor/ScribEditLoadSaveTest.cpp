@@ -1,0 +1,182 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "editor/ScribEditStringList.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// A folder of its own for each test, removed afterwards.
+class LoadSave : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder_ = fs::temp_directory_path() /
+              ("scribant-buffer-" +
+               std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    fs::remove_all(folder_);
+    fs::create_directories(folder_);
+  }
+  void TearDown() override { fs::remove_all(folder_); }
+
+  std::string Write(const std::string& bytes) {
+    const std::string path = (folder_ / ("in" + std::to_string(files_++))).string();
+    std::ofstream(path, std::ios::binary) << bytes;
+    return path;
+  }
+  std::string Read(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << file.rdbuf();
+    return bytes.str();
+  }
+  // Loads `bytes` from a file and saves them to another; returns what was written.
+  std::string RoundTrip(const std::string& bytes, TScribEditStringList& lines) {
+    lines.LoadFromFile(Write(bytes));
+    const std::string out = (folder_ / "out").string();
+    lines.SaveToFile(out);
+    EXPECT_EQ(lines.SaveToString(), Read(out)) << "file and string saving agree";
+    return Read(out);
+  }
+
+  fs::path folder_;
+  int files_ = 0;
+};
+
+// Random source-like text with the given break and NUL bytes here and there.
+std::string GeneratedText(int lineCount, const std::string& lineBreak, unsigned seed) {
+  std::mt19937 random(seed);
+  std::string text;
+  for (int i = 0; i < lineCount; ++i) {
+    if (i > 0) text += lineBreak;
+    const int length = static_cast<int>(random() % 40);
+    for (int j = 0; j < length; ++j) {
+      const char c = static_cast<char>(random() % 96 + 32);
+      text += random() % 50 == 0 ? '\0' : random() % 10 == 0 ? '\t' : c;
+    }
+  }
+  return text;
+}
+
+std::vector<std::string> LinesOf(const TScribEditStringList& lines) {
+  std::vector<std::string> result;
+  for (int i = 0; i < lines.Count(); ++i) result.push_back(lines.Get(i));
+  return result;
+}
+
+}  // namespace
+
+TEST_F(LoadSave, UniformBreaksComeBackByteForByte) {
+  for (const std::string lineBreak : {"\r\n", "\n", "\r"}) {
+    for (const int lineCount : {1, 2, 7, 300}) {
+      for (const bool finalBreak : {false, true}) {
+        const std::string bytes =
+            GeneratedText(lineCount, lineBreak, static_cast<unsigned>(lineCount)) +
+            (finalBreak ? lineBreak : "");
+        TScribEditStringList lines;
+        EXPECT_EQ(RoundTrip(bytes, lines), bytes)
+            << "break " << lineBreak.size() << " lines " << lineCount << " final " << finalBreak;
+        EXPECT_EQ(lines.Count(), lineCount + (finalBreak ? 1 : 0));
+      }
+    }
+  }
+}
+
+TEST_F(LoadSave, EmptyFileAndLoneBreaks) {
+  TScribEditStringList lines;
+  lines.Add("old");
+  EXPECT_EQ(RoundTrip("", lines), "");
+  EXPECT_EQ(lines.Count(), 0);
+  EXPECT_EQ(lines.LineBreakStyle(), TScribLineBreakStyle::CrLf);
+  EXPECT_EQ(RoundTrip("\n", lines), "\n");
+  EXPECT_EQ(LinesOf(lines), (std::vector<std::string>{"", ""}));
+  EXPECT_EQ(RoundTrip("\r", lines), "\r");
+  EXPECT_EQ(RoundTrip("\r\n\r\n", lines), "\r\n\r\n");
+  EXPECT_EQ(lines.Count(), 3);
+}
+
+TEST_F(LoadSave, SplitsAtEveryBreakKindAndRemembersTheStyle) {
+  TScribEditStringList lines;
+  lines.LoadFromFile(Write("a\r\nb"));
+  EXPECT_EQ(LinesOf(lines), (std::vector<std::string>{"a", "b"}));
+  lines.LoadFromFile(Write("a\r\nb\r\n"));
+  EXPECT_EQ(LinesOf(lines), (std::vector<std::string>{"a", "b", ""}));
+  lines.LoadFromFile(Write("x\r\n"));
+  EXPECT_EQ(lines.Count(), 2) << "loading, unlike Text, keeps the line after a final break";
+
+  lines.LoadFromFile(Write("a\n\rb"));
+  EXPECT_EQ(LinesOf(lines), (std::vector<std::string>{"a", "", "b"})) << "LF CR ends two lines";
+  EXPECT_EQ(lines.LineBreakStyle(), TScribLineBreakStyle::CrLf);
+
+  EXPECT_EQ(RoundTrip("1\r\n2\n3\r\n", lines), "1\r\n2\r\n3\r\n") << "mixed breaks become CR LF";
+  EXPECT_EQ(RoundTrip("1\r2\r", lines), "1\r2\r");
+  EXPECT_EQ(lines.LineBreakStyle(), TScribLineBreakStyle::Cr);
+
+  lines.LoadFromFile(Write("one line"));
+  lines.Add("two");
+  lines.SaveToFile((folder_ / "out").string());
+  EXPECT_EQ(Read((folder_ / "out").string()), "one line\r\ntwo");
+}
+
+TEST_F(LoadSave, LoadingFromAStreamStartsAtItsBeginning) {
+  std::istringstream stream("a\nb\n");
+  stream.seekg(2);
+  TScribEditStringList lines;
+  lines.LoadFromStream(stream);
+  EXPECT_EQ(LinesOf(lines), (std::vector<std::string>{"a", "b", ""}));
+  std::ostringstream out;
+  lines.SaveToStream(out);
+  EXPECT_EQ(out.str(), "a\nb\n");
+}
+
+TEST_F(LoadSave, HugeLineWithNulBytesSurvives) {
+  std::string line(50 * 1024 * 1024, 'x');
+  for (std::size_t i = 0; i < line.size(); i += 4099) line[i] = '\0';
+  const std::string bytes = "first\r" + line + "\rlast";
+  TScribEditStringList lines;
+  EXPECT_TRUE(RoundTrip(bytes, lines) == bytes);
+  ASSERT_EQ(lines.Count(), 3);
+  EXPECT_TRUE(lines.Get(1) == line);
+  EXPECT_EQ(lines.CharCount(), static_cast<std::int64_t>(line.size()) + 5 + 4 + 4);
+  EXPECT_EQ(lines.LineOfCharIndex(7 + 1000), 1);
+}
+
+TEST_F(LoadSave, FailedOpenLeavesTheBufferAndReportsThePath) {
+  TScribEditStringList lines;
+  lines.SetText("keep\r\nme");
+  int changes = 0;
+  lines.OnChanging = [&](TScribEditStringList&) { ++changes; };
+  const std::string missing = (folder_ / "missing.txt").string();
+  try {
+    lines.LoadFromFile(missing);
+    ADD_FAILURE() << "no error";
+  } catch (const EScribEditFileError& error) {
+    EXPECT_NE(std::string(error.what()).find("Cannot open file \"" + missing + "\""),
+              std::string::npos);
+  }
+  EXPECT_THROW(lines.LoadFromFile(folder_.string()), EScribEditFileError) << "a folder";
+  EXPECT_EQ(LinesOf(lines), (std::vector<std::string>{"keep", "me"}));
+  EXPECT_EQ(changes, 0);
+
+  EXPECT_THROW(lines.SaveToFile((folder_ / "no" / "such" / "folder.txt").string()),
+               EScribEditFileError);
+  EXPECT_THROW(lines.SaveToFile(folder_.string()), EScribEditFileError);
+}
+
+TEST_F(LoadSave, LinesLongerThanTheWriterBufferAreWrittenWhole) {
+  TScribEditStringList lines;
+  lines.Add(std::string(10000, 'a'));
+  lines.Add(std::string(40000, 'b'));
+  lines.Add("c");
+  lines.Add(std::string(16383, 'd'));
+  const std::string out = (folder_ / "out").string();
+  lines.SaveToFile(out);
+  EXPECT_TRUE(Read(out) == lines.SaveToString());
+  EXPECT_EQ(Read(out).size(), 10000u + 40000 + 1 + 16383 + 6);
+}

@@ -1,0 +1,172 @@
+// Random edits against a plain vector of lines: every cache of the buffer
+// (line start offsets, text length, expanded widths, the longest line) must
+// match a naive recomputation after each step.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "editor/ScribEditStringList.h"
+#include "editor/ScribEditTabExpansion.h"
+
+namespace {
+
+class RandomEdits {
+ public:
+  explicit RandomEdits(unsigned seed) : random_(seed) {}
+
+  void Step() {
+    const int count = static_cast<int>(model_.size());
+    switch (Below(11)) {
+      case 0: {
+        const std::string text = Line();
+        lines_.Add(text);
+        model_.push_back(text);
+        break;
+      }
+      case 1:
+      case 2: {
+        const int index = Below(count + 1);
+        const std::string text = Line();
+        lines_.Insert(index, text);
+        model_.insert(model_.begin() + index, text);
+        break;
+      }
+      case 3:
+      case 4: {
+        // Typing: small changes of one line, the common case.
+        const int index = Below(count + 1);
+        std::string text = index < count ? model_[static_cast<std::size_t>(index)] : "";
+        text.insert(
+            text.size() > 0 ? static_cast<std::size_t>(Below(static_cast<int>(text.size()))) : 0,
+            Below(3) == 0 ? "\t" : "q");
+        if (Below(2) == 0 && text.size() > 2) text.erase(0, 2);
+        lines_.Put(index, text);
+        if (index == count)
+          model_.push_back(text);
+        else
+          model_[static_cast<std::size_t>(index)] = text;
+        break;
+      }
+      case 5:
+        if (count > 0) {
+          const int index = Below(count);
+          lines_.Delete(index);
+          model_.erase(model_.begin() + index);
+        }
+        break;
+      case 6:
+        if (count > 0) {
+          const int first = Below(count);
+          const int second = Below(count);
+          lines_.Exchange(first, second);
+          std::swap(model_[static_cast<std::size_t>(first)],
+                    model_[static_cast<std::size_t>(second)]);
+        }
+        break;
+      case 7: {
+        const int index = Below(count + 1);
+        const int added = Below(5);
+        lines_.InsertLines(index, added);
+        model_.insert(model_.begin() + index, static_cast<std::size_t>(added), std::string());
+        break;
+      }
+      case 8:
+        if (count > 0) {
+          const int index = Below(count);
+          const int requested = Below(8);
+          const int removed = std::min(requested, count - index);
+          lines_.DeleteLines(index, requested);
+          model_.erase(model_.begin() + index, model_.begin() + index + removed);
+        }
+        break;
+      case 9: {
+        std::vector<std::string> added(static_cast<std::size_t>(Below(4)));
+        for (auto& text : added) text = Line();
+        lines_.AddStrings(added);
+        model_.insert(model_.end(), added.begin(), added.end());
+        break;
+      }
+      case 10:
+        if (Below(20) == 0) {
+          const int tabWidth = Below(10);
+          lines_.SetTabWidth(tabWidth);
+          tabWidth_ = tabWidth;
+        } else if (Below(300) == 0) {
+          lines_.Clear();
+          model_.clear();
+        }
+        break;
+    }
+  }
+
+  void ExpectCachesMatch() {
+    ASSERT_EQ(lines_.Count(), static_cast<int>(model_.size()));
+    std::int64_t start = 0;
+    int longest = 0;
+    for (int i = 0; i < lines_.Count(); ++i) {
+      const std::string& text = model_[static_cast<std::size_t>(i)];
+      ASSERT_EQ(lines_.Get(i), text) << "line " << i;
+      ASSERT_EQ(lines_.LineStartCharIndex(i), start) << "start of line " << i;
+      ASSERT_EQ(lines_.LineOfCharIndex(start), i);
+      ASSERT_EQ(lines_.LineOfCharIndex(start + static_cast<std::int64_t>(text.size()) + 1), i)
+          << "second character of the break after line " << i;
+      const int expanded = static_cast<int>(ExpandTabs(text, tabWidth_).size());
+      longest = std::max(longest, expanded);
+      start += static_cast<std::int64_t>(text.size()) + 2;
+    }
+    ASSERT_EQ(lines_.CharCount(), model_.empty() ? 0 : start - 2);
+    ASSERT_EQ(lines_.LengthOfLongestLine(), longest);
+    if (!model_.empty()) {
+      const int probe = Below(lines_.Count());
+      ASSERT_EQ(
+          lines_.ExpandedStringLengths(probe),
+          static_cast<int>(ExpandTabs(model_[static_cast<std::size_t>(probe)], tabWidth_).size()));
+    }
+  }
+
+  int LineCount() const { return static_cast<int>(model_.size()); }
+
+ private:
+  int Below(int n) { return n <= 0 ? 0 : static_cast<int>(random_() % static_cast<unsigned>(n)); }
+  std::string Line() {
+    std::string text(static_cast<std::size_t>(Below(12)), 'a');
+    for (char& c : text)
+      if (Below(5) == 0) c = '\t';
+    return text;
+  }
+
+  std::mt19937 random_;
+  TScribEditStringList lines_;
+  std::vector<std::string> model_;
+  int tabWidth_ = 8;
+};
+
+}  // namespace
+
+TEST(ScribEditStringListRandom, CachesMatchNaiveRecomputationOnSmallBuffers) {
+  for (unsigned seed = 1; seed <= 40; ++seed) {
+    RandomEdits edits(seed);
+    for (int step = 0; step < 300; ++step) {
+      edits.Step();
+      edits.ExpectCachesMatch();
+      if (::testing::Test::HasFatalFailure()) FAIL() << "seed " << seed << " step " << step;
+    }
+  }
+}
+
+TEST(ScribEditStringListRandom, CachesMatchNaiveRecomputationOnLargerBuffers) {
+  // Enough lines that the pending step is sometimes moved back and sometimes
+  // settled over the whole array.
+  for (unsigned seed = 100; seed < 104; ++seed) {
+    RandomEdits edits(seed);
+    for (int step = 0; step < 3000; ++step) {
+      edits.Step();
+      if (step % 50 == 0) edits.ExpectCachesMatch();
+      if (::testing::Test::HasFatalFailure()) FAIL() << "seed " << seed << " step " << step;
+    }
+    EXPECT_GT(edits.LineCount(), 100);
+  }
+}
