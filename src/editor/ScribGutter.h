@@ -43,6 +43,9 @@ class TScribGutter {
   void SetWidth(int value) { Assign(width_, value < 0 ? 0 : value); }
   TColor Color() const { return color_; }
   void SetColor(TColor value) { Assign(color_, value); }
+  // Colour of the line numbers and the wrap glyph.
+  TColor FontColor() const { return fontColor_; }
+  void SetFontColor(TColor value) { Assign(fontColor_, value); }
   // Whether continuation rows of wrapped lines show the wrap glyph.
   bool ShowWrapGlyph() const { return showWrapGlyph_; }
   void SetShowWrapGlyph(bool value) { Assign(showWrapGlyph_, value); }
@@ -84,6 +87,7 @@ class TScribGutter {
   bool useFontStyle_ = true;
   int width_ = 30;
   TColor color_ = kButtonFace;
+  TColor fontColor_ = 0;
   bool showWrapGlyph_ = true;
   int lastLineCount_ = 0;
 };
