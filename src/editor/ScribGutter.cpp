@@ -53,11 +53,12 @@ int TScribGutter::RealWidth(int charWidth) const {
 
 std::string TScribGutter::LineNumberText(int line) const {
   const long long number = zeroStart_ ? line - 1LL : line + lineNumberStart_ - 1LL;
-  std::string digits = std::to_string(std::llabs(number));
-  const bool negative = number < 0;
+  const std::string digits = std::to_string(std::llabs(number));
+  const std::size_t used = digits.size() + (number < 0 ? 1 : 0);
   const std::size_t cells = static_cast<std::size_t>(AutoSizeDigitCount());
-  const std::size_t used = digits.size() + (negative ? 1 : 0);
-  const std::size_t fill = cells > used ? cells - used : 0;
-  if (leadingZeros_) return (negative ? "-" : "") + std::string(fill, '0') + digits;
-  return std::string(fill, ' ') + (negative ? "-" : "") + digits;
+  std::string text(cells > used ? cells - used : 0, leadingZeros_ ? '0' : ' ');
+  // Zeros pad between the sign and the digits, blanks before the sign.
+  if (number < 0) text.insert(leadingZeros_ ? 0 : text.size(), 1, '-');
+  text.append(digits);
+  return text;
 }
