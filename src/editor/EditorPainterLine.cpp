@@ -83,7 +83,7 @@ void TScribLinePainter::LayOutRows(int line, int firstRow, int lastRow) {
   for (; row <= lastRow; ++row) {
     const bool lastOfLine = row == lineLastRow;
     const int length =
-        lastOfLine ? static_cast<int>(expanded_.size()) - start : wrap->GetRowLength(row);
+        lastOfLine ? static_cast<int>(Expanded().size()) - start : wrap->GetRowLength(row);
     if (row >= firstRow) {
       Row& painted = rows_.emplace_back();
       painted.row = row;
@@ -97,8 +97,19 @@ void TScribLinePainter::LayOutRows(int line, int firstRow, int lastRow) {
   }
 }
 
+void TScribLinePainter::TakeText(int line) {
+  TScribEditStringList& lines = context_.view.Lines();
+  const std::string& text = lines.Get(line - 1);
+  if (text.find('\t') == std::string::npos) {
+    expanded_ = &text;
+    return;
+  }
+  expandedStorage_ = lines.ExpandedStrings(line - 1);
+  expanded_ = &expandedStorage_;
+}
+
 void TScribLinePainter::PaintLine(int line, int firstRow, int lastRow) {
-  expanded_ = context_.view.Lines().ExpandedStrings(line - 1);
+  TakeText(line);
   colors_ = ColorsOf(line);
   LayOutRows(line, firstRow, lastRow);
   if (rows_.empty()) return;
@@ -106,7 +117,7 @@ void TScribLinePainter::PaintLine(int line, int firstRow, int lastRow) {
   if (highlighter && highlighter->Enabled())
     PaintTokens(line);
   else
-    AddPiece(0, static_cast<int>(expanded_.size()), colors_.foreground, colors_.background, 0);
+    AddPiece(0, static_cast<int>(Expanded().size()), colors_.foreground, colors_.background, 0);
   for (Row& row : rows_) {
     FlushRun(row);
     FillAfterText(row);
@@ -122,7 +133,7 @@ void TScribLinePainter::PaintTokens(int line) {
     highlighter.ResetRange();
   else
     highlighter.SetRange(view.Lines().Ranges(line - 2));
-  highlighter.SetLine(expanded_, line - 1);
+  highlighter.SetLine(Expanded(), line - 1);
   int drawnTo = 0;
   int emptyTokens = 0;
   while (!highlighter.GetEol()) {
@@ -153,7 +164,7 @@ void TScribLinePainter::PaintTokens(int line) {
     drawnTo = std::max(drawnTo, end);
     highlighter.Next();
   }
-  AddPiece(drawnTo, static_cast<int>(expanded_.size()), colors_.foreground, colors_.background, 0);
+  AddPiece(drawnTo, static_cast<int>(Expanded().size()), colors_.foreground, colors_.background, 0);
 }
 
 void TScribLinePainter::AddPiece(int from, int to, TScribViewColor foreground,
@@ -190,7 +201,7 @@ void TScribLinePainter::AddToRun(Row& row, int column, int count, TScribViewColo
     row.runBackground = background;
     row.runStyle = style;
   }
-  row.runText.append(expanded_, row.start + column - 1, count);
+  row.runText.append(Expanded(), row.start + column - 1, count);
 }
 
 void TScribLinePainter::FlushRun(Row& row) {

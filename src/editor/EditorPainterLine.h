@@ -75,8 +75,13 @@ class TScribLinePainter {
   void FillAfterText(const Row& row);
   void FillColumns(const Row& row, int firstColumn, int endColumn, TScribViewColor color);
 
+  // The line's expanded text: the buffer's own string when it has no tabs.
+  const std::string& Expanded() const { return *expanded_; }
+  void TakeText(int line);
+
   const TScribPaintContext& context_;
-  std::string expanded_;
+  const std::string* expanded_ = nullptr;
+  std::string expandedStorage_;
   TScribLineColors colors_{};
   std::vector<Row> rows_;
 };

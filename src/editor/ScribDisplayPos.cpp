@@ -24,10 +24,10 @@ int ColumnToChar(std::string_view line, int column, int tabWidth) {
 }
 
 TDisplayCoord BufferToDisplayPos(TScribEditStringList& lines, const TScribWordWrapPlugin* wrap,
-                                 TBufferCoord position) {
+                                 TBufferCoord position, bool atEndOfRow) {
   const int column = CharToColumn(lines.Get(position.Line - 1), position.Char, lines.TabWidth());
   if (!wrap) return {column, position.Line};
-  return wrap->BufferToDisplayPos({column, position.Line});
+  return wrap->BufferToDisplayPos({column, position.Line}, atEndOfRow);
 }
 
 TBufferCoord DisplayToBufferPos(TScribEditStringList& lines, const TScribWordWrapPlugin* wrap,

@@ -24,8 +24,9 @@ int CharToColumn(std::string_view line, int charIndex, int tabWidth);
 // 1-based character whose expanded cells cover 1-based `column` of `line`.
 int ColumnToChar(std::string_view line, int column, int tabWidth);
 
-// With `wrap` null rows are lines.
+// With `wrap` null rows are lines. `atEndOfRow`: the caret-at-end-of-row flag
+// (see TScribWordWrapPlugin::BufferToDisplayPos).
 TDisplayCoord BufferToDisplayPos(TScribEditStringList& lines, const TScribWordWrapPlugin* wrap,
-                                 TBufferCoord position);
+                                 TBufferCoord position, bool atEndOfRow = false);
 TBufferCoord DisplayToBufferPos(TScribEditStringList& lines, const TScribWordWrapPlugin* wrap,
                                 TDisplayCoord position);

@@ -66,14 +66,16 @@ int TScribWordWrapPlugin::RowsOfLine(int line) const {
   return rows_.RowsThrough(line - 1) - rows_.RowsThrough(line - 2);
 }
 
-TDisplayCoord TScribWordWrapPlugin::BufferToDisplayPos(TBufferCoord position) const {
+TDisplayCoord TScribWordWrapPlugin::BufferToDisplayPos(TBufferCoord position,
+                                                       bool atEndOfRow) const {
   if (position.Line > LineCount()) return {position.Char, RowCount() + position.Line - LineCount()};
   if (position.Line < 1) return {position.Char, position.Line};
   std::int32_t row = FirstRowIndex(position.Line - 1);
   const std::int32_t lastRow = rows_.RowsThrough(position.Line - 1) - 1;
   int column = position.Char;
-  // The place just after a row's last character is the start of the next row.
-  while (row < lastRow && column > rowLengths_[row]) column -= rowLengths_[row++];
+  const int endOfRowAllowance = atEndOfRow ? 1 : 0;
+  while (row < lastRow && column > rowLengths_[row] + endOfRowAllowance)
+    column -= rowLengths_[row++];
   return {column, row + 1};
 }
 

@@ -43,8 +43,11 @@ class TScribWordWrapPlugin {
   // Rows of 1-based `line` (1 past the last line).
   int RowsOfLine(int line) const;
 
-  // Char of the buffer side is an expanded column of the line.
-  TDisplayCoord BufferToDisplayPos(TBufferCoord position) const;
+  // Char of the buffer side is an expanded column of the line. The place just
+  // after the last character of a row that is not the line's last is shown at
+  // the start of the next row, or, with `atEndOfRow` (the caret reached it by
+  // moving right or by End), after that character on its own row.
+  TDisplayCoord BufferToDisplayPos(TBufferCoord position, bool atEndOfRow = false) const;
   TBufferCoord DisplayToBufferPos(TDisplayCoord position) const;
 
   // Keep the layout in step with the buffer (0-based indexes, as the buffer's

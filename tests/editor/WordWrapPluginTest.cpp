@@ -15,6 +15,29 @@ std::vector<int> RowLengthsOf(const TScribWordWrapPlugin& wrap) {
   return lengths;
 }
 
+// Rows of one expanded line, worked out directly: a row longer than the window
+// ends before the last blank, TAB or '-' that leaves more than two thirds of
+// the window in it, else at the window width.
+std::vector<int> NaiveRows(const std::string& expanded, int width) {
+  const int shortest = width - width / 3;
+  std::vector<int> rows;
+  std::size_t begin = 0;
+  while (expanded.size() - begin > static_cast<std::size_t>(width)) {
+    int length = width;
+    for (int candidate = width; candidate > shortest; --candidate) {
+      const char c = expanded[begin + candidate];
+      if (c == ' ' || c == '\t' || c == '-') {
+        length = candidate;
+        break;
+      }
+    }
+    rows.push_back(length);
+    begin += length;
+  }
+  rows.push_back(static_cast<int>(expanded.size() - begin));
+  return rows;
+}
+
 // A view whose buffer events keep its wrap layout in step, as the editor does.
 struct WrappedView : FakeViewState {
   explicit WrappedView(int width) {
@@ -120,6 +143,9 @@ TEST(WordWrapPlugin, BufferToDisplayPositions) {
   EXPECT_EQ(wrap.BufferToDisplayPos({81, 1}), (TDisplayCoord{1, 2}));
   EXPECT_EQ(wrap.BufferToDisplayPos({101, 1}), (TDisplayCoord{21, 2}));
   EXPECT_EQ(wrap.BufferToDisplayPos({150, 1}), (TDisplayCoord{70, 2}));
+  // With the caret-at-end-of-row flag it stays after the row's last character.
+  EXPECT_EQ(wrap.BufferToDisplayPos({81, 1}, true), (TDisplayCoord{81, 1}));
+  EXPECT_EQ(wrap.BufferToDisplayPos({82, 1}, true), (TDisplayCoord{2, 2}));
   EXPECT_EQ(wrap.BufferToDisplayPos({3, 2}), (TDisplayCoord{3, 3}));
   // Past the last line rows continue one per line.
   EXPECT_EQ(wrap.BufferToDisplayPos({5, 4}), (TDisplayCoord{5, 5}));
@@ -204,6 +230,10 @@ TEST(WordWrapPlugin, RandomEditsMatchAFreshLayout) {
       ASSERT_EQ(view.wrap->LineCount(), view.lines.Count());
       ASSERT_EQ(RowLengthsOf(*view.wrap), RowLengthsOf(fresh)) << "step " << step;
       for (int line = 1; line <= view.lines.Count(); ++line) {
+        std::vector<int> rows;
+        for (int k = 0; k < view.wrap->RowsOfLine(line); ++k)
+          rows.push_back(view.wrap->GetRowLength(view.wrap->LineToRow(line) + k));
+        ASSERT_EQ(rows, NaiveRows(view.lines.ExpandedStrings(line - 1), 20)) << "line " << line;
         ASSERT_EQ(view.wrap->LineToRow(line), fresh.LineToRow(line));
         ASSERT_EQ(view.wrap->RowToLine(view.wrap->LineToRow(line)), line);
       }
