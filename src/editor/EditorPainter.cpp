@@ -50,7 +50,7 @@ TScribEditorPainter::VisibleArea TScribEditorPainter::AreaOf(const TRect& clip) 
   const int charWidth = std::max(1, view_.CharWidth());
   const int lineHeight = std::max(1, view_.LineHeight());
   VisibleArea area{};
-  area.firstRow = view_.TopLine() + std::max(clip.top, 0) / lineHeight;
+  area.firstRow = std::max(1, view_.TopLine() + std::max(clip.top, 0) / lineHeight);
   area.lastRow = std::min(view_.TopLine() + (clip.bottom - 1) / lineHeight, RowCount());
   const int textLeft = TextLeft();
   area.firstColumn = view_.LeftChar() + std::max(clip.left - textLeft, 0) / charWidth;
