@@ -229,6 +229,37 @@ TEST_F(Painting, WrappedRowsShowTextGutterAndGlyph) {
   }
 }
 
+TEST_F(Painting, LinesStartInTheStoredStateOfTheLineBefore) {
+  TScribOrvane orvane;
+  orvane.SetComments(CommentBit(csCStyle));
+  view.highlighter = &orvane;
+  view.lines.Add("x /* open");
+  view.lines.Add("inside 12");
+  view.lines.Add("done */ 12");
+  TScribHighlightScan scan(view.lines);
+  scan.SetHighlighter(&orvane);
+  scan.ScanRanges();
+  view.topLine = 2;  // the opening line is not even painted
+  const RecordingCanvas canvas = Paint();
+  const TScribColor comment = orvane.AttriComment()->Foreground();
+  EXPECT_EQ(Cell(canvas, 8, 1).foreground, comment);
+  EXPECT_EQ(Cell(canvas, 1, 2).foreground, comment);
+  EXPECT_EQ(Cell(canvas, 9, 2).foreground, orvane.AttriNumber()->Foreground());
+}
+
+TEST_F(Painting, TokensSplitAcrossWrappedRowsKeepTheirLook) {
+  TScribOrvane orvane;
+  view.highlighter = &orvane;
+  view.charsInWindow = 6;
+  view.lines.Add("12345678");  // one number token over two rows
+  view.SetWordWrap(true);
+  // Only the second row is inside the clip.
+  const RecordingCanvas canvas = Paint({0, kRow, 400, 2 * kRow});
+  EXPECT_EQ(canvas.Text(painter.ColumnToX(1), kRow, 3, kCell), "78 ");
+  EXPECT_EQ(Cell(canvas, 1, 2).foreground, orvane.AttriNumber()->Foreground());
+  EXPECT_TRUE(canvas.AllInside({0, kRow, 400, 2 * kRow}));
+}
+
 TEST_F(Painting, OnlyTheClipRectangleIsPainted) {
   TScribOrvane orvane;
   view.highlighter = &orvane;
