@@ -62,7 +62,8 @@ TScribLineColors TScribLinePainter::ColorsOf(int line) const {
   colors.background = view.Color();
   if (view.ActiveLineColor() != kViewColorNone && view.CaretXY().Line == line)
     colors.background = view.ActiveLineColor();
-  if (view.SpecialLineColors(line, colors.foreground, colors.background)) {
+  colors.special = view.SpecialLineColors(line, colors.foreground, colors.background);
+  if (colors.special) {
     // Selected text on a special line shows its colours swapped.
     colors.selectedForeground = colors.background;
     colors.selectedBackground = colors.foreground;
@@ -155,11 +156,14 @@ void TScribLinePainter::PaintTokens(int line) {
       TScribViewColor foreground = colors_.foreground, background = colors_.background;
       unsigned style = 0;
       if (attribute) {
-        foreground = OrDefault(attribute->Foreground(), foreground);
-        background = OrDefault(attribute->Background(), background);
+        if (!colors_.special) {
+          foreground = OrDefault(attribute->Foreground(), foreground);
+          background = OrDefault(attribute->Background(), background);
+        }
         style = attribute->Style();
       }
-      AddPiece(position, end, foreground, background, style);
+      // Cells already drawn are not drawn twice, even if tokens overlap.
+      AddPiece(std::max(position, drawnTo), end, foreground, background, style);
     }
     drawnTo = std::max(drawnTo, end);
     highlighter.Next();

@@ -33,6 +33,7 @@ class TScribSelectionShape {
 struct TScribLineColors {
   TScribViewColor foreground, background;
   TScribViewColor selectedForeground, selectedBackground;
+  bool special;  // set by OnSpecialLineColors: the whole line takes its colours
 };
 
 // What all lines of one paint share.

@@ -299,6 +299,14 @@ TEST_F(Painting, SpecialAndActiveLineColours) {
   EXPECT_EQ(canvas.At(2 + 4, kRow + 8).background, 0x0000FFu);
   EXPECT_EQ(canvas.At(2 + 4, kRow + 8).foreground, 0x00FF00u);
   EXPECT_EQ(canvas.At(2 + 12, kRow + 8).background, 0x00FF00u);
+  // With a highlighter the special colours still win over the token colours.
+  TScribOrvane orvane;
+  special.highlighter = &orvane;
+  special.lines.Put(1, "two 42");
+  RecordingCanvas highlighted(kRow);
+  specialPainter.Paint(highlighted, kClient);
+  EXPECT_EQ(highlighted.At(2 + 5 * kCell, kRow + 8).foreground, 0x0000FFu);
+  EXPECT_EQ(highlighted.At(2 + 5 * kCell, kRow + 8).style, unsigned{fsBold});
 }
 
 // A highlighter that never moves on.
