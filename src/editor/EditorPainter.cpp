@@ -6,6 +6,7 @@
 
 #include "editor/EditorPainterLine.h"
 #include "editor/EditorViewState.h"
+#include "editor/ScribDisplayPos.h"
 #include "editor/ScribEditStringList.h"
 #include "editor/ScribGutter.h"
 #include "editor/TextDrawer.h"
@@ -16,8 +17,7 @@ int TScribEditorPainter::GutterWidth() const {
 }
 
 int TScribEditorPainter::RowCount() const {
-  const TScribWordWrapPlugin* wrap = view_.WordWrapPlugin();
-  return wrap ? wrap->RowCount() : view_.Lines().Count();
+  return ViewRowCount(view_.Lines(), view_.WordWrapPlugin());
 }
 
 int TScribEditorPainter::ColumnToX(int column) const {
@@ -29,13 +29,11 @@ int TScribEditorPainter::RowToY(int row) const {
 }
 
 int TScribEditorPainter::FirstRowOfLine(int line) const {
-  const TScribWordWrapPlugin* wrap = view_.WordWrapPlugin();
-  return wrap ? wrap->LineToRow(line) : line;
+  return ViewLineToRow(view_.WordWrapPlugin(), line);
 }
 
 int TScribEditorPainter::LastRowOfLine(int line) const {
-  const TScribWordWrapPlugin* wrap = view_.WordWrapPlugin();
-  return wrap ? wrap->LineToRow(line) + wrap->RowsOfLine(line) - 1 : line;
+  return ViewLastRowOfLine(view_.WordWrapPlugin(), line);
 }
 
 TRect TScribEditorPainter::LinesRect(int firstLine, int lastLine, const TRect& client) const {
@@ -73,8 +71,8 @@ void TScribEditorPainter::PaintGutter(Canvas& canvas, const TRect& clip,
   const TScribWordWrapPlugin* wrap = view_.WordWrapPlugin();
   for (int row = area.firstRow; row <= area.lastRow; ++row) {
     const TRect rowRect = Intersect(gutterClip, {0, RowToY(row), GutterWidth(), RowToY(row + 1)});
-    const int line = wrap ? wrap->RowToLine(row) : row;
-    const bool firstRowOfLine = !wrap || wrap->LineToRow(line) == row;
+    const int line = ViewRowToLine(wrap, row);
+    const bool firstRowOfLine = ViewLineToRow(wrap, line) == row;
     canvas.FillRect(rowRect, gutter.Color());
     if (firstRowOfLine && gutter.ShowLineNumbers())
       PaintLineNumber(canvas, rowRect, line);
@@ -124,7 +122,7 @@ void TScribEditorPainter::PaintTextRows(Canvas& canvas, const TRect& clip,
   TScribLinePainter linePainter(context);
   const TScribWordWrapPlugin* wrap = view_.WordWrapPlugin();
   for (int row = area.firstRow; row <= area.lastRow;) {
-    const int line = wrap ? wrap->RowToLine(row) : row;
+    const int line = ViewRowToLine(wrap, row);
     const int lastRow = std::min(LastRowOfLine(line), area.lastRow);
     linePainter.PaintLine(line, row, lastRow);
     for (; row <= lastRow; ++row) PaintRightEdge(canvas, textClip, RowToY(row), RowToY(row + 1));

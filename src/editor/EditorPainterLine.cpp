@@ -78,8 +78,8 @@ void TScribLinePainter::LayOutRows(int line, int firstRow, int lastRow) {
   const TScribViewState& view = context_.view;
   const TScribWordWrapPlugin* wrap = view.WordWrapPlugin();
   rows_.clear();
-  int row = wrap ? wrap->LineToRow(line) : line;
-  const int lineLastRow = wrap ? row + wrap->RowsOfLine(line) - 1 : line;
+  int row = ViewLineToRow(wrap, line);
+  const int lineLastRow = ViewLastRowOfLine(wrap, line);
   int start = 0;
   for (; row <= lastRow; ++row) {
     const bool lastOfLine = row == lineLastRow;

@@ -37,3 +37,19 @@ TBufferCoord DisplayToBufferPos(TScribEditStringList& lines, const TScribWordWra
   const std::string& text = lines.Get(expanded.Line - 1);
   return {ColumnToChar(text, expanded.Char, lines.TabWidth()), expanded.Line};
 }
+
+int ViewRowCount(const TScribEditStringList& lines, const TScribWordWrapPlugin* wrap) {
+  return wrap ? wrap->RowCount() : lines.Count();
+}
+
+int ViewLineToRow(const TScribWordWrapPlugin* wrap, int line) {
+  return wrap ? wrap->LineToRow(line) : line;
+}
+
+int ViewLastRowOfLine(const TScribWordWrapPlugin* wrap, int line) {
+  return wrap ? wrap->LineToRow(line) + wrap->RowsOfLine(line) - 1 : line;
+}
+
+int ViewRowToLine(const TScribWordWrapPlugin* wrap, int row) {
+  return wrap ? wrap->RowToLine(row) : row;
+}

@@ -30,3 +30,9 @@ TDisplayCoord BufferToDisplayPos(TScribEditStringList& lines, const TScribWordWr
                                  TBufferCoord position, bool atEndOfRow = false);
 TBufferCoord DisplayToBufferPos(TScribEditStringList& lines, const TScribWordWrapPlugin* wrap,
                                 TDisplayCoord position);
+
+// Rows and lines of the view, 1-based; without word wrap (`wrap` null) rows are lines.
+int ViewRowCount(const TScribEditStringList& lines, const TScribWordWrapPlugin* wrap);
+int ViewLineToRow(const TScribWordWrapPlugin* wrap, int line);
+int ViewLastRowOfLine(const TScribWordWrapPlugin* wrap, int line);
+int ViewRowToLine(const TScribWordWrapPlugin* wrap, int row);
