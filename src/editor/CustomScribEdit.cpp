@@ -3,6 +3,9 @@
 
 #include <algorithm>
 
+#include "editor/WordWrapPlugin.h"
+#include "highlight/CustomHighlighter.h"
+
 TScribEditorOptions DefaultEditorOptions() {
   return OptionBit(eoAutoIndent) | OptionBit(eoDragDropEditing) | OptionBit(eoEnhanceEndKey) |
          OptionBit(eoGroupUndo) | OptionBit(eoScrollPastEol) | OptionBit(eoShowScrollHint) |
@@ -14,9 +17,11 @@ TCustomScribEdit::TCustomScribEdit()
   keystrokes_.ResetDefaults();
   undoList_.OnAddedUndo = [this](TScribEditUndoList& list) { UndoAdded(list); };
   ConnectBuffer();
+  gutter_.OnChange = [this] { GutterChanged(); };
 }
 
 TCustomScribEdit::~TCustomScribEdit() {
+  if (highlighter_) highlighter_->UnhookAttrChangeEvent(this);
   // Releasing the lines must notify nobody.
   lines_->OnChanging = nullptr;
   lines_->OnChange = nullptr;
@@ -45,7 +50,7 @@ void TCustomScribEdit::ConnectBuffer() {
 void TCustomScribEdit::LinesInserted(int index, int count) {
   for (auto& mark : bookmarks_)
     if (mark.Set && mark.Position.Line > index) mark.Position.Line += count;
-  Invalidate(index + 1, -1);
+  viewEvents_.LinesInserted(index, count);
 }
 
 void TCustomScribEdit::LinesDeleted(int index, int count) {
@@ -56,11 +61,11 @@ void TCustomScribEdit::LinesDeleted(int index, int count) {
     else
       mark.Position.Line -= count;
   }
-  Invalidate(index + 1, -1);
+  viewEvents_.LinesDeleted(index, count);
 }
 
 void TCustomScribEdit::LinesPutted(int index, int count) {
-  Invalidate(index + 1, index + count);
+  viewEvents_.LinesPutted(index, count);
 }
 
 void TCustomScribEdit::LinesCleared() {
@@ -68,15 +73,24 @@ void TCustomScribEdit::LinesCleared() {
   redoList_.Clear();
   for (auto& mark : bookmarks_) mark.Set = false;
   caret_ = {1, 1};
+  caretAtEndOfRow_ = false;
   lastCaretX_ = 1;
   blockBegin_ = blockEnd_ = caret_;
   topLine_ = 1;
   leftChar_ = 1;
-  Invalidate(1, -1);
+  viewEvents_.LinesCleared();
   StatusChanged(stAll);
 }
 
 void TCustomScribEdit::LinesChanged() {
+  const int gutterWidth = gutter_.RealWidth(charWidth_);
+  const TScribRepaintArea area = viewEvents_.EndOfChange();
+  if (area.everything)
+    InvalidateAll();
+  else if (!area.Empty())
+    Invalidate(area.firstLine, area.lastLine == INT_MAX ? -1 : area.lastLine);
+  // A wider gutter leaves fewer columns for the text.
+  if (gutter_.RealWidth(charWidth_) != gutterWidth) GutterChanged();
   // A host that changed lines directly sets its selection afterwards; the
   // editor's own operations set theirs once the buffer is done.
   if (ownChange_ > 0) return;
@@ -141,7 +155,7 @@ void TCustomScribEdit::SetOptions(TScribEditorOptions value) {
   options_ = value;
   // The caret limit depends on eoScrollPastEol.
   SetCaretAndSelection(caret_, blockBegin_, blockEnd_);
-  if (OnSettingsChange) OnSettingsChange(*this);
+  SettingsChanged();
 }
 
 void TCustomScribEdit::SetSelectionMode(TScribSelectionMode value) {
@@ -162,61 +176,27 @@ void TCustomScribEdit::SetTabWidth(int value) {
   value = std::clamp(value, 1, 256);
   if (value == lines_->TabWidth()) return;
   lines_->SetTabWidth(value);
-  if (OnSettingsChange) OnSettingsChange(*this);
+  // Tabs expand differently: rows and display columns change.
+  if (wrapPlugin_) RelayOut();
+  SettingsChanged();
 }
 
 void TCustomScribEdit::SetRightEdge(int value) {
   if (rightEdge_ == value) return;
   rightEdge_ = value;
-  if (OnSettingsChange) OnSettingsChange(*this);
+  SettingsChanged();
 }
 
 void TCustomScribEdit::SetRightEdgeColor(std::uint32_t value) {
   if (rightEdgeColor_ == value) return;
   rightEdgeColor_ = value;
-  if (OnSettingsChange) OnSettingsChange(*this);
+  SettingsChanged();
 }
 
 void TCustomScribEdit::SetActiveLineColor(std::uint32_t value) {
   if (activeLineColor_ == value) return;
   activeLineColor_ = value;
-  if (OnSettingsChange) OnSettingsChange(*this);
-}
-
-void TCustomScribEdit::SetFont(const TScribFont& value) {
-  font_ = value;
-  if (OnSettingsChange) OnSettingsChange(*this);
-}
-
-void TCustomScribEdit::SetGutter(const TScribGutter& value) {
-  gutter_ = value;
-  if (OnSettingsChange) OnSettingsChange(*this);
-}
-
-int TCustomScribEdit::AutoSizeDigitCount() const {
-  if (!(gutter_.Visible && gutter_.AutoSize && gutter_.ShowLineNumbers)) return gutter_.DigitCount;
-  std::int64_t highest = lines_->Count();
-  if (gutter_.ZeroStart)
-    --highest;
-  else if (gutter_.LineNumberStart > 1)
-    highest += gutter_.LineNumberStart - 1;
-  const int digits = static_cast<int>(std::to_string(std::max<std::int64_t>(highest, 0)).size());
-  return std::max(digits, gutter_.DigitCount);
-}
-
-void TCustomScribEdit::SetHighlighter(TScribCustomHighlighter* value) {
-  if (highlighter_ == value) return;
-  highlighter_ = value;
-  if (OnSettingsChange) OnSettingsChange(*this);
-}
-
-void TCustomScribEdit::SetWordWrap(bool value) {
-  if (wordWrap_ == value) return;
-  wordWrap_ = value;
-  if (wordWrap_) SetLeftChar(1);
-  // The caret limit changes with wrapping.
-  SetCaretAndSelection(caret_, blockBegin_, blockEnd_);
-  if (OnSettingsChange) OnSettingsChange(*this);
+  SettingsChanged();
 }
 
 // --- Bookmarks ---------------------------------------------------------------

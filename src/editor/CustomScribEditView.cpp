@@ -1,0 +1,128 @@
+// The view's settings: cell size, window size, font, colours, gutter,
+// highlighter and word wrap, and the view hooks the painter asks.
+#include <algorithm>
+
+#include "editor/CustomScribEdit.h"
+#include "editor/ScribDisplayPos.h"
+#include "editor/WordWrapPlugin.h"
+#include "highlight/CustomHighlighter.h"
+
+void TCustomScribEdit::SettingsChanged() {
+  InvalidateAll();
+  if (OnSettingsChange) OnSettingsChange(*this);
+}
+
+void TCustomScribEdit::SetCharWidth(int value) {
+  value = std::max(1, value);
+  if (value == charWidth_) return;
+  charWidth_ = value;
+  SettingsChanged();
+}
+
+void TCustomScribEdit::SetLineHeight(int value) {
+  value = std::max(1, value);
+  if (value == lineHeight_) return;
+  lineHeight_ = value;
+  SettingsChanged();
+}
+
+void TCustomScribEdit::SetFont(const TFontDescription& value) {
+  if (font_ == value) return;
+  font_ = value;
+  SettingsChanged();
+}
+
+void TCustomScribEdit::SetColor(TScribViewColor value) {
+  if (color_ == value) return;
+  color_ = value;
+  SettingsChanged();
+}
+
+void TCustomScribEdit::SetFontColor(TScribViewColor value) {
+  if (fontColor_ == value) return;
+  fontColor_ = value;
+  SettingsChanged();
+}
+
+void TCustomScribEdit::SetSelectedColor(TScribSelectedColor value) {
+  if (selectedColor_.Background == value.Background &&
+      selectedColor_.Foreground == value.Foreground)
+    return;
+  selectedColor_ = value;
+  SettingsChanged();
+}
+
+bool TCustomScribEdit::SpecialLineColors(int line, TScribViewColor& foreground,
+                                         TScribViewColor& background) const {
+  return OnSpecialLineColors && OnSpecialLineColors(*this, line, foreground, background);
+}
+
+void TCustomScribEdit::GutterGetText(int line, std::string& text) const {
+  if (OnGutterGetText) OnGutterGetText(*this, line, text);
+}
+
+void TCustomScribEdit::GutterChanged() {
+  // The gutter's width decides where text starts, so the view measures again.
+  SettingsChanged();
+}
+
+// --- Highlighter -------------------------------------------------------------------
+
+void TCustomScribEdit::SetHighlighter(TScribCustomHighlighter* value) {
+  if (highlighter_ == value) return;
+  if (highlighter_) highlighter_->UnhookAttrChangeEvent(this);
+  highlighter_ = value;
+  scan_.SetHighlighter(value);
+  if (highlighter_)
+    highlighter_->HookAttrChangeEvent(this, [this](TScribPersistent*) { HighlighterChanged(); });
+  HighlighterChanged();
+}
+
+void TCustomScribEdit::ScanRanges() {
+  ++ownChange_;  // storing ranges must not collapse the selection
+  scan_.ScanRanges();
+  --ownChange_;
+}
+
+void TCustomScribEdit::HighlighterChanged() {
+  ScanRanges();
+  // The break characters of wrapped rows come from the highlighter.
+  if (wrapPlugin_) RelayOut();
+  SettingsChanged();
+}
+
+// --- Word wrap -----------------------------------------------------------------------
+
+void TCustomScribEdit::SetWordWrap(bool value) {
+  if (WordWrap() == value) return;
+  const int firstVisibleLine = RowToLine(topLine_);
+  const TDisplayCoord caret = DisplayXY();
+  const bool caretVisible = caret.Row >= topLine_ && caret.Row < topLine_ + linesInWindow_ &&
+                            caret.Column >= leftChar_ && caret.Column < leftChar_ + charsInWindow_;
+  BeginUpdate();
+  if (value) {
+    wrapPlugin_ = std::make_unique<TScribWordWrapPlugin>(this);
+    SetLeftChar(1);
+  } else {
+    wrapPlugin_.reset();
+  }
+  caretAtEndOfRow_ = false;
+  SetTopLine(LineToRow(firstVisibleLine));
+  // The caret limit changes with wrapping.
+  if (HasOption(eoScrollPastEol)) SetCaretAndSelection(caret_, blockBegin_, blockEnd_);
+  if (caretVisible) EnsureCursorPosVisible();
+  SettingsChanged();
+  EndUpdate();
+}
+
+void TCustomScribEdit::DisplayChanged() {
+  if (!wrapPlugin_ || wrapPlugin_->MaxRowLength() == std::clamp(charsInWindow_, 1, 255)) return;
+  RelayOut();
+  InvalidateAll();
+}
+
+void TCustomScribEdit::RelayOut() {
+  const int firstVisibleLine = RowToLine(topLine_);
+  wrapPlugin_->Reset();
+  SetTopLine(LineToRow(firstVisibleLine));
+}
