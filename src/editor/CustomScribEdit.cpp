@@ -99,6 +99,10 @@ void TCustomScribEdit::LinesChanged() {
 }
 
 void TCustomScribEdit::Invalidate(int firstLine, int lastLine) {
+  LinesInvalidated(firstLine, lastLine);
+}
+
+void TCustomScribEdit::LinesInvalidated(int firstLine, int lastLine) {
   if (OnInvalidate) OnInvalidate(*this, firstLine, lastLine);
 }
 
@@ -109,7 +113,11 @@ void TCustomScribEdit::StatusChanged(TScribStatusChanges changes) {
   if (paintLock_ > 0 || pendingStatus_ == 0) return;
   const TScribStatusChanges report = pendingStatus_;
   pendingStatus_ = 0;
-  if (OnStatusChange) OnStatusChange(*this, report);
+  StatusReported(report);
+}
+
+void TCustomScribEdit::StatusReported(TScribStatusChanges changes) {
+  if (OnStatusChange) OnStatusChange(*this, changes);
 }
 
 void TCustomScribEdit::EndUpdate() {

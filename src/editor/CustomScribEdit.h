@@ -338,8 +338,12 @@ class TCustomScribEdit : public TScribViewState {
   // be unset first. Setting one rescans every line.
   TScribCustomHighlighter* Highlighter() const override { return highlighter_; }
   void SetHighlighter(TScribCustomHighlighter* value);
-  // Rescans every line, after the highlighter's rules changed.
+  // Rescans every line.
   void ScanRanges();
+  // After the highlighter's rules or colours changed: rescans every line, lays
+  // wrapped lines out again (the break characters may differ) and repaints.
+  // Attribute changes of the current highlighter arrive here by themselves.
+  void HighlighterChanged();
   // Lines run through the highlighter so far (for tests of the rescan cost).
   std::int64_t ScannedLineCount() const { return scan_.ScannedLineCount(); }
   bool WordWrap() const { return wrapPlugin_ != nullptr; }
@@ -378,6 +382,13 @@ class TCustomScribEdit : public TScribViewState {
  protected:
   // Adds flags to the pending set and reports them unless the paint lock is held.
   void StatusChanged(TScribStatusChanges changes);
+  // Reports collected status changes: fires OnStatusChange. A view overrides
+  // it to follow the caret and scroll position first, leaving the event to the host.
+  virtual void StatusReported(TScribStatusChanges changes);
+  // Lines to repaint (lastLine -1: to the end): fires OnInvalidate.
+  virtual void LinesInvalidated(int firstLine, int lastLine);
+  // Painting settings, the font or the gutter width changed: fires OnSettingsChange.
+  virtual void ViewSettingsChanged();
 
  private:
   // Caret and selection (CustomScribEditCaret.cpp)
@@ -493,7 +504,6 @@ class TCustomScribEdit : public TScribViewState {
 
   // View settings (CustomScribEditView.cpp)
   void GutterChanged();
-  void HighlighterChanged();
   // Lays every line out again (wrap on) and keeps the same buffer line at the top.
   void RelayOut();
 

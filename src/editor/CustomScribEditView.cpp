@@ -9,6 +9,10 @@
 
 void TCustomScribEdit::SettingsChanged() {
   InvalidateAll();
+  ViewSettingsChanged();
+}
+
+void TCustomScribEdit::ViewSettingsChanged() {
   if (OnSettingsChange) OnSettingsChange(*this);
 }
 
