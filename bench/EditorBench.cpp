@@ -83,24 +83,41 @@ BenchClipboard& PasteClipboard() {
   return clipboard;
 }
 
+// Times one command and checks that it left the text at the expected length.
+double TimedCommand(TScribEditorCommand command, std::int64_t expectedLength) {
+  TCustomScribEdit& edit = Editor();
+  const double milliseconds =
+      MillisecondsOf([&] { edit.CommandProcessor(command, '\0', nullptr); });
+  if (edit.TextLength() != expectedLength)
+    std::fprintf(stderr, "# %s left %lld characters, expected %lld\n",
+                 EditorCommandToCodeString(command).c_str(),
+                 static_cast<long long>(edit.TextLength()), static_cast<long long>(expectedLength));
+  return milliseconds;
+}
+
+std::int64_t LengthBeforePaste() {
+  static const std::int64_t length = Editor().TextLength();
+  return length;
+}
+
 // Paste, undo and redo are measured in this order on the same editor.
 double PasteMilliseconds() {
   TCustomScribEdit& edit = Editor();
   edit.SetClipboard(&PasteClipboard());
   edit.SetCaretXY({5, static_cast<int>(kLineCount / 2) + 7});
-  return MillisecondsOf([&] { edit.CommandProcessor(ecPaste, '\0', nullptr); });
+  const auto pasted = static_cast<std::int64_t>(PasteClipboard().GetText().size());
+  return TimedCommand(ecPaste, LengthBeforePaste() + pasted);
 }
 
 double UndoPasteMilliseconds() {
-  TCustomScribEdit& edit = Editor();
-  if (edit.UndoList().LastChangeReason() != urPasteEnd) PasteMilliseconds();
-  return MillisecondsOf([&] { edit.CommandProcessor(ecUndo, '\0', nullptr); });
+  if (Editor().UndoList().LastChangeReason() != urPasteEnd) PasteMilliseconds();
+  return TimedCommand(ecUndo, LengthBeforePaste());
 }
 
 double RedoPasteMilliseconds() {
-  TCustomScribEdit& edit = Editor();
-  if (edit.RedoList().LastChangeReason() != urPasteBegin) UndoPasteMilliseconds();
-  return MillisecondsOf([&] { edit.CommandProcessor(ecRedo, '\0', nullptr); });
+  if (Editor().RedoList().LastChangeReason() != urPasteBegin) UndoPasteMilliseconds();
+  const auto pasted = static_cast<std::int64_t>(PasteClipboard().GetText().size());
+  return TimedCommand(ecRedo, LengthBeforePaste() + pasted);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "editor/ScribEditScopes.h"
 #include "editor/WordWrapPlugin.h"
 #include "highlight/CustomHighlighter.h"
 
@@ -128,20 +129,18 @@ void TCustomScribEdit::EndUpdate() {
 // --- Whole text ----------------------------------------------------------------
 
 void TCustomScribEdit::SetText(std::string_view text) {
-  BeginUpdate();
+  const PaintLockScope lock(*this);
   lines_->SetText(text);
   // Clearing an empty buffer fires nothing, so reset the caret here as well.
   MoveCaret({1, 1}, false);
   CollapseSelection();
-  EndUpdate();
 }
 
 void TCustomScribEdit::ClearAll() {
-  BeginUpdate();
+  const PaintLockScope lock(*this);
   lines_->Clear();
   LinesCleared();
   SetModified(false);
-  EndUpdate();
 }
 
 // --- Modes and settings -----------------------------------------------------

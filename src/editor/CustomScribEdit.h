@@ -198,9 +198,6 @@ class TCustomScribEdit : public TScribViewState {
   // Rows are lines unless word wrap is on.
   TDisplayCoord BufferToDisplayPos(TBufferCoord position) const;
   TBufferCoord DisplayToBufferPos(TDisplayCoord position) const;
-  // Places the caret at a display position (a click), keeping it drawn at the
-  // end of a wrapped row when the position lies right of that row's text.
-  void SetCaretToDisplayPos(TDisplayCoord position, bool selecting);
 
   // Word positions; a position outside the lines is returned unchanged.
   TBufferCoord NextWordPos(TBufferCoord position) const;
@@ -282,6 +279,26 @@ class TCustomScribEdit : public TScribViewState {
   // Moves (or copies) the selected text to `position` as one undo step; the
   // dropped text ends up selected. Returns false when nothing was done.
   bool DropSelection(TBufferCoord position, bool copy);
+  // Files dropped from the shell at pixel (x, y): passed on to OnDropFiles
+  // when eoDropFiles is set.
+  void DropFiles(int x, int y, const std::vector<std::string>& files) {
+    if (HasOption(eoDropFiles) && OnDropFiles) OnDropFiles(*this, x, y, files);
+  }
+
+  // --- Mouse ------------------------------------------------------------------
+  // The widget converts pixels to display cells (Column, Row) and calls these.
+  // A left press: places the caret and starts a selection; with Shift extends
+  // it; a double click selects the word. Returns true when the press lies in
+  // the selection and may start a drag of the text (drag-and-drop editing);
+  // then the caret stays until MouseUp, unless the text is dropped first.
+  bool MouseDown(TDisplayCoord cell, TShiftState shift, bool doubleClick);
+  // The pointer moved with the left button held.
+  void MouseMove(TDisplayCoord cell);
+  void MouseUp();
+  bool MouseSelecting() const { return mouseSelecting_; }
+  // The selection timer while the pointer is outside the text area: scrolls
+  // by the rows and columns it is outside and extends the selection as far.
+  void ScrollForSelection(int rows, int columns);
 
   // --- Keys and commands ----------------------------------------------------
   TScribEditKeyStrokes& Keystrokes() { return keystrokes_; }
@@ -551,6 +568,9 @@ class TCustomScribEdit : public TScribViewState {
 
   std::array<TScribBookMark, 10> bookmarks_{};
   bool bookmarkKeysEnabled_ = true;
+
+  bool mouseSelecting_ = false;
+  std::optional<TBufferCoord> pressedInSelection_;
 
   std::uint16_t lastKey_ = 0;
   TShiftState lastShift_ = 0;

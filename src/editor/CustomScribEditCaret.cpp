@@ -4,6 +4,7 @@
 
 #include "editor/CustomScribEdit.h"
 #include "editor/ScribDisplayPos.h"
+#include "editor/ScribEditScopes.h"
 #include "editor/WordWrapPlugin.h"
 
 namespace {
@@ -75,10 +76,6 @@ TCustomScribEdit::CaretTarget TCustomScribEdit::DisplayTarget(TDisplayCoord posi
   return {target, endOfRow};
 }
 
-void TCustomScribEdit::SetCaretToDisplayPos(TDisplayCoord position, bool selecting) {
-  MoveCaretAndSelection(DisplayTarget(position), selecting);
-}
-
 // --- Caret placement -----------------------------------------------------------
 
 int TCustomScribEdit::MaxCaretChar(int line) const {
@@ -102,7 +99,7 @@ void TCustomScribEdit::MoveCaret(TBufferCoord position, bool ensureVisible, bool
     lastCaretX_ = DisplayXY().Column;
     return;
   }
-  BeginUpdate();
+  const PaintLockScope lock(*this);
   // The end-of-row flag alone moves the caret on screen, not in the text.
   TScribStatusChanges changes = endOfRow != caretAtEndOfRow_ ? stCaretX : 0;
   if (target.Char != caret_.Char) changes |= stCaretX;
@@ -118,35 +115,31 @@ void TCustomScribEdit::MoveCaret(TBufferCoord position, bool ensureVisible, bool
   lastCaretX_ = DisplayXY().Column;
   if (ensureVisible) EnsureCursorPosVisible();
   StatusChanged(changes);
-  EndUpdate();
 }
 
 void TCustomScribEdit::SetCaretXY(TBufferCoord value) {
-  BeginUpdate();
+  const PaintLockScope lock(*this);
   MoveCaret(value, true);
   if (SelAvail()) Invalidate(BlockBegin().Line, BlockEnd().Line);
   CollapseSelection();
   StatusChanged(stSelection);
-  EndUpdate();
 }
 
 void TCustomScribEdit::SetCaretAndSelection(TBufferCoord caret, TBufferCoord blockBegin,
                                             TBufferCoord blockEnd) {
-  BeginUpdate();
+  const PaintLockScope lock(*this);
   MoveCaret(caret, true);
   SetSelectionRaw(ClampPosition(blockBegin), ClampPosition(blockEnd));
-  EndUpdate();
 }
 
 void TCustomScribEdit::MoveCaretAndSelection(TBufferCoord position, bool selecting, bool endOfRow) {
-  BeginUpdate();
+  const PaintLockScope lock(*this);
   const TBufferCoord anchor = SelAvail() ? blockBegin_ : caret_;
   MoveCaret(position, true, endOfRow);
-  if (selecting)
+  if (selecting && !HasOption(eoNoSelection))
     SetSelectionRaw(anchor, caret_);
   else
     SetSelectionRaw(caret_, caret_);
-  EndUpdate();
 }
 
 // --- Selection -------------------------------------------------------------------
@@ -293,7 +286,7 @@ void TCustomScribEdit::SetMaxScrollWidth(int value) {
 }
 
 void TCustomScribEdit::EnsureCursorPosVisible() {
-  BeginUpdate();
+  const PaintLockScope lock(*this);
   const TDisplayCoord display = DisplayXY();
   if (display.Column < leftChar_)
     SetLeftChar(display.Column);
@@ -303,5 +296,4 @@ void TCustomScribEdit::EnsureCursorPosVisible() {
     SetTopLine(display.Row);
   else if (display.Row > topLine_ + linesInWindow_ - 1)
     SetTopLine(display.Row - linesInWindow_ + 1);
-  EndUpdate();
 }

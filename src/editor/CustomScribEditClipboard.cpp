@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "editor/CustomScribEdit.h"
+#include "editor/ScribEditScopes.h"
 #include "platform/Clipboard.h"
 
 namespace {
@@ -26,17 +27,9 @@ void TCustomScribEdit::CopyToClipboard() {
 
 void TCustomScribEdit::CutToClipboard() {
   if (readOnly_ || !SelAvail()) return;
-  BeginUndoBlock();
-  try {
-    CopyToClipboard();
-  } catch (...) {
-    EndUndoBlock();
-    throw;
-  }
-  BeginUpdate();
+  const UndoStepScope step(*this);
+  CopyToClipboard();
   DeleteSelectionRecorded();
-  EndUpdate();
-  EndUndoBlock();
 }
 
 bool TCustomScribEdit::CanPaste() const {
@@ -55,8 +48,7 @@ void TCustomScribEdit::PasteFromClipboard() {
   } catch (const std::exception&) {
     throw EScribEditError("Clipboard paste operation failed.");
   }
-  BeginUndoBlock();
-  BeginUpdate();
+  const UndoStepScope step(*this);
   AddUndo(urPasteBegin, caret_, caret_, "", smNormal);
   DeleteSelectionRecorded();
   InsertTextRecorded(text, mode, urPaste);
@@ -64,8 +56,6 @@ void TCustomScribEdit::PasteFromClipboard() {
   CollapseSelection();
   EnsureCursorPosVisible();
   StatusChanged(stSelection);
-  EndUpdate();
-  EndUndoBlock();
 }
 
 // --- Drag and drop --------------------------------------------------------------------
@@ -96,13 +86,13 @@ bool TCustomScribEdit::CanDropSelection(TBufferCoord position, bool copy) const 
 }
 
 bool TCustomScribEdit::DropSelection(TBufferCoord position, bool copy) {
+  pressedInSelection_.reset();  // the press became a drag
   if (!CanDropSelection(position, copy)) return false;
   position = ClampPosition(position);
   const std::string text = SelText();
   const TScribSelectionMode mode = activeSelectionMode_;
   const TBufferCoord begin = BlockBegin(), end = BlockEnd();
-  BeginUndoBlock();
-  BeginUpdate();
+  const UndoStepScope step(*this);
   if (!copy) {
     // Removing the source first moves a drop position that lies behind it.
     if (mode == smLine && position.Line > end.Line) {
@@ -124,7 +114,5 @@ bool TCustomScribEdit::DropSelection(TBufferCoord position, bool copy) {
   const TBufferCoord start = InsertTextRecorded(text, mode, urDragDropInsert);
   activeSelectionMode_ = mode;
   SetCaretAndSelection(caret_, start, caret_);
-  EndUpdate();
-  EndUndoBlock();
   return true;
 }

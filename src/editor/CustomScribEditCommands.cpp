@@ -4,6 +4,7 @@
 
 #include "editor/CustomScribEdit.h"
 #include "editor/ScribDisplayPos.h"
+#include "editor/ScribEditScopes.h"
 #include "editor/WordWrapPlugin.h"
 
 // --- Keys ----------------------------------------------------------------------
@@ -80,7 +81,7 @@ void TCustomScribEdit::CommandProcessor(TScribEditorCommand command, char aChar,
 }
 
 void TCustomScribEdit::ExecuteCommand(TScribEditorCommand command, char aChar, const void* data) {
-  BeginUpdate();
+  const PaintLockScope lock(*this);
   if (!ExecuteMove(command, data) && !ExecuteViewCommand(command)) {
     switch (command) {
       case ecSelWord:
@@ -112,7 +113,6 @@ void TCustomScribEdit::ExecuteCommand(TScribEditorCommand command, char aChar, c
         }
     }
   }
-  EndUpdate();
 }
 
 // --- Caret moves ------------------------------------------------------------------
@@ -123,8 +123,13 @@ TCustomScribEdit::CaretTarget TCustomScribEdit::VerticalTarget(int rows) const {
 }
 
 TCustomScribEdit::CaretTarget TCustomScribEdit::LineStartTarget() const {
-  if (!wrapPlugin_) return TBufferCoord{1, caret_.Line};
-  return DisplayToBufferPos({1, DisplayY()});
+  // With word wrap Home goes to the start of the caret's row.
+  if (wrapPlugin_) return DisplayToBufferPos({1, DisplayY()});
+  if (!HasOption(eoEnhanceHomeKey)) return TBufferCoord{1, caret_.Line};
+  // Home toggles between the first non-blank character and column 1.
+  const std::size_t firstVisible = LineAt(caret_.Line).find_first_not_of(" \t");
+  const int textStart = firstVisible == std::string::npos ? 1 : static_cast<int>(firstVisible) + 1;
+  return TBufferCoord{caret_.Char == textStart ? 1 : textStart, caret_.Line};
 }
 
 TCustomScribEdit::CaretTarget TCustomScribEdit::LineEndTarget() const {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "editor/CustomScribEdit.h"
+#include "editor/ScribEditScopes.h"
 #include "support/CodePage.h"
 
 namespace {
@@ -140,25 +141,31 @@ void TCustomScribEdit::DeleteLastChar() {
     MoveCaret({length > 0 ? length + 1 : SmartUnindentTarget(line, caret_.Char), line}, true);
     return;
   }
-  TBufferCoord from;
   if (caret_.Char == 1) {
     if (line == 1) return;
-    from = {LineLength(line - 1) + 1, line - 1};
-  } else if (HasOption(eoSmartTabDelete) && LeadingCount(text, IsLowBlank) >= caret_.Char - 1) {
-    // Unindent to the nearest line above with fewer leading blanks.
-    const int count = caret_.Char - 1;
-    int target = 0;
-    for (int above = line - 1; above >= 1; --above) {
-      const int leading = LeadingCount(LineAt(above), IsLowBlank);
-      if (leading < count) {
-        target = leading;
-        break;
-      }
-    }
-    from = {target + 1, line};
-  } else {
-    from = {caret_.Char - 1, line};
+    const TBufferCoord joinAt{LineLength(line - 1) + 1, line - 1};
+    DeleteRecorded(joinAt, caret_, urSilentDelete);
+    MoveCaret(joinAt, true);
+    return;
   }
+  const int leading = LeadingCount(text, IsLowBlank);
+  if (!HasOption(eoSmartTabDelete) || leading < caret_.Char - 1) {
+    const TBufferCoord before{caret_.Char - 1, line};
+    DeleteRecorded(before, caret_, urSilentDelete);
+    MoveCaret(before, true);
+    return;
+  }
+  // Unindent as far as the nearest line above with fewer leading blanks. The
+  // blanks go from just before the caret, so undo puts the caret back too.
+  int removed = caret_.Char - 1;  // all of them when no line above has fewer
+  for (int above = line - 1; above >= 1; --above) {
+    const int aboveLeading = LeadingCount(LineAt(above), IsLowBlank);
+    if (aboveLeading < leading) {
+      removed = std::min(leading - aboveLeading, caret_.Char - 1);
+      break;
+    }
+  }
+  const TBufferCoord from{caret_.Char - removed, line};
   DeleteRecorded(from, caret_, urSilentDelete);
   MoveCaret(from, true);
 }
@@ -172,14 +179,13 @@ void TCustomScribEdit::DeleteChar() {
     return;
   }
   if (line >= lines_->Count()) return;
-  BeginUndoBlock();
+  const UndoStepScope step(*this);
   if (caret_.Char > length + 1) {
     // The next line joins at the caret's column.
     PadLineTo(line, caret_.Char);
     AddUndo(urWhiteSpaceAdd, {length + 1, line}, caret_, "", smNormal);
   }
   DeleteRecorded(caret_, {1, line + 1}, urDeleteAfterCursor);
-  EndUndoBlock();
 }
 
 void TCustomScribEdit::DeleteToPosition(TBufferCoord target, TScribChangeReason reason) {
@@ -219,8 +225,7 @@ std::string TCustomScribEdit::IndentationFor(int line, int caretChar) const {
 }
 
 void TCustomScribEdit::LineBreak(bool moveCaret) {
-  BeginUndoBlock();
-  BeginUpdate();
+  const UndoStepScope step(*this);
   DeleteSelectionRecorded();
   const TBufferCoord caret = caret_;
   const int line = caret.Line;
@@ -250,13 +255,12 @@ void TCustomScribEdit::LineBreak(bool moveCaret) {
   if (splitsLine) newCaret = end;
   MoveCaret(moveCaret ? newCaret : caret, true);
   CollapseSelection();
-  EndUpdate();
-  EndUndoBlock();
 }
 
 void TCustomScribEdit::InsertTab() {
-  BeginUndoBlock();
-  BeginUpdate();
+  if (HasOption(eoTabIndent) && SelAvail() && BlockBegin().Line != BlockEnd().Line)
+    return ChangeBlockIndent(true);
+  const UndoStepScope step(*this);
   DeleteSelectionRecorded();
   std::string tab = "\t";
   if (HasOption(eoTabsToSpaces)) {
@@ -265,11 +269,10 @@ void TCustomScribEdit::InsertTab() {
   }
   InsertAtCaretRecorded(tab, urInsert);
   CollapseSelection();
-  EndUpdate();
-  EndUndoBlock();
 }
 
 void TCustomScribEdit::ShiftTab() {
+  if (HasOption(eoTabIndent) && SelAvail()) return ChangeBlockIndent(false);
   const std::string& text = LineAt(caret_.Line);
   const int caretChar = caret_.Char;
   if (caretChar < 2 || caretChar - 1 > static_cast<int>(text.size())) return;
@@ -314,7 +317,7 @@ void TCustomScribEdit::ChangeBlockIndent(bool indent) {
   std::string joined;
   for (std::size_t i = 0; i < prefixes.size(); ++i) joined += (i ? "\n" : "") + prefixes[i];
   if (joined.find_first_not_of('\n') == std::string::npos) return;  // nothing to unindent
-  BeginUpdate();
+  const PaintLockScope lock(*this);
   ApplyLinePrefixes(first, prefixes, !indent);
   AddUndo(indent ? urIndent : urUnindent, {1, first}, {1, last}, joined, smNormal);
   // The selection follows its text.
@@ -325,7 +328,6 @@ void TCustomScribEdit::ChangeBlockIndent(bool indent) {
   };
   const TBufferCoord anchor = shifted(blockBegin_), moving = shifted(blockEnd_);
   SetCaretAndSelection(shifted(caret_), anchor, moving);
-  EndUpdate();
 }
 
 // --- Case -----------------------------------------------------------------------------

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "editor/CustomScribEdit.h"
-#include "editor/ScribEditOwnChange.h"
+#include "editor/ScribEditScopes.h"
 
 namespace {
 
@@ -60,6 +60,7 @@ TBufferCoord TCustomScribEdit::InsertNormal(TBufferCoord position, std::string_v
 
 std::string TCustomScribEdit::DeleteNormal(TBufferCoord from, TBufferCoord to) {
   if (lines_->Count() == 0) return {};
+  if (to.Line < from.Line || (to.Line == from.Line && to.Char < from.Char)) std::swap(from, to);
   std::string removed = TextOfRange(from, to, smNormal);
   if (removed.empty()) return removed;
   OwnChangeScope scope(*lines_, ownChange_);
@@ -67,8 +68,8 @@ std::string TCustomScribEdit::DeleteNormal(TBufferCoord from, TBufferCoord to) {
   const int lastLine = std::clamp(to.Line, 1, lines_->Count());
   const std::string& first = lines_->Get(firstLine - 1);
   const std::string& last = lines_->Get(lastLine - 1);
-  const std::size_t fromAt = std::min<std::size_t>(from.Char - 1, first.size());
-  const std::size_t toAt = std::min<std::size_t>(to.Char - 1, last.size());
+  const std::size_t fromAt = std::min<std::size_t>(std::max(from.Char, 1) - 1, first.size());
+  const std::size_t toAt = std::min<std::size_t>(std::max(to.Char, 1) - 1, last.size());
   std::string joined = first.substr(0, fromAt) + last.substr(toAt);
   lines_->Put(firstLine - 1, std::move(joined));
   if (lastLine > firstLine) lines_->DeleteLines(firstLine, lastLine - firstLine);
@@ -226,13 +227,12 @@ void TCustomScribEdit::DeleteColumnRecorded(TBufferCoord begin, TBufferCoord end
   const auto [left, right] = ColumnSpan(begin, end);
   // One record per line: tabs that straddle the column edges make a column
   // insert unable to put the text back where it was.
-  BeginUndoBlock();
+  const UndoStepScope step(*this);
   for (int line = begin.Line; line <= std::min(end.Line, lines_->Count()); ++line) {
     const int from = std::min(ColumnToChar(line, left), LineLength(line) + 1);
     const int to = std::min(ColumnToChar(line, right), LineLength(line) + 1);
     if (to > from) DeleteRecorded({from, line}, {to, line}, urDelete);
   }
-  EndUndoBlock();
   MoveCaret({ColumnToChar(begin.Line, left), begin.Line}, false);
 }
 
@@ -301,13 +301,10 @@ TBufferCoord TCustomScribEdit::InsertTextRecorded(std::string_view text, TScribS
 
 void TCustomScribEdit::ReplaceSelection(std::string_view text, TScribSelectionMode mode,
                                         TScribChangeReason reason) {
-  BeginUndoBlock();
-  BeginUpdate();
+  const UndoStepScope step(*this);
   DeleteSelectionRecorded();
   InsertTextRecorded(text, mode, reason);
   CollapseSelection();
-  EndUpdate();
-  EndUndoBlock();
 }
 
 void TCustomScribEdit::SetSelText(std::string_view text) {

@@ -2,7 +2,7 @@
 #include <algorithm>
 
 #include "editor/CustomScribEdit.h"
-#include "editor/ScribEditOwnChange.h"
+#include "editor/ScribEditScopes.h"
 
 namespace {
 
@@ -99,24 +99,27 @@ void TCustomScribEdit::ClearUndo() {
 
 void TCustomScribEdit::Undo() {
   if (readOnly_ || !undoList_.CanUndo()) return;
-  BeginUpdate();
+  const PaintLockScope lock(*this);
   ReverseRecords(undoList_, redoList_, false);
   RefreshModified();
-  EndUpdate();
 }
 
 void TCustomScribEdit::Redo() {
   if (readOnly_ || !redoList_.CanUndo()) return;
-  BeginUpdate();
+  const PaintLockScope lock(*this);
   undoList_.SetInsideRedo(true);
-  ReverseRecords(redoList_, undoList_, true);
-  // A group break that closed the redone action goes back with it, so redoing
-  // up to a save reaches the saved state again.
-  if (redoList_.PeekItem() && redoList_.PeekItem()->ChangeReason == urGroupBreak)
-    undoList_.PushItem(*redoList_.PopItem());
+  try {
+    ReverseRecords(redoList_, undoList_, true);
+    // A group break that closed the redone action goes back with it, so
+    // redoing up to a save reaches the saved state again.
+    if (redoList_.PeekItem() && redoList_.PeekItem()->ChangeReason == urGroupBreak)
+      undoList_.PushItem(*redoList_.PopItem());
+  } catch (...) {
+    undoList_.SetInsideRedo(false);
+    throw;
+  }
   undoList_.SetInsideRedo(false);
   RefreshModified();
-  EndUpdate();
 }
 
 void TCustomScribEdit::ReverseRecords(TScribEditUndoList& from, TScribEditUndoList& to,

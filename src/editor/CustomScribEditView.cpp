@@ -4,6 +4,7 @@
 
 #include "editor/CustomScribEdit.h"
 #include "editor/ScribDisplayPos.h"
+#include "editor/ScribEditScopes.h"
 #include "editor/WordWrapPlugin.h"
 #include "highlight/CustomHighlighter.h"
 
@@ -83,9 +84,9 @@ void TCustomScribEdit::SetHighlighter(TScribCustomHighlighter* value) {
 }
 
 void TCustomScribEdit::ScanRanges() {
-  ++ownChange_;  // storing ranges must not collapse the selection
+  // Storing ranges must not collapse the selection.
+  const OwnChangeScope change(*lines_, ownChange_);
   scan_.ScanRanges();
-  --ownChange_;
 }
 
 void TCustomScribEdit::HighlighterChanged() {
@@ -103,7 +104,7 @@ void TCustomScribEdit::SetWordWrap(bool value) {
   const TDisplayCoord caret = DisplayXY();
   const bool caretVisible = caret.Row >= topLine_ && caret.Row < topLine_ + linesInWindow_ &&
                             caret.Column >= leftChar_ && caret.Column < leftChar_ + charsInWindow_;
-  BeginUpdate();
+  const PaintLockScope lock(*this);
   if (value) {
     wrapPlugin_ = std::make_unique<TScribWordWrapPlugin>(this);
     SetLeftChar(1);
@@ -116,7 +117,6 @@ void TCustomScribEdit::SetWordWrap(bool value) {
   if (HasOption(eoScrollPastEol)) SetCaretAndSelection(caret_, blockBegin_, blockEnd_);
   if (caretVisible) EnsureCursorPosVisible();
   SettingsChanged();
-  EndUpdate();
 }
 
 void TCustomScribEdit::DisplayChanged() {

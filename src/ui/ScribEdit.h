@@ -40,8 +40,8 @@ class TScribEdit : public QAbstractScrollArea, public TCustomScribEdit {
 
   // Whole rows and columns that fit in the viewport for the current font.
   void UpdateWindowSize();
-  // The display position under a viewport point (rows and columns past the
-  // window continue beyond it).
+  // The display position of the cell boundary nearest a viewport point (rows
+  // and columns past the window continue beyond it).
   TDisplayCoord DisplayPosAt(QPoint point) const;
   // The viewport rectangle of the caret (a line in insert mode, a cell in overwrite mode).
   QRect CaretRect() const;
@@ -89,9 +89,9 @@ class TScribEdit : public QAbstractScrollArea, public TCustomScribEdit {
   QRect ClientRect() const;
 
   // Mouse selection and its scroll timer (ScribEditInput.cpp)
-  void ExtendSelectionTo(QPoint point);
+  // The cell under a point (DisplayPosAt gives the nearer cell boundary).
+  TDisplayCoord CellAt(QPoint point) const;
   void SelectionScrollTick();
-  bool InsideSelection(QPoint point) const;
 
   // Drag-and-drop (ScribEditDrag.cpp)
   void StartDrag();
@@ -108,7 +108,6 @@ class TScribEdit : public QAbstractScrollArea, public TCustomScribEdit {
   bool caretShown_ = false;
   QRect caretRect_;  // where the caret was last drawn
 
-  bool selecting_ = false;  // the left button drags a selection
   QPoint lastMousePoint_;
   QTimer selectionScrollTimer_;
   std::optional<QPoint> dragStart_;        // a press inside the selection, maybe a drag

@@ -45,11 +45,12 @@ QMimeData* TScribEdit::CreateDragData() const {
 }
 
 void TScribEdit::StartDrag() {
-  selecting_ = false;
   auto* drag = new QDrag(this);
   drag->setMimeData(CreateDragData());
   // The drop handler here moves or copies; a drop elsewhere never removes text.
   drag->exec(Qt::MoveAction | Qt::CopyAction, Qt::MoveAction);
+  // The drag took the button's release; a drop here already placed the caret.
+  MouseUp();
   dropCaret_.reset();
   RestartCaret();
 }
@@ -112,8 +113,7 @@ void TScribEdit::dropEvent(QDropEvent* event) {
     if (own) {
       DropSelection(DropPositionAt(point), CopyRequested(event));
     } else if (CarriesFiles(data)) {
-      if (HasOption(eoDropFiles) && OnDropFiles)
-        OnDropFiles(*this, point.x(), point.y(), LocalFilesOf(data));
+      DropFiles(point.x(), point.y(), LocalFilesOf(data));
     } else if (data->hasText() && !ReadOnly()) {
       SetCaretXY(DropPositionAt(point));
       SetSelText(ToCodePage(data->text()));

@@ -47,36 +47,25 @@ void TScribEdit::inputMethodEvent(QInputMethodEvent* event) {
 
 // --- Mouse -------------------------------------------------------------------------------
 
-bool TScribEdit::InsideSelection(QPoint point) const {
-  if (!SelAvail()) return false;
-  // The cell under the pointer, not the nearer cell boundary.
-  const TDisplayCoord boundary = DisplayPosAt(point - QPoint(CharWidth() / 2, 0));
-  // A copy counts the selection's ends as outside, so this asks "strictly inside".
-  return !CanDropSelection(DisplayToBufferPos(boundary), true);
+TDisplayCoord TScribEdit::CellAt(QPoint point) const {
+  return DisplayPosAt(point - QPoint(CharWidth() / 2, 0));
 }
 
 void TScribEdit::mousePressEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return;
   Guarded([&] {
     const QPoint point = event->position().toPoint();
-    const bool shift = event->modifiers() & Qt::ShiftModifier;
-    if (!shift && HasOption(eoDragDropEditing) && InsideSelection(point)) {
-      dragStart_ = point;  // a drag, or a click once the button comes up
-      return;
-    }
-    SetCaretToDisplayPos(DisplayPosAt(point), shift);
-    selecting_ = true;
     lastMousePoint_ = point;
+    if (MouseDown(DisplayPosAt(point), ShiftStateOf(event->modifiers()), false))
+      dragStart_ = point;  // a drag, or a click once the button comes up
   });
 }
 
 void TScribEdit::mouseDoubleClickEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return;
+  dragStart_.reset();
   Guarded([&] {
-    const QPoint cell = event->position().toPoint() - QPoint(CharWidth() / 2, 0);
-    SelectWordAt(DisplayToBufferPos(DisplayPosAt(cell)));
-    selecting_ = false;
-    dragStart_.reset();
+    MouseDown(CellAt(event->position().toPoint()), ShiftStateOf(event->modifiers()), true);
   });
 }
 
@@ -91,11 +80,11 @@ void TScribEdit::mouseMoveEvent(QMouseEvent* event) {
       }
       return;
     }
-    if (!selecting_) return;
+    if (!MouseSelecting()) return;
     lastMousePoint_ = point;
     if (ClientRect().contains(point)) {
       selectionScrollTimer_.stop();
-      ExtendSelectionTo(point);
+      MouseMove(DisplayPosAt(point));
     } else if (!selectionScrollTimer_.isActive()) {
       selectionScrollTimer_.start();
       SelectionScrollTick();
@@ -105,38 +94,23 @@ void TScribEdit::mouseMoveEvent(QMouseEvent* event) {
 
 void TScribEdit::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return;
-  selecting_ = false;
   selectionScrollTimer_.stop();
-  if (!dragStart_) return;
-  const QPoint point = *dragStart_;
   dragStart_.reset();
-  Guarded([&] { SetCaretToDisplayPos(DisplayPosAt(point), false); });
-}
-
-void TScribEdit::ExtendSelectionTo(QPoint point) {
-  SetCaretToDisplayPos(DisplayPosAt(point), true);
+  Guarded([this] { MouseUp(); });
 }
 
 void TScribEdit::SelectionScrollTick() {
-  if (!selecting_) {
+  if (!MouseSelecting()) {
     selectionScrollTimer_.stop();
     return;
   }
   const QRect client = ClientRect();
-  const int textLeft = painter_.TextLeft();
   const QPoint point = lastMousePoint_;
   const int rows = StepsOutside(point.y() - client.bottom(), LineHeight()) -
                    StepsOutside(client.top() - point.y(), LineHeight());
   const int columns = StepsOutside(point.x() - client.right(), CharWidth()) -
-                      StepsOutside(textLeft - point.x(), CharWidth());
-  BeginUpdate();
-  SetTopLine(TopLine() + rows);
-  SetLeftChar(LeftChar() + columns);
-  // The selection follows to the window's edge nearest the pointer.
-  const QPoint edge(std::clamp(point.x(), textLeft, std::max(textLeft, client.right())),
-                    std::clamp(point.y(), client.top(), std::max(client.top(), client.bottom())));
-  ExtendSelectionTo(edge);
-  EndUpdate();
+                      StepsOutside(painter_.TextLeft() - point.x(), CharWidth());
+  ScrollForSelection(rows, columns);
 }
 
 void TScribEdit::wheelEvent(QWheelEvent* event) {

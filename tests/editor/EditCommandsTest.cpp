@@ -464,3 +464,34 @@ TEST(EditCommands, CaretStaysInViewWhenMovedFar) {
   edit.SetCaretXY({400, 1});
   EXPECT_EQ(edit.CaretX(), 301) << "a line longer than the scroll width stays reachable";
 }
+
+TEST(EditCommands, OptionsTheMainWindowLeavesOff) {
+  TCustomScribEdit edit;
+  SetUpLikeMainWindow(edit, "  ab\r\n  cd");
+  edit.SetOptions(MainWindowOptions() | OptionBit(eoEnhanceHomeKey) | OptionBit(eoTabIndent));
+  edit.SetCaretXY({5, 1});
+  Exec(edit, ecLineStart);
+  EXPECT_EQ(edit.CaretX(), 3) << "Home goes to the text first";
+  Exec(edit, ecLineStart);
+  EXPECT_EQ(edit.CaretX(), 1);
+  Exec(edit, ecSelDown);
+  Exec(edit, ecTab);
+  EXPECT_EQ(edit.Text(), "\t  ab\r\n  cd") << "Tab indents a selection over several lines";
+  Exec(edit, ecShiftTab);
+  EXPECT_EQ(edit.Text(), "  ab\r\n  cd");
+  edit.SetOptions(MainWindowOptions() | OptionBit(eoNoSelection));
+  Exec(edit, ecSelRight);
+  EXPECT_FALSE(edit.SelAvail());
+}
+
+TEST(EditCommands, SmartBackspaceInsideTheIndentationCountsTheWholeIndentation) {
+  TCustomScribEdit edit;
+  SetUpLikeMainWindow(edit, "      above\r\n\t       x");
+  edit.SetCaretXY({4, 2});  // after the TAB and two spaces; 8 blanks lead the line
+  Exec(edit, ecDeleteLastChar);
+  EXPECT_EQ(edit.Lines().Get(1), "\t     x") << "two blanks go, leaving 6 like the line above";
+  EXPECT_EQ(edit.CaretXY(), (TBufferCoord{2, 2}));
+  Exec(edit, ecUndo);
+  EXPECT_EQ(edit.Lines().Get(1), "\t       x");
+  EXPECT_EQ(edit.CaretXY(), (TBufferCoord{4, 2}));
+}

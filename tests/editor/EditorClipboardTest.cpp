@@ -152,3 +152,24 @@ TEST(EditorDragDrop, MovingDownAcrossLinesLandsWhereDropped) {
   edit.SetReadOnly(true);
   EXPECT_FALSE(edit.DropSelection({1, 1}, false));
 }
+
+TEST(EditorClipboard, AFailedCommandLeavesNoLockOrBlockOpen) {
+  BrokenClipboard clipboard;
+  TCustomScribEdit edit;
+  edit.SetClipboard(&clipboard);
+  SetUpLikeMainWindow(edit, "abc");
+  int reports = 0;
+  edit.OnStatusChange = [&](TCustomScribEdit&, TScribStatusChanges) { ++reports; };
+  edit.SelectAll();
+  EXPECT_THROW(Exec(edit, ecCut), EScribEditError);
+  EXPECT_THROW(Exec(edit, ecPaste), EScribEditError);
+  EXPECT_EQ(edit.PaintLock(), 0);
+  EXPECT_EQ(edit.UndoList().BlockCount(), 0);
+  reports = 0;
+  Exec(edit, ecRight);
+  EXPECT_EQ(reports, 1) << "status is still reported";
+  Type(edit, "x");
+  Type(edit, "y");
+  Exec(edit, ecUndo);
+  EXPECT_EQ(edit.Text(), "abc") << "typing still groups as usual";
+}

@@ -92,11 +92,13 @@ TEST_F(WrappedEditor, RightReachesTheEndOfARowBeforeTheNextRow) {
 
 TEST_F(WrappedEditor, ClickRightOfAWrappedRowStaysOnThatRow) {
   edit.SetText(std::string(70, 'a') + " " + std::string(70, 'b'));  // rows of 70 and 71
-  edit.SetCaretToDisplayPos({78, 1}, false);
+  edit.MouseDown({78, 1}, ssNone, false);
   EXPECT_EQ(edit.CaretXY(), (TBufferCoord{71, 1}));
   EXPECT_EQ(Display(), (TDisplayCoord{71, 1}));
-  edit.SetCaretToDisplayPos({5, 2}, true);
+  edit.MouseMove({5, 2});
   EXPECT_EQ(edit.SelText(), " bbb");
+  edit.MouseMove({78, 1});
+  EXPECT_EQ(Display(), (TDisplayCoord{71, 1})) << "dragging back right of the row";
 }
 
 TEST_F(WrappedEditor, PagesAndTopLineCountRows) {
