@@ -86,6 +86,11 @@ void TScribEdit::mouseMoveEvent(QMouseEvent* event) {
       selectionScrollTimer_.stop();
       MouseMove(DisplayPosAt(point));
     } else if (!selectionScrollTimer_.isActive()) {
+      // The selection reaches the edge first; each tick then scrolls on.
+      const QRect client = ClientRect();
+      const int textLeft = painter_.TextLeft();
+      MouseMove(DisplayPosAt({std::clamp(point.x(), textLeft, std::max(textLeft, client.right())),
+                              std::clamp(point.y(), 0, std::max(0, client.bottom()))}));
       selectionScrollTimer_.start();
       SelectionScrollTick();
     }
