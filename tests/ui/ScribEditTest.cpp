@@ -288,3 +288,22 @@ TEST(KeyMapping, QtKeysBecomeVirtualKeyCodes) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ScribEditWidget, FocusShowsTheCaretAndPaintsIt) {
+  edit.SetText("abc");
+  edit.activateWindow();
+  edit.setFocus();
+  QApplication::processEvents();
+  ASSERT_TRUE(edit.hasFocus());
+  EXPECT_TRUE(edit.CaretShown());
+  const QRect caret = edit.CaretRect().translated(edit.viewport()->mapTo(&edit, QPoint(0, 0)));
+  const QImage image = edit.grab().toImage();
+  EXPECT_EQ(qGray(image.pixel(caret.topLeft() + QPoint(0, 1))), 0) << "an inverted white cell";
+  edit.clearFocus();
+  QApplication::processEvents();
+  EXPECT_FALSE(edit.CaretShown());
+}
+
+}  // namespace
