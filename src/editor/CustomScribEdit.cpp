@@ -123,7 +123,9 @@ void TCustomScribEdit::StatusReported(TScribStatusChanges changes) {
 
 void TCustomScribEdit::EndUpdate() {
   if (paintLock_ == 0) return;
-  if (--paintLock_ == 0) StatusChanged(0);
+  if (--paintLock_ > 0) return;
+  if (highlighterChangePending_) HighlighterChanged();
+  StatusChanged(0);
 }
 
 // --- Whole text ----------------------------------------------------------------

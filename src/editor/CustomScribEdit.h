@@ -41,7 +41,6 @@
 #include "editor/ScribEditTypes.h"
 #include "editor/ScribEditUndoList.h"
 #include "editor/ScribGutter.h"
-#include "highlight/FontDescription.h"
 #include "highlight/HighlighterAttributes.h"
 #include "platform/Canvas.h"
 
@@ -106,6 +105,15 @@ inline constexpr TScribStatusChanges stReadOnly = 1 << 8;
 inline constexpr std::uint32_t clSilver = 0x00C0C0C0;
 inline constexpr std::uint32_t clWindow = 0x00FFFFFF;
 inline constexpr std::uint32_t clWindowText = 0x00000000;
+
+struct TScribFont {
+  std::string Name = "Courier New";
+  int Height = -13;        // negative: pixels, as set by the style files; positive: points
+  int Size = 10;           // points
+  std::uint8_t Style = 0;  // TFontStyle bits
+  std::uint32_t Color = 0x00000000;
+  friend bool operator==(const TScribFont&, const TScribFont&) = default;
+};
 
 struct TScribBookMark {
   bool Set = false;
@@ -345,9 +353,9 @@ class TCustomScribEdit : public TScribViewState {
   void SetRightEdgeColor(std::uint32_t value);
   std::uint32_t ActiveLineColor() const override { return activeLineColor_; }
   void SetActiveLineColor(std::uint32_t value);
-  const TFontDescription& Font() const { return font_; }
+  const TScribFont& Font() const { return font_; }
   // The view measures the new font and gives CharWidth / LineHeight back.
-  void SetFont(const TFontDescription& value);
+  void SetFont(const TScribFont& value);
   // Changing a gutter setting repaints everything (OnSettingsChange).
   const TScribGutter& Gutter() const override { return gutter_; }
   TScribGutter& Gutter() { return gutter_; }
@@ -357,9 +365,10 @@ class TCustomScribEdit : public TScribViewState {
   void SetHighlighter(TScribCustomHighlighter* value);
   // Rescans every line.
   void ScanRanges();
-  // After the highlighter's rules or colours changed: rescans every line, lays
-  // wrapped lines out again (the break characters may differ) and repaints.
-  // Attribute changes of the current highlighter arrive here by themselves.
+  // After the highlighter's rules changed: rescans every line, lays wrapped
+  // lines out again (the break characters may differ) and repaints. Changes of
+  // the current highlighter arrive here by themselves; while the paint lock is
+  // held (BeginUpdate) they are collected into one rescan at the last EndUpdate.
   void HighlighterChanged();
   // Lines run through the highlighter so far (for tests of the rescan cost).
   std::int64_t ScannedLineCount() const { return scan_.ScannedLineCount(); }
@@ -521,6 +530,8 @@ class TCustomScribEdit : public TScribViewState {
 
   // View settings (CustomScribEditView.cpp)
   void GutterChanged();
+  // A highlighter change: an attribute's look only repaints, a rule change rescans.
+  void HighlighterHookFired(TScribPersistent* sender);
   // Lays every line out again (wrap on) and keeps the same buffer line at the top.
   void RelayOut();
 
@@ -543,6 +554,8 @@ class TCustomScribEdit : public TScribViewState {
   bool wantTabs_ = false;
   bool wantReturns_ = true;
   bool caretAtEndOfRow_ = false;
+  // A rescan asked for while the paint lock was held, run when it is released.
+  bool highlighterChangePending_ = false;
   TScribEditorOptions options_;
 
   int topLine_ = 1;
@@ -558,7 +571,7 @@ class TCustomScribEdit : public TScribViewState {
   TScribViewColor color_ = clWindow;
   TScribViewColor fontColor_ = clWindowText;
   TScribSelectedColor selectedColor_;
-  TFontDescription font_{"Courier New", 10, -13};
+  TScribFont font_;
 
   TScribStatusChanges pendingStatus_ = 0;
   int paintLock_ = 0;

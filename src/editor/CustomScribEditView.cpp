@@ -31,7 +31,7 @@ void TCustomScribEdit::SetLineHeight(int value) {
   SettingsChanged();
 }
 
-void TCustomScribEdit::SetFont(const TFontDescription& value) {
+void TCustomScribEdit::SetFont(const TScribFont& value) {
   if (font_ == value) return;
   font_ = value;
   SettingsChanged();
@@ -79,7 +79,8 @@ void TCustomScribEdit::SetHighlighter(TScribCustomHighlighter* value) {
   highlighter_ = value;
   scan_.SetHighlighter(value);
   if (highlighter_)
-    highlighter_->HookAttrChangeEvent(this, [this](TScribPersistent*) { HighlighterChanged(); });
+    highlighter_->HookAttrChangeEvent(
+        this, [this](TScribPersistent* sender) { HighlighterHookFired(sender); });
   HighlighterChanged();
 }
 
@@ -89,7 +90,21 @@ void TCustomScribEdit::ScanRanges() {
   scan_.ScanRanges();
 }
 
+void TCustomScribEdit::HighlighterHookFired(TScribPersistent* sender) {
+  // Colours and font styles of tokens do not change the stored ranges.
+  if (dynamic_cast<TScribHighlighterAttributes*>(sender))
+    SettingsChanged();
+  else
+    HighlighterChanged();
+}
+
 void TCustomScribEdit::HighlighterChanged() {
+  // A style sets many rules in a row: under the paint lock they cost one rescan.
+  if (paintLock_ > 0) {
+    highlighterChangePending_ = true;
+    return;
+  }
+  highlighterChangePending_ = false;
   ScanRanges();
   // The break characters of wrapped rows come from the highlighter.
   if (wrapPlugin_) RelayOut();

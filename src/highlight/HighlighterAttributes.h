@@ -10,8 +10,6 @@
 
 #include "platform/Canvas.h"
 
-using TScribColor = std::uint32_t;  // 0x00BBGGRR, or clNone
-inline constexpr TScribColor clNone = 0x1FFFFFFF;
 
 // A set of TFontStyle bits (fsBold | fsItalic | fsUnderline | fsStrikeOut).
 using TFontStyles = std::uint8_t;

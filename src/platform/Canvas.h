@@ -6,6 +6,10 @@
 #include <cstdint>
 #include <string_view>
 
+using TScribColor = std::uint32_t;  // 0x00BBGGRR, or clNone
+// A colour that is not set: whoever draws uses its own.
+inline constexpr TScribColor clNone = 0x1FFFFFFF;
+
 struct TRect {
   int left = 0, top = 0, right = 0, bottom = 0;
   int Width() const { return right - left; }

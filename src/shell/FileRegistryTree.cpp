@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "shell/TextFiles.h"
 #include "support/CodePage.h"
 
 namespace file_registry {
@@ -262,12 +263,8 @@ std::vector<std::string> SplitKeyPath(std::string_view path) {
 Tree ParseStore(std::string_view text) {
   Tree tree;
   Key* current = nullptr;
-  std::size_t start = 0;
-  while (start < text.size()) {
-    std::size_t end = text.find('\n', start);
-    if (end == std::string_view::npos) end = text.size();
-    std::string_view line = Trim(text.substr(start, end - start));
-    start = end + 1;
+  for (std::string_view rawLine : SplitAtLineFeeds(text)) {
+    std::string_view line = Trim(rawLine);
     if (line.empty() || line.front() == ';') continue;
     if (line.front() == '[') {
       current = line.back() == ']' ? OpenSection(tree, line.substr(1, line.size() - 2)) : nullptr;

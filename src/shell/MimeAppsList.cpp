@@ -1,5 +1,7 @@
 #include "shell/MimeAppsList.h"
 
+#include "shell/TextFiles.h"
+
 namespace {
 
 std::string Trimmed(const std::string& text) {
@@ -30,13 +32,7 @@ std::optional<std::string> KeyOf(const std::string& line) {
 }  // namespace
 
 TMimeAppsList::TMimeAppsList(const std::string& text) {
-  std::size_t start = 0;
-  while (start < text.size()) {
-    std::size_t end = text.find('\n', start);
-    if (end == std::string::npos) end = text.size();
-    lines_.push_back(text.substr(start, end - start));
-    start = end + 1;
-  }
+  for (std::string_view line : SplitAtLineFeeds(text)) lines_.emplace_back(line);
 }
 
 std::optional<TMimeAppsList::Span> TMimeAppsList::FindSection(const std::string& section) const {

@@ -47,12 +47,8 @@ std::optional<int> ParseWeight(const std::string& text) {
 // Updates the best match of every extension from one globs2 text.
 void ScanGlobs(const std::string& text, const std::vector<std::string>& extensions,
                std::vector<GlobMatch>& best) {
-  std::size_t start = 0;
-  while (start < text.size()) {
-    std::size_t end = text.find('\n', start);
-    if (end == std::string::npos) end = text.size();
-    std::string line = text.substr(start, end - start);
-    start = end + 1;
+  for (std::string_view lineView : SplitAtLineFeeds(text)) {
+    const std::string line(lineView);
     if (line.empty() || line.front() == '#') continue;
     std::vector<std::string> fields = SplitFields(line);
     if (fields.size() < 3 || fields[2].size() < 3 || fields[2].compare(0, 2, "*.") != 0) continue;

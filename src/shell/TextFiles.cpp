@@ -25,3 +25,15 @@ bool ReplaceFileContents(const fs::path& file, const std::string& text) {
   if (file.has_parent_path()) fs::create_directories(file.parent_path(), error);
   return safefile::ReplaceContent(file, text);
 }
+
+std::vector<std::string_view> SplitAtLineFeeds(std::string_view text) {
+  std::vector<std::string_view> lines;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t end = text.find('\n', start);
+    if (end == std::string_view::npos) end = text.size();
+    lines.push_back(text.substr(start, end - start));
+    start = end + 1;
+  }
+  return lines;
+}

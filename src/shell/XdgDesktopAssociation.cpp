@@ -106,12 +106,8 @@ TXdgDesktopAssociation::State TXdgDesktopAssociation::LoadState() const {
   state.snapshotTaken = fs::exists(StateFolder() / kBeforeFile, error) ||
                         fs::exists(StateFolder() / kAbsentFile, error);
   std::string text = ReadSmallFile(StateFolder() / kReplacedFile, kMaxListBytes).value_or("");
-  std::size_t start = 0;
-  while (start < text.size()) {
-    std::size_t end = text.find('\n', start);
-    if (end == std::string::npos) end = text.size();
-    std::string line = text.substr(start, end - start);
-    start = end + 1;
+  for (std::string_view lineView : SplitAtLineFeeds(text)) {
+    const std::string line(lineView);
     std::size_t tab = line.find('\t');
     Replaced entry{line.substr(0, tab), std::nullopt};
     if (tab != std::string::npos) entry.previous = line.substr(tab + 1);

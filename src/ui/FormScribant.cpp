@@ -1,21 +1,49 @@
 #include "ui/FormScribant.h"
 
 #include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusBar>
 
-#include "shell/Caption.h"
+#include "editor/CustomScribEdit.h"
+#include "shell/AboutInfo.h"
+#include "shell/AppSettings.h"
 #include "shell/MainMenu.h"
+#include "shell/RecentFiles.h"
+#include "shell/ScribantShell.h"
+#include "shell/SearchCommands.h"
+#include "shell/XdgDesktopAssociation.h"
+#include "shell/XdgFolders.h"
+#include "support/OvFile.h"
+#include "ui/AboutBox.h"
+#include "ui/ClipboardMonitorDialog.h"
+#include "ui/CodePageText.h"
+#include "ui/FormColorPick.h"
+#include "ui/FormConfig.h"
+#include "ui/QtCommandRunner.h"
+#include "ui/SearchWindows.h"
 
 namespace {
 
 constexpr int kStatusBarHeight = 17;
 constexpr int kNarrowPanelWidth = 80;
 
+std::string ProgramFolder() {
+  return QCoreApplication::applicationDirPath().toStdString() + "/";
+}
+
 }  // namespace
 
-TFormScribant::TFormScribant(QWidget* parent) : QMainWindow(parent) {
+TFormScribant::TFormScribant(std::string firstArgument, QWidget* parent)
+    : QMainWindow(parent),
+      firstArgument_(std::move(firstArgument)),
+      programFolder_(ProgramFolder()),
+      registry_(TFileRegistry::StoreFileIn(ScribantConfigFolder(XdgFoldersFromEnvironment()))),
+      editor_(std::make_unique<TCustomScribEdit>()) {
   setObjectName("FormScribant");
   QFont formFont("Tahoma");
   formFont.setPointSize(8);
@@ -24,15 +52,55 @@ TFormScribant::TFormScribant(QWidget* parent) : QMainWindow(parent) {
 
   auto* editorArea = new QWidget(this);
   editorArea->setObjectName("Code_Edit");
-  editorArea->setAutoFillBackground(true);
-  QPalette palette = editorArea->palette();
-  palette.setColor(QPalette::Window, palette.color(QPalette::Base));
-  editorArea->setPalette(palette);
   setCentralWidget(editorArea);
+
+  shell_ = std::make_unique<TScribantShell>(
+      *editor_, highlighter_, TShellServices{dialogs_, clipboard_, desktop_, screen_},
+      programFolder_,
+      SettingsFileFor(QCoreApplication::applicationFilePath().toStdString(), NativePathRule()));
+  searchWindows_ =
+      std::make_unique<TSearchWindows>(this, *editor_, searchState_, dialogs_, programFolder_,
+                                       [this] { return shell_->Settings().maxListCount; });
 
   BuildMenu();
   BuildStatusBar();
-  UpdateCaption();
+  FormCreate();
+}
+
+TFormScribant::~TFormScribant() {
+  searchWindows_.reset();
+  shell_.reset();
+}
+
+void TFormScribant::FormCreate() {
+  shell_->OnCaption = [this](const std::string& caption) { setWindowTitle(FromCodePage(caption)); };
+  shell_->OnStatusPanel = [this](int panel, const std::string& text) {
+    statusPanels_[panel]->setText(FromCodePage(text));
+  };
+  shell_->CloseVisibleToolWindow = [this] { return searchWindows_->CloseVisibleToolWindow(); };
+  shell_->CloseMainWindow = [this] { close(); };
+
+  const QRect screen = QGuiApplication::primaryScreen()->geometry();
+  shell_->FormCreate(screen.width(), screen.height());
+  const TAppSettings& settings = shell_->Settings();
+  searchState_.FindString = settings.findString;
+  searchState_.ReplaceString = settings.replaceString;
+  resize(settings.width, settings.height);
+  move(settings.left, settings.top);
+}
+
+void TFormScribant::ShowAsSaved() {
+  switch (static_cast<TWindowState>(shell_->Settings().state)) {
+    case TWindowState::Maximized:
+      showMaximized();
+      break;
+    case TWindowState::Minimized:
+      showMinimized();
+      break;
+    default:
+      show();
+      break;
+  }
 }
 
 QAction* TFormScribant::MenuAction(const std::string& itemName) const {
@@ -45,12 +113,10 @@ void TFormScribant::BuildMenu() {
     QMenu* menu = menuBar()->addMenu(QString::fromStdString(menuDef.caption));
     menu->setObjectName(QString::fromStdString(menuDef.name));
     for (const TMenuItemDef& item : menuDef.items) AddMenuItem(menu, item);
+    if (menuDef.name == "Search1")
+      connect(menu, &QMenu::aboutToShow, this, &TFormScribant::Search_Popup);
   }
-  // Commands are enabled as their features are built.
-  for (auto& [name, action] : actions_) action->setEnabled(false);
-  MenuAction("Close1")->setEnabled(true);
-  MenuAction("RecentFiles1")->setEnabled(true);
-  connect(MenuAction("Close1"), &QAction::triggered, this, &QWidget::close);
+  ConnectMenu();
 }
 
 void TFormScribant::AddMenuItem(QMenu* menu, const TMenuItemDef& item) {
@@ -64,6 +130,10 @@ void TFormScribant::AddMenuItem(QMenu* menu, const TMenuItemDef& item) {
     submenu->setObjectName(QString::fromStdString(item.name));
     for (const TMenuItemDef& child : item.children) AddMenuItem(submenu, child);
     action = submenu->menuAction();
+    if (item.name == "RecentFiles1") {
+      recentMenu_ = submenu;
+      connect(submenu, &QMenu::aboutToShow, this, &TFormScribant::RecentFiles_Popup);
+    }
   } else {
     action = menu->addAction(QString::fromStdString(item.caption));
     if (!item.shortcut.empty())
@@ -71,6 +141,49 @@ void TFormScribant::AddMenuItem(QMenu* menu, const TMenuItemDef& item) {
   }
   action->setObjectName(QString::fromStdString(item.name));
   actions_[item.name] = action;
+}
+
+void TFormScribant::OnMenu(const std::string& itemName, std::function<void()> handler) {
+  QAction* action = MenuAction(itemName);
+  action->setEnabled(true);
+  connect(action, &QAction::triggered, this, [handler = std::move(handler)] { handler(); });
+}
+
+void TFormScribant::ConnectMenu() {
+  // Commands are enabled as their features are wired.
+  for (auto& [name, action] : actions_) action->setEnabled(false);
+  MenuAction("RecentFiles1")->setEnabled(true);
+  TScribantShell& shell = *shell_;
+  TSearchWindows& search = *searchWindows_;
+  OnMenu("New1", [&shell] { shell.New_Cmd(); });
+  OnMenu("Open1", [&shell] { shell.Open_Cmd(); });
+  OnMenu("RemoveObsoleteFiles1", [&shell] { shell.RemoveObsoleteFiles_Cmd(); });
+  OnMenu("ClearRecentList1", [&shell] { shell.ClearRecentList_Cmd(); });
+  OnMenu("Save1", [&shell] { shell.SaveDocument(false); });
+  OnMenu("SaveAs1", [&shell] { shell.SaveDocument(true); });
+  OnMenu("ReloadFile1", [&shell] { shell.Reload_Cmd(); });
+  OnMenu("ExecuteFile1", [&shell] { shell.ExecuteFile_Click(); });
+  OnMenu("NewInstance1", [this] {
+    StoreWindowPlacement();
+    shell_->NewInstance_Cmd();
+  });
+  OnMenu("Close1", [this] { close(); });
+  OnMenu("ModifyCase1", [&shell] { shell.ModifyCase_Click(); });
+  OnMenu("CenterWithSpaces1", [&shell] { shell.CenterWithSpaces_Click(); });
+  OnMenu("ToggleComments1", [&shell] { shell.ToggleComments_Click(); });
+  OnMenu("ClipboardMonitor1", [this] { ClipboardMonitor_Click(); });
+  OnMenu("Find1", [&search] { search.Find_Cmd(); });
+  OnMenu("FindNext1", [&search] { search.FindNext_Cmd(); });
+  OnMenu("FindMatchingBracket1", [&shell] { shell.FindMatchingBracket_Cmd(); });
+  OnMenu("Goto1", [&search] { search.Goto_Cmd(); });
+  OnMenu("SectionList1", [&search] { search.SectionList_Click(); });
+  OnMenu("ColorPicker1", [this] { ColorPicker_Cmd(); });
+  OnMenu("Config1", [this] { Config_Cmd(); });
+  OnMenu("SaveSettingsNow1", [this] {
+    StoreWindowPlacement();
+    shell_->SaveSettings();
+  });
+  OnMenu("About1", [this] { About_Cmd(); });
 }
 
 void TFormScribant::BuildStatusBar() {
@@ -94,9 +207,11 @@ void TFormScribant::BuildStatusBar() {
   }
 }
 
-void TFormScribant::UpdateCaption() {
-  setWindowTitle(
-      QString::fromStdString(CaptionText("%a <%p%f>%m", kUntitled, false, NativePathRule())));
+void TFormScribant::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (shown_) return;
+  shown_ = true;
+  shell_->FormShow(firstArgument_);
 }
 
 void TFormScribant::resizeEvent(QResizeEvent* event) {
@@ -106,5 +221,92 @@ void TFormScribant::resizeEvent(QResizeEvent* event) {
 
 void TFormScribant::FormResize() {
   const QRect outer = frameGeometry();
-  statusBar()->setVisible(showStatusBar_ && outer.height() > 100 && outer.width() > 240);
+  statusBar()->setVisible(shell_->Settings().showStatusBar && outer.height() > 100 &&
+                          outer.width() > 240);
+}
+
+void TFormScribant::StoreWindowPlacement() {
+  TAppSettings& settings = shell_->Settings();
+  settings.state = static_cast<int>(isMaximized()   ? TWindowState::Maximized
+                                    : isMinimized() ? TWindowState::Minimized
+                                                    : TWindowState::Normal);
+  const QRect normal = isMaximized() || isMinimized() ? normalGeometry() : frameGeometry();
+  settings.left = normal.left();
+  settings.top = normal.top();
+  settings.width = normal.width();
+  settings.height = normal.height();
+}
+
+void TFormScribant::closeEvent(QCloseEvent* event) {
+  StoreWindowPlacement();
+  if (!shell_->FormCloseQuery()) {
+    event->ignore();
+    return;
+  }
+  searchWindows_->DestroyFindReplace();
+  event->accept();
+}
+
+void TFormScribant::RecentFiles_Popup() {
+  // Generated items stand above the three fixed ones.
+  const QList<QAction*> existing = recentMenu_->actions();
+  for (qsizetype i = 0; i + 3 < existing.size(); ++i) {
+    recentMenu_->removeAction(existing[i]);
+    existing[i]->deleteLater();
+  }
+  QAction* separator = MenuAction("N5");
+  const auto items = RecentMenuItems(shell_->Settings().recentList, shell_->FileName(),
+                                     [](const std::string& path) { return IsFile(path); });
+  for (const TRecentMenuItem& item : items) {
+    auto* action = new QAction(FromCodePage(item.caption), recentMenu_);
+    action->setEnabled(item.enabled);
+    const int tag = item.tag;
+    connect(action, &QAction::triggered, this, [this, tag] { shell_->OpenRecentFile_Cmd(tag); });
+    recentMenu_->insertAction(separator ? separator : nullptr, action);
+  }
+}
+
+void TFormScribant::Search_Popup() {
+  MenuAction("FindNext1")->setEnabled(searchWindows_->FindNextEnabled());
+}
+
+void TFormScribant::ClipboardMonitor_Click() {
+  TClipboardMonitorDialog monitor(this, clipboard_,
+                                  [this](const std::string& text) { editor_->SetSelText(text); });
+  monitor.exec();
+}
+
+void TFormScribant::About_Cmd() {
+  ShowAboutBox(this, kBuildDateCode, "Scribant", programFolder_, desktop_, locale_);
+}
+
+void TFormScribant::ColorPicker_Cmd() {
+  const std::int64_t selStart = editor_->SelStart();
+  std::optional<char> before;
+  if (selStart > 0) {
+    const TBufferCoord previous = editor_->CharIndexToRowCol(selStart - 1);
+    const std::string& line = editor_->Lines().Get(previous.Line - 1);
+    before = previous.Char <= static_cast<int>(line.size()) ? line[previous.Char - 1] : '\n';
+  }
+  if (auto replacement = PickColorForSelection(this, registry_, editor_->SelText(), before))
+    editor_->SetSelText(*replacement);
+}
+
+void TFormScribant::Config_Cmd() {
+  TConfigSettings settings = shell_->ConfigSettings();
+  QtCommandRunner runner;
+  TXdgDesktopAssociation desktop(XdgFoldersFromEnvironment(), runner);
+  TFileAssociation association(registry_, &desktop,
+                               QCoreApplication::applicationFilePath().toStdString());
+  TFormConfigEnvironment environment{dialogs_,
+                                     registry_,
+                                     association,
+                                     {highlighter_.GetLanguageName()},
+                                     std::filesystem::path(programFolder_) / "KeyWords",
+                                     [&](const TApplyEffects& effects) {
+                                       shell_->ApplyConfigSettings(settings, effects);
+                                       FormResize();
+                                     },
+                                     [&] { shell_->ApplyConfigAppearance(settings); }};
+  ShowFormConfig(this, settings, environment);
 }

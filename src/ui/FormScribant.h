@@ -1,36 +1,79 @@
-// TFormScribant: the main window. It builds the menu and the status bar and
-// forwards to the portable shell; it decides nothing itself.
+// TFormScribant: the main window. It builds the menu, the editor and the
+// status bar and forwards every command to the portable shell; it decides
+// nothing itself.
 #pragma once
 
 #include <QMainWindow>
 #include <map>
+#include <memory>
 #include <string>
+
+#include "highlight/ScribHighlighterOrvane.h"
+#include "shell/FileRegistry.h"
+#include "shell/SearchState.h"
+#include "ui/QtClipboard.h"
+#include "ui/QtDialogs.h"
+#include "ui/QtServices.h"
 
 class QAction;
 class QLabel;
 class QMenu;
+class TCustomScribEdit;
+class TScribantShell;
+class TSearchWindows;
 struct TMenuItemDef;
 
 class TFormScribant : public QMainWindow {
   Q_OBJECT
 
  public:
-  explicit TFormScribant(QWidget* parent = nullptr);
+  // `firstArgument`: the command line's first argument, "" for none.
+  explicit TFormScribant(std::string firstArgument = {}, QWidget* parent = nullptr);
+  ~TFormScribant() override;
 
+  // Shows the window normal, minimised or maximised as the settings say.
+  void ShowAsSaved();
   // The action of a menu item by its item name ("Open1"), or null.
   QAction* MenuAction(const std::string& itemName) const;
+  TCustomScribEdit& Editor() { return *editor_; }
+  TScribantShell& ScribantShell() { return *shell_; }
 
  protected:
+  void showEvent(QShowEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   void BuildMenu();
   void AddMenuItem(QMenu* menu, const TMenuItemDef& item);
+  void ConnectMenu();
+  void OnMenu(const std::string& itemName, std::function<void()> handler);
   void BuildStatusBar();
-  void UpdateCaption();
+  void FormCreate();
   void FormResize();
+  void StoreWindowPlacement();
+  void RecentFiles_Popup();
+  void Search_Popup();
+  void ClipboardMonitor_Click();
+  void About_Cmd();
+  void ColorPicker_Cmd();
+  void Config_Cmd();
 
+  std::string firstArgument_;
+  std::string programFolder_;
+  bool shown_ = false;
+  QtDialogs dialogs_{this};
+  QtClipboard clipboard_;
+  QtShell desktop_;
+  QtScreen screen_;
+  QtLocale locale_;
+  TFileRegistry registry_;
+  TScribOrvane highlighter_;
+  std::unique_ptr<TCustomScribEdit> editor_;
+  std::unique_ptr<TScribantShell> shell_;
+  TSearchState searchState_;
+  std::unique_ptr<TSearchWindows> searchWindows_;
   std::map<std::string, QAction*> actions_;
+  QMenu* recentMenu_ = nullptr;
   QLabel* statusPanels_[4] = {};
-  bool showStatusBar_ = true;
 };

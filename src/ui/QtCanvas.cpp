@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "support/CodePage.h"
+#include "ui/QtColors.h"
 
 namespace {
 
@@ -13,10 +14,6 @@ QRect QRectOf(const TRect& rect) {
 }
 
 }  // namespace
-
-QColor ColorOf(std::uint32_t colour) {
-  return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
-}
 
 QFont QFontOf(const TFontDescription& description) {
   QFont font(QString::fromLatin1(description.face.c_str()));
@@ -55,11 +52,11 @@ QtCanvas::QtCanvas(QPainter& painter, QtFontCache& fonts, int lineHeight, int as
 
 void QtCanvas::FillRect(const TRect& rect, std::uint32_t colour) {
   if (rect.left < rect.right && rect.top < rect.bottom)
-    painter_.fillRect(QRectOf(rect), ColorOf(colour));
+    painter_.fillRect(QRectOf(rect), ToQColor(colour));
 }
 
 void QtCanvas::DrawLine(int x1, int y1, int x2, int y2, std::uint32_t colour) {
-  painter_.setPen(ColorOf(colour));
+  painter_.setPen(ToQColor(colour));
   painter_.drawLine(x1, y1, x2, y2);
 }
 
@@ -74,10 +71,10 @@ void QtCanvas::DrawTextCells(int x, int y, std::string_view text, int cellWidth,
   const QRect cells(x, y, static_cast<int>(text.size()) * cellWidth, lineHeight_);
   const QRect area = cells.intersected(clipRect);
   if (area.isEmpty()) return;
-  painter_.fillRect(area, ColorOf(background));
+  painter_.fillRect(area, ToQColor(background));
   painter_.save();
   painter_.setClipRect(area, Qt::IntersectClip);
-  painter_.setPen(ColorOf(foreground));
+  painter_.setPen(ToQColor(foreground));
   // Only the cells inside the clip are drawn.
   const int first = std::max(0, (area.left() - x) / cellWidth);
   const int last = std::min(static_cast<int>(text.size()) - 1, (area.right() - x) / cellWidth);

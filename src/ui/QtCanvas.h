@@ -12,7 +12,6 @@
 #include "editor/FontStock.h"
 #include "platform/Canvas.h"
 
-QColor ColorOf(std::uint32_t colour);  // 0x00BBGGRR
 // The Qt font for a font description: pixel height when it has one, else points.
 QFont QFontOf(const TFontDescription& description);
 

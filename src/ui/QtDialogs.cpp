@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include "ui/CodePageText.h"
+#include "ui/QtColors.h"
 #include "ui/SelectItemDialog.h"
 
 namespace {
@@ -77,15 +78,6 @@ QStringList ToQtFilters(const std::string& filter) {
     filters << parts[i] + " (" + patterns + ")";
   }
   return filters;
-}
-
-QColor ToQColor(std::uint32_t bgr) {
-  return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
-}
-
-std::uint32_t FromQColor(const QColor& c) {
-  return static_cast<std::uint32_t>(c.red()) | (static_cast<std::uint32_t>(c.green()) << 8) |
-         (static_cast<std::uint32_t>(c.blue()) << 16);
 }
 
 }  // namespace

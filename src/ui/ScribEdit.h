@@ -101,7 +101,7 @@ class TScribEdit : public QAbstractScrollArea, public TCustomScribEdit {
   TScribEditorPainter painter_{*this};
   QtFontCache fonts_;
   int ascent_ = 0;
-  TFontDescription measuredFont_;
+  TScribFont measuredFont_;
   bool measured_ = false;
 
   QTimer caretTimer_;

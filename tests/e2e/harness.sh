@@ -34,8 +34,33 @@ e2e_start() {
   # Settings, history and styles stay inside the test's own folder.
   export HOME="$E2E_DIR/home" XDG_CONFIG_HOME="$E2E_DIR/home/.config"
   mkdir -p "$HOME"
-  "$@" >"$E2E_DIR/app.log" 2>&1 &
+  # The program keeps its settings and history beside itself: run a private copy.
+  local program=$1
+  shift
+  E2E_PROGRAM_DIR="$E2E_DIR/program"
+  mkdir -p "$E2E_PROGRAM_DIR"
+  cp "$program" "$E2E_PROGRAM_DIR/"
+  local data
+  for data in Styles KeyWords readme.txt changelog.txt; do
+    [ -e "$(dirname "$program")/$data" ] && cp -r "$(dirname "$program")/$data" "$E2E_PROGRAM_DIR/"
+  done
+  "$E2E_PROGRAM_DIR/$(basename "$program")" "$@" >"$E2E_DIR/app.log" 2>&1 &
   E2E_APP_PID=$!
+}
+
+# A file in the test's folder with the given bytes (printf escapes allowed); prints its path.
+e2e_file() {
+  printf "$2" >"$E2E_DIR/$1"
+  echo "$E2E_DIR/$1"
+}
+
+# Fails unless the file holds exactly the given bytes (printf escapes allowed).
+e2e_expect_bytes() {
+  local expected
+  expected=$(printf "$2" | od -An -c)
+  local actual
+  actual=$(od -An -c <"$1")
+  [ "$expected" = "$actual" ] || e2e_fail "bytes of $1: expected [$expected] got [$actual]"
 }
 
 # Waits until a visible window of the program has exactly this title; sets E2E_WINDOW.

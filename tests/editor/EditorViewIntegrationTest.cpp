@@ -203,11 +203,23 @@ TEST_F(HighlightedEditor, OpeningACommentRescansAndRepaintsTheRest) {
   EXPECT_EQ(edit.Lines().Ranges(kLines - 1), rsUnknown);
 }
 
-TEST_F(HighlightedEditor, AttributeChangesRepaintEverything) {
+TEST_F(HighlightedEditor, AttributeChangesRepaintEverythingWithoutARescan) {
   repaints.clear();
-  orvane.AttriComment()->SetForeground(0x123456);
+  EXPECT_EQ(ScannedBy([&] { orvane.AttriComment()->SetForeground(0x123456); }), 0);
   EXPECT_TRUE(Repainted(1));
   EXPECT_TRUE(Repainted(kLines));
+}
+
+TEST_F(HighlightedEditor, RuleChangesUnderThePaintLockCostOneRescan) {
+  const int lines = edit.Lines().Count();
+  EXPECT_EQ(ScannedBy([&] {
+              edit.BeginUpdate();
+              orvane.SetComments(CommentBit(csCPPStyle));
+              orvane.SetComments(CommentBit(csCStyle) | CommentBit(csCPPStyle));
+              edit.EndUpdate();
+            }),
+            lines);
+  EXPECT_EQ(ScannedBy([&] { orvane.SetComments(CommentBit(csCStyle)); }), lines);
 }
 
 TEST_F(HighlightedEditor, BracketsInCommentsAndStringsDoNotMatch) {

@@ -38,8 +38,8 @@ TEST(FormScribant, MenuHasEveryItemWithItsShortcut) {
 
 TEST(FormScribant, StartsUntitledAndHidesStatusBarWhenTooSmall) {
   TFormScribant form;
-  EXPECT_EQ(form.windowTitle(), "Scribant <Untitled>");
   form.show();
+  EXPECT_EQ(form.windowTitle(), "Scribant <Untitled>");
   form.resize(600, 300);
   QApplication::processEvents();
   EXPECT_TRUE(form.statusBar()->isVisible());

@@ -14,7 +14,9 @@
 #include <string>
 #include <vector>
 
+#include "WidgetEvents.h"
 #include "ui/KeyMapping.h"
+#include "ui/QtColors.h"
 #include "ui/ScribEdit.h"
 
 namespace {
@@ -37,15 +39,9 @@ class ScribEditWidget : public ::testing::Test {
   }
 
   void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier, const QString& text = {}) {
-    QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
-    QApplication::sendEvent(&edit, &press);
-    QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
-    QApplication::sendEvent(&edit, &release);
+    PressKey(&edit, key, text, modifiers);
   }
-  // Types text as a keyboard would: each character's key with its text.
-  void Type(const QString& text) {
-    for (const QChar c : text) Key(c.toUpper().unicode(), Qt::NoModifier, QString(c));
-  }
+  void Type(const QString& text) { TypeText(&edit, text); }
   void Enter() { Key(Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r")); }
 
   // The viewport point just right of the left edge of a buffer position's cell.
@@ -266,7 +262,7 @@ TEST_F(ScribEditWidget, PaintingDrawsTextGutterNumbersAndSelection) {
 
   edit.SelectAll();
   image = edit.grab().toImage();
-  const QColor selection = ColorOf(edit.SelectedColor().Background);
+  const QColor selection = ToQColor(edit.SelectedColor().Background);
   const QPoint inside = firstRowText.topLeft() + QPoint(1, 1);
   EXPECT_EQ(QColor(image.pixel(inside)), selection);
   EXPECT_TRUE(errors.empty());

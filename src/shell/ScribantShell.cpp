@@ -1,0 +1,149 @@
+#include "shell/ScribantShell.h"
+
+#include "highlight/ScribHighlighterOrvane.h"
+#include "highlight/StyleFile.h"
+#include "platform/Dialogs.h"
+#include "shell/Caption.h"
+#include "shell/StatusTexts.h"
+#include "support/OvFile.h"
+#include "support/OvLib.h"
+
+// Hands the editor settings a style decides to the editor.
+class TScribantShell::EditorStyleTarget : public TStyleEditorTarget {
+ public:
+  explicit EditorStyleTarget(TCustomScribEdit& editor) : editor_(editor) {}
+
+  void SetFont(const TFontDescription& description) override {
+    TScribFont font = editor_.Font();
+    font.Name = description.face;
+    font.Size = description.points;
+    font.Height = description.height;
+    font.Style = 0;
+    if (description.bold) font.Style |= fsBold;
+    if (description.italic) font.Style |= fsItalic;
+    if (description.underline) font.Style |= fsUnderline;
+    if (description.strikeOut) font.Style |= fsStrikeOut;
+    editor_.SetFont(font);
+  }
+  void SetRightEdge(int column) override { editor_.SetRightEdge(column); }
+  void SetTabWidth(int width) override { editor_.SetTabWidth(width); }
+  void SetHighlighter(TScribCustomHighlighter* highlighter) override {
+    editor_.SetHighlighter(highlighter);
+  }
+
+ private:
+  TCustomScribEdit& editor_;
+};
+
+TScribantShell::TScribantShell(TCustomScribEdit& editor, TScribOrvane& highlighter,
+                               TShellServices services, std::string programFolder,
+                               std::string settingsFile)
+    : editor_(editor),
+      highlighter_(highlighter),
+      services_(services),
+      programFolder_(std::move(programFolder)),
+      settingsFile_(std::move(settingsFile)),
+      styleTarget_(std::make_unique<EditorStyleTarget>(editor)),
+      fileName_(kUntitled) {
+  highlighter_.ApplyStoredDefaults();
+  ConfigureEditor();
+}
+
+TScribantShell::~TScribantShell() {
+  editor_.OnStatusChange = nullptr;
+  editor_.OnKeyDown = nullptr;
+  editor_.OnDropFiles = nullptr;
+}
+
+void TScribantShell::ConfigureEditor() {
+  TScribFont font = editor_.Font();
+  font.Name = "Courier New";
+  font.Height = -13;
+  editor_.SetFont(font);
+  editor_.SetOptions(OptionBit(eoAutoIndent) | OptionBit(eoDragDropEditing) |
+                     OptionBit(eoDropFiles) | OptionBit(eoEnhanceEndKey) | OptionBit(eoGroupUndo) |
+                     OptionBit(eoScrollByOneLess) | OptionBit(eoScrollPastEol) |
+                     OptionBit(eoShowScrollHint) | OptionBit(eoSmartTabDelete));
+  editor_.SetRightEdge(104);
+  editor_.SetWantTabs(true);
+  editor_.SetHighlighter(&highlighter_);
+  editor_.SetClipboard(&services_.clipboard);
+
+  // Context help moves from F1 (the About box) to Ctrl+F1.
+  TScribEditKeyStrokes& keys = editor_.Keystrokes();
+  const int helpOnF1 = keys.FindKeycode(vk::F1, ssNone);
+  if (helpOnF1 >= 0 && keys[helpOnF1].Command == ecContextHelp) keys.Delete(helpOnF1);
+  if (keys.FindKeycode(vk::F1, ssCtrl) < 0) keys.AddKey(ecContextHelp, vk::F1, ssCtrl);
+
+  editor_.OnStatusChange = [this](TCustomScribEdit&, TScribStatusChanges changes) {
+    Code_Edit_StatusChange(changes);
+  };
+  editor_.OnKeyDown = [this](TCustomScribEdit&, std::uint16_t& key, TShiftState shift) {
+    Code_Edit_KeyDown(key, shift);
+  };
+  editor_.OnDropFiles = [this](TCustomScribEdit&, int, int, const std::vector<std::string>& files) {
+    Code_Edit_DropFiles(files);
+  };
+}
+
+TStyleContext TScribantShell::StyleContext() {
+  return TStyleContext{programFolder_, highlighter_, *styleTarget_, services_.screen};
+}
+
+void TScribantShell::ApplyStyleFor(const std::string& fileName) {
+  const TStyleContext context = StyleContext();
+  ApplyStyleFile(context, FindStyleFile(context, fileName));
+}
+
+void TScribantShell::FormCreate(int screenWidth, int screenHeight) {
+  HexPrefix = "0x";
+  settings_ = LoadSettings(settingsFile_, screenWidth, screenHeight);
+  editor_.SetWordWrap(settings_.wordWrap);
+  ApplyStyleFile(StyleContext(), kStartupStyleMarker);
+}
+
+void TScribantShell::FormShow(const std::string& firstArgument) {
+  if (!firstArgument.empty() && IsFile(firstArgument)) {
+    OpenDocument(firstArgument);
+  } else {
+    NewDocument();
+  }
+}
+
+bool TScribantShell::FormCloseQuery() {
+  if (!QuerySave()) return false;
+  SaveSettings();
+  return true;
+}
+
+void TScribantShell::SaveSettings() {
+  settings_.wordWrap = editor_.WordWrap();
+  ::SaveSettings(settingsFile_, settings_);
+}
+
+void TScribantShell::UpdateCaption() {
+  if (OnCaption)
+    OnCaption(
+        CaptionText(settings_.captionFormat, fileName_, editor_.Modified(), NativePathRule()));
+}
+
+void TScribantShell::Code_Edit_StatusChange(TScribStatusChanges changes) {
+  if (changes & stModified) UpdateCaption();
+  if (!(changes & stSelection) || !OnStatusPanel) return;
+  OnStatusPanel(1, LinePanelText(editor_.CaretY()));
+  OnStatusPanel(2, ColumnPanelText(editor_.CaretX()));
+  OnStatusPanel(3, PositionPanelText(editor_.SelStart()));
+  UpdateSelectionInfo();
+}
+
+void TScribantShell::UpdateSelectionInfo() {
+  if (!OnStatusPanel) return;
+  const std::int64_t length = editor_.SelLength();
+  unsigned char selected = 0;
+  if (length == 1) {
+    const std::string text = editor_.SelText();
+    if (!text.empty()) selected = static_cast<unsigned char>(text[0]);
+  }
+  OnStatusPanel(0,
+                SelectionInfoText(length, selected, editor_.TextLength(), editor_.Lines().Count()));
+}

@@ -1,0 +1,115 @@
+// TScribantShell: the portable half of the main window. It owns the
+// document's lifecycle (new, open, save, reload), the settings, the recent
+// files, the caption and status texts, and the main window's own edit
+// commands. The Qt window builds widgets and forwards to it; everything here
+// runs headless against the editor object and the platform services.
+//
+// FileName is "Untitled" for a document without a file; Settings() holds the
+// process-wide options read at start-up and written by SaveSettings.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "editor/CustomScribEdit.h"
+#include "shell/AppSettings.h"
+#include "shell/ConfigLogic.h"
+
+class Clipboard;
+class Dialogs;
+class Screen;
+class Shell;
+class TScribOrvane;
+struct TStyleContext;
+
+struct TShellServices {
+  Dialogs& dialogs;
+  Clipboard& clipboard;
+  Shell& shell;
+  const Screen& screen;
+};
+
+extern const std::string kOpenFilter;
+extern const std::string kSaveFilter;
+
+class TScribantShell {
+ public:
+  // `programFolder` holds the settings file, Styles and KeyWords.
+  TScribantShell(TCustomScribEdit& editor, TScribOrvane& highlighter, TShellServices services,
+                 std::string programFolder, std::string settingsFile);
+  ~TScribantShell();
+  TScribantShell(const TScribantShell&) = delete;
+  TScribantShell& operator=(const TScribantShell&) = delete;
+
+  // Hooks the window fills in.
+  std::function<void(const std::string& caption)> OnCaption;
+  std::function<void(int panel, const std::string& text)> OnStatusPanel;
+  // Escape first closes a visible tool window (the section list, then the
+  // find/replace window); true when it closed one.
+  std::function<bool()> CloseVisibleToolWindow;
+  std::function<void()> CloseMainWindow;
+
+  // --- Start and stop (ScribantShell.cpp) -----------------------------------
+  void FormCreate(int screenWidth, int screenHeight);
+  // `firstArgument` is the command line's first argument ("" for none).
+  void FormShow(const std::string& firstArgument);
+  // True when the window may close; then the settings are saved.
+  bool FormCloseQuery();
+  void SaveSettings();
+  TAppSettings& Settings() { return settings_; }
+  const std::string& FileName() const { return fileName_; }
+  void UpdateCaption();
+  void Code_Edit_StatusChange(TScribStatusChanges changes);
+  void UpdateSelectionInfo();
+
+  // --- Documents (ShellDocuments.cpp) ---------------------------------------
+  void NewDocument();
+  void OpenDocument(const std::string& path);
+  bool QuerySave();
+  bool SaveDocument(bool askForName);
+  bool SaveDocumentAs(const std::string& path);
+  bool WriteDocument(const std::string& path);
+  void New_Cmd();
+  void Open_Cmd();
+  void Reload_Cmd();
+  void OpenRecentFile_Cmd(int index);
+  void RemoveObsoleteFiles_Cmd();
+  void ClearRecentList_Cmd();
+
+  // --- Commands and keys (ShellCommands.cpp) --------------------------------
+  void ModifyCase_Click();
+  void CenterWithSpaces_Click();
+  void ToggleComments_Click();
+  void FindMatchingBracket_Cmd();
+  void ExecuteFile_Click();
+  void NewInstance_Cmd();
+  void Code_Edit_KeyDown(std::uint16_t key, TShiftState shift);
+  void Code_Edit_DropFiles(const std::vector<std::string>& files);
+  void ApplyStyleFor(const std::string& fileName);
+
+  // --- The configuration dialog (ShellConfig.cpp) ---------------------------
+  // What the dialog shows, read from the shell, the editor and the highlighter.
+  TConfigSettings ConfigSettings() const;
+  // Apply and OK: every value goes back, the keyword list is loaded or
+  // emptied, and the caption is rebuilt.
+  void ApplyConfigSettings(const TConfigSettings& settings, const TApplyEffects& effects);
+  // The font and the attribute colours and styles, which change at once.
+  void ApplyConfigAppearance(const TConfigSettings& settings);
+
+ private:
+  class EditorStyleTarget;
+  void ConfigureEditor();
+  TStyleContext StyleContext();
+  bool LoadIntoEditor(const std::string& path);
+  void LoadUtf16(const std::string& path, std::uint32_t size);
+
+  TCustomScribEdit& editor_;
+  TScribOrvane& highlighter_;
+  TShellServices services_;
+  std::string programFolder_;
+  std::string settingsFile_;
+  std::unique_ptr<EditorStyleTarget> styleTarget_;
+  TAppSettings settings_;
+  std::string fileName_;
+};

@@ -1,0 +1,95 @@
+// Moving the configuration dialog's values between it and the running program.
+#include "highlight/FontDescription.h"
+#include "highlight/ScribHighlighterOrvane.h"
+#include "highlight/StyleFile.h"
+#include "platform/Screen.h"
+#include "shell/ScribantShell.h"
+
+namespace {
+
+TFontChoice FontChoiceOf(const TScribFont& font) {
+  return TFontChoice{font.Name,
+                     font.Size,
+                     (font.Style & fsBold) != 0,
+                     (font.Style & fsItalic) != 0,
+                     (font.Style & fsUnderline) != 0,
+                     (font.Style & fsStrikeOut) != 0};
+}
+
+}  // namespace
+
+TConfigSettings TScribantShell::ConfigSettings() const {
+  TConfigSettings s;
+  s.showStatusBar = settings_.showStatusBar;
+  s.escapeQuits = settings_.escapeQuits;
+  s.maxListCount = settings_.maxListCount;
+  s.captionFormat = settings_.captionFormat;
+  s.commentChars = CommentChars;
+  s.keyWordListFile = KeyWordListFile;
+  s.wordWrap = editor_.WordWrap();
+  s.gutterVisible = settings_.showGutter;
+  s.rightEdge = editor_.RightEdge();
+  s.tabWidth = editor_.TabWidth();
+  s.font = FontChoiceOf(editor_.Font());
+  s.highlighter = editor_.Highlighter() ? highlighter_.GetLanguageName() : "";
+  s.comments = highlighter_.Comments();
+  s.stringDelimiter = highlighter_.StringDelimiter();
+  s.keyWordsExactCase = highlighter_.KeyWordsExactCase();
+  s.preprocessorChar = highlighter_.PreprocessorChar();
+  s.identifierChars = highlighter_.IdentifierChars();
+  for (int i = 0; i < highlighter_.AttrCount(); ++i) {
+    const TScribHighlighterAttributes& attribute = *highlighter_.Attribute(i);
+    s.attributes.push_back(
+        {attribute.Name(), attribute.Background(), attribute.Foreground(), attribute.Style()});
+  }
+  return s;
+}
+
+void TScribantShell::ApplyConfigAppearance(const TConfigSettings& s) {
+  TScribFont font = editor_.Font();
+  font.Name = s.font.name;
+  font.Size = s.font.pointSize;
+  font.Height = FontHeightOf(s.font.pointSize, services_.screen.PixelsPerInch());
+  font.Style = 0;
+  if (s.font.bold) font.Style |= fsBold;
+  if (s.font.italic) font.Style |= fsItalic;
+  if (s.font.underline) font.Style |= fsUnderline;
+  if (s.font.strikeOut) font.Style |= fsStrikeOut;
+  editor_.SetFont(font);
+  for (const TAttributeSettings& wanted : s.attributes) {
+    for (int i = 0; i < highlighter_.AttrCount(); ++i) {
+      TScribHighlighterAttributes& attribute = *highlighter_.Attribute(i);
+      if (attribute.Name() != wanted.name) continue;
+      attribute.SetBackground(wanted.background);
+      attribute.SetForeground(wanted.foreground);
+      attribute.SetStyle(static_cast<TFontStyles>(wanted.style));
+    }
+  }
+}
+
+void TScribantShell::ApplyConfigSettings(const TConfigSettings& s, const TApplyEffects& effects) {
+  settings_.showStatusBar = s.showStatusBar;
+  settings_.escapeQuits = s.escapeQuits;
+  settings_.maxListCount = s.maxListCount;
+  settings_.captionFormat = s.captionFormat;
+  settings_.showGutter = s.gutterVisible;
+  CommentChars = s.commentChars;
+  editor_.SetWordWrap(s.wordWrap);
+  editor_.SetRightEdge(s.rightEdge);
+  editor_.SetTabWidth(s.tabWidth);
+  highlighter_.SetComments(s.comments);
+  highlighter_.SetStringDelimiter(static_cast<TStringDelim>(s.stringDelimiter));
+  highlighter_.SetKeyWordsExactCase(s.keyWordsExactCase);
+  highlighter_.SetPreprocessorChar(s.preprocessorChar);
+  highlighter_.SetIdentifierChars(s.identifierChars);
+  if (effects.keyWordListToLoad) {
+    LoadKeyWordList(StyleContext(), *effects.keyWordListToLoad);
+    KeyWordListFile = *effects.keyWordListToLoad;
+  } else if (effects.clearKeyWordList) {
+    highlighter_.SetKeyWords({});
+    KeyWordListFile.clear();
+  }
+  ApplyConfigAppearance(s);
+  editor_.SetHighlighter(s.highlighter.empty() ? nullptr : &highlighter_);
+  UpdateCaption();
+}

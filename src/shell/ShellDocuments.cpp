@@ -1,0 +1,191 @@
+// New, open, save and reload, the save prompt, and the recent-file commands.
+#include <stdexcept>
+
+#include "highlight/StyleFile.h"
+#include "platform/Dialogs.h"
+#include "shell/Caption.h"
+#include "shell/RecentFiles.h"
+#include "shell/ScribantShell.h"
+#include "support/CodePage.h"
+#include "support/OvFile.h"
+#include "support/OvLib.h"
+
+const std::string kOpenFilter =
+    "All files (*.*)|*.*|Plain text files|*.txt;*.c;*.cpp;*.tsf;*.pas;*.bat;*.html;*.htm;*.nfo;"
+    "*.log;*.1st;*.diz;*.faq;*.me;*.now;*.ini;*.inf;*.tmp|Text (*.txt)|*.txt|Code files "
+    "(*.c;*.cpp;*.pas)|*.c;*.cpp;*.pas|Tolmar Script File (*.tsf)|*.tsf|MS-DOS Batch "
+    "(*.bat)|*.bat|Hyper Text Markup Language (*.html;*.htm)|*.html;*.htm|NFO (*.nfo)|*.nfo|Logs "
+    "(*.log)|*.log|1st (*.1st)|*.1st|Lists (*.lst)|*.lst|File_id description (*.diz)|*.diz|"
+    "Frequently Asked Questions (*.faq)|*.faq|Read.me (*.me)|*.me|Readme.now (*.now)|*.now|"
+    "Initialization Settings (*.ini)|*.ini|Setup Information (*.inf)|*.inf|Temporary "
+    "(*.tmp)|*.tmp|";
+
+const std::string kSaveFilter =
+    "All files (*.*)|*.*|Text (*.txt)|*.txt|C code (*.c)|*.c|C++ code (*.cpp)|*.cpp|Tolmar "
+    "Script File (*.tsf)|*.tsf|Pascal code (*.pas)|*.pas|MS-DOS Batch (*.bat)|*.bat|Hyper Text "
+    "Markup Lanuage (*.html)|*.html|Hyper Text Markup Lanuage 8.3 (*.htm)|*.htm|NFO "
+    "(*.nfo)|*.nfo|Logs (*.log)|*.log|1st (*.1st)|*.1st|Lists (*.lst)|*.lst|File_id description "
+    "(*.diz)|*.diz|Frequently Asked Questions (*.faq)|*.faq|Read.me (*.me)|*.me|Readme.now "
+    "(*.now)|*.now|Initialization Settings (*.ini)|*.ini|Setup Information (*.inf)|*.inf|"
+    "Temporary (*.tmp)|*.tmp|";
+
+namespace {
+
+const std::string kScribant = "Scribant";
+
+// UTF-16 little-endian code units to the code page; a character the code
+// page lacks (a surrogate pair counts as one) becomes "?".
+std::string Utf16ToCodePage(const char* bytes, std::size_t unitCount) {
+  std::string text;
+  text.reserve(unitCount);
+  for (std::size_t i = 0; i < unitCount; ++i) {
+    const auto unit = static_cast<char32_t>(static_cast<unsigned char>(bytes[2 * i]) |
+                                            (static_cast<unsigned char>(bytes[2 * i + 1]) << 8));
+    const bool pairLead = unit >= 0xD800 && unit <= 0xDBFF && i + 1 < unitCount;
+    if (pairLead) {
+      const auto next = static_cast<char32_t>(static_cast<unsigned char>(bytes[2 * i + 2]) |
+                                              (static_cast<unsigned char>(bytes[2 * i + 3]) << 8));
+      if (next >= 0xDC00 && next <= 0xDFFF) ++i;
+    }
+    text += static_cast<char>(codepage::FromUnicode(unit));
+  }
+  return text;
+}
+
+}  // namespace
+
+void TScribantShell::NewDocument() {
+  fileName_ = kUntitled;
+  editor_.ClearAll();
+  ApplyStyleFor(fileName_);
+  UpdateCaption();
+  Code_Edit_StatusChange(stSelection);
+}
+
+void TScribantShell::LoadUtf16(const std::string& path, std::uint32_t size) {
+  std::string bytes(size - 2, '\0');
+  const std::uint32_t read = ReadFileBlock(path, 2, size - 2, bytes.data());
+  const std::string text = Utf16ToCodePage(bytes.data(), read / 2);
+  editor_.SetText(text);
+  if (text.size() > 2 && text.ends_with("\r\n")) editor_.Lines().Add("");
+  services_.dialogs.MessageBox(
+      "The file loaded was of unicode format, a format not fully supported yet. Do not save and "
+      "overwrite the this file, or you will lose the unicode formatting.\r\n\r\n\"" +
+          path + "\"",
+      kScribant, TMsgIcon::Warning, TMsgButtons::Ok);
+}
+
+// Clears the editor and loads the file; false (after reporting) when it failed.
+bool TScribantShell::LoadIntoEditor(const std::string& path) {
+  editor_.ClearAll();
+  try {
+    const std::uint32_t size = FileSizeOf(path);
+    char mark[2] = {};
+    if (size > 2 && size != 0xFFFFFFFFu && ReadFileBlock(path, 0, 2, mark) == 2 &&
+        mark[0] == '\xFF' && mark[1] == '\xFE') {
+      LoadUtf16(path, size);
+    } else {
+      editor_.Lines().LoadFromFile(path);
+    }
+    return true;
+  } catch (const std::exception& error) {
+    services_.dialogs.MessageBox(error.what(), kScribant, TMsgIcon::Error, TMsgButtons::Ok);
+    return false;
+  }
+}
+
+void TScribantShell::OpenDocument(const std::string& path) {
+  editor_.Lines().BeginUpdate();
+  const bool loaded = LoadIntoEditor(path);
+  if (loaded) {
+    fileName_ = path;
+    ApplyStyleFor(fileName_);
+    UpdateCaption();
+    Code_Edit_StatusChange(stSelection);
+    AddToHistory(settings_.recentList, fileName_, true);
+  }
+  editor_.Lines().EndUpdate();
+  // An empty editor must never be saved over the previous document's file.
+  if (!loaded) NewDocument();
+}
+
+bool TScribantShell::QuerySave() {
+  if (!editor_.Modified()) return true;
+  const TMsgResult answer = services_.dialogs.MessageBox(
+      "Do you wish to save the current file before proceeding?\r\n\r\n\"" + fileName_ + "\"",
+      "Save the file?", TMsgIcon::Question, TMsgButtons::YesNoCancel);
+  if (answer == TMsgResult::No) return true;
+  if (answer == TMsgResult::Yes) return SaveDocument(false);
+  return false;
+}
+
+bool TScribantShell::SaveDocument(bool askForName) {
+  if (!askForName && fileName_ != kUntitled && IsFile(fileName_)) return WriteDocument(fileName_);
+  TFileDialogRequest request;
+  request.filter = kSaveFilter;
+  request.filterIndex = 2;
+  request.defaultExt = "txt";
+  request.initialDir = FolderWithSeparator(fileName_, NativePathRule());
+  const std::optional<std::string> path = services_.dialogs.ExecuteSave(request);
+  return path && SaveDocumentAs(*path);
+}
+
+bool TScribantShell::SaveDocumentAs(const std::string& path) {
+  if (!WriteDocument(path)) return false;
+  fileName_ = path;
+  UpdateCaption();
+  AddToHistory(settings_.recentList, fileName_, true);
+  return true;
+}
+
+bool TScribantShell::WriteDocument(const std::string& path) {
+  if (!WriteTextFile(path, editor_.Lines().SaveToString(), true)) {
+    services_.dialogs.MessageBox("Failed to write the file to disk.\r\n\r\n\"" + path + "\"",
+                                 kScribant, TMsgIcon::Error, TMsgButtons::Ok);
+    return false;
+  }
+  editor_.SetModified(false);
+  return true;
+}
+
+void TScribantShell::New_Cmd() {
+  if (QuerySave()) NewDocument();
+}
+
+void TScribantShell::Open_Cmd() {
+  if (!QuerySave()) return;
+  TFileDialogRequest request;
+  request.filter = kOpenFilter;
+  request.filterIndex = 2;
+  request.initialDir = FolderWithSeparator(fileName_, NativePathRule());
+  if (const std::optional<std::string> path = services_.dialogs.ExecuteOpen(request))
+    OpenDocument(*path);
+}
+
+void TScribantShell::Reload_Cmd() {
+  if (fileName_ == kUntitled) return;
+  const TMsgResult answer = services_.dialogs.MessageBox(
+      "Are you sure you wish to reload the current file, you will lose all changes?\r\n\r\n\"" +
+          fileName_ + "\"",
+      "Reload Current File?", TMsgIcon::Warning, TMsgButtons::OkCancel);
+  if (answer != TMsgResult::Ok) return;
+  const std::int64_t selStart = editor_.SelStart();
+  const std::int64_t selLength = editor_.SelLength();
+  OpenDocument(std::string(fileName_));
+  editor_.SetSelStart(selStart);
+  editor_.SetSelLength(selLength);
+}
+
+void TScribantShell::OpenRecentFile_Cmd(int index) {
+  if (index < 0 || index >= static_cast<int>(settings_.recentList.size())) return;
+  const std::string path = settings_.recentList[index];
+  if (QuerySave()) OpenDocument(path);
+}
+
+void TScribantShell::RemoveObsoleteFiles_Cmd() {
+  RemoveObsoleteFiles(settings_.recentList, [](const std::string& path) { return IsFile(path); });
+}
+
+void TScribantShell::ClearRecentList_Cmd() {
+  settings_.recentList.clear();
+}

@@ -1,0 +1,165 @@
+#include "ui/FormJump.h"
+
+#include <QFrame>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <algorithm>
+#include <limits>
+
+#include "editor/CustomScribEdit.h"
+#include "ui/CodePageText.h"
+
+namespace {
+
+constexpr int kVirtualKeyUp = 0x26;
+constexpr int kVirtualKeyDown = 0x28;
+
+struct TBoxDef {
+  const char* radioName;
+  const char* radioCaption;
+  const char* editName;
+  const char* maxLabelName;
+};
+constexpr TBoxDef kBoxes[3] = {
+    {"Line_Radio", "Line:", "Line_Edit", "LineMax_Label"},
+    {"Char_Radio", "Character:", "Char_Edit", "CharMax_Label"},
+    {"Percent_Radio", "Percent:", "Percent_Edit", "PercentMax_Label"},
+};
+
+int VirtualKeyOf(int qtKey) {
+  if (qtKey == Qt::Key_Up) return kVirtualKeyUp;
+  if (qtKey == Qt::Key_Down) return kVirtualKeyDown;
+  return 0;
+}
+
+// The editor's line numbers are ints; larger values are clamped by it anyway.
+int ToLineNumber(std::int64_t value) {
+  return static_cast<int>(std::clamp<std::int64_t>(value, std::numeric_limits<int>::min(),
+                                                   std::numeric_limits<int>::max()));
+}
+
+}  // namespace
+
+TFormJump::TFormJump(QWidget* owner, TCustomScribEdit& editor)
+    : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                         Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      editor_(editor) {
+  setObjectName("FormJump");
+  setWindowTitle("Go to Dialog");
+  setFixedSize(232, 141);
+  BuildControls();
+  FormCreate();
+  if (const QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen())
+    move(screen->availableGeometry().center() - rect().center());
+}
+
+void TFormJump::BuildControls() {
+  auto* panel = new QFrame(this);
+  panel->setFrameShape(QFrame::StyledPanel);
+  panel->setGeometry(6, 6, 220, 96);
+  // Created in tab order: each radio button, then its box.
+  for (int tag = 0; tag < 3; ++tag) {
+    const int top = 10 + tag * 28;
+    radios_[tag] = new QRadioButton(kBoxes[tag].radioCaption, panel);
+    radios_[tag]->setObjectName(kBoxes[tag].radioName);
+    radios_[tag]->setGeometry(8, top, 80, 20);
+    edits_[tag] = new QLineEdit(panel);
+    edits_[tag]->setObjectName(kBoxes[tag].editName);
+    edits_[tag]->setGeometry(92, top, 64, 20);
+    edits_[tag]->installEventFilter(this);
+    connect(edits_[tag], &QLineEdit::textChanged, this, &TFormJump::Edits_Change);
+    maxLabels_[tag] = new QLabel(panel);
+    maxLabels_[tag]->setObjectName(kBoxes[tag].maxLabelName);
+    maxLabels_[tag]->setGeometry(162, top + 2, 56, 16);
+  }
+  seekBtn_ = new QPushButton("&Seek", this);
+  seekBtn_->setObjectName("Seek_Btn");
+  seekBtn_->setGeometry(70, 110, 75, 25);
+  seekBtn_->setDefault(true);
+  cancelBtn_ = new QPushButton("&Cancel", this);
+  cancelBtn_->setObjectName("Cancel_Btn");
+  cancelBtn_->setGeometry(151, 110, 75, 25);
+  connect(seekBtn_, &QPushButton::clicked, this, &TFormJump::Seek_Cmd);
+  connect(cancelBtn_, &QPushButton::clicked, this, &QDialog::reject);
+  // No radio button is checked until a box is entered.
+  radios_[0]->setFocus();
+}
+
+void TFormJump::FormCreate() {
+  const TJumpDialogTexts texts = InitialJumpTexts(editor_.Lines().Count(), editor_.TextLength(),
+                                                  editor_.CaretY(), editor_.SelStart());
+  maxLabels_[0]->setText(QString::fromStdString(texts.lineMaxLabel));
+  maxLabels_[1]->setText(QString::fromStdString(texts.charMaxLabel));
+  maxLabels_[2]->setText("/ 100");
+  edits_[0]->setText(QString::fromStdString(texts.lineEdit));
+  edits_[1]->setText(QString::fromStdString(texts.charEdit));
+  edits_[2]->setText(QString::fromStdString(texts.percentEdit));
+}
+
+void TFormJump::Seek_Cmd() {
+  const std::optional<TJumpBox> checked = CheckedBox();
+  const std::string boxText = checked ? ToCodePage(Edit(*checked)->text()) : std::string();
+  if (const auto target = SeekTarget(checked, boxText, editor_.Lines().Count())) {
+    if (target->kind == TJumpTarget::TKind::CaretLine)
+      editor_.SetCaretY(ToLineNumber(target->value));
+    else
+      editor_.SetSelStart(target->value);
+  }
+  accept();
+}
+
+void TFormJump::Edits_Change(const QString& text) {
+  seekBtn_->setEnabled(SeekEnabled(ToCodePage(text)));
+}
+
+void TFormJump::Edits_Enter(TJumpBox box) {
+  radios_[static_cast<int>(box)]->setChecked(true);
+}
+
+bool TFormJump::Edits_KeyDown(TJumpBox box, int qtKey) {
+  const std::optional<TJumpBox> next = BoxAfterKey(box, VirtualKeyOf(qtKey));
+  if (!next) return false;
+  Edit(*next)->setFocus(Qt::TabFocusReason);
+  return true;
+}
+
+bool TFormJump::Edits_KeyPress(TJumpBox box, const QString& typed) {
+  if (typed.size() != 1) return false;
+  const std::optional<std::string> stepped =
+      SteppedBoxText(ToCodePage(Edit(box)->text()), typed.at(0).toLatin1());
+  if (!stepped) return false;
+  Edit(box)->setText(QString::fromStdString(*stepped));
+  return true;
+}
+
+bool TFormJump::eventFilter(QObject* watched, QEvent* event) {
+  const std::optional<TJumpBox> box = BoxOf(watched);
+  if (box && event->type() == QEvent::FocusIn) Edits_Enter(*box);
+  if (box && event->type() == QEvent::KeyPress) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (Edits_KeyDown(*box, key->key()) || Edits_KeyPress(*box, key->text())) return true;
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+std::optional<TJumpBox> TFormJump::CheckedBox() const {
+  for (int tag = 0; tag < 3; ++tag)
+    if (radios_[tag]->isChecked()) return static_cast<TJumpBox>(tag);
+  return std::nullopt;
+}
+
+std::optional<TJumpBox> TFormJump::BoxOf(QObject* object) const {
+  for (int tag = 0; tag < 3; ++tag)
+    if (edits_[tag] == object) return static_cast<TJumpBox>(tag);
+  return std::nullopt;
+}
+
+void Goto_Cmd(QWidget* owner, TCustomScribEdit& editor) {
+  TFormJump dialog(owner, editor);
+  dialog.exec();
+}

@@ -1,0 +1,12 @@
+// Colours between the program's 0x00BBGGRR values and Qt.
+#pragma once
+
+#include <QColor>
+#include <cstdint>
+
+QColor ToQColor(std::uint32_t bgr);
+std::uint32_t FromQColor(const QColor& colour);
+
+// The current RGB value (0x00BBGGRR) of a system colour 0x80000000 + index,
+// taken from the application palette; black for an unknown index.
+std::uint32_t ResolveSystemColour(std::uint32_t systemColour);

@@ -1,0 +1,21 @@
+#include "ui/ScribantApplication.h"
+
+#include <QMessageBox>
+#include <exception>
+
+#include "ui/CodePageText.h"
+
+bool TScribantApplication::notify(QObject* receiver, QEvent* event) {
+  try {
+    return QApplication::notify(receiver, event);
+  } catch (const std::exception& error) {
+    ShowErrorBox(FromCodePage(error.what()));
+  } catch (...) {
+    ShowErrorBox("An unexpected error occurred.");
+  }
+  return false;
+}
+
+void ShowErrorBox(const QString& message) {
+  QMessageBox::critical(QApplication::activeWindow(), "Scribant", message);
+}

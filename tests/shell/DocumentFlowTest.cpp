@@ -1,0 +1,156 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "ShellTestSupport.h"
+
+namespace fs = std::filesystem;
+
+TEST(DocumentFlow, StartsUntitledForMissingOrFolderArguments) {
+  ShellFixture f;
+  f.shell.FormShow(f.folder.File("missing.txt"));
+  EXPECT_EQ(f.shell.FileName(), "Untitled");
+  EXPECT_EQ(f.caption, "Scribant <Untitled>");
+  EXPECT_EQ(f.panels[1], "Line: 1");
+  EXPECT_EQ(f.panels[2], "Col: 1");
+  EXPECT_EQ(f.panels[3], "Pos: 0");
+  f.shell.FormShow(f.folder.Path().string());
+  EXPECT_EQ(f.shell.FileName(), "Untitled");
+  EXPECT_TRUE(f.dialogs.messages.empty()) << "no message for a bad argument";
+}
+
+TEST(DocumentFlow, OpenEditSaveKeepsLineBreaksAndCaption) {
+  ShellFixture f;
+  const std::string path = f.File("a.txt", "one\ntwo\n");
+  f.shell.FormShow(path);
+  EXPECT_EQ(f.caption, "Scribant <" + path + ">");
+  EXPECT_FALSE(f.editor.Modified());
+  f.Type("X");
+  EXPECT_EQ(f.caption, "Scribant <" + path + ">*");
+  ASSERT_TRUE(f.shell.SaveDocument(false));
+  EXPECT_EQ(ReadBytes(path), "Xone\ntwo\n");
+  EXPECT_EQ(f.caption, "Scribant <" + path + ">");
+  EXPECT_EQ(f.shell.Settings().recentList.front(), path);
+}
+
+TEST(DocumentFlow, QuerySaveFollowsTheAnswer) {
+  ShellFixture f;
+  f.shell.NewDocument();
+  EXPECT_TRUE(f.shell.QuerySave()) << "nothing to save, nothing asked";
+  EXPECT_TRUE(f.dialogs.messages.empty());
+  f.Type("x");
+
+  f.dialogs.messageAnswers = {TMsgResult::Cancel};
+  EXPECT_FALSE(f.shell.QuerySave());
+  EXPECT_EQ(f.dialogs.messages.back().caption, "Save the file?");
+  EXPECT_EQ(f.dialogs.messages.back().text,
+            "Do you wish to save the current file before proceeding?\r\n\r\n\"Untitled\"");
+
+  f.dialogs.messageAnswers = {TMsgResult::No};
+  EXPECT_TRUE(f.shell.QuerySave());
+
+  f.dialogs.messageAnswers = {TMsgResult::Yes};  // untitled: the save dialog is cancelled
+  EXPECT_FALSE(f.shell.QuerySave());
+  ASSERT_EQ(f.dialogs.saveRequests.size(), 1u);
+  EXPECT_EQ(f.dialogs.saveRequests[0].filterIndex, 2);
+  EXPECT_EQ(f.dialogs.saveRequests[0].defaultExt, "txt");
+
+  const std::string target = f.folder.File("new.txt");
+  f.dialogs.messageAnswers = {TMsgResult::Yes};
+  f.dialogs.fileAnswers = {target};
+  EXPECT_TRUE(f.shell.QuerySave());
+  EXPECT_EQ(ReadBytes(target), "x");
+  EXPECT_EQ(f.shell.FileName(), target);
+}
+
+TEST(DocumentFlow, FailedWriteKeepsDocumentModifiedAndAbortsTheClose) {
+  ShellFixture f;
+  const std::string path = f.File("ro.txt", "old");
+  f.shell.OpenDocument(path);
+  f.Type("new ");
+  fs::permissions(path, fs::perms::owner_read | fs::perms::group_read);
+  f.dialogs.messageAnswers = {TMsgResult::Yes};
+  EXPECT_FALSE(f.shell.FormCloseQuery());
+  fs::permissions(path, fs::perms::owner_all);
+  EXPECT_EQ(f.dialogs.messages.back().text,
+            "Failed to write the file to disk.\r\n\r\n\"" + path + "\"");
+  EXPECT_EQ(f.dialogs.messages.back().icon, TMsgIcon::Error);
+  EXPECT_TRUE(f.editor.Modified());
+  EXPECT_EQ(ReadBytes(path), "old");
+  EXPECT_FALSE(fs::exists(f.folder.File("scribant.ini"))) << "no settings written";
+}
+
+TEST(DocumentFlow, FailedLoadFallsBackToAnUntitledDocument) {
+  ShellFixture f;
+  const std::string first = f.File("first.txt", "precious");
+  f.shell.OpenDocument(first);
+  f.shell.OpenDocument(f.folder.Path().string());  // a folder cannot be loaded
+  ASSERT_FALSE(f.dialogs.messages.empty());
+  EXPECT_EQ(f.dialogs.messages.back().icon, TMsgIcon::Error);
+  EXPECT_EQ(f.shell.FileName(), "Untitled") << "a later Save must not hit first.txt";
+  EXPECT_EQ(f.caption, "Scribant <Untitled>");
+  EXPECT_EQ(ReadBytes(first), "precious");
+}
+
+TEST(DocumentFlow, Utf16FilesAreConvertedWithAWarning) {
+  ShellFixture f;
+  const std::string path = f.File("u.txt", std::string("\xFF\xFE" "a\0b\0\r\0\n\0", 10));
+  f.shell.OpenDocument(path);
+  ASSERT_EQ(f.editor.Lines().Count(), 2);
+  EXPECT_EQ(f.editor.Lines().Get(0), "ab");
+  EXPECT_EQ(f.editor.Lines().Get(1), "");
+  EXPECT_FALSE(f.editor.Modified());
+  ASSERT_EQ(f.dialogs.messages.size(), 1u);
+  EXPECT_EQ(f.dialogs.messages[0].icon, TMsgIcon::Warning);
+  EXPECT_NE(f.dialogs.messages[0].text.find("unicode format"), std::string::npos);
+
+  const std::string euro = f.File("e.txt", std::string("\xFF\xFE\xAC\x20\x3D\xD8\x00\xDE", 8));
+  f.shell.OpenDocument(euro);
+  EXPECT_EQ(f.editor.Lines().Get(0), "\x80?") << "a surrogate pair becomes one '?'";
+
+  const std::string markOnly = f.File("m.txt", "\xFF\xFE");
+  f.shell.OpenDocument(markOnly);
+  EXPECT_EQ(f.editor.Lines().Get(0), "\xFF\xFE") << "two bytes load as text";
+}
+
+TEST(DocumentFlow, ReloadAsksAndRestoresTheSelection) {
+  ShellFixture f;
+  const std::string path = f.File("r.txt", "hello world");
+  f.shell.OpenDocument(path);
+  f.editor.SetSelStart(6);
+  f.editor.SetSelLength(5);
+  f.dialogs.messageAnswers = {TMsgResult::Cancel};
+  f.shell.Reload_Cmd();
+  EXPECT_EQ(f.dialogs.messages.back().caption, "Reload Current File?");
+  EXPECT_EQ(f.editor.SelText(), "world") << "cancel changes nothing";
+  WriteBytes(path, "HELLO WORLD");
+  f.dialogs.messageAnswers = {TMsgResult::Ok};
+  f.shell.Reload_Cmd();
+  EXPECT_EQ(f.editor.Text(), "HELLO WORLD");
+  EXPECT_FALSE(f.editor.Modified());
+  EXPECT_EQ(f.editor.SelText(), "WORLD") << "the remembered offsets come back";
+}
+
+TEST(DocumentFlow, ClosingWritesSettingsWithTheRecentList) {
+  ShellFixture f;
+  const std::string path = f.File("c.txt", "x");
+  f.shell.OpenDocument(path);
+  ASSERT_TRUE(f.shell.FormCloseQuery());
+  const TAppSettings saved = LoadSettings(f.folder.File("scribant.ini"), 1920, 1080);
+  EXPECT_EQ(saved.recentList, (std::vector<std::string>{path}));
+}
+
+TEST(DocumentFlow, DroppedFilesOpenOnlyTheFirst) {
+  ShellFixture f;
+  const std::string a = f.File("a.txt", "A");
+  const std::string b = f.File("b.txt", "B");
+  f.shell.NewDocument();
+  f.Type("unsaved");
+  f.dialogs.messageAnswers = {TMsgResult::Cancel};
+  f.shell.Code_Edit_DropFiles({a, b});
+  EXPECT_EQ(f.editor.Text(), "unsaved");
+  f.dialogs.messageAnswers = {TMsgResult::No};
+  f.shell.Code_Edit_DropFiles({a, b});
+  EXPECT_EQ(f.shell.FileName(), a);
+  EXPECT_EQ(f.editor.Text(), "A");
+}

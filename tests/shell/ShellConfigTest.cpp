@@ -1,0 +1,53 @@
+#include <gtest/gtest.h>
+
+#include "ShellTestSupport.h"
+#include "highlight/StyleFile.h"
+
+TEST(ShellConfig, DialogValuesRoundTripThroughTheProgram) {
+  ShellFixture f;
+  f.shell.NewDocument();
+  TConfigSettings settings = f.shell.ConfigSettings();
+  EXPECT_EQ(settings.highlighter, "General");
+  EXPECT_EQ(settings.rightEdge, f.editor.RightEdge());
+  ASSERT_EQ(settings.attributes.size(), 8u);
+  EXPECT_EQ(settings.attributes[0].name, "Comment");
+
+  settings.captionFormat = "%f%m";
+  settings.rightEdge = 72;
+  settings.tabWidth = 3;
+  settings.commentChars = "#";
+  settings.keyWordsExactCase = true;
+  settings.attributes[0].foreground = 0x00123456;
+  settings.font.name = "DejaVu Sans Mono";
+  settings.font.pointSize = 12;
+  settings.font.bold = true;
+  f.shell.ApplyConfigSettings(settings, {});
+
+  EXPECT_EQ(f.caption, "Untitled");
+  EXPECT_EQ(f.editor.RightEdge(), 72);
+  EXPECT_EQ(f.editor.TabWidth(), 3);
+  EXPECT_EQ(CommentChars, "#");
+  EXPECT_TRUE(f.highlighter.KeyWordsExactCase());
+  EXPECT_EQ(f.highlighter.AttriComment()->Foreground(), 0x00123456u);
+  EXPECT_EQ(f.editor.Font().Name, "DejaVu Sans Mono");
+  EXPECT_EQ(f.editor.Font().Height, -16) << "12 points at 96 pixels per inch";
+  EXPECT_TRUE(f.editor.Font().Style & fsBold);
+  EXPECT_EQ(f.shell.ConfigSettings().captionFormat, "%f%m");
+
+  settings.highlighter = "";
+  f.shell.ApplyConfigSettings(settings, {std::nullopt, true});
+  EXPECT_EQ(f.editor.Highlighter(), nullptr);
+  EXPECT_TRUE(KeyWordListFile.empty());
+  CommentChars = "--";
+}
+
+TEST(ShellConfig, KeywordListLoadsFromTheProgramFolder) {
+  ShellFixture f;
+  WriteBytes(f.folder.Path() / "KeyWords" / "mine.kwf", "zeta\r\nalpha\r\n");
+  TConfigSettings settings = f.shell.ConfigSettings();
+  f.shell.ApplyConfigSettings(settings, {std::string("mine"), false});
+  EXPECT_EQ(KeyWordListFile, "mine");
+  EXPECT_TRUE(f.highlighter.IsKeyword("alpha"));
+  EXPECT_FALSE(f.highlighter.IsKeyword("beta"));
+  KeyWordListFile.clear();
+}

@@ -1,0 +1,63 @@
+// A headless main window: the real editor, highlighter and shell over a
+// scripted Dialogs, an in-memory clipboard and a recording desktop shell.
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "FakeDialogs.h"
+#include "MemoryClipboard.h"
+#include "TempFolder.h"
+#include "editor/CustomScribEdit.h"
+#include "highlight/ScribHighlighterOrvane.h"
+#include "platform/Screen.h"
+#include "platform/Shell.h"
+#include "shell/ScribantShell.h"
+
+class RecordingShell : public Shell {
+ public:
+  std::vector<std::string> opened;
+  std::vector<std::string> started;
+  bool OpenDocument(const std::string& target) override {
+    opened.push_back(target);
+    return true;
+  }
+  bool StartProcess(const std::string& program, const std::vector<std::string>&) override {
+    started.push_back(program);
+    return true;
+  }
+  std::string ExecutablePath() const override { return "/opt/scribant/scribant"; }
+};
+
+class FixedScreen : public Screen {
+ public:
+  int PixelsPerInch() const override { return 96; }
+};
+
+struct ShellFixture {
+  TempFolder folder;
+  TCustomScribEdit editor;
+  TScribOrvane highlighter;
+  FakeDialogs dialogs;
+  MemoryClipboard clipboard;
+  RecordingShell desktop;
+  FixedScreen screen;
+  TScribantShell shell{editor, highlighter, {dialogs, clipboard, desktop, screen},
+                       folder.Path().string() + "/", folder.File("scribant.ini")};
+  std::string caption;
+  std::map<int, std::string> panels;
+
+  ShellFixture() {
+    shell.OnCaption = [this](const std::string& text) { caption = text; };
+    shell.OnStatusPanel = [this](int panel, const std::string& text) { panels[panel] = text; };
+    shell.FormCreate(1920, 1080);
+  }
+  std::string File(const std::string& name, const std::string& bytes) {
+    WriteBytes(folder.Path() / name, bytes);
+    return folder.File(name);
+  }
+  void Type(const std::string& text) {
+    for (char c : text) editor.CommandProcessor(ecChar, c, nullptr);
+  }
+};
