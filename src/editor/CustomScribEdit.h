@@ -41,11 +41,11 @@
 #include "editor/ScribEditTypes.h"
 #include "editor/ScribEditUndoList.h"
 #include "editor/ScribGutter.h"
-#include "highlight/HighlighterAttributes.h"
 #include "platform/Canvas.h"
 
 class Clipboard;
 class TScribCustomHighlighter;
+class TScribPersistent;
 
 class EScribEditError : public std::runtime_error {
  public:
@@ -101,7 +101,7 @@ inline constexpr TScribStatusChanges stModified = 1 << 6;
 inline constexpr TScribStatusChanges stSelection = 1 << 7;
 inline constexpr TScribStatusChanges stReadOnly = 1 << 8;
 
-// Colours are 0x00BBGGRR; clNone (highlight/HighlighterAttributes.h) means "not set".
+// Colours are 0x00BBGGRR; clNone (platform/Canvas.h) means "not set".
 inline constexpr std::uint32_t clSilver = 0x00C0C0C0;
 inline constexpr std::uint32_t clWindow = 0x00FFFFFF;
 inline constexpr std::uint32_t clWindowText = 0x00000000;

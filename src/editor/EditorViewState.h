@@ -10,6 +10,7 @@
 #include <string>
 
 #include "editor/ScribEditTypes.h"
+#include "platform/Canvas.h"
 
 class TScribEditStringList;
 class TScribCustomHighlighter;
@@ -17,7 +18,7 @@ class TScribGutter;
 class TScribWordWrapPlugin;
 
 using TScribViewColor = std::uint32_t;  // 0x00BBGGRR
-inline constexpr TScribViewColor kViewColorNone = 0x1FFFFFFF;
+inline constexpr TScribViewColor kViewColorNone = clNone;
 
 // Colours of selected text.
 struct TScribSelectedColor {
