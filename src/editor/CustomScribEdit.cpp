@@ -4,6 +4,8 @@
 #include <algorithm>
 
 #include "editor/ScribEditScopes.h"
+#include "editor/WordWrapPlugin.h"
+#include "highlight/CustomHighlighter.h"
 
 TScribEditorOptions DefaultEditorOptions() {
   return OptionBit(eoAutoIndent) | OptionBit(eoDragDropEditing) | OptionBit(eoEnhanceEndKey) |
@@ -16,9 +18,11 @@ TCustomScribEdit::TCustomScribEdit()
   keystrokes_.ResetDefaults();
   undoList_.OnAddedUndo = [this](TScribEditUndoList& list) { UndoAdded(list); };
   ConnectBuffer();
+  gutter_.OnChange = [this] { GutterChanged(); };
 }
 
 TCustomScribEdit::~TCustomScribEdit() {
+  if (highlighter_) highlighter_->UnhookAttrChangeEvent(this);
   // Releasing the lines must notify nobody.
   lines_->OnChanging = nullptr;
   lines_->OnChange = nullptr;
@@ -47,7 +51,7 @@ void TCustomScribEdit::ConnectBuffer() {
 void TCustomScribEdit::LinesInserted(int index, int count) {
   for (auto& mark : bookmarks_)
     if (mark.Set && mark.Position.Line > index) mark.Position.Line += count;
-  Invalidate(index + 1, -1);
+  viewEvents_.LinesInserted(index, count);
 }
 
 void TCustomScribEdit::LinesDeleted(int index, int count) {
@@ -58,11 +62,11 @@ void TCustomScribEdit::LinesDeleted(int index, int count) {
     else
       mark.Position.Line -= count;
   }
-  Invalidate(index + 1, -1);
+  viewEvents_.LinesDeleted(index, count);
 }
 
 void TCustomScribEdit::LinesPutted(int index, int count) {
-  Invalidate(index + 1, index + count);
+  viewEvents_.LinesPutted(index, count);
 }
 
 void TCustomScribEdit::LinesCleared() {
@@ -70,15 +74,24 @@ void TCustomScribEdit::LinesCleared() {
   redoList_.Clear();
   for (auto& mark : bookmarks_) mark.Set = false;
   caret_ = {1, 1};
+  caretAtEndOfRow_ = false;
   lastCaretX_ = 1;
   blockBegin_ = blockEnd_ = caret_;
   topLine_ = 1;
   leftChar_ = 1;
-  Invalidate(1, -1);
+  viewEvents_.LinesCleared();
   StatusChanged(stAll);
 }
 
 void TCustomScribEdit::LinesChanged() {
+  const int gutterWidth = gutter_.RealWidth(charWidth_);
+  const TScribRepaintArea area = viewEvents_.EndOfChange();
+  if (area.everything)
+    InvalidateAll();
+  else if (!area.Empty())
+    Invalidate(area.firstLine, area.lastLine == INT_MAX ? -1 : area.lastLine);
+  // A wider gutter leaves fewer columns for the text.
+  if (gutter_.RealWidth(charWidth_) != gutterWidth) GutterChanged();
   // A host that changed lines directly sets its selection afterwards; the
   // editor's own operations set theirs once the buffer is done.
   if (ownChange_ > 0) return;
@@ -87,6 +100,10 @@ void TCustomScribEdit::LinesChanged() {
 }
 
 void TCustomScribEdit::Invalidate(int firstLine, int lastLine) {
+  LinesInvalidated(firstLine, lastLine);
+}
+
+void TCustomScribEdit::LinesInvalidated(int firstLine, int lastLine) {
   if (OnInvalidate) OnInvalidate(*this, firstLine, lastLine);
 }
 
@@ -97,12 +114,18 @@ void TCustomScribEdit::StatusChanged(TScribStatusChanges changes) {
   if (paintLock_ > 0 || pendingStatus_ == 0) return;
   const TScribStatusChanges report = pendingStatus_;
   pendingStatus_ = 0;
-  if (OnStatusChange) OnStatusChange(*this, report);
+  StatusReported(report);
+}
+
+void TCustomScribEdit::StatusReported(TScribStatusChanges changes) {
+  if (OnStatusChange) OnStatusChange(*this, changes);
 }
 
 void TCustomScribEdit::EndUpdate() {
   if (paintLock_ == 0) return;
-  if (--paintLock_ == 0) StatusChanged(0);
+  if (--paintLock_ > 0) return;
+  if (highlighterChangePending_) HighlighterChanged();
+  StatusChanged(0);
 }
 
 // --- Whole text ----------------------------------------------------------------
@@ -141,7 +164,7 @@ void TCustomScribEdit::SetOptions(TScribEditorOptions value) {
   options_ = value;
   // The caret limit depends on eoScrollPastEol.
   SetCaretAndSelection(caret_, blockBegin_, blockEnd_);
-  if (OnSettingsChange) OnSettingsChange(*this);
+  SettingsChanged();
 }
 
 void TCustomScribEdit::SetSelectionMode(TScribSelectionMode value) {
@@ -162,61 +185,27 @@ void TCustomScribEdit::SetTabWidth(int value) {
   value = std::clamp(value, 1, 256);
   if (value == lines_->TabWidth()) return;
   lines_->SetTabWidth(value);
-  if (OnSettingsChange) OnSettingsChange(*this);
+  // Tabs expand differently: rows and display columns change.
+  if (wrapPlugin_) RelayOut();
+  SettingsChanged();
 }
 
 void TCustomScribEdit::SetRightEdge(int value) {
   if (rightEdge_ == value) return;
   rightEdge_ = value;
-  if (OnSettingsChange) OnSettingsChange(*this);
+  SettingsChanged();
 }
 
 void TCustomScribEdit::SetRightEdgeColor(std::uint32_t value) {
   if (rightEdgeColor_ == value) return;
   rightEdgeColor_ = value;
-  if (OnSettingsChange) OnSettingsChange(*this);
+  SettingsChanged();
 }
 
 void TCustomScribEdit::SetActiveLineColor(std::uint32_t value) {
   if (activeLineColor_ == value) return;
   activeLineColor_ = value;
-  if (OnSettingsChange) OnSettingsChange(*this);
-}
-
-void TCustomScribEdit::SetFont(const TScribFont& value) {
-  font_ = value;
-  if (OnSettingsChange) OnSettingsChange(*this);
-}
-
-void TCustomScribEdit::SetGutter(const TScribGutter& value) {
-  gutter_ = value;
-  if (OnSettingsChange) OnSettingsChange(*this);
-}
-
-int TCustomScribEdit::AutoSizeDigitCount() const {
-  if (!(gutter_.Visible && gutter_.AutoSize && gutter_.ShowLineNumbers)) return gutter_.DigitCount;
-  std::int64_t highest = lines_->Count();
-  if (gutter_.ZeroStart)
-    --highest;
-  else if (gutter_.LineNumberStart > 1)
-    highest += gutter_.LineNumberStart - 1;
-  const int digits = static_cast<int>(std::to_string(std::max<std::int64_t>(highest, 0)).size());
-  return std::max(digits, gutter_.DigitCount);
-}
-
-void TCustomScribEdit::SetHighlighter(TScribCustomHighlighter* value) {
-  if (highlighter_ == value) return;
-  highlighter_ = value;
-  if (OnSettingsChange) OnSettingsChange(*this);
-}
-
-void TCustomScribEdit::SetWordWrap(bool value) {
-  if (wordWrap_ == value) return;
-  wordWrap_ = value;
-  if (wordWrap_) SetLeftChar(1);
-  // The caret limit changes with wrapping.
-  SetCaretAndSelection(caret_, blockBegin_, blockEnd_);
-  if (OnSettingsChange) OnSettingsChange(*this);
+  SettingsChanged();
 }
 
 // --- Bookmarks ---------------------------------------------------------------

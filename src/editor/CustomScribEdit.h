@@ -10,8 +10,13 @@
 //    so no operation walks all lines;
 //  - blockBegin_ is the selection's anchor and blockEnd_ its moving end (either
 //    order); BlockBegin()/BlockEnd() return them sorted;
-//  - rows equal lines unless a word-wrap layout overrides the display
-//    conversions and RowCount();
+//  - rows equal lines unless word wrap is on: then the wrap plugin (owned,
+//    present exactly while WordWrap() is true) lays lines out as rows, and
+//    TopLine, DisplayX/DisplayY, vertical moves and painting count rows;
+//  - the buffer's stored ranges are the highlighter's end-of-line states; every
+//    buffer change rescans from the changed lines (HighlightScan) and collects
+//    a repaint area that is reported through OnInvalidate when the outermost
+//    buffer update ends;
 //  - status flags collect in pendingStatus_ while the paint lock is held and
 //    are reported when the last EndUpdate releases it.
 #pragma once
@@ -28,25 +33,23 @@
 #include <utility>
 #include <vector>
 
+#include "editor/EditorViewEvents.h"
+#include "editor/EditorViewState.h"
+#include "editor/HighlightScan.h"
 #include "editor/ScribEditKeyCmds.h"
 #include "editor/ScribEditStringList.h"
 #include "editor/ScribEditTypes.h"
 #include "editor/ScribEditUndoList.h"
+#include "editor/ScribGutter.h"
 #include "platform/Canvas.h"
 
 class Clipboard;
 class TScribCustomHighlighter;
+class TScribPersistent;
 
 class EScribEditError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
-};
-
-// A display position: 1-based column (tabs expanded) and row.
-struct TDisplayCoord {
-  int Column = 1;
-  int Row = 1;
-  friend bool operator==(const TDisplayCoord&, const TDisplayCoord&) = default;
 };
 
 enum TScribEditorOption : int {
@@ -98,33 +101,18 @@ inline constexpr TScribStatusChanges stModified = 1 << 6;
 inline constexpr TScribStatusChanges stSelection = 1 << 7;
 inline constexpr TScribStatusChanges stReadOnly = 1 << 8;
 
-// Colours are 0x00BBGGRR; this value means "not set".
+// Colours are 0x00BBGGRR; clNone (platform/Canvas.h) means "not set".
 inline constexpr std::uint32_t clSilver = 0x00C0C0C0;
-
+inline constexpr std::uint32_t clWindow = 0x00FFFFFF;
+inline constexpr std::uint32_t clWindowText = 0x00000000;
 
 struct TScribFont {
   std::string Name = "Courier New";
-  int Height = -13;  // negative: pixels, as set by the style files; positive: points
-  int Size = 10;     // points
-  std::uint8_t Style = 0;
+  int Height = -13;        // negative: pixels, as set by the style files; positive: points
+  int Size = 10;           // points
+  std::uint8_t Style = 0;  // TFontStyle bits
   std::uint32_t Color = 0x00000000;
-};
-
-// Gutter settings the painter reads; AutoSizeDigitCount is derived from the line count.
-struct TScribGutter {
-  TScribFont Font{"Courier New", -11, 8, 0, 0};
-  std::uint32_t Color = 0x80000000 | 15;  // button face, resolved by the painter
-  int Width = 30;
-  bool ShowLineNumbers = false;
-  int DigitCount = 4;
-  bool LeadingZeros = false;
-  bool ZeroStart = false;
-  int LineNumberStart = 1;
-  int LeftOffset = 16;
-  int RightOffset = 2;
-  bool AutoSize = true;
-  bool Visible = true;
-  bool UseFontStyle = true;
+  friend bool operator==(const TScribFont&, const TScribFont&) = default;
 };
 
 struct TScribBookMark {
@@ -132,7 +120,7 @@ struct TScribBookMark {
   TBufferCoord Position;
 };
 
-class TCustomScribEdit {
+class TCustomScribEdit : public TScribViewState {
  public:
   using TNotifyEvent = std::function<void(TCustomScribEdit& sender)>;
   using TStatusChangeEvent =
@@ -152,15 +140,20 @@ class TCustomScribEdit {
   // First and last changed line (1-based); lastLine -1 means to the end of the text.
   using TInvalidateEvent =
       std::function<void(TCustomScribEdit& sender, int firstLine, int lastLine)>;
+  // May replace the colours of 1-based `line`; returns true when it did.
+  using TSpecialLineColorsEvent =
+      std::function<bool(const TCustomScribEdit& sender, int line, TScribViewColor& foreground,
+                         TScribViewColor& background)>;
+  using TGutterGetTextEvent =
+      std::function<void(const TCustomScribEdit& sender, int line, std::string& text)>;
 
   TCustomScribEdit();
-  virtual ~TCustomScribEdit();
+  ~TCustomScribEdit() override;
   TCustomScribEdit(const TCustomScribEdit&) = delete;
   TCustomScribEdit& operator=(const TCustomScribEdit&) = delete;
 
   // --- Text -----------------------------------------------------------------
-  TScribEditStringList& Lines() { return *lines_; }
-  const TScribEditStringList& Lines() const { return *lines_; }
+  TScribEditStringList& Lines() const override { return *lines_; }
   std::string Text() const { return lines_->Text(); }
   // Replaces the whole text without recording undo (the shell sets Modified).
   void SetText(std::string_view text);
@@ -173,24 +166,28 @@ class TCustomScribEdit {
   // --- Caret and selection --------------------------------------------------
   int CaretX() const { return caret_.Char; }
   int CaretY() const { return caret_.Line; }
-  TBufferCoord CaretXY() const { return caret_; }
+  TBufferCoord CaretXY() const override { return caret_; }
   void SetCaretX(int value) { SetCaretXY({value, caret_.Line}); }
   void SetCaretY(int value) { SetCaretXY({caret_.Char, value}); }
   void SetCaretXY(TBufferCoord value);
-  TDisplayCoord DisplayXY() const { return BufferToDisplayPos(caret_); }
+  // The caret's display position; with word wrap, a caret that reached the end
+  // of a row (by Right, End, or a click right of the row) stays drawn there
+  // rather than at the start of the next row.
+  TDisplayCoord DisplayXY() const;
+  bool CaretAtEndOfRow() const { return caretAtEndOfRow_; }
   int DisplayX() const { return DisplayXY().Column; }
   int DisplayY() const { return DisplayXY().Row; }
   void SetCaretAndSelection(TBufferCoord caret, TBufferCoord blockBegin, TBufferCoord blockEnd);
 
   // Sorted ends of the selection.
-  TBufferCoord BlockBegin() const;
-  TBufferCoord BlockEnd() const;
+  TBufferCoord BlockBegin() const override;
+  TBufferCoord BlockEnd() const override;
   // The anchor and the moving end as they are.
   TBufferCoord SelectionAnchor() const { return blockBegin_; }
   TBufferCoord SelectionEnd() const { return blockEnd_; }
   void SetBlockBegin(TBufferCoord value);
   void SetBlockEnd(TBufferCoord value);
-  bool SelAvail() const;
+  bool SelAvail() const override;
   std::string SelText() const;
   void SetSelText(std::string_view text);
   std::int64_t SelStart() const;
@@ -200,24 +197,24 @@ class TCustomScribEdit {
   void SelectAll();
   TScribSelectionMode SelectionMode() const { return selectionMode_; }
   void SetSelectionMode(TScribSelectionMode value);
-  TScribSelectionMode ActiveSelectionMode() const { return activeSelectionMode_; }
+  TScribSelectionMode ActiveSelectionMode() const override { return activeSelectionMode_; }
   void SetActiveSelectionMode(TScribSelectionMode value);
 
   // Index and position conversion (0-based index, clamped to the text).
   std::int64_t RowColToCharIndex(TBufferCoord position) const;
   TBufferCoord CharIndexToRowCol(std::int64_t index) const;
-  // Rows equal lines here; a word-wrap layout overrides these three.
-  virtual TDisplayCoord BufferToDisplayPos(TBufferCoord position) const;
-  virtual TBufferCoord DisplayToBufferPos(TDisplayCoord position) const;
+  // Rows are lines unless word wrap is on.
+  TDisplayCoord BufferToDisplayPos(TBufferCoord position) const;
+  TBufferCoord DisplayToBufferPos(TDisplayCoord position) const;
 
   // Word positions; a position outside the lines is returned unchanged.
   TBufferCoord NextWordPos(TBufferCoord position) const;
   TBufferCoord PrevWordPos(TBufferCoord position) const;
   TBufferCoord WordStart(TBufferCoord position) const;
   TBufferCoord WordEnd(TBufferCoord position) const;
-  // Word characters for word moves, deletes and selection. The default set is
-  // the editor's own; an editor with a highlighter overrides it with the
-  // highlighter's identifier characters minus its word-break characters.
+  // Word characters for word moves, deletes and selection: the highlighter's
+  // identifier characters minus its word-break characters, or the editor's
+  // own set without a highlighter.
   virtual bool IsWordChar(unsigned char c) const;
   // Whether a bracket at `position` stands inside a comment or string token and
   // so does not count for bracket matching; false without a highlighter.
@@ -229,18 +226,31 @@ class TCustomScribEdit {
   void SelectWordAt(TBufferCoord position);
 
   // --- View -----------------------------------------------------------------
-  int TopLine() const { return topLine_; }
+  int TopLine() const override { return topLine_; }  // a row
   void SetTopLine(int value);
-  int LeftChar() const { return leftChar_; }
+  int LeftChar() const override { return leftChar_; }
   void SetLeftChar(int value);
   int LinesInWindow() const { return linesInWindow_; }
-  int CharsInWindow() const { return charsInWindow_; }
-  // Given by the view whenever its size or font changes.
+  int CharsInWindow() const override { return charsInWindow_; }
+  // Given by the view whenever its size or font changes; a changed width in
+  // characters lays wrapped lines out again (DisplayChanged).
   void SetLinesInWindow(int value);
   void SetCharsInWindow(int value);
+  // The font's cell size in pixels, measured by the view.
+  int CharWidth() const override { return charWidth_; }
+  int LineHeight() const override { return lineHeight_; }
+  void SetCharWidth(int value);
+  void SetLineHeight(int value);
+  // Lays wrapped lines out again when the window width in characters changed,
+  // keeping the same buffer line at the top.
+  void DisplayChanged();
   int MaxScrollWidth() const { return maxScrollWidth_; }
   void SetMaxScrollWidth(int value);
-  virtual int RowCount() const { return lines_->Count(); }
+  // Rows laid out: lines, or wrapped rows while word wrap is on.
+  int RowCount() const;
+  // 1-based line of a 1-based row and the first row of a line.
+  int RowToLine(int row) const;
+  int LineToRow(int line) const;
   void EnsureCursorPosVisible();
 
   // --- Update bracket and status --------------------------------------------
@@ -337,22 +347,45 @@ class TCustomScribEdit {
   // --- Settings the painter and the style files use ---------------------------
   int TabWidth() const { return lines_->TabWidth(); }
   void SetTabWidth(int value);
-  int RightEdge() const { return rightEdge_; }
+  int RightEdge() const override { return rightEdge_; }
   void SetRightEdge(int value);
-  std::uint32_t RightEdgeColor() const { return rightEdgeColor_; }
+  std::uint32_t RightEdgeColor() const override { return rightEdgeColor_; }
   void SetRightEdgeColor(std::uint32_t value);
-  std::uint32_t ActiveLineColor() const { return activeLineColor_; }
+  std::uint32_t ActiveLineColor() const override { return activeLineColor_; }
   void SetActiveLineColor(std::uint32_t value);
   const TScribFont& Font() const { return font_; }
+  // The view measures the new font and gives CharWidth / LineHeight back.
   void SetFont(const TScribFont& value);
-  const TScribGutter& Gutter() const { return gutter_; }
-  void SetGutter(const TScribGutter& value);
-  // Digits the gutter shows: DigitCount, widened to fit the line count when auto-sized.
-  int AutoSizeDigitCount() const;
-  TScribCustomHighlighter* Highlighter() const { return highlighter_; }
+  // Changing a gutter setting repaints everything (OnSettingsChange).
+  const TScribGutter& Gutter() const override { return gutter_; }
+  TScribGutter& Gutter() { return gutter_; }
+  // The highlighter is referred to, not owned: it must outlive the editor or
+  // be unset first. Setting one rescans every line.
+  TScribCustomHighlighter* Highlighter() const override { return highlighter_; }
   void SetHighlighter(TScribCustomHighlighter* value);
-  bool WordWrap() const { return wordWrap_; }
+  // Rescans every line.
+  void ScanRanges();
+  // After the highlighter's rules changed: rescans every line, lays wrapped
+  // lines out again (the break characters may differ) and repaints. Changes of
+  // the current highlighter arrive here by themselves; while the paint lock is
+  // held (BeginUpdate) they are collected into one rescan at the last EndUpdate.
+  void HighlighterChanged();
+  // Lines run through the highlighter so far (for tests of the rescan cost).
+  std::int64_t ScannedLineCount() const { return scan_.ScannedLineCount(); }
+  bool WordWrap() const { return wrapPlugin_ != nullptr; }
   void SetWordWrap(bool value);
+  TScribWordWrapPlugin* WordWrapPlugin() const override { return wrapPlugin_.get(); }
+
+  // Colours of the text area (0x00BBGGRR).
+  TScribViewColor Color() const override { return color_; }
+  void SetColor(TScribViewColor value);
+  TScribViewColor FontColor() const override { return fontColor_; }
+  void SetFontColor(TScribViewColor value);
+  TScribSelectedColor SelectedColor() const override { return selectedColor_; }
+  void SetSelectedColor(TScribSelectedColor value);
+  bool SpecialLineColors(int line, TScribViewColor& foreground,
+                         TScribViewColor& background) const override;
+  void GutterGetText(int line, std::string& text) const override;
 
   // --- Events ---------------------------------------------------------------
   TStatusChangeEvent OnStatusChange;
@@ -364,13 +397,24 @@ class TCustomScribEdit {
   TKeyPressEvent OnKeyPress;
   TContextHelpEvent OnContextHelp;
   TDropFilesEvent OnDropFiles;
+  // Lines to repaint (lastLine -1: to the end); (1, -1) repaints everything.
   TInvalidateEvent OnInvalidate;
-  // Called when Highlighter or a painting setting changed and everything must be redrawn.
+  // A painting setting, the font or the gutter width changed: the view
+  // measures again and repaints everything.
   TNotifyEvent OnSettingsChange;
+  TSpecialLineColorsEvent OnSpecialLineColors;
+  TGutterGetTextEvent OnGutterGetText;
 
  protected:
   // Adds flags to the pending set and reports them unless the paint lock is held.
   void StatusChanged(TScribStatusChanges changes);
+  // Reports collected status changes: fires OnStatusChange. A view overrides
+  // it to follow the caret and scroll position first, leaving the event to the host.
+  virtual void StatusReported(TScribStatusChanges changes);
+  // Lines to repaint (lastLine -1: to the end): fires OnInvalidate.
+  virtual void LinesInvalidated(int firstLine, int lastLine);
+  // Painting settings, the font or the gutter width changed: fires OnSettingsChange.
+  virtual void ViewSettingsChanged();
 
  private:
   // Caret and selection (CustomScribEditCaret.cpp)
@@ -378,8 +422,21 @@ class TCustomScribEdit {
   // The nearest position on a character of the text (never beyond a line end).
   TBufferCoord ClampToText(TBufferCoord position) const;
   int MaxCaretChar(int line) const;
-  void MoveCaret(TBufferCoord position, bool ensureVisible);
-  void MoveCaretAndSelection(TBufferCoord position, bool selecting);
+  // Where a move puts the caret; endOfRow keeps it drawn at the end of a
+  // wrapped row (see DisplayXY).
+  struct CaretTarget {
+    TBufferCoord position;
+    bool endOfRow = false;
+    CaretTarget(TBufferCoord at, bool atEndOfRow = false) : position(at), endOfRow(atEndOfRow) {}
+  };
+  void MoveCaret(TBufferCoord position, bool ensureVisible, bool endOfRow = false);
+  void MoveCaretAndSelection(TBufferCoord position, bool selecting, bool endOfRow = false);
+  void MoveCaretAndSelection(CaretTarget target, bool selecting) {
+    MoveCaretAndSelection(target.position, selecting, target.endOfRow);
+  }
+  // The buffer position shown at a display position, flagged when it lies
+  // right of a wrapped row's text.
+  CaretTarget DisplayTarget(TDisplayCoord position) const;
   void SetSelectionRaw(TBufferCoord anchor, TBufferCoord end);
   void CollapseSelection() { SetSelectionRaw(caret_, caret_); }
   int LineLength(int line) const;
@@ -427,10 +484,11 @@ class TCustomScribEdit {
   bool ExecuteViewCommand(TScribEditorCommand command);
   // Text-changing commands; false for a command that is none of them.
   bool ExecuteEditCommand(TScribEditorCommand command, char aChar, const void* data);
-  TBufferCoord MoveTarget(TScribEditorCommand move, const void* data);
-  TBufferCoord VerticalTarget(int rows) const;
-  TBufferCoord LineStartTarget() const;
-  TBufferCoord LineEndTarget() const;
+  CaretTarget MoveTarget(TScribEditorCommand move, const void* data);
+  CaretTarget VerticalTarget(int rows) const;
+  CaretTarget LineStartTarget() const;
+  CaretTarget LineEndTarget() const;
+  CaretTarget RightTarget() const;
   void PageScroll(int direction, bool selecting);
   void ScrollBy(int rows);
   void TypeChar(char c);
@@ -467,6 +525,15 @@ class TCustomScribEdit {
   void LinesCleared();
   void LinesChanged();
   void Invalidate(int firstLine, int lastLine);
+  void InvalidateAll() { Invalidate(1, -1); }
+  void SettingsChanged();
+
+  // View settings (CustomScribEditView.cpp)
+  void GutterChanged();
+  // A highlighter change: an attribute's look only repaints, a rule change rescans.
+  void HighlighterHookFired(TScribPersistent* sender);
+  // Lays every line out again (wrap on) and keeps the same buffer line at the top.
+  void RelayOut();
 
   std::unique_ptr<TScribEditStringList> lines_;
   TScribEditUndoList undoList_;
@@ -486,7 +553,9 @@ class TCustomScribEdit {
   bool modified_ = false;
   bool wantTabs_ = false;
   bool wantReturns_ = true;
-  bool wordWrap_ = false;
+  bool caretAtEndOfRow_ = false;
+  // A rescan asked for while the paint lock was held, run when it is released.
+  bool highlighterChangePending_ = false;
   TScribEditorOptions options_;
 
   int topLine_ = 1;
@@ -494,11 +563,15 @@ class TCustomScribEdit {
   int linesInWindow_ = 25;
   int charsInWindow_ = 80;
   int maxScrollWidth_ = 1024;
+  int charWidth_ = 8;
+  int lineHeight_ = 16;
   int rightEdge_ = 80;
   std::uint32_t rightEdgeColor_ = clSilver;
   std::uint32_t activeLineColor_ = clNone;
+  TScribViewColor color_ = clWindow;
+  TScribViewColor fontColor_ = clWindowText;
+  TScribSelectedColor selectedColor_;
   TScribFont font_;
-  TScribGutter gutter_;
 
   TScribStatusChanges pendingStatus_ = 0;
   int paintLock_ = 0;
@@ -520,4 +593,10 @@ class TCustomScribEdit {
   std::vector<TKeyDownEvent> keyDownHandlers_;
   std::vector<TKeyPressEvent> keyPressHandlers_;
   std::vector<THookedCommandEvent> hookedCommandHandlers_;
+
+  // The view's parts, declared last: they refer to the members above.
+  TScribGutter gutter_;
+  TScribHighlightScan scan_{*lines_};
+  TScribViewEvents viewEvents_{*this, scan_, gutter_};
+  std::unique_ptr<TScribWordWrapPlugin> wrapPlugin_;
 };

@@ -3,7 +3,9 @@
 #include <algorithm>
 
 #include "editor/CustomScribEdit.h"
+#include "editor/ScribDisplayPos.h"
 #include "editor/ScribEditScopes.h"
+#include "editor/WordWrapPlugin.h"
 
 namespace {
 
@@ -41,25 +43,11 @@ void TCustomScribEdit::SetLineText(const std::string& text) {
 // --- Display columns -----------------------------------------------------------
 
 int TCustomScribEdit::CharToColumn(int line, int charIndex) const {
-  const std::string& text = LineAt(line);
-  const int tabWidth = TabWidth();
-  const int inText = std::min<int>(charIndex - 1, static_cast<int>(text.size()));
-  int column = 0;  // 0-based columns covered so far
-  for (int i = 0; i < inText; ++i)
-    column += text[i] == '\t' && tabWidth > 1 ? tabWidth - column % tabWidth : 1;
-  return column + (charIndex - 1 - inText) + 1;
+  return ::CharToColumn(LineAt(line), charIndex, TabWidth());
 }
 
 int TCustomScribEdit::ColumnToChar(int line, int column) const {
-  const std::string& text = LineAt(line);
-  const int tabWidth = TabWidth();
-  int covered = 0;  // columns before character i
-  for (int i = 0; i < static_cast<int>(text.size()); ++i) {
-    const int width = text[i] == '\t' && tabWidth > 1 ? tabWidth - covered % tabWidth : 1;
-    if (column - 1 < covered + width) return i + 1;
-    covered += width;
-  }
-  return static_cast<int>(text.size()) + 1 + (column - 1 - covered);
+  return ::ColumnToChar(LineAt(line), column, TabWidth());
 }
 
 std::pair<int, int> TCustomScribEdit::ColumnSpan(TBufferCoord begin, TBufferCoord end) const {
@@ -69,11 +57,23 @@ std::pair<int, int> TCustomScribEdit::ColumnSpan(TBufferCoord begin, TBufferCoor
 }
 
 TDisplayCoord TCustomScribEdit::BufferToDisplayPos(TBufferCoord position) const {
-  return {CharToColumn(position.Line, position.Char), position.Line};
+  return ::BufferToDisplayPos(*lines_, wrapPlugin_.get(), position);
 }
 
 TBufferCoord TCustomScribEdit::DisplayToBufferPos(TDisplayCoord position) const {
-  return {ColumnToChar(position.Row, position.Column), position.Row};
+  return ::DisplayToBufferPos(*lines_, wrapPlugin_.get(), position);
+}
+
+TDisplayCoord TCustomScribEdit::DisplayXY() const {
+  return ::BufferToDisplayPos(*lines_, wrapPlugin_.get(), caret_, caretAtEndOfRow_);
+}
+
+TCustomScribEdit::CaretTarget TCustomScribEdit::DisplayTarget(TDisplayCoord position) const {
+  const TBufferCoord target = DisplayToBufferPos(position);
+  // Right of a wrapped row's text lies the place where the next row starts.
+  const bool endOfRow = wrapPlugin_ && position.Row >= 1 && position.Row <= RowCount() &&
+                        BufferToDisplayPos(target).Row != position.Row;
+  return {target, endOfRow};
 }
 
 // --- Caret placement -----------------------------------------------------------
@@ -82,7 +82,7 @@ int TCustomScribEdit::MaxCaretChar(int line) const {
   const int lineEnd = LineLength(line) + 1;
   if (!HasOption(eoScrollPastEol)) return lineEnd;
   // "No limit" still stops somewhere: typing fills the gap with real spaces.
-  if (wordWrap_ || HasOption(eoAutoSizeMaxScrollWidth)) return std::max(lineEnd, kFarthestChar);
+  if (wrapPlugin_ || HasOption(eoAutoSizeMaxScrollWidth)) return std::max(lineEnd, kFarthestChar);
   // Text longer than the scroll width stays reachable.
   return std::max(maxScrollWidth_ + 1, lineEnd);
 }
@@ -92,14 +92,16 @@ TBufferCoord TCustomScribEdit::ClampPosition(TBufferCoord position) const {
   return {std::clamp(position.Char, 1, MaxCaretChar(line)), line};
 }
 
-void TCustomScribEdit::MoveCaret(TBufferCoord position, bool ensureVisible) {
+void TCustomScribEdit::MoveCaret(TBufferCoord position, bool ensureVisible, bool endOfRow) {
   const TBufferCoord target = ClampPosition(position);
-  if (target == caret_) {
-    lastCaretX_ = CharToColumn(caret_.Line, caret_.Char);
+  endOfRow = endOfRow && wrapPlugin_ != nullptr;
+  if (target == caret_ && endOfRow == caretAtEndOfRow_) {
+    lastCaretX_ = DisplayXY().Column;
     return;
   }
   const PaintLockScope lock(*this);
-  TScribStatusChanges changes = 0;
+  // The end-of-row flag alone moves the caret on screen, not in the text.
+  TScribStatusChanges changes = endOfRow != caretAtEndOfRow_ ? stCaretX : 0;
   if (target.Char != caret_.Char) changes |= stCaretX;
   if (target.Line != caret_.Line) {
     changes |= stCaretY;
@@ -109,7 +111,8 @@ void TCustomScribEdit::MoveCaret(TBufferCoord position, bool ensureVisible) {
     }
   }
   caret_ = target;
-  lastCaretX_ = CharToColumn(caret_.Line, caret_.Char);
+  caretAtEndOfRow_ = endOfRow;
+  lastCaretX_ = DisplayXY().Column;
   if (ensureVisible) EnsureCursorPosVisible();
   StatusChanged(changes);
 }
@@ -129,10 +132,10 @@ void TCustomScribEdit::SetCaretAndSelection(TBufferCoord caret, TBufferCoord blo
   SetSelectionRaw(ClampPosition(blockBegin), ClampPosition(blockEnd));
 }
 
-void TCustomScribEdit::MoveCaretAndSelection(TBufferCoord position, bool selecting) {
+void TCustomScribEdit::MoveCaretAndSelection(TBufferCoord position, bool selecting, bool endOfRow) {
   const PaintLockScope lock(*this);
   const TBufferCoord anchor = SelAvail() ? blockBegin_ : caret_;
-  MoveCaret(position, true);
+  MoveCaret(position, true, endOfRow);
   if (selecting && !HasOption(eoNoSelection))
     SetSelectionRaw(anchor, caret_);
   else
@@ -244,7 +247,7 @@ void TCustomScribEdit::SetTopLine(int value) {
 void TCustomScribEdit::SetLeftChar(int value) {
   // Lines longer than MaxScrollWidth stay reachable at the caret.
   const int widest = std::max(maxScrollWidth_, lastCaretX_);
-  const int highest = wordWrap_ ? 1 : std::max(1, widest - charsInWindow_ + 1);
+  const int highest = wrapPlugin_ ? 1 : std::max(1, widest - charsInWindow_ + 1);
   value = std::clamp(value, 1, highest);
   if (value == leftChar_) return;
   leftChar_ = value;
@@ -258,8 +261,23 @@ void TCustomScribEdit::SetLinesInWindow(int value) {
 }
 
 void TCustomScribEdit::SetCharsInWindow(int value) {
-  charsInWindow_ = std::max(1, value);
+  value = std::max(1, value);
+  if (value == charsInWindow_) return;
+  charsInWindow_ = value;
   SetLeftChar(leftChar_);
+  DisplayChanged();
+}
+
+int TCustomScribEdit::RowCount() const {
+  return ViewRowCount(*lines_, wrapPlugin_.get());
+}
+
+int TCustomScribEdit::RowToLine(int row) const {
+  return ViewRowToLine(wrapPlugin_.get(), row);
+}
+
+int TCustomScribEdit::LineToRow(int line) const {
+  return ViewLineToRow(wrapPlugin_.get(), line);
 }
 
 void TCustomScribEdit::SetMaxScrollWidth(int value) {

@@ -3,7 +3,9 @@
 #include <algorithm>
 
 #include "editor/CustomScribEdit.h"
+#include "editor/ScribDisplayPos.h"
 #include "editor/ScribEditScopes.h"
+#include "editor/WordWrapPlugin.h"
 
 // --- Keys ----------------------------------------------------------------------
 
@@ -115,42 +117,62 @@ void TCustomScribEdit::ExecuteCommand(TScribEditorCommand command, char aChar, c
 
 // --- Caret moves ------------------------------------------------------------------
 
-TBufferCoord TCustomScribEdit::VerticalTarget(int rows) const {
+TCustomScribEdit::CaretTarget TCustomScribEdit::VerticalTarget(int rows) const {
   const int row = std::clamp(DisplayY() + rows, 1, std::max(1, RowCount()));
-  return DisplayToBufferPos({lastCaretX_, row});
+  return DisplayTarget({lastCaretX_, row});
 }
 
-TBufferCoord TCustomScribEdit::LineStartTarget() const {
-  if (!HasOption(eoEnhanceHomeKey)) return {1, caret_.Line};
+TCustomScribEdit::CaretTarget TCustomScribEdit::LineStartTarget() const {
+  // With word wrap Home goes to the start of the caret's row.
+  if (wrapPlugin_) return DisplayToBufferPos({1, DisplayY()});
+  if (!HasOption(eoEnhanceHomeKey)) return TBufferCoord{1, caret_.Line};
   // Home toggles between the first non-blank character and column 1.
   const std::size_t firstVisible = LineAt(caret_.Line).find_first_not_of(" \t");
   const int textStart = firstVisible == std::string::npos ? 1 : static_cast<int>(firstVisible) + 1;
-  return {caret_.Char == textStart ? 1 : textStart, caret_.Line};
+  return TBufferCoord{caret_.Char == textStart ? 1 : textStart, caret_.Line};
 }
 
-TBufferCoord TCustomScribEdit::LineEndTarget() const {
+TCustomScribEdit::CaretTarget TCustomScribEdit::LineEndTarget() const {
+  if (wrapPlugin_) {
+    // On a wrapped line's earlier rows End stops at the end of the row.
+    const int row = DisplayY();
+    if (row < ViewLastRowOfLine(wrapPlugin_.get(), caret_.Line))
+      return DisplayTarget({wrapPlugin_->GetRowLength(row) + 1, row});
+  }
   const std::string& line = LineAt(caret_.Line);
   const int lineEnd = static_cast<int>(line.size()) + 1;
-  if (!HasOption(eoEnhanceEndKey)) return {lineEnd, caret_.Line};
+  if (!HasOption(eoEnhanceEndKey)) return TBufferCoord{lineEnd, caret_.Line};
   const std::size_t lastVisible = line.find_last_not_of(" \t");
   const int afterText = lastVisible == std::string::npos ? 1 : static_cast<int>(lastVisible) + 2;
-  return {caret_.Char == afterText ? lineEnd : afterText, caret_.Line};
+  return TBufferCoord{caret_.Char == afterText ? lineEnd : afterText, caret_.Line};
 }
 
-TBufferCoord TCustomScribEdit::MoveTarget(TScribEditorCommand move, const void* data) {
-  const int lineLength = LineLength(caret_.Line);
-  const bool pastEol = HasOption(eoScrollPastEol);
+TCustomScribEdit::CaretTarget TCustomScribEdit::RightTarget() const {
+  const int lastLine = std::max(1, lines_->Count());
+  TBufferCoord target = caret_;
+  if (HasOption(eoScrollPastEol) || caret_.Char <= LineLength(caret_.Line))
+    target = {caret_.Char + 1, caret_.Line};
+  else if (caret_.Line < lastLine)
+    target = {1, caret_.Line + 1};
+  // Reaching the end of a wrapped row keeps the caret drawn on that row.
+  const bool endOfRow =
+      wrapPlugin_ && ::BufferToDisplayPos(*lines_, wrapPlugin_.get(), target, true).Row !=
+                         BufferToDisplayPos(target).Row;
+  return {target, endOfRow};
+}
+
+TCustomScribEdit::CaretTarget TCustomScribEdit::MoveTarget(TScribEditorCommand move,
+                                                           const void* data) {
   const int lastLine = std::max(1, lines_->Count());
   switch (move) {
     case ecLeft:
       if (caret_.Char > 1)
-        return {std::min(caret_.Char - 1, MaxCaretChar(caret_.Line)), caret_.Line};
-      if (!pastEol && caret_.Line > 1) return {LineLength(caret_.Line - 1) + 1, caret_.Line - 1};
+        return TBufferCoord{std::min(caret_.Char - 1, MaxCaretChar(caret_.Line)), caret_.Line};
+      if (!HasOption(eoScrollPastEol) && caret_.Line > 1)
+        return TBufferCoord{LineLength(caret_.Line - 1) + 1, caret_.Line - 1};
       return caret_;
     case ecRight:
-      if (pastEol || caret_.Char <= lineLength) return {caret_.Char + 1, caret_.Line};
-      if (caret_.Line < lastLine) return {1, caret_.Line + 1};
-      return caret_;
+      return RightTarget();
     case ecUp:
       return VerticalTarget(-1);
     case ecDown:
@@ -164,17 +186,17 @@ TBufferCoord TCustomScribEdit::MoveTarget(TScribEditorCommand move, const void* 
     case ecLineEnd:
       return LineEndTarget();
     case ecPageLeft:
-      return DisplayToBufferPos({std::max(1, DisplayX() - charsInWindow_), DisplayY()});
+      return DisplayTarget({std::max(1, DisplayX() - charsInWindow_), DisplayY()});
     case ecPageRight:
-      return DisplayToBufferPos({DisplayX() + charsInWindow_, DisplayY()});
+      return DisplayTarget({DisplayX() + charsInWindow_, DisplayY()});
     case ecPageTop:
       return VerticalTarget(topLine_ - DisplayY());
     case ecPageBottom:
       return VerticalTarget(topLine_ + linesInWindow_ - 1 - DisplayY());
     case ecEditorTop:
-      return {1, 1};
+      return TBufferCoord{1, 1};
     case ecEditorBottom:
-      return {LineLength(lastLine) + 1, lastLine};
+      return TBufferCoord{LineLength(lastLine) + 1, lastLine};
     case ecGotoXY:
       return data ? *static_cast<const TBufferCoord*>(data) : caret_;
     default:
@@ -219,7 +241,8 @@ void TCustomScribEdit::ScrollBy(int rows) {
   if (row > lastVisible) row = lastVisible;
   if (row == caretRow) return;
   const int keptColumn = lastCaretX_;
-  MoveCaret(DisplayToBufferPos({lastCaretX_, row}), false);
+  const CaretTarget target = DisplayTarget({lastCaretX_, row});
+  MoveCaret(target.position, false, target.endOfRow);
   CollapseSelection();
   lastCaretX_ = keptColumn;
 }

@@ -6,7 +6,9 @@
 
 bool TCustomScribEdit::MouseDown(TDisplayCoord cell, TShiftState shift, bool doubleClick) {
   const PaintLockScope lock(*this);
-  const TBufferCoord position = ClampPosition(DisplayToBufferPos(cell));
+  // Right of a wrapped row's text the caret stays at the end of that row.
+  const CaretTarget target = DisplayTarget(cell);
+  const TBufferCoord position = ClampPosition(target.position);
   pressedInSelection_.reset();
   mouseSelecting_ = false;
   if (doubleClick) {
@@ -14,7 +16,7 @@ bool TCustomScribEdit::MouseDown(TDisplayCoord cell, TShiftState shift, bool dou
     return false;
   }
   if (shift & ssShift) {
-    MoveCaretAndSelection(position, true);
+    MoveCaretAndSelection(position, true, target.endOfRow);
     mouseSelecting_ = true;
     return false;
   }
@@ -27,16 +29,18 @@ bool TCustomScribEdit::MouseDown(TDisplayCoord cell, TShiftState shift, bool dou
     activeSelectionMode_ = smColumn;
   else
     activeSelectionMode_ = selectionMode_;
-  SetCaretXY(position);
+  MoveCaretAndSelection(position, false, target.endOfRow);
   mouseSelecting_ = true;
   return false;
 }
 
 void TCustomScribEdit::MouseMove(TDisplayCoord cell) {
   if (!mouseSelecting_) return;
+  const PaintLockScope lock(*this);
   const TBufferCoord anchor = blockBegin_;
-  const TBufferCoord position = ClampPosition(DisplayToBufferPos(cell));
-  SetCaretAndSelection(position, anchor, position);
+  const CaretTarget target = DisplayTarget(cell);
+  MoveCaret(target.position, true, target.endOfRow);
+  SetSelectionRaw(anchor, caret_);
 }
 
 void TCustomScribEdit::MouseUp() {

@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "editor/CustomScribEdit.h"
+#include "highlight/CustomHighlighter.h"
 
 namespace {
 
@@ -14,13 +15,32 @@ bool IsBlankChar(unsigned char c) {
 }  // namespace
 
 bool TCustomScribEdit::IsWordChar(unsigned char c) const {
+  if (highlighter_) return highlighter_->GetIdentChars()[c] && !highlighter_->WordBreakChars()[c];
   const bool identifier = (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || c == '_' ||
                           (c >= 'a' && c <= 'z') || (c >= 192 && c <= 214) ||
                           (c >= 216 && c <= 246) || c >= 248;
   return identifier && kWordBreakChars.find(static_cast<char>(c)) == std::string_view::npos;
 }
 
-bool TCustomScribEdit::IsBracketIgnored(TBufferCoord) const {
+bool TCustomScribEdit::IsBracketIgnored(TBufferCoord position) const {
+  if (!highlighter_ || position.Line < 1 || position.Line > lines_->Count()) return false;
+  const TScribHighlighterAttributes* comment = highlighter_->GetDefaultAttribute(arComment);
+  const TScribHighlighterAttributes* string = highlighter_->GetDefaultAttribute(arString);
+  // Runs the highlighter over the line from its stored start state.
+  if (position.Line == 1)
+    highlighter_->ResetRange();
+  else
+    highlighter_->SetRange(lines_->Ranges(position.Line - 2));
+  highlighter_->SetLine(lines_->Get(position.Line - 1), position.Line - 1);
+  const int offset = position.Char - 1;
+  for (; !highlighter_->GetEol(); highlighter_->Next()) {
+    const int start = highlighter_->GetTokenPos();
+    if (offset < start) return false;
+    if (offset < start + highlighter_->GetTokenLength()) {
+      const TScribHighlighterAttributes* attribute = highlighter_->GetTokenAttribute();
+      return attribute && (attribute == comment || attribute == string);
+    }
+  }
   return false;
 }
 

@@ -1,0 +1,147 @@
+// The view's settings: cell size, window size, font, colours, gutter,
+// highlighter and word wrap, and the view hooks the painter asks.
+#include <algorithm>
+
+#include "editor/CustomScribEdit.h"
+#include "editor/ScribDisplayPos.h"
+#include "editor/ScribEditScopes.h"
+#include "editor/WordWrapPlugin.h"
+#include "highlight/CustomHighlighter.h"
+
+void TCustomScribEdit::SettingsChanged() {
+  InvalidateAll();
+  ViewSettingsChanged();
+}
+
+void TCustomScribEdit::ViewSettingsChanged() {
+  if (OnSettingsChange) OnSettingsChange(*this);
+}
+
+void TCustomScribEdit::SetCharWidth(int value) {
+  value = std::max(1, value);
+  if (value == charWidth_) return;
+  charWidth_ = value;
+  SettingsChanged();
+}
+
+void TCustomScribEdit::SetLineHeight(int value) {
+  value = std::max(1, value);
+  if (value == lineHeight_) return;
+  lineHeight_ = value;
+  SettingsChanged();
+}
+
+void TCustomScribEdit::SetFont(const TScribFont& value) {
+  if (font_ == value) return;
+  font_ = value;
+  SettingsChanged();
+}
+
+void TCustomScribEdit::SetColor(TScribViewColor value) {
+  if (color_ == value) return;
+  color_ = value;
+  SettingsChanged();
+}
+
+void TCustomScribEdit::SetFontColor(TScribViewColor value) {
+  if (fontColor_ == value) return;
+  fontColor_ = value;
+  SettingsChanged();
+}
+
+void TCustomScribEdit::SetSelectedColor(TScribSelectedColor value) {
+  if (selectedColor_.Background == value.Background &&
+      selectedColor_.Foreground == value.Foreground)
+    return;
+  selectedColor_ = value;
+  SettingsChanged();
+}
+
+bool TCustomScribEdit::SpecialLineColors(int line, TScribViewColor& foreground,
+                                         TScribViewColor& background) const {
+  return OnSpecialLineColors && OnSpecialLineColors(*this, line, foreground, background);
+}
+
+void TCustomScribEdit::GutterGetText(int line, std::string& text) const {
+  if (OnGutterGetText) OnGutterGetText(*this, line, text);
+}
+
+void TCustomScribEdit::GutterChanged() {
+  // The gutter's width decides where text starts, so the view measures again.
+  SettingsChanged();
+}
+
+// --- Highlighter -------------------------------------------------------------------
+
+void TCustomScribEdit::SetHighlighter(TScribCustomHighlighter* value) {
+  if (highlighter_ == value) return;
+  if (highlighter_) highlighter_->UnhookAttrChangeEvent(this);
+  highlighter_ = value;
+  scan_.SetHighlighter(value);
+  if (highlighter_)
+    highlighter_->HookAttrChangeEvent(
+        this, [this](TScribPersistent* sender) { HighlighterHookFired(sender); });
+  HighlighterChanged();
+}
+
+void TCustomScribEdit::ScanRanges() {
+  // Storing ranges must not collapse the selection.
+  const OwnChangeScope change(*lines_, ownChange_);
+  scan_.ScanRanges();
+}
+
+void TCustomScribEdit::HighlighterHookFired(TScribPersistent* sender) {
+  // Colours and font styles of tokens do not change the stored ranges.
+  if (dynamic_cast<TScribHighlighterAttributes*>(sender))
+    SettingsChanged();
+  else
+    HighlighterChanged();
+}
+
+void TCustomScribEdit::HighlighterChanged() {
+  // A style sets many rules in a row: under the paint lock they cost one rescan.
+  if (paintLock_ > 0) {
+    highlighterChangePending_ = true;
+    return;
+  }
+  highlighterChangePending_ = false;
+  ScanRanges();
+  // The break characters of wrapped rows come from the highlighter.
+  if (wrapPlugin_) RelayOut();
+  SettingsChanged();
+}
+
+// --- Word wrap -----------------------------------------------------------------------
+
+void TCustomScribEdit::SetWordWrap(bool value) {
+  if (WordWrap() == value) return;
+  const int firstVisibleLine = RowToLine(topLine_);
+  const TDisplayCoord caret = DisplayXY();
+  const bool caretVisible = caret.Row >= topLine_ && caret.Row < topLine_ + linesInWindow_ &&
+                            caret.Column >= leftChar_ && caret.Column < leftChar_ + charsInWindow_;
+  const PaintLockScope lock(*this);
+  if (value) {
+    wrapPlugin_ = std::make_unique<TScribWordWrapPlugin>(this);
+    SetLeftChar(1);
+  } else {
+    wrapPlugin_.reset();
+  }
+  caretAtEndOfRow_ = false;
+  SetTopLine(LineToRow(firstVisibleLine));
+  // The caret limit changes with wrapping.
+  if (HasOption(eoScrollPastEol)) SetCaretAndSelection(caret_, blockBegin_, blockEnd_);
+  if (caretVisible) EnsureCursorPosVisible();
+  SettingsChanged();
+}
+
+void TCustomScribEdit::DisplayChanged() {
+  if (!wrapPlugin_ || wrapPlugin_->MaxRowLength() == std::clamp(charsInWindow_, 1, 255)) return;
+  RelayOut();
+  InvalidateAll();
+}
+
+void TCustomScribEdit::RelayOut() {
+  const int firstVisibleLine = RowToLine(topLine_);
+  wrapPlugin_->Reset();
+  SetTopLine(LineToRow(firstVisibleLine));
+}

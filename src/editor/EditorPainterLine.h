@@ -1,0 +1,92 @@
+// Painting of one buffer line's visible rows, used by TScribEditorPainter.
+//
+// Columns of the line are 0-based offsets into its expanded text; columns of
+// a row are 1-based display columns. A row without word wrap is the whole
+// line; with word wrap it is the slice the layout gives.
+#pragma once
+
+#include <climits>
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "editor/EditorViewState.h"
+#include "editor/ScribDisplayPos.h"
+#include "editor/TextDrawer.h"
+
+// Which display columns of each row the selection covers.
+class TScribSelectionShape {
+ public:
+  explicit TScribSelectionShape(const TScribViewState& view);
+  // Selected columns [first, second) of `row`, a row of 1-based `line`;
+  // second is INT_MAX when the selection runs on past the row's end.
+  std::pair<int, int> ColumnsOf(int row, int line) const;
+
+ private:
+  bool any_ = false;
+  TScribSelectionMode mode_ = smNormal;
+  TDisplayCoord begin_, end_;
+  int beginLine_ = 0, endLine_ = 0;
+};
+
+struct TScribLineColors {
+  TScribViewColor foreground, background;
+  TScribViewColor selectedForeground, selectedBackground;
+  bool special;  // set by OnSpecialLineColors: the whole line takes its colours
+};
+
+// What all lines of one paint share.
+struct TScribPaintContext {
+  const TScribViewState& view;
+  TTextDrawer& drawer;
+  const TScribSelectionShape& selection;
+  TRect clip;
+  int firstColumn, lastColumn;  // visible display columns
+};
+
+class TScribLinePainter {
+ public:
+  explicit TScribLinePainter(const TScribPaintContext& context) : context_(context) {}
+
+  // Paints rows firstRow..lastRow of 1-based `line`.
+  void PaintLine(int line, int firstRow, int lastRow);
+
+ private:
+  struct Row {
+    int row, y;
+    int start, length;  // slice of the expanded line
+    std::pair<int, int> selected;
+    // The run being collected: adjacent pieces of equal colours and style.
+    int runColumn = 0;
+    std::string runText;
+    TScribViewColor runForeground = 0, runBackground = 0;
+    unsigned runStyle = 0;
+  };
+
+  TScribLineColors ColorsOf(int line) const;
+  void LayOutRows(int line, int firstRow, int lastRow);
+  void PaintTokens(int line);
+  // Adds line columns [from, to) in the given look to every row they touch.
+  void AddPiece(int from, int to, TScribViewColor foreground, TScribViewColor background,
+                unsigned style);
+  void AddToRun(Row& row, int column, int count, TScribViewColor foreground,
+                TScribViewColor background, unsigned style);
+  void FlushRun(Row& row);
+  void FillAfterText(const Row& row);
+  void FillColumns(const Row& row, int firstColumn, int endColumn, TScribViewColor color);
+
+  // The line's expanded text: the buffer's own string when it has no tabs.
+  const std::string& Expanded() const { return *expanded_; }
+  void TakeText(int line);
+
+  const TScribPaintContext& context_;
+  const std::string* expanded_ = nullptr;
+  std::string expandedStorage_;
+  TScribLineColors colors_{};
+  std::vector<Row> rows_;
+};
+
+// Columns [first, end) of a row as pixels, end INT_MAX meaning the clip's right edge.
+int ColumnLeft(const TScribViewState& view, int column);
+TRect Intersect(const TRect& a, const TRect& b);

@@ -1,0 +1,67 @@
+// TScribViewState: the read-only view of the editor that the painter, the
+// highlighter scan and the word-wrap layout work from. TCustomScribEdit
+// implements it; tests implement it with plain fields.
+//
+// Rows and columns are 1-based display positions: a row is a buffer line unless
+// word wrap is on, and columns count tab-expanded cells.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "editor/ScribEditTypes.h"
+#include "platform/Canvas.h"
+
+class TScribEditStringList;
+class TScribCustomHighlighter;
+class TScribGutter;
+class TScribWordWrapPlugin;
+
+using TScribViewColor = std::uint32_t;  // 0x00BBGGRR
+inline constexpr TScribViewColor kViewColorNone = clNone;
+
+// Colours of selected text.
+struct TScribSelectedColor {
+  TScribViewColor Background = 0x00D77800;  // the system's highlight colour
+  TScribViewColor Foreground = 0x00FFFFFF;  // the system's highlight text colour
+};
+
+class TScribViewState {
+ public:
+  virtual ~TScribViewState() = default;
+
+  virtual TScribEditStringList& Lines() const = 0;
+  // Null without a highlighter.
+  virtual TScribCustomHighlighter* Highlighter() const = 0;
+  virtual const TScribGutter& Gutter() const = 0;
+  // Null while word wrap is off.
+  virtual TScribWordWrapPlugin* WordWrapPlugin() const = 0;
+
+  virtual int TopLine() const = 0;   // first visible row
+  virtual int LeftChar() const = 0;  // first visible column
+  virtual int CharsInWindow() const = 0;
+  virtual int CharWidth() const = 0;
+  virtual int LineHeight() const = 0;
+
+  virtual TBufferCoord CaretXY() const = 0;
+  // The selection's smaller and larger end.
+  virtual TBufferCoord BlockBegin() const = 0;
+  virtual TBufferCoord BlockEnd() const = 0;
+  virtual bool SelAvail() const = 0;
+  virtual TScribSelectionMode ActiveSelectionMode() const = 0;
+
+  virtual TScribViewColor Color() const = 0;            // text background
+  virtual TScribViewColor FontColor() const = 0;        // text foreground
+  virtual TScribViewColor ActiveLineColor() const = 0;  // kViewColorNone when unset
+  virtual TScribSelectedColor SelectedColor() const = 0;
+  virtual int RightEdge() const = 0;
+  virtual TScribViewColor RightEdgeColor() const = 0;
+
+  // OnSpecialLineColors: may replace the colours of 1-based `line`; true when it did.
+  virtual bool SpecialLineColors(int /*line*/, TScribViewColor& /*foreground*/,
+                                 TScribViewColor& /*background*/) const {
+    return false;
+  }
+  // OnGutterGetText: may replace the number text of 1-based `line`.
+  virtual void GutterGetText(int /*line*/, std::string& /*text*/) const {}
+};

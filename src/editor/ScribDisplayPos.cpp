@@ -1,0 +1,55 @@
+#include "editor/ScribDisplayPos.h"
+
+#include "editor/ScribEditStringList.h"
+#include "editor/ScribEditTabExpansion.h"
+#include "editor/WordWrapPlugin.h"
+
+int CharToColumn(std::string_view line, int charIndex, int tabWidth) {
+  if (charIndex < 1) return charIndex;
+  const std::size_t inLine = std::min<std::size_t>(line.size(), charIndex - 1);
+  const int beyond = charIndex - 1 - static_cast<int>(inLine);
+  return ExpandedLength(line.substr(0, inLine), tabWidth) + beyond + 1;
+}
+
+int ColumnToChar(std::string_view line, int column, int tabWidth) {
+  if (column < 1) return column;
+  int cellsBefore = 0;  // expanded cells of the characters before `index`
+  for (std::size_t index = 0; index < line.size(); ++index) {
+    int cells = 1;
+    if (line[index] == '\t' && tabWidth >= 2) cells = tabWidth - cellsBefore % tabWidth;
+    if (column <= cellsBefore + cells) return static_cast<int>(index) + 1;
+    cellsBefore += cells;
+  }
+  return static_cast<int>(line.size()) + 1 + (column - cellsBefore - 1);
+}
+
+TDisplayCoord BufferToDisplayPos(TScribEditStringList& lines, const TScribWordWrapPlugin* wrap,
+                                 TBufferCoord position, bool atEndOfRow) {
+  const int column = CharToColumn(lines.Get(position.Line - 1), position.Char, lines.TabWidth());
+  if (!wrap) return {column, position.Line};
+  return wrap->BufferToDisplayPos({column, position.Line}, atEndOfRow);
+}
+
+TBufferCoord DisplayToBufferPos(TScribEditStringList& lines, const TScribWordWrapPlugin* wrap,
+                                TDisplayCoord position) {
+  TBufferCoord expanded{position.Column, position.Row};
+  if (wrap) expanded = wrap->DisplayToBufferPos(position);
+  const std::string& text = lines.Get(expanded.Line - 1);
+  return {ColumnToChar(text, expanded.Char, lines.TabWidth()), expanded.Line};
+}
+
+int ViewRowCount(const TScribEditStringList& lines, const TScribWordWrapPlugin* wrap) {
+  return wrap ? wrap->RowCount() : lines.Count();
+}
+
+int ViewLineToRow(const TScribWordWrapPlugin* wrap, int line) {
+  return wrap ? wrap->LineToRow(line) : line;
+}
+
+int ViewLastRowOfLine(const TScribWordWrapPlugin* wrap, int line) {
+  return wrap ? wrap->LineToRow(line) + wrap->RowsOfLine(line) - 1 : line;
+}
+
+int ViewRowToLine(const TScribWordWrapPlugin* wrap, int row) {
+  return wrap ? wrap->RowToLine(row) : row;
+}

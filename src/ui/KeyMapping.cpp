@@ -1,0 +1,134 @@
+#include "ui/KeyMapping.h"
+
+#include <QList>
+#include <utility>
+
+#include "support/CodePage.h"
+
+namespace {
+
+// Keys whose code differs from the Qt key number (letters and digits agree).
+constexpr std::pair<int, std::uint16_t> kKeyTable[] = {
+    {Qt::Key_Backspace, 0x08},
+    {Qt::Key_Tab, 0x09},
+    {Qt::Key_Backtab, 0x09},
+    {Qt::Key_Clear, 0x0C},
+    {Qt::Key_Return, 0x0D},
+    {Qt::Key_Enter, 0x0D},
+    {Qt::Key_Shift, 0x10},
+    {Qt::Key_Control, 0x11},
+    {Qt::Key_Alt, 0x12},
+    {Qt::Key_Pause, 0x13},
+    {Qt::Key_CapsLock, 0x14},
+    {Qt::Key_Escape, 0x1B},
+    {Qt::Key_Space, 0x20},
+    {Qt::Key_PageUp, 0x21},
+    {Qt::Key_PageDown, 0x22},
+    {Qt::Key_End, 0x23},
+    {Qt::Key_Home, 0x24},
+    {Qt::Key_Left, 0x25},
+    {Qt::Key_Up, 0x26},
+    {Qt::Key_Right, 0x27},
+    {Qt::Key_Down, 0x28},
+    {Qt::Key_Print, 0x2C},
+    {Qt::Key_Insert, 0x2D},
+    {Qt::Key_Delete, 0x2E},
+    {Qt::Key_Help, 0x2F},
+    {Qt::Key_Meta, 0x5B},
+    {Qt::Key_Menu, 0x5D},
+    {Qt::Key_NumLock, 0x90},
+    {Qt::Key_ScrollLock, 0x91},
+    {Qt::Key_Semicolon, 0xBA},
+    {Qt::Key_Colon, 0xBA},
+    {Qt::Key_Equal, 0xBB},
+    {Qt::Key_Plus, 0xBB},
+    {Qt::Key_Comma, 0xBC},
+    {Qt::Key_Less, 0xBC},
+    {Qt::Key_Minus, 0xBD},
+    {Qt::Key_Underscore, 0xBD},
+    {Qt::Key_Period, 0xBE},
+    {Qt::Key_Greater, 0xBE},
+    {Qt::Key_Slash, 0xBF},
+    {Qt::Key_Question, 0xBF},
+    {Qt::Key_QuoteLeft, 0xC0},
+    {Qt::Key_AsciiTilde, 0xC0},
+    {Qt::Key_BracketLeft, 0xDB},
+    {Qt::Key_BraceLeft, 0xDB},
+    {Qt::Key_Backslash, 0xDC},
+    {Qt::Key_Bar, 0xDC},
+    {Qt::Key_BracketRight, 0xDD},
+    {Qt::Key_BraceRight, 0xDD},
+    {Qt::Key_Apostrophe, 0xDE},
+    {Qt::Key_QuoteDbl, 0xDE},
+    // Shifted digits of a US keyboard give their digit key.
+    {Qt::Key_Exclam, 0x31},
+    {Qt::Key_At, 0x32},
+    {Qt::Key_NumberSign, 0x33},
+    {Qt::Key_Dollar, 0x34},
+    {Qt::Key_Percent, 0x35},
+    {Qt::Key_AsciiCircum, 0x36},
+    {Qt::Key_Ampersand, 0x37},
+    {Qt::Key_Asterisk, 0x38},
+    {Qt::Key_ParenLeft, 0x39},
+    {Qt::Key_ParenRight, 0x30},
+};
+
+// Keys of the numeric keypad that have their own codes.
+std::uint16_t KeypadKeyOf(int qtKey) {
+  if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9)
+    return static_cast<std::uint16_t>(0x60 + qtKey - Qt::Key_0);
+  switch (qtKey) {
+    case Qt::Key_Asterisk:
+      return 0x6A;
+    case Qt::Key_Plus:
+      return 0x6B;
+    case Qt::Key_Minus:
+      return 0x6D;
+    case Qt::Key_Period:
+      return 0x6E;
+    case Qt::Key_Slash:
+      return 0x6F;
+    default:
+      return 0;
+  }
+}
+
+}  // namespace
+
+std::uint16_t VirtualKeyOf(int qtKey, Qt::KeyboardModifiers modifiers) {
+  if (modifiers & Qt::KeypadModifier) {
+    if (const std::uint16_t keypad = KeypadKeyOf(qtKey)) return keypad;
+  }
+  if ((qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) || (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9))
+    return static_cast<std::uint16_t>(qtKey);
+  if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24)
+    return static_cast<std::uint16_t>(0x70 + qtKey - Qt::Key_F1);
+  for (const auto& [key, code] : kKeyTable)
+    if (key == qtKey) return code;
+  return 0;
+}
+
+TShiftState ShiftStateOf(Qt::KeyboardModifiers modifiers) {
+  TShiftState shift = ssNone;
+  if (modifiers & Qt::ShiftModifier) shift |= ssShift;
+  if (modifiers & Qt::AltModifier) shift |= ssAlt;
+  if (modifiers & Qt::ControlModifier) shift |= ssCtrl;
+  return shift;
+}
+
+std::string TypedCharacters(const QString& text) {
+  std::string bytes;
+  for (const char32_t codePoint : text.toUcs4())
+    bytes += static_cast<char>(codepage::FromUnicode(codePoint));
+  return bytes;
+}
+
+bool ProducesCharacter(Qt::KeyboardModifiers modifiers, const QString& text) {
+  if (text.isEmpty()) return false;
+  const bool ctrl = modifiers & Qt::ControlModifier;
+  const bool alt = modifiers & Qt::AltModifier;
+  if (ctrl && alt) return true;
+  if (alt) return false;
+  if (ctrl) return text.size() == 1 && text.at(0).unicode() < 32;
+  return true;
+}

@@ -1,0 +1,50 @@
+// A view of the editor made of plain fields, for the painter, scan and wrap tests.
+#pragma once
+
+#include <memory>
+
+#include "editor/EditorViewState.h"
+#include "editor/ScribEditStringList.h"
+#include "editor/ScribGutter.h"
+#include "editor/WordWrapPlugin.h"
+
+class FakeViewState : public TScribViewState {
+ public:
+  TScribEditStringList& Lines() const override { return lines; }
+  TScribCustomHighlighter* Highlighter() const override { return highlighter; }
+  const TScribGutter& Gutter() const override { return gutter; }
+  TScribWordWrapPlugin* WordWrapPlugin() const override { return wrap.get(); }
+  int TopLine() const override { return topLine; }
+  int LeftChar() const override { return leftChar; }
+  int CharsInWindow() const override { return charsInWindow; }
+  int CharWidth() const override { return charWidth; }
+  int LineHeight() const override { return lineHeight; }
+  TBufferCoord CaretXY() const override { return caret; }
+  TBufferCoord BlockBegin() const override { return blockBegin; }
+  TBufferCoord BlockEnd() const override { return blockEnd; }
+  bool SelAvail() const override {
+    return blockBegin.Char != blockEnd.Char ||
+           (blockBegin.Line != blockEnd.Line && selectionMode != smColumn);
+  }
+  TScribSelectionMode ActiveSelectionMode() const override { return selectionMode; }
+  TScribViewColor Color() const override { return color; }
+  TScribViewColor FontColor() const override { return fontColor; }
+  TScribViewColor ActiveLineColor() const override { return activeLineColor; }
+  TScribSelectedColor SelectedColor() const override { return selectedColor; }
+  int RightEdge() const override { return rightEdge; }
+  TScribViewColor RightEdgeColor() const override { return rightEdgeColor; }
+
+  void SetWordWrap(bool on) { wrap = on ? std::make_unique<TScribWordWrapPlugin>(this) : nullptr; }
+
+  mutable TScribEditStringList lines;
+  TScribCustomHighlighter* highlighter = nullptr;
+  TScribGutter gutter;
+  std::unique_ptr<TScribWordWrapPlugin> wrap;
+  int topLine = 1, leftChar = 1, charsInWindow = 80, charWidth = 8, lineHeight = 16;
+  TBufferCoord caret, blockBegin, blockEnd;
+  TScribSelectionMode selectionMode = smNormal;
+  TScribViewColor color = 0xFFFFFF, fontColor = 0x000000, activeLineColor = kViewColorNone;
+  TScribSelectedColor selectedColor{0x800000, 0xFFFFFF};
+  int rightEdge = 0;
+  TScribViewColor rightEdgeColor = 0xC0C0C0;
+};

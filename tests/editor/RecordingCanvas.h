@@ -1,0 +1,101 @@
+// A Canvas that records what is drawn and can tell, by replaying the
+// operations, what a pixel finally shows.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/Canvas.h"
+
+struct DrawnCell {
+  bool painted = false;
+  bool text = false;
+  char character = ' ';
+  std::uint32_t foreground = 0, background = 0;
+  unsigned style = 0;
+};
+
+struct DrawnLine {
+  int x1, y1, x2, y2;
+  std::uint32_t colour;
+};
+
+class RecordingCanvas : public Canvas {
+ public:
+  explicit RecordingCanvas(int cellHeight) : cellHeight_(cellHeight) {}
+
+  void FillRect(const TRect& rect, std::uint32_t colour) override {
+    ops_.push_back({Op::Fill, rect, colour, 0, {}, 0, 0, style_});
+  }
+  void DrawLine(int x1, int y1, int x2, int y2, std::uint32_t colour) override {
+    lines.push_back({x1, y1, x2, y2, colour});
+  }
+  void SetFontStyle(unsigned styles) override {
+    style_ = styles;
+    ++styleChanges;
+  }
+  void DrawTextCells(int x, int y, std::string_view text, int cellWidth, std::uint32_t foreground,
+                     std::uint32_t background, const TRect& clip) override {
+    ops_.push_back(
+        {Op::Text, clip, background, foreground, std::string(text), x, y, style_, cellWidth});
+    ++textRuns;
+  }
+
+  // What pixel (x, y) shows after every operation.
+  DrawnCell At(int x, int y) const {
+    DrawnCell cell;
+    for (const Op& op : ops_) {
+      if (!Inside(op.rect, x, y)) continue;
+      if (op.kind == Op::Fill) {
+        cell = {true, false, ' ', 0, op.colour, 0};
+      } else if (y >= op.y && y < op.y + cellHeight_ && x >= op.x) {
+        const std::size_t index = static_cast<std::size_t>((x - op.x) / op.cellWidth);
+        if (index < op.text.size())
+          cell = {true, true, op.text[index], op.foreground, op.colour, op.style};
+      }
+    }
+    return cell;
+  }
+  // Characters of `count` cells from x (cell centres), '?' where nothing is drawn.
+  std::string Text(int x, int y, int count, int cellWidth) const {
+    std::string text;
+    for (int i = 0; i < count; ++i) {
+      const DrawnCell cell = At(x + i * cellWidth + cellWidth / 2, y + cellHeight_ / 2);
+      text += cell.painted ? cell.character : '?';
+    }
+    return text;
+  }
+  // Whether every operation stayed inside `area`.
+  bool AllInside(const TRect& area) const {
+    for (const Op& op : ops_) {
+      const TRect& r = op.rect;
+      if (r.left < area.left || r.top < area.top || r.right > area.right || r.bottom > area.bottom)
+        return false;
+    }
+    return true;
+  }
+
+  std::vector<DrawnLine> lines;
+  int textRuns = 0;
+  int styleChanges = 0;
+
+ private:
+  struct Op {
+    enum Kind { Fill, Text } kind;
+    TRect rect;            // filled area, or the clip of a text run
+    std::uint32_t colour;  // fill colour or text background
+    std::uint32_t foreground;
+    std::string text;
+    int x, y;
+    unsigned style;
+    int cellWidth = 1;
+  };
+  static bool Inside(const TRect& r, int x, int y) {
+    return x >= r.left && x < r.right && y >= r.top && y < r.bottom;
+  }
+
+  int cellHeight_;
+  unsigned style_ = 0;
+  std::vector<Op> ops_;
+};

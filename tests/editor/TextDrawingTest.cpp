@@ -1,0 +1,64 @@
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+#include "RecordingCanvas.h"
+#include "editor/FontStock.h"
+#include "editor/ScribDisplayPos.h"
+#include "editor/TextDrawer.h"
+
+namespace {
+
+TEST(FontStock, VariantsAreMadeOncePerStyle) {
+  TFontStock stock;
+  EXPECT_THROW(stock.Variant(0), std::logic_error);
+  try {
+    stock.SetBaseFont(nullptr);
+    FAIL();
+  } catch (const std::invalid_argument& error) {
+    EXPECT_STREQ(error.what(), "SetBaseFont: 'Value' must be specified.");
+  }
+  TFontDescription base;
+  base.face = "Courier New";
+  base.height = -13;
+  stock.SetBaseFont(&base);
+  const TFontDescription& boldItalic = stock.Variant(fsBold | fsItalic);
+  EXPECT_TRUE(boldItalic.bold && boldItalic.italic && !boldItalic.underline);
+  EXPECT_EQ(boldItalic.face, "Courier New");
+  stock.Variant(fsBold | fsItalic);
+  stock.Variant(0);
+  EXPECT_EQ(stock.VariantsMade(), 2);
+  stock.SetBaseFont(&base);  // the same font keeps the cache
+  EXPECT_EQ(stock.VariantsMade(), 2);
+  base.height = -20;
+  stock.SetBaseFont(&base);
+  EXPECT_EQ(stock.VariantsMade(), 0);
+  EXPECT_EQ(stock.Variant(fsUnderline).height, -20);
+}
+
+TEST(TextDrawer, StyleReachesTheCanvasOnlyWhenItChanges) {
+  RecordingCanvas canvas(16);
+  TTextDrawer drawer(canvas, 8);
+  const TRect clip{0, 0, 200, 16};
+  drawer.SetStyle(fsBold);
+  drawer.TextOut(0, 0, "ab", 1, 2, clip);
+  drawer.SetStyle(fsBold);
+  drawer.TextOut(16, 0, "\t\tc", 1, 2, clip);
+  EXPECT_EQ(canvas.styleChanges, 1);
+  EXPECT_EQ(canvas.Text(0, 0, 5, 8), "ab  c");
+}
+
+TEST(DisplayPositions, TabsAndPositionsBeyondTheEnd) {
+  const std::string line = "a\tbc";  // with tab width 4: a at 1, tab 2..4, b at 5
+  EXPECT_EQ(CharToColumn(line, 1, 4), 1);
+  EXPECT_EQ(CharToColumn(line, 3, 4), 5);
+  EXPECT_EQ(CharToColumn(line, 7, 4), 9);  // two past the end
+  EXPECT_EQ(ColumnToChar(line, 3, 4), 2);  // inside the tab
+  EXPECT_EQ(ColumnToChar(line, 5, 4), 3);
+  EXPECT_EQ(ColumnToChar(line, 9, 4), 7);
+  EXPECT_EQ(CharToColumn(line, 3, 1), 3);
+  for (int column = 1; column < 12; ++column)
+    EXPECT_LE(CharToColumn(line, ColumnToChar(line, column, 8), 8), column);
+}
+
+}  // namespace
