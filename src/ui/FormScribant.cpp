@@ -28,6 +28,7 @@
 #include "ui/FormConfig.h"
 #include "ui/FormFunc.h"
 #include "ui/QtCommandRunner.h"
+#include "ui/ScribEdit.h"
 #include "ui/SearchWindows.h"
 
 namespace {
@@ -46,16 +47,17 @@ TFormScribant::TFormScribant(std::string firstArgument, QWidget* parent)
       firstArgument_(std::move(firstArgument)),
       programFolder_(ProgramFolder()),
       registry_(TFileRegistry::StoreFileIn(ScribantConfigFolder(XdgFoldersFromEnvironment()))),
-      editor_(std::make_unique<TCustomScribEdit>()) {
+      codeEdit_(new TScribEdit(this)),
+      editor_(&codeEdit_->Editor()) {
   setObjectName("FormScribant");
   QFont formFont("Tahoma");
   formFont.setPointSize(8);
   setFont(formFont);
   resize(642, 281);
 
-  auto* editorArea = new QWidget(this);
-  editorArea->setObjectName("Code_Edit");
-  setCentralWidget(editorArea);
+  codeEdit_->setObjectName("Code_Edit");
+  setCentralWidget(codeEdit_);
+  codeEdit_->setFocus();
 
   shell_ = std::make_unique<TScribantShell>(
       *editor_, highlighter_, TShellServices{dialogs_, clipboard_, desktop_, screen_},
@@ -73,6 +75,8 @@ TFormScribant::TFormScribant(std::string firstArgument, QWidget* parent)
 TFormScribant::~TFormScribant() {
   searchWindows_.reset();
   shell_.reset();
+  // The editor refers to the highlighter, a member: it must go first.
+  delete codeEdit_;
 }
 
 void TFormScribant::FormCreate() {
@@ -104,6 +108,10 @@ void TFormScribant::ShowAsSaved() {
       show();
       break;
   }
+}
+
+TCustomScribEdit& TFormScribant::Editor() {
+  return *editor_;
 }
 
 QAction* TFormScribant::MenuAction(const std::string& itemName) const {
