@@ -33,12 +33,15 @@ class BenchClipboard : public Clipboard {
   std::optional<unsigned char> mode_;
 };
 
-// Every box answers its first choice; the list dialog answers `selectedItem`.
+// Every box answers `answer`, or Ok where that is not offered; the list
+// dialog answers `selectedItem`.
 class BenchDialogs : public Dialogs {
  public:
   int selectedItem = 0;
-  TMsgResult MessageBox(const std::string&, const std::string&, TMsgIcon, TMsgButtons) override {
-    return TMsgResult::Ok;
+  TMsgResult answer = TMsgResult::Ok;
+  TMsgResult MessageBox(const std::string&, const std::string&, TMsgIcon,
+                        TMsgButtons buttons) override {
+    return buttons == TMsgButtons::Ok ? TMsgResult::Ok : answer;
   }
   std::optional<std::string> ExecuteOpen(const TFileDialogRequest&) override { return {}; }
   std::optional<std::string> ExecuteSave(const TFileDialogRequest&) override { return {}; }

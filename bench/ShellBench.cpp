@@ -24,7 +24,10 @@ struct ShellBench {
   TCustomScribEdit editor;
   TScribOrvane highlighter;
   std::string folder = std::filesystem::temp_directory_path().string() + "/";
-  TScribantShell shell{editor, highlighter, {dialogs, clipboard, desktop, screen}, folder,
+  TScribantShell shell{editor,
+                       highlighter,
+                       {dialogs, clipboard, desktop, screen},
+                       folder,
                        folder + "scribant-bench-settings.ini"};
 
   ShellBench() { editor.SetText(GenerateSourceText(kLineCount, 7)); }
