@@ -102,6 +102,7 @@ class TScribantShell {
   void ConfigureEditor();
   TStyleContext StyleContext();
   bool LoadIntoEditor(const std::string& path);
+  void DetachHighlighter();
   void LoadUtf16(const std::string& path, std::uint32_t size);
 
   TCustomScribEdit& editor_;

@@ -56,11 +56,16 @@ std::string Utf16ToCodePage(const char* bytes, std::size_t unitCount) {
 
 void TScribantShell::NewDocument() {
   fileName_ = kUntitled;
+  DetachHighlighter();
   editor_.ClearAll();
   ApplyStyleFor(fileName_);
   UpdateCaption();
   Code_Edit_StatusChange(stSelection);
 }
+
+// The style applied next hands the highlighter back, so the document is
+// scanned once, with its final rules, instead of after every step.
+void TScribantShell::DetachHighlighter() { editor_.SetHighlighter(nullptr); }
 
 void TScribantShell::LoadUtf16(const std::string& path, std::uint32_t size) {
   std::string bytes(size - 2, '\0');
@@ -96,6 +101,7 @@ bool TScribantShell::LoadIntoEditor(const std::string& path) {
 
 void TScribantShell::OpenDocument(const std::string& path) {
   editor_.Lines().BeginUpdate();
+  DetachHighlighter();
   const bool loaded = LoadIntoEditor(path);
   if (loaded) {
     fileName_ = path;
