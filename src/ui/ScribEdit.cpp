@@ -8,6 +8,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QToolTip>
 #include <algorithm>
 #include <climits>
 
@@ -28,8 +29,16 @@ TScribEdit::TScribEdit(QWidget* parent) : QAbstractScrollArea(parent) {
   selectionScrollTimer_.setInterval(100);
   connect(&selectionScrollTimer_, &QTimer::timeout, this,
           [this] { Guarded([this] { SelectionScrollTick(); }); });
+  connect(verticalScrollBar(), &QScrollBar::sliderMoved, this,
+          [this](int value) { ShowScrollHint(value + 1); });
   MeasureFont();
   UpdateWindowSize();
+}
+
+void TScribEdit::ShowScrollHint(int topRow) {
+  if (!HasOption(eoShowScrollHint)) return;
+  const int line = WordWrap() ? RowToLine(topRow) : topRow;
+  QToolTip::showText(QCursor::pos(), QStringLiteral("Top Line: %1").arg(line), this);
 }
 
 TScribEdit::~TScribEdit() = default;

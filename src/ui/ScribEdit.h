@@ -81,6 +81,8 @@ class TScribEdit : public QAbstractScrollArea, public TCustomScribEdit {
   void Guarded(Call&& call);
   void MeasureFont();
   void UpdateScrollBars();
+  // While the vertical thumb is dragged: the line that will be at the top.
+  void ShowScrollHint(int topRow);
   // Shows the caret now and restarts its blinking.
   void RestartCaret();
   void ToggleCaret();
