@@ -13,6 +13,7 @@
 #include <climits>
 
 #include "ui/CodePageText.h"
+#include "ui/QtColors.h"
 
 TScribEdit::TScribEdit(QWidget* parent) : QAbstractScrollArea(parent) {
   setFocusPolicy(Qt::StrongFocus);
@@ -31,8 +32,18 @@ TScribEdit::TScribEdit(QWidget* parent) : QAbstractScrollArea(parent) {
           [this] { Guarded([this] { SelectionScrollTick(); }); });
   connect(verticalScrollBar(), &QScrollBar::sliderMoved, this,
           [this](int value) { ShowScrollHint(value + 1); });
+  TakeSystemColours();
   MeasureFont();
   UpdateWindowSize();
+}
+
+void TScribEdit::TakeSystemColours() {
+  const QPalette palette = QApplication::palette();
+  SetColor(FromQColor(palette.color(QPalette::Base)));
+  SetFontColor(FromQColor(palette.color(QPalette::Text)));
+  SetSelectedColor({FromQColor(palette.color(QPalette::Highlight)),
+                    FromQColor(palette.color(QPalette::HighlightedText))});
+  Gutter().SetColor(FromQColor(palette.color(QPalette::Button)));
 }
 
 void TScribEdit::ShowScrollHint(int topRow) {

@@ -79,6 +79,8 @@ class TScribEdit : public QAbstractScrollArea, public TCustomScribEdit {
   // Runs an editor call, showing any exception instead of passing it to Qt.
   template <typename Call>
   void Guarded(Call&& call);
+  // The window, text, selection and button-face colours of the desktop.
+  void TakeSystemColours();
   void MeasureFont();
   void UpdateScrollBars();
   // While the vertical thumb is dragged: the line that will be at the top.
