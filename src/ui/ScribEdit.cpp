@@ -188,10 +188,9 @@ void TScribEdit::StatusReported(TScribStatusChanges changes) {
 }
 
 void TScribEdit::LinesInvalidated(int firstLine, int lastLine) {
-  const TRect area =
-      painter_.LinesRect(firstLine, lastLine < 0 ? INT_MAX : lastLine, {0, 0, INT_MAX, INT_MAX});
-  viewport()->update(
-      QRect(area.left, area.top, area.Width(), area.Height()).intersected(ClientRect()));
+  const TRect area = painter_.LinesRect(firstLine, lastLine < 0 ? INT_MAX : lastLine,
+                                        {0, 0, viewport()->width(), viewport()->height()});
+  if (area.top < area.bottom) viewport()->update(area.left, area.top, area.Width(), area.Height());
   // Lines to the end: rows may have come or gone.
   if (lastLine < 0) UpdateScrollBars();
   TCustomScribEdit::LinesInvalidated(firstLine, lastLine);
