@@ -80,7 +80,7 @@ bool TKeyWordList::LoadFromFile(const std::string& path) {
   if (!file) return false;
   const std::string text{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
   if (file.bad()) return false;
-  Assign(SplitLines(text));
+  Assign(SplitKeyWordFileLines(text));
   return true;
 }
 
@@ -124,7 +124,7 @@ void TKeyWordList::ResetSummary() {
   foldedFirstBytes_.reset();
 }
 
-std::vector<std::string> SplitLines(std::string_view text) {
+std::vector<std::string> SplitKeyWordFileLines(std::string_view text) {
   std::vector<std::string> lines;
   std::size_t start = 0;
   while (start < text.size()) {

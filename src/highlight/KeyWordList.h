@@ -44,4 +44,4 @@ class TKeyWordList {
 };
 
 // The lines of `text`, split at CR LF, CR or LF; a final break adds no empty line.
-std::vector<std::string> SplitLines(std::string_view text);
+std::vector<std::string> SplitKeyWordFileLines(std::string_view text);

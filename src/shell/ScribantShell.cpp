@@ -66,6 +66,13 @@ void TScribantShell::ConfigureEditor() {
                      OptionBit(eoShowScrollHint) | OptionBit(eoSmartTabDelete));
   editor_.SetRightEdge(104);
   editor_.SetWantTabs(true);
+  TScribGutter& gutter = editor_.Gutter();
+  gutter.SetAutoSize(true);
+  gutter.SetDigitCount(3);
+  gutter.SetLeftOffset(2);
+  gutter.SetRightOffset(3);
+  gutter.SetShowLineNumbers(true);
+  gutter.SetWidth(60);
   editor_.SetHighlighter(&highlighter_);
   editor_.SetClipboard(&services_.clipboard);
 
@@ -99,6 +106,7 @@ void TScribantShell::FormCreate(int screenWidth, int screenHeight) {
   HexPrefix = "0x";
   settings_ = LoadSettings(settingsFile_, screenWidth, screenHeight);
   editor_.SetWordWrap(settings_.wordWrap);
+  editor_.Gutter().SetVisible(settings_.showGutter);
   ApplyStyleFile(StyleContext(), kStartupStyleMarker);
 }
 
@@ -118,6 +126,7 @@ bool TScribantShell::FormCloseQuery() {
 
 void TScribantShell::SaveSettings() {
   settings_.wordWrap = editor_.WordWrap();
+  settings_.showGutter = editor_.Gutter().Visible();
   ::SaveSettings(settingsFile_, settings_);
 }
 

@@ -27,7 +27,7 @@ TConfigSettings TScribantShell::ConfigSettings() const {
   s.commentChars = CommentChars;
   s.keyWordListFile = KeyWordListFile;
   s.wordWrap = editor_.WordWrap();
-  s.gutterVisible = settings_.showGutter;
+  s.gutterVisible = editor_.Gutter().Visible();
   s.rightEdge = editor_.RightEdge();
   s.tabWidth = editor_.TabWidth();
   s.font = FontChoiceOf(editor_.Font());
@@ -72,7 +72,7 @@ void TScribantShell::ApplyConfigSettings(const TConfigSettings& s, const TApplyE
   settings_.escapeQuits = s.escapeQuits;
   settings_.maxListCount = s.maxListCount;
   settings_.captionFormat = s.captionFormat;
-  settings_.showGutter = s.gutterVisible;
+  editor_.Gutter().SetVisible(s.gutterVisible);
   CommentChars = s.commentChars;
   editor_.SetWordWrap(s.wordWrap);
   editor_.SetRightEdge(s.rightEdge);

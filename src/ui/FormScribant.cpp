@@ -20,11 +20,15 @@
 #include "shell/XdgFolders.h"
 #include "support/OvFile.h"
 #include "ui/AboutBox.h"
+#include "ui/CalcSelection.h"
 #include "ui/ClipboardMonitorDialog.h"
 #include "ui/CodePageText.h"
+#include "ui/FormAnalyse.h"
 #include "ui/FormColorPick.h"
 #include "ui/FormConfig.h"
+#include "ui/FormFunc.h"
 #include "ui/QtCommandRunner.h"
+#include "ui/ScribEdit.h"
 #include "ui/SearchWindows.h"
 
 namespace {
@@ -43,16 +47,17 @@ TFormScribant::TFormScribant(std::string firstArgument, QWidget* parent)
       firstArgument_(std::move(firstArgument)),
       programFolder_(ProgramFolder()),
       registry_(TFileRegistry::StoreFileIn(ScribantConfigFolder(XdgFoldersFromEnvironment()))),
-      editor_(std::make_unique<TCustomScribEdit>()) {
+      codeEdit_(new TScribEdit(this)),
+      editor_(&codeEdit_->Editor()) {
   setObjectName("FormScribant");
   QFont formFont("Tahoma");
   formFont.setPointSize(8);
   setFont(formFont);
   resize(642, 281);
 
-  auto* editorArea = new QWidget(this);
-  editorArea->setObjectName("Code_Edit");
-  setCentralWidget(editorArea);
+  codeEdit_->setObjectName("Code_Edit");
+  setCentralWidget(codeEdit_);
+  codeEdit_->setFocus();
 
   shell_ = std::make_unique<TScribantShell>(
       *editor_, highlighter_, TShellServices{dialogs_, clipboard_, desktop_, screen_},
@@ -70,6 +75,8 @@ TFormScribant::TFormScribant(std::string firstArgument, QWidget* parent)
 TFormScribant::~TFormScribant() {
   searchWindows_.reset();
   shell_.reset();
+  // The editor refers to the highlighter, a member: it must go first.
+  delete codeEdit_;
 }
 
 void TFormScribant::FormCreate() {
@@ -101,6 +108,10 @@ void TFormScribant::ShowAsSaved() {
       show();
       break;
   }
+}
+
+TCustomScribEdit& TFormScribant::Editor() {
+  return *editor_;
 }
 
 QAction* TFormScribant::MenuAction(const std::string& itemName) const {
@@ -177,6 +188,9 @@ void TFormScribant::ConnectMenu() {
   OnMenu("FindMatchingBracket1", [&shell] { shell.FindMatchingBracket_Cmd(); });
   OnMenu("Goto1", [&search] { search.Goto_Cmd(); });
   OnMenu("SectionList1", [&search] { search.SectionList_Click(); });
+  OnMenu("TextAnalyse1", [this] { AnalyseText_Cmd(this, *editor_, clipboard_, locale_); });
+  OnMenu("MiscFunc1", [this] { MiscFunc_Cmd(this, *editor_, dialogs_); });
+  OnMenu("CalcSel1", [this] { CalcSel_Cmd(*editor_, locale_.DecimalSeparator()); });
   OnMenu("ColorPicker1", [this] { ColorPicker_Cmd(); });
   OnMenu("Config1", [this] { Config_Cmd(); });
   OnMenu("SaveSettingsNow1", [this] {

@@ -19,6 +19,7 @@ class QAction;
 class QLabel;
 class QMenu;
 class TCustomScribEdit;
+class TScribEdit;
 class TScribantShell;
 class TSearchWindows;
 struct TMenuItemDef;
@@ -35,7 +36,7 @@ class TFormScribant : public QMainWindow {
   void ShowAsSaved();
   // The action of a menu item by its item name ("Open1"), or null.
   QAction* MenuAction(const std::string& itemName) const;
-  TCustomScribEdit& Editor() { return *editor_; }
+  TCustomScribEdit& Editor();
   TScribantShell& ScribantShell() { return *shell_; }
 
  protected:
@@ -69,7 +70,8 @@ class TFormScribant : public QMainWindow {
   QtLocale locale_;
   TFileRegistry registry_;
   TScribOrvane highlighter_;
-  std::unique_ptr<TCustomScribEdit> editor_;
+  TScribEdit* codeEdit_;  // Code_Edit, a child widget
+  TCustomScribEdit* editor_;
   std::unique_ptr<TScribantShell> shell_;
   TSearchState searchState_;
   std::unique_ptr<TSearchWindows> searchWindows_;

@@ -68,7 +68,7 @@ e2e_wait_window() {
   local title=$1
   E2E_WINDOW=""
   for _ in $(seq 1 300); do
-    E2E_WINDOW=$(xdotool search --onlyvisible --pid "$E2E_APP_PID" --name "^$(e2e_regex "$title")\$" 2>/dev/null | head -1)
+    E2E_WINDOW=$(xdotool search --all --onlyvisible --pid "$E2E_APP_PID" --name "^$(e2e_regex "$title")\$" 2>/dev/null | head -1)
     [ -n "$E2E_WINDOW" ] && return 0
     kill -0 "$E2E_APP_PID" 2>/dev/null || e2e_fail "the program ended: $(cat "$E2E_DIR/app.log")"
     sleep 0.1

@@ -77,9 +77,9 @@ TEST(KeyWordListTest, AMillionEntriesLoad) {
 }
 
 TEST(KeyWordListTest, SplitLinesEndsWithoutAnEmptyLineAfterAFinalBreak) {
-  EXPECT_EQ(SplitLines("a\r\n"), (std::vector<std::string>{"a"}));
-  EXPECT_EQ(SplitLines("a\r\r\nb"), (std::vector<std::string>{"a", "", "b"}));
-  EXPECT_TRUE(SplitLines("").empty());
+  EXPECT_EQ(SplitKeyWordFileLines("a\r\n"), (std::vector<std::string>{"a"}));
+  EXPECT_EQ(SplitKeyWordFileLines("a\r\r\nb"), (std::vector<std::string>{"a", "", "b"}));
+  EXPECT_TRUE(SplitKeyWordFileLines("").empty());
 }
 
 }  // namespace

@@ -1,0 +1,14 @@
+#include "ui/CalcSelection.h"
+
+#include "editor/CustomScribEdit.h"
+#include "tools/OvCalc.h"
+
+void CalcSel_Cmd(TCustomScribEdit& editor, char decimalSeparator) {
+  if (!editor.SelAvail()) return;
+  const std::optional<std::string> replacement =
+      CalculateSelection(editor.SelText(), decimalSeparator);
+  if (!replacement) return;
+  editor.BeginUndoBlock();
+  editor.SetSelText(*replacement);
+  editor.EndUndoBlock();
+}

@@ -1,0 +1,57 @@
+#include <gtest/gtest.h>
+
+#include "editor/CustomScribEdit.h"
+#include "ui/CalcSelection.h"
+
+namespace {
+
+class CalcSelectionTest : public ::testing::Test {
+ protected:
+  void Load(const std::string& text, std::int64_t selStart, std::int64_t selLength) {
+    editor.SetText(text);
+    editor.SetSelStart(selStart);
+    editor.SetSelLength(selLength);
+  }
+  TCustomScribEdit editor;
+};
+
+TEST_F(CalcSelectionTest, AppendsTheResultToTheSelectionAsOneUndoStep) {
+  Load("x 2+3*4 y", 2, 5);
+  CalcSel_Cmd(editor, '.');
+  EXPECT_EQ(editor.Text(), "x 2+3*4 = 14 y");
+  EXPECT_FALSE(editor.SelAvail());
+  EXPECT_EQ(editor.SelStart(), 12) << "the caret follows the result";
+  editor.Undo();
+  EXPECT_EQ(editor.Text(), "x 2+3*4 y");
+  EXPECT_FALSE(editor.CanUndo());
+}
+
+TEST_F(CalcSelectionTest, LeavesTheDocumentAloneWithoutAnExpression) {
+  Load("1+1", 1, 0);
+  CalcSel_Cmd(editor, '.');
+  EXPECT_EQ(editor.Text(), "1+1") << "nothing selected";
+  Load("(1+\r\n1)", 0, 7);
+  CalcSel_Cmd(editor, '.');
+  EXPECT_EQ(editor.Text(), "(1+\r\n1)") << "line breaks are not part of an expression";
+  Load("(2)3 1/0", 0, 4);
+  CalcSel_Cmd(editor, '.');
+  Load("(2)3 1/0", 5, 3);
+  CalcSel_Cmd(editor, '.');
+  EXPECT_EQ(editor.Text(), "(2)3 1/0");
+  EXPECT_FALSE(editor.Modified());
+  EXPECT_FALSE(editor.CanUndo());
+}
+
+TEST_F(CalcSelectionTest, UsesTheGivenDecimalSeparator) {
+  Load("1,5*2", 0, 5);
+  CalcSel_Cmd(editor, ',');
+  EXPECT_EQ(editor.Text(), "1,5*2 = 3");
+  Load("1/4", 0, 3);
+  CalcSel_Cmd(editor, ',');
+  EXPECT_EQ(editor.Text(), "1/4 = 0,25");
+  Load("1.5*2", 0, 5);
+  CalcSel_Cmd(editor, ',');
+  EXPECT_EQ(editor.Text(), "1.5*2");
+}
+
+}  // namespace
