@@ -200,6 +200,7 @@ TEST_F(ScribEditWidget, ScrollBarsAndWheelFollowTheView) {
   std::string text;
   for (int i = 1; i <= 200; ++i) text += "x\r\n";
   edit.SetText(text);
+  EXPECT_EQ(edit.verticalScrollBar()->maximum(), edit.RowCount() - edit.LinesInWindow());
   edit.verticalScrollBar()->setValue(20);
   EXPECT_EQ(edit.TopLine(), 21);
   edit.SetTopLine(50);
@@ -210,6 +211,9 @@ TEST_F(ScribEditWidget, ScrollBarsAndWheelFollowTheView) {
   EXPECT_EQ(edit.TopLine(), 50 + QApplication::wheelScrollLines());
   edit.horizontalScrollBar()->setValue(7);
   EXPECT_EQ(edit.LeftChar(), 8);
+  edit.SetWordWrap(true);
+  EXPECT_EQ(edit.horizontalScrollBar()->maximum(), 0) << "no horizontal scrolling while wrapping";
+  EXPECT_EQ(edit.LeftChar(), 1);
 }
 
 TEST_F(ScribEditWidget, WindowSizeGivesRowsColumnsAndWrapWidth) {
