@@ -49,6 +49,7 @@ class TScribEdit : public QAbstractScrollArea, public TCustomScribEdit {
   // The data a drag of the selection carries: its text, marked as this
   // editor's own so that a drop here moves or copies the selection.
   QMimeData* CreateDragData() const;
+  QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
 
  protected:
   // Qt events (ScribEdit.cpp, ScribEditInput.cpp, ScribEditDrag.cpp)

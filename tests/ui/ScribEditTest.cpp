@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -98,6 +99,19 @@ TEST_F(ScribEditWidget, TabsAndCharactersOutsideAsciiReachTheText) {
   Key(Qt::Key_Home);
   Type("y");
   EXPECT_EQ(edit.Text(), "y\xE9\x80x") << "overwrite mode replaces the TAB";
+}
+
+TEST_F(ScribEditWidget, InputMethodTextIsInsertedAtTheCaret) {
+  edit.SetText("ab");
+  edit.SetCaretXY({2, 1});
+  QInputMethodEvent event;
+  event.setCommitString(QString::fromUtf8("éè"));
+  QApplication::sendEvent(&edit, &event);
+  EXPECT_EQ(edit.Text(),
+            "a\xE9\xE8"
+            "b");
+  const QRect cursor = edit.inputMethodQuery(Qt::ImCursorRectangle).toRect();
+  EXPECT_EQ(cursor.left(), edit.viewport()->x() + edit.Painter().ColumnToX(4));
 }
 
 TEST_F(ScribEditWidget, HostKeyDownRunsFirstAndMayTakeTheKey) {
