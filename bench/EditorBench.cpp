@@ -8,38 +8,15 @@
 #include <string>
 
 #include "Bench.h"
+#include "BenchServices.h"
 #include "Generate.h"
 #include "editor/CustomScribEdit.h"
-#include "platform/Clipboard.h"
 
 namespace {
 
 constexpr std::size_t kLineCount = 1000000;
 constexpr int kTypedChars = 10000;
 constexpr std::size_t kPasteBytes = 10 * 1024 * 1024;
-
-// The clipboard as a plain value: the bench measures the editor, not a platform.
-class BenchClipboard : public Clipboard {
- public:
-  bool HasText() const override { return text_.has_value(); }
-  std::string GetText() const override { return text_.value_or(""); }
-  void SetText(const std::string& text) override {
-    text_ = text;
-    mode_.reset();
-  }
-  void SetTextWithBlock(const std::string& text, unsigned char mode) override {
-    text_ = text;
-    mode_ = mode;
-  }
-  std::optional<unsigned char> GetBlockMode() const override { return mode_; }
-  bool HasFileList() const override { return false; }
-  std::vector<std::string> GetFileList() const override { return {}; }
-  void SetOnChange(std::function<void()>) override {}
-
- private:
-  std::optional<std::string> text_;
-  std::optional<unsigned char> mode_;
-};
 
 // One editor holding the document, set up like the main window's.
 TCustomScribEdit& Editor() {

@@ -19,23 +19,38 @@ struct Xorshift {
 };
 
 constexpr std::array<const char*, 16> kWords{
-    "int",    "return", "value",  "count", "buffer", "if",    "while",  "for",
-    "static", "const",  "result", "index", "line",   "char",  "struct", "offset"};
+    "int",    "return", "value",  "count", "buffer", "if",   "while",  "for",
+    "static", "const",  "result", "index", "line",   "char", "struct", "offset"};
 
 void AppendLine(std::string& out, Xorshift& random) {
   const std::size_t start = out.size();
   out.append(random.Below(4), '\t');
   switch (random.Below(8)) {
-    case 0: out += "// "; break;
-    case 1: out += "/* "; break;
-    default: break;
+    case 0:
+      out += "// ";
+      break;
+    case 1:
+      out += "/* ";
+      break;
+    default:
+      break;
   }
   while (out.size() - start < 90) {
     switch (random.Below(6)) {
-      case 0: out += std::to_string(random.Below(100000)); break;
-      case 1: out += "\"text "; out += kWords[random.Below(16)]; out += '"'; break;
-      case 2: out += " = "; break;
-      default: out += kWords[random.Below(16)]; break;
+      case 0:
+        out += std::to_string(random.Below(100000));
+        break;
+      case 1:
+        out += "\"text ";
+        out += kWords[random.Below(16)];
+        out += '"';
+        break;
+      case 2:
+        out += " = ";
+        break;
+      default:
+        out += kWords[random.Below(16)];
+        break;
     }
     out += random.Below(3) == 0 ? "; " : " ";
   }

@@ -4,6 +4,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
-cmake --preset release >/dev/null
+cmake --preset release -DSCRIBANT_BUILD_UI=ON >/dev/null
 cmake --build --preset release --target scribant
 exec build/release/src/app/scribant "$@"

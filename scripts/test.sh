@@ -4,6 +4,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
-cmake --preset debug >/dev/null
+cmake --preset debug -DSCRIBANT_BUILD_UI=ON -DSCRIBANT_BUILD_TESTS=ON >/dev/null
 cmake --build --preset debug
 ctest --preset debug -j2

@@ -50,6 +50,8 @@ TScribantShell::TScribantShell(TCustomScribEdit& editor, TScribOrvane& highlight
 }
 
 TScribantShell::~TScribantShell() {
+  // The editor may outlive the highlighter it was given here.
+  editor_.SetHighlighter(nullptr);
   editor_.OnStatusChange = nullptr;
   editor_.OnKeyDown = nullptr;
   editor_.OnDropFiles = nullptr;

@@ -43,6 +43,7 @@ constexpr std::array<PaletteEntry, 25> kSystemColourRoles = {{
 }  // namespace
 
 QColor ToQColor(std::uint32_t bgr) {
+  if (bgr & kSystemColourBit) bgr = ResolveSystemColour(bgr);
   return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
 }
 

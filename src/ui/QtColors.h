@@ -4,6 +4,10 @@
 #include <QColor>
 #include <cstdint>
 
+// A system colour has this bit set and its index in the low byte.
+inline constexpr std::uint32_t kSystemColourBit = 0x80000000;
+
+// System colours are resolved through the application palette.
 QColor ToQColor(std::uint32_t bgr);
 std::uint32_t FromQColor(const QColor& colour);
 
