@@ -8,10 +8,12 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QToolTip>
 #include <algorithm>
 #include <climits>
 
 #include "ui/CodePageText.h"
+#include "ui/QtColors.h"
 
 TScribEdit::TScribEdit(QWidget* parent) : QAbstractScrollArea(parent) {
   setFocusPolicy(Qt::StrongFocus);
@@ -28,8 +30,26 @@ TScribEdit::TScribEdit(QWidget* parent) : QAbstractScrollArea(parent) {
   selectionScrollTimer_.setInterval(100);
   connect(&selectionScrollTimer_, &QTimer::timeout, this,
           [this] { Guarded([this] { SelectionScrollTick(); }); });
+  connect(verticalScrollBar(), &QScrollBar::sliderMoved, this,
+          [this](int value) { ShowScrollHint(value + 1); });
+  TakeSystemColours();
   MeasureFont();
   UpdateWindowSize();
+}
+
+void TScribEdit::TakeSystemColours() {
+  const QPalette palette = QApplication::palette();
+  SetColor(FromQColor(palette.color(QPalette::Base)));
+  SetFontColor(FromQColor(palette.color(QPalette::Text)));
+  SetSelectedColor({FromQColor(palette.color(QPalette::Highlight)),
+                    FromQColor(palette.color(QPalette::HighlightedText))});
+  Gutter().SetColor(FromQColor(palette.color(QPalette::Button)));
+}
+
+void TScribEdit::ShowScrollHint(int topRow) {
+  if (!HasOption(eoShowScrollHint)) return;
+  const int line = WordWrap() ? RowToLine(topRow) : topRow;
+  QToolTip::showText(QCursor::pos(), QStringLiteral("Top Line: %1").arg(line), this);
 }
 
 TScribEdit::~TScribEdit() = default;
@@ -168,10 +188,9 @@ void TScribEdit::StatusReported(TScribStatusChanges changes) {
 }
 
 void TScribEdit::LinesInvalidated(int firstLine, int lastLine) {
-  const TRect area =
-      painter_.LinesRect(firstLine, lastLine < 0 ? INT_MAX : lastLine, {0, 0, INT_MAX, INT_MAX});
-  viewport()->update(
-      QRect(area.left, area.top, area.Width(), area.Height()).intersected(ClientRect()));
+  const TRect area = painter_.LinesRect(firstLine, lastLine < 0 ? INT_MAX : lastLine,
+                                        {0, 0, viewport()->width(), viewport()->height()});
+  if (area.top < area.bottom) viewport()->update(area.left, area.top, area.Width(), area.Height());
   // Lines to the end: rows may have come or gone.
   if (lastLine < 0) UpdateScrollBars();
   TCustomScribEdit::LinesInvalidated(firstLine, lastLine);

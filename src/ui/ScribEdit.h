@@ -49,6 +49,7 @@ class TScribEdit : public QAbstractScrollArea, public TCustomScribEdit {
   // The data a drag of the selection carries: its text, marked as this
   // editor's own so that a drop here moves or copies the selection.
   QMimeData* CreateDragData() const;
+  QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
 
  protected:
   // Qt events (ScribEdit.cpp, ScribEditInput.cpp, ScribEditDrag.cpp)
@@ -79,8 +80,12 @@ class TScribEdit : public QAbstractScrollArea, public TCustomScribEdit {
   // Runs an editor call, showing any exception instead of passing it to Qt.
   template <typename Call>
   void Guarded(Call&& call);
+  // The window, text, selection and button-face colours of the desktop.
+  void TakeSystemColours();
   void MeasureFont();
   void UpdateScrollBars();
+  // While the vertical thumb is dragged: the line that will be at the top.
+  void ShowScrollHint(int topRow);
   // Shows the caret now and restarts its blinking.
   void RestartCaret();
   void ToggleCaret();

@@ -45,6 +45,13 @@ void TScribEdit::inputMethodEvent(QInputMethodEvent* event) {
   });
 }
 
+QVariant TScribEdit::inputMethodQuery(Qt::InputMethodQuery query) const {
+  // The input method places its window at the caret.
+  if (query == Qt::ImCursorRectangle)
+    return QRect(viewport()->mapTo(this, CaretRect().topLeft()), CaretRect().size());
+  return QAbstractScrollArea::inputMethodQuery(query);
+}
+
 // --- Mouse -------------------------------------------------------------------------------
 
 TDisplayCoord TScribEdit::CellAt(QPoint point) const {

@@ -2,6 +2,7 @@
 // commands, the highlighter scan and the repaint areas after edits.
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <utility>
 #include <vector>
@@ -140,6 +141,44 @@ TEST_F(WrappedEditor, TypingKeepsTheLayoutInStep) {
   EXPECT_EQ(edit.RowCount(), 4);
   Exec(edit, ecUndo);
   EXPECT_EQ(edit.RowCount(), 3);
+}
+
+TEST_F(WrappedEditor, AnEmptyBufferHasOneRowForTheCaret) {
+  edit.SetText("");
+  for (TScribEditorCommand command : {ecLineEnd, ecLineStart, ecDown, ecUp, ecPageDown})
+    Exec(edit, command);
+  EXPECT_EQ(edit.DisplayY(), 1);
+  Type(edit, "x");
+  EXPECT_EQ(edit.Text(), "x");
+}
+
+TEST_F(WrappedEditor, RandomCommandsKeepLayoutAndCaretConsistent) {
+  std::mt19937 random(7);
+  const std::vector<TScribEditorCommand> commands = {
+      ecUp,         ecDown,     ecLeft,    ecRight,    ecLineStart,      ecLineEnd,
+      ecPageUp,     ecPageDown, ecSelDown, ecSelRight, ecDeleteLastChar, ecLineBreak,
+      ecDeleteChar, ecUndo,     ecRedo,    ecWordRight};
+  for (int step = 0; step < 3000; ++step) {
+    const unsigned pick = random() % (commands.size() + 3);
+    if (pick < commands.size())
+      Exec(edit, commands[pick]);
+    else if (pick == commands.size())
+      Type(edit, std::string(random() % 90, 'w'));
+    else
+      Exec(edit, random() % 2 ? ecChar : ecTab, ' ');
+    const TScribWordWrapPlugin fresh(&edit);
+    ASSERT_EQ(edit.RowCount(), fresh.RowCount()) << "step " << step;
+    for (int row = 1; row <= fresh.RowCount(); ++row)
+      ASSERT_EQ(edit.WordWrapPlugin()->GetRowLength(row), fresh.GetRowLength(row));
+    const TDisplayCoord caret = edit.DisplayXY();
+    ASSERT_GE(caret.Row, 1);
+    ASSERT_LE(caret.Row, std::max(1, edit.RowCount()));
+    // Virtual space past the window's width has no display position of its own.
+    if (edit.CaretX() <= static_cast<int>(edit.LineText().size()) + 1) {
+      ASSERT_EQ(edit.DisplayToBufferPos(edit.BufferToDisplayPos(edit.CaretXY())), edit.CaretXY())
+          << "step " << step;
+    }
+  }
 }
 
 // An editor with the configurable highlighter and C comments, recording repaints.

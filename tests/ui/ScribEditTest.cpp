@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -98,6 +99,19 @@ TEST_F(ScribEditWidget, TabsAndCharactersOutsideAsciiReachTheText) {
   Key(Qt::Key_Home);
   Type("y");
   EXPECT_EQ(edit.Text(), "y\xE9\x80x") << "overwrite mode replaces the TAB";
+}
+
+TEST_F(ScribEditWidget, InputMethodTextIsInsertedAtTheCaret) {
+  edit.SetText("ab");
+  edit.SetCaretXY({2, 1});
+  QInputMethodEvent event;
+  event.setCommitString(QString::fromUtf8("éè"));
+  QApplication::sendEvent(&edit, &event);
+  EXPECT_EQ(edit.Text(),
+            "a\xE9\xE8"
+            "b");
+  const QRect cursor = edit.inputMethodQuery(Qt::ImCursorRectangle).toRect();
+  EXPECT_EQ(cursor.left(), edit.viewport()->x() + edit.Painter().ColumnToX(4));
 }
 
 TEST_F(ScribEditWidget, HostKeyDownRunsFirstAndMayTakeTheKey) {
@@ -200,6 +214,7 @@ TEST_F(ScribEditWidget, ScrollBarsAndWheelFollowTheView) {
   std::string text;
   for (int i = 1; i <= 200; ++i) text += "x\r\n";
   edit.SetText(text);
+  EXPECT_EQ(edit.verticalScrollBar()->maximum(), edit.RowCount() - edit.LinesInWindow());
   edit.verticalScrollBar()->setValue(20);
   EXPECT_EQ(edit.TopLine(), 21);
   edit.SetTopLine(50);
@@ -210,6 +225,9 @@ TEST_F(ScribEditWidget, ScrollBarsAndWheelFollowTheView) {
   EXPECT_EQ(edit.TopLine(), 50 + QApplication::wheelScrollLines());
   edit.horizontalScrollBar()->setValue(7);
   EXPECT_EQ(edit.LeftChar(), 8);
+  edit.SetWordWrap(true);
+  EXPECT_EQ(edit.horizontalScrollBar()->maximum(), 0) << "no horizontal scrolling while wrapping";
+  EXPECT_EQ(edit.LeftChar(), 1);
 }
 
 TEST_F(ScribEditWidget, WindowSizeGivesRowsColumnsAndWrapWidth) {
