@@ -17,6 +17,9 @@ e2e_wait_window "Find or Replace Text"
 finder=$E2E_WINDOW
 e2e_focus "$finder"
 e2e_type "cat"
+e2e_keys alt+o
+e2e_answer "String Count Result" Return
+e2e_focus "$finder"
 e2e_keys Return
 e2e_wait_closed "$finder"
 e2e_focus "$main"
@@ -53,6 +56,39 @@ e2e_wait_window "Scribant <$file>*"
 e2e_keys ctrl+s
 e2e_wait_window "Scribant <$file>"
 e2e_wait_bytes "$file" 'dog a cat\nb dog\ndog c X\n'
+
+replace_from_start() {
+  e2e_keys ctrl+Home ctrl+f
+  e2e_wait_window "Find or Replace Text"
+  finder=$E2E_WINDOW
+  e2e_focus "$finder"
+  e2e_type "$1"
+  e2e_keys Tab ctrl+a
+  e2e_type "$2"
+  e2e_keys alt+r
+}
+
+# Yes, No, No: the three "dog" are all asked for.
+replace_from_start dog cow
+e2e_answer "Confirm" alt+y
+e2e_answer "Confirm" alt+n
+e2e_answer "Confirm" alt+n
+e2e_answer "Phrase Not Found" Return
+e2e_answer "Search Result" Return
+e2e_focus "$main"
+e2e_keys ctrl+s
+e2e_wait_window "Scribant <$file>"
+e2e_wait_bytes "$file" 'cow a cat\nb dog\ndog c X\n'
+
+# No to All leaves the caret at the start of the first "dog".
+replace_from_start dog pig
+e2e_answer "Confirm" alt+o
+e2e_focus "$main"
+e2e_type "Z"
+e2e_wait_window "Scribant <$file>*"
+e2e_keys ctrl+s
+e2e_wait_window "Scribant <$file>"
+e2e_wait_bytes "$file" 'cow a cat\nb Zdog\ndog c X\n'
 
 e2e_keys alt+q
 e2e_wait_exit || e2e_fail "the program exited with an error"
