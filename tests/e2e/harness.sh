@@ -2,6 +2,8 @@
 # Usage in a test: e2e_start PROGRAM [ARGS...]; e2e_wait_window TITLE (sets E2E_WINDOW);
 # e2e_focus WINDOW; e2e_keys KEY...;
 # e2e_type TEXT; e2e_wait_exit; e2e_fail MESSAGE.
+# A window that shows again under the same title (one message box after
+# another) is told apart by its id: e2e_wait_closed the old one first.
 set -uo pipefail
 
 E2E_DIR=$(mktemp -d)
@@ -61,6 +63,39 @@ e2e_expect_bytes() {
   local actual
   actual=$(od -An -c <"$1")
   [ "$expected" = "$actual" ] || e2e_fail "bytes of $1: expected [$expected] got [$actual]"
+}
+
+# Waits until the file holds exactly the given bytes (printf escapes allowed);
+# fails with what it holds after 10 seconds.
+e2e_wait_bytes() {
+  printf "$2" >"$E2E_DIR/expected-bytes"
+  for _ in $(seq 1 100); do
+    cmp -s "$1" "$E2E_DIR/expected-bytes" && return 0
+    sleep 0.1
+  done
+  e2e_expect_bytes "$1" "$2"
+}
+
+# Waits until the window with this id is no longer shown.
+e2e_wait_closed() {
+  for _ in $(seq 1 300); do
+    xdotool search --all --onlyvisible --pid "$E2E_APP_PID" --name '' 2>/dev/null | grep -qx "$1" ||
+      return 0
+    sleep 0.1
+  done
+  e2e_fail "the window '$(xdotool getwindowname "$1" 2>/dev/null)' stayed open"
+}
+
+# Waits for the window with this title, gives it the focus, presses the keys
+# and waits until it has closed.
+e2e_answer() {
+  local title=$1
+  shift
+  e2e_wait_window "$title"
+  local box=$E2E_WINDOW
+  e2e_focus "$box"
+  e2e_keys "$@"
+  e2e_wait_closed "$box"
 }
 
 # Waits until a visible window of the program has exactly this title; sets E2E_WINDOW.
