@@ -2,7 +2,7 @@
 // files do.
 #include <gtest/gtest.h>
 
-#include "TempFolder.h"
+#include "IniFileFixture.h"
 #include "support/OvIni.h"
 #include "support/SafeFileWrite.h"
 
@@ -10,15 +10,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class OvIniFileFormatTest : public ::testing::Test {
- protected:
-  std::string Path() const { return folder_.File("settings.ini"); }
-  std::string Bytes() const { return ReadBytes(Path()); }
-  void SetBytes(const std::string& bytes) { WriteBytes(Path(), bytes); }
-
-  TempFolder folder_;
-  TOvIni ini_{folder_.File("settings.ini")};
-};
+class OvIniFileFormatTest : public IniFileFixture {};
 
 TEST_F(OvIniFileFormatTest, ChangedKeyIsRewrittenInPlaceAndEverythingElseKept) {
   SetBytes(

@@ -1,20 +1,12 @@
 #include <gtest/gtest.h>
 
-#include "TempFolder.h"
+#include "IniFileFixture.h"
 #include "support/OvIni.h"
 #include "support/OvLib.h"
 
 namespace {
 
-class OvIniTest : public ::testing::Test {
- protected:
-  std::string Path() const { return folder_.File("settings.ini"); }
-  std::string Bytes() const { return ReadBytes(Path()); }
-  void SetBytes(const std::string& bytes) { WriteBytes(Path(), bytes); }
-
-  TempFolder folder_;
-  TOvIni ini_{folder_.File("settings.ini")};
-};
+class OvIniTest : public IniFileFixture {};
 
 TEST_F(OvIniTest, MissingFileReadsAsEmptyAndFirstWriteCreatesIt) {
   EXPECT_EQ(ini_.ReadString("General", "Caption", "dflt"), "dflt");

@@ -1,6 +1,6 @@
-#include "support/OvLib.h"
-
 #include <gtest/gtest.h>
+
+#include "support/OvLib.h"
 
 TEST(AddToHistory, KeepsSpellingOfTopEntryAndRemovesLaterDuplicates) {
   std::vector<std::string> list{"Alpha", "beta", "ALPHA"};
