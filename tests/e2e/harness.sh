@@ -1,7 +1,9 @@
 # Shared helpers for the end-to-end tests. Source it, then call e2e_start.
 # Usage in a test: e2e_start PROGRAM [ARGS...]; e2e_wait_window TITLE (sets E2E_WINDOW);
 # e2e_focus WINDOW; e2e_keys KEY...;
-# e2e_type TEXT; e2e_wait_exit; e2e_fail MESSAGE.
+# e2e_type TEXT; e2e_wait_exit; e2e_fail MESSAGE; e2e_file NAME BYTES;
+# e2e_expect_bytes / e2e_wait_bytes FILE BYTES; e2e_wait_closed WINDOW;
+# e2e_answer TITLE KEY... (a dialog: wait, focus, keys, wait until closed).
 # A window that shows again under the same title (one message box after
 # another) is told apart by its id: e2e_wait_closed the old one first.
 set -uo pipefail
