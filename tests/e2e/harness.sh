@@ -49,7 +49,7 @@ e2e_start_xvfb() {
   e2e_fail "Xvfb did not start"
 }
 
-# Starts a private X server and the program on it.
+# Starts a private X server and the program on it; waits for its first window.
 e2e_start() {
   e2e_start_xvfb
   # Settings, history and styles stay inside the test's own folder.
