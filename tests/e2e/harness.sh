@@ -1,7 +1,9 @@
 # Shared helpers for the end-to-end tests. Source it, then call e2e_start.
 # Usage in a test: e2e_start PROGRAM [ARGS...]; e2e_wait_window TITLE (sets E2E_WINDOW);
 # e2e_focus WINDOW; e2e_keys KEY...;
-# e2e_type TEXT; e2e_wait_exit; e2e_fail MESSAGE.
+# e2e_type TEXT; e2e_wait_exit; e2e_fail MESSAGE; e2e_file NAME BYTES;
+# e2e_expect_bytes / e2e_wait_bytes FILE BYTES; e2e_wait_closed WINDOW;
+# e2e_answer TITLE KEY... (a dialog: wait, focus, keys, wait until closed).
 # A window that shows again under the same title (one message box after
 # another) is told apart by its id: e2e_wait_closed the old one first.
 set -uo pipefail
@@ -23,16 +25,33 @@ e2e_fail() {
   exit 1
 }
 
-# Starts a private X server (on a display it picks itself) and the program on it.
-e2e_start() {
-  Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp 3>"$E2E_DIR/display" >/dev/null 2>&1 &
-  E2E_XVFB_PID=$!
-  for _ in $(seq 1 100); do
-    [ -s "$E2E_DIR/display" ] && break
-    sleep 0.05
+# Starts a private X server on a display it picks itself; sets DISPLAY.
+# With other tests starting and stopping servers at the same time, a display
+# that was reported may still refuse connections: such a server is replaced.
+e2e_start_xvfb() {
+  local attempt
+  for attempt in 1 2 3 4 5; do
+    rm -f "$E2E_DIR/display"
+    Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp 3>"$E2E_DIR/display" >/dev/null 2>&1 &
+    E2E_XVFB_PID=$!
+    for _ in $(seq 1 100); do
+      [ -s "$E2E_DIR/display" ] && break
+      sleep 0.05
+    done
+    if [ -s "$E2E_DIR/display" ]; then
+      export DISPLAY=:$(head -1 "$E2E_DIR/display")
+      xdotool getdisplaygeometry >/dev/null 2>&1 && return 0
+    fi
+    kill "$E2E_XVFB_PID" 2>/dev/null
+    wait "$E2E_XVFB_PID" 2>/dev/null
+    E2E_XVFB_PID=""
   done
-  [ -s "$E2E_DIR/display" ] || e2e_fail "Xvfb did not start"
-  export DISPLAY=:$(head -1 "$E2E_DIR/display")
+  e2e_fail "Xvfb did not start"
+}
+
+# Starts a private X server and the program on it; waits for its first window.
+e2e_start() {
+  e2e_start_xvfb
   # Settings, history and styles stay inside the test's own folder.
   export HOME="$E2E_DIR/home" XDG_CONFIG_HOME="$E2E_DIR/home/.config"
   mkdir -p "$HOME"
@@ -46,8 +65,34 @@ e2e_start() {
   for data in Styles KeyWords readme.txt changelog.txt; do
     [ -e "$(dirname "$program")/$data" ] && cp -r "$(dirname "$program")/$data" "$E2E_PROGRAM_DIR/"
   done
-  "$E2E_PROGRAM_DIR/$(basename "$program")" "$@" >"$E2E_DIR/app.log" 2>&1 &
-  E2E_APP_PID=$!
+  local attempt
+  for attempt in 1 2 3; do
+    "$E2E_PROGRAM_DIR/$(basename "$program")" "$@" >"$E2E_DIR/app.log" 2>&1 &
+    E2E_APP_PID=$!
+    e2e_wait_started && return 0
+    # The display went away under the program: start both again.
+    kill "$E2E_XVFB_PID" 2>/dev/null
+    wait "$E2E_XVFB_PID" 2>/dev/null
+    e2e_start_xvfb
+  done
+  e2e_fail "the program could not reach its display: $(cat "$E2E_DIR/app.log")"
+}
+
+# Waits until the program shows a window. Fails when it ends before, unless
+# it could not connect to its display (then returns 1).
+e2e_wait_started() {
+  for _ in $(seq 1 300); do
+    [ -n "$(xdotool search --all --onlyvisible --pid "$E2E_APP_PID" --name '' 2>/dev/null)" ] &&
+      return 0
+    if ! kill -0 "$E2E_APP_PID" 2>/dev/null; then
+      wait "$E2E_APP_PID" 2>/dev/null
+      E2E_APP_PID=""
+      grep -q "could not connect to display" "$E2E_DIR/app.log" && return 1
+      e2e_fail "the program ended: $(cat "$E2E_DIR/app.log")"
+    fi
+    sleep 0.1
+  done
+  e2e_fail "the program showed no window; log: $(cat "$E2E_DIR/app.log")"
 }
 
 # A file in the test's folder with the given bytes (printf escapes allowed); prints its path.

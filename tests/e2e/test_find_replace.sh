@@ -3,7 +3,10 @@
 # past the last one F3 reports "No more occurrences found." ("Search Result"),
 # and the next F3, its counter reset, "not found" ("Phrase Not Found"), the
 # last occurrence staying selected. Replace asks for each occurrence:
-# Yes replaces it, No skips it, Yes to All replaces the rest at once.
+# Yes replaces it, No skips it, Yes to All replaces the rest at once;
+# answering up to the last occurrence ends with "not found" and then the
+# replaced count; No to All stops with the caret before the occurrence.
+# Count shows its own box; closing saves the find and replace histories.
 source "$(dirname "$0")/harness.sh"
 
 file=$(e2e_file pets.txt 'cat a cat\nb cat\ncat c cat\n')
@@ -92,4 +95,14 @@ e2e_wait_bytes "$file" 'cow a cat\nb Zdog\ndog c X\n'
 
 e2e_keys alt+q
 e2e_wait_exit || e2e_fail "the program exited with an error"
+
+# Closing saved both histories beside the program, the latest text first.
+history_of() {
+  tr -d '\r' <"$E2E_PROGRAM_DIR/config.ini" |
+    sed -n "/^\[$1\]\$/,/^\[/{/^[0-9]*=/p}" | tr '\n' ' '
+}
+[ "$(history_of FindStrings)" = "0=dog 1=cat " ] ||
+  e2e_fail "find history: $(cat "$E2E_PROGRAM_DIR/config.ini")"
+[ "$(history_of ReplaceStrings)" = "0=pig 1=cow 2=dog " ] ||
+  e2e_fail "replace history: $(cat "$E2E_PROGRAM_DIR/config.ini")"
 echo "PASS"
