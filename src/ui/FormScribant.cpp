@@ -155,15 +155,10 @@ void TFormScribant::AddMenuItem(QMenu* menu, const TMenuItemDef& item) {
 }
 
 void TFormScribant::OnMenu(const std::string& itemName, std::function<void()> handler) {
-  QAction* action = MenuAction(itemName);
-  action->setEnabled(true);
-  connect(action, &QAction::triggered, this, [handler = std::move(handler)] { handler(); });
+  connect(MenuAction(itemName), &QAction::triggered, this, [handler = std::move(handler)] { handler(); });
 }
 
 void TFormScribant::ConnectMenu() {
-  // Commands are enabled as their features are wired.
-  for (auto& [name, action] : actions_) action->setEnabled(false);
-  MenuAction("RecentFiles1")->setEnabled(true);
   TScribantShell& shell = *shell_;
   TSearchWindows& search = *searchWindows_;
   OnMenu("New1", [&shell] { shell.New_Cmd(); });
