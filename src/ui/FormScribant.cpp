@@ -155,7 +155,8 @@ void TFormScribant::AddMenuItem(QMenu* menu, const TMenuItemDef& item) {
 }
 
 void TFormScribant::OnMenu(const std::string& itemName, std::function<void()> handler) {
-  connect(MenuAction(itemName), &QAction::triggered, this, [handler = std::move(handler)] { handler(); });
+  connect(MenuAction(itemName), &QAction::triggered, this,
+          [handler = std::move(handler)] { handler(); });
 }
 
 void TFormScribant::ConnectMenu() {
