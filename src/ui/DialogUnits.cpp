@@ -1,5 +1,7 @@
 #include "ui/DialogUnits.h"
 
+#include <QGuiApplication>
+#include <QScreen>
 #include <QWidget>
 
 namespace {
@@ -17,4 +19,9 @@ QRect DialogUnitsToPixels(int x, int y, int width, int height) {
 
 void PlaceInDialogUnits(QWidget* widget, int x, int y, int width, int height) {
   widget->setGeometry(DialogUnitsToPixels(x, y, width, height));
+}
+
+void CentreOnScreen(QWidget* window, const QWidget* owner) {
+  const QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
+  if (screen) window->move(screen->availableGeometry().center() - window->rect().center());
 }

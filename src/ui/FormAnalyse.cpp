@@ -19,6 +19,7 @@
 #include "platform/Clipboard.h"
 #include "platform/Locale.h"
 #include "ui/CodePageText.h"
+#include "ui/DialogUnits.h"
 #include "ui/KeyPreview.h"
 #include "ui/QtColors.h"
 
@@ -97,8 +98,7 @@ TFormAnalyse::TFormAnalyse(QWidget* owner, TCustomScribEdit& editor, Clipboard& 
   BuildControls();
   InstallKeyPreview(this, [this](const QKeyEvent& key) { return FormKeyDown(key); });
   FormCreate();
-  if (const QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen())
-    move(screen->availableGeometry().center() - rect().center());
+  CentreOnScreen(this, owner);
 }
 
 void TFormAnalyse::BuildControls() {

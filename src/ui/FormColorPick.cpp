@@ -14,6 +14,7 @@
 
 #include "tools/ColorPickCode.h"
 #include "ui/CodePageText.h"
+#include "ui/DialogUnits.h"
 #include "ui/FormColorPickWidgets.h"
 #include "ui/QtColors.h"
 
@@ -202,8 +203,7 @@ void TFormColorPick::BuildButtons() {
 void TFormColorPick::showEvent(QShowEvent* event) {
   if (!shown_) {
     shown_ = true;
-    const QScreen* screen = parentWidget() ? parentWidget()->screen() : this->screen();
-    if (screen) move(screen->availableGeometry().center() - rect().center());
+    CentreOnScreen(this, parentWidget());
     FormShow();
   }
   QDialog::showEvent(event);

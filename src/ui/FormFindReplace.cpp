@@ -17,6 +17,7 @@
 #include "tools/SearchHistory.h"
 #include "tools/SearchText.h"
 #include "ui/CodePageText.h"
+#include "ui/DialogUnits.h"
 #include "ui/QtDialogs.h"
 
 namespace {
@@ -94,8 +95,7 @@ TFormFindReplace::TFormFindReplace(QWidget* owner, TCustomScribEdit& editor, TSe
   setFixedSize(kClientWidth, kClientHeight);
   BuildControls();
   LoadHistory();
-  if (const QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen())
-    move(screen->availableGeometry().center() - rect().center());
+  CentreOnScreen(this, owner);
 }
 
 TFormFindReplace::~TFormFindReplace() {

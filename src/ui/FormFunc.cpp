@@ -15,6 +15,7 @@
 #include "platform/Dialogs.h"
 #include "tools/MiscFunctions.h"
 #include "ui/CodePageText.h"
+#include "ui/DialogUnits.h"
 #include "ui/KeyPreview.h"
 
 namespace {
@@ -60,8 +61,7 @@ TFormFunc::TFormFunc(QWidget* owner, TCustomScribEdit& editor, Dialogs& dialogs)
   BuildControls();
   InstallKeyPreview(this, [this](const QKeyEvent& key) { return FormKeyDown(key); });
   FormCreate();
-  if (const QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen())
-    move(screen->availableGeometry().center() - rect().center());
+  CentreOnScreen(this, owner);
 }
 
 void TFormFunc::BuildControls() {

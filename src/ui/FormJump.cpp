@@ -13,6 +13,7 @@
 
 #include "editor/CustomScribEdit.h"
 #include "ui/CodePageText.h"
+#include "ui/DialogUnits.h"
 
 namespace {
 
@@ -54,8 +55,7 @@ TFormJump::TFormJump(QWidget* owner, TCustomScribEdit& editor)
   setFixedSize(232, 141);
   BuildControls();
   FormCreate();
-  if (const QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen())
-    move(screen->availableGeometry().center() - rect().center());
+  CentreOnScreen(this, owner);
 }
 
 void TFormJump::BuildControls() {
