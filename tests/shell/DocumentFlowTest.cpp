@@ -104,6 +104,11 @@ TEST(DocumentFlow, Utf16FilesAreConvertedWithAWarning) {
   EXPECT_EQ(f.dialogs.messages[0].icon, TMsgIcon::Warning);
   EXPECT_NE(f.dialogs.messages[0].text.find("unicode format"), std::string::npos);
 
+  const std::string noBreak = f.File("n.txt", std::string("\xFF\xFE" "x\0y\0", 6));
+  f.shell.OpenDocument(noBreak);
+  ASSERT_EQ(f.editor.Lines().Count(), 1) << "no final line break, no empty line";
+  EXPECT_EQ(f.editor.Lines().Get(0), "xy");
+
   const std::string euro = f.File("e.txt", std::string("\xFF\xFE\xAC\x20\x3D\xD8\x00\xDE", 8));
   f.shell.OpenDocument(euro);
   EXPECT_EQ(f.editor.Lines().Get(0), "\x80?") << "a surrogate pair becomes one '?'";
