@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(
-  g++ cmake ninja-build ccache pkg-config
+  g++ cmake ninja-build ccache pkg-config clang-format
   qt6-base-dev libgl-dev
   googletest libgtest-dev libgmock-dev
   xvfb xdotool x11-utils

@@ -10,7 +10,6 @@
 
 #include "platform/Canvas.h"
 
-
 // A set of TFontStyle bits (fsBold | fsItalic | fsUnderline | fsStrikeOut).
 using TFontStyles = std::uint8_t;
 inline constexpr TFontStyles kAllFontStyles = fsBold | fsItalic | fsUnderline | fsStrikeOut;

@@ -13,11 +13,11 @@ enum class TMsgButtons { Ok, OkCancel, YesNo, YesNoCancel, YesNoNoToAllYesToAll 
 enum class TMsgResult { Ok, Cancel, Yes, No, NoToAll, YesToAll };
 
 struct TFileDialogRequest {
-  std::string filter;       // "description|pattern|...|", ending with "|"
-  int filterIndex = 0;      // 1-based; 0 means the first pair
-  std::string initialDir;   // empty: the system's choice
-  std::string defaultExt;   // without the dot
-  std::string title;        // empty: the system's default
+  std::string filter;      // "description|pattern|...|", ending with "|"
+  int filterIndex = 0;     // 1-based; 0 means the first pair
+  std::string initialDir;  // empty: the system's choice
+  std::string defaultExt;  // without the dot
+  std::string title;       // empty: the system's default
 };
 
 struct TFontChoice {
@@ -33,8 +33,8 @@ class Dialogs {
  public:
   virtual ~Dialogs() = default;
 
-  virtual TMsgResult MessageBox(const std::string& text, const std::string& caption,
-                                TMsgIcon icon, TMsgButtons buttons) = 0;
+  virtual TMsgResult MessageBox(const std::string& text, const std::string& caption, TMsgIcon icon,
+                                TMsgButtons buttons) = 0;
   // The chosen full path, or nothing when cancelled.
   virtual std::optional<std::string> ExecuteOpen(const TFileDialogRequest& request) = 0;
   virtual std::optional<std::string> ExecuteSave(const TFileDialogRequest& request) = 0;

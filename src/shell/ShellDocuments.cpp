@@ -65,7 +65,9 @@ void TScribantShell::NewDocument() {
 
 // The style applied next hands the highlighter back, so the document is
 // scanned once, with its final rules, instead of after every step.
-void TScribantShell::DetachHighlighter() { editor_.SetHighlighter(nullptr); }
+void TScribantShell::DetachHighlighter() {
+  editor_.SetHighlighter(nullptr);
+}
 
 void TScribantShell::LoadUtf16(const std::string& path, std::uint32_t size) {
   std::string bytes(size - 2, '\0');

@@ -25,6 +25,8 @@ char32_t ToUnicode(unsigned char c);
 unsigned char FromUnicode(char32_t codePoint);
 
 // The code page has no double-byte characters.
-inline bool IsLeadByte(unsigned char) { return false; }
+inline bool IsLeadByte(unsigned char) {
+  return false;
+}
 
 }  // namespace codepage

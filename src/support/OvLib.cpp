@@ -7,13 +7,15 @@ std::uint32_t RandomSeed = 0;
 
 namespace {
 
-char FoldAsciiLetter(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c; }
+char FoldAsciiLetter(char c) {
+  return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c;
+}
 
 bool HistoryEquals(const std::string& a, const std::string& b, bool ignoreCase) {
   if (!ignoreCase) return a == b;
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(),
-                    [](char x, char y) { return FoldAsciiLetter(x) == FoldAsciiLetter(y); });
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return FoldAsciiLetter(x) == FoldAsciiLetter(y);
+         });
 }
 
 }  // namespace
@@ -46,7 +48,8 @@ std::string IntToBin(std::uint32_t value, int minimumWidth) {
     digits += static_cast<char>('0' + (value & 1u));
     value >>= 1;
   } while (value != 0);
-  if (static_cast<int>(digits.size()) < minimumWidth) digits.append(minimumWidth - digits.size(), '0');
+  if (static_cast<int>(digits.size()) < minimumWidth)
+    digits.append(minimumWidth - digits.size(), '0');
   std::reverse(digits.begin(), digits.end());
   return digits;
 }

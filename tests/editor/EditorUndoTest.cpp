@@ -230,8 +230,8 @@ TEST(EditorUndo, RandomEditsUndoToTheOriginalAndRedoToTheFinalBytes) {
       const int records = edit.UndoList().ItemCount();
       RandomEdit(edit, random, clipboard);
       ASSERT_EQ(edit.TextLength(), static_cast<std::int64_t>(edit.Text().size()));
-      ASSERT_EQ(edit.SelStart(), NaiveCharIndex(edit, edit.SelAvail() ? edit.BlockBegin()
-                                                                       : edit.CaretXY()));
+      ASSERT_EQ(edit.SelStart(),
+                NaiveCharIndex(edit, edit.SelAvail() ? edit.BlockBegin() : edit.CaretXY()));
       if (records == edit.UndoList().ItemCount()) continue;  // nothing was recorded
       // Every single action undoes and redoes exactly.
       const std::string after = edit.Text();

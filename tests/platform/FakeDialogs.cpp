@@ -12,9 +12,12 @@ T PopOr(std::deque<T>& queue, D fallback) {
 
 TMsgResult DefaultAnswer(TMsgButtons buttons) {
   switch (buttons) {
-    case TMsgButtons::Ok: return TMsgResult::Ok;
-    case TMsgButtons::YesNo: return TMsgResult::No;
-    default: return TMsgResult::Cancel;
+    case TMsgButtons::Ok:
+      return TMsgResult::Ok;
+    case TMsgButtons::YesNo:
+      return TMsgResult::No;
+    default:
+      return TMsgResult::Cancel;
   }
 }
 
@@ -40,8 +43,7 @@ std::optional<std::string> FakeDialogs::ExecuteSave(const TFileDialogRequest& re
   return NextFileAnswer();
 }
 
-std::optional<std::uint32_t> FakeDialogs::ChooseColor(std::uint32_t,
-                                                      std::vector<std::uint32_t>&) {
+std::optional<std::uint32_t> FakeDialogs::ChooseColor(std::uint32_t, std::vector<std::uint32_t>&) {
   return PopOr(colorAnswers, std::optional<std::uint32_t>{});
 }
 

@@ -94,7 +94,9 @@ TEST(DocumentFlow, FailedLoadFallsBackToAnUntitledDocument) {
 
 TEST(DocumentFlow, Utf16FilesAreConvertedWithAWarning) {
   ShellFixture f;
-  const std::string path = f.File("u.txt", std::string("\xFF\xFE" "a\0b\0\r\0\n\0", 10));
+  const std::string path = f.File("u.txt", std::string("\xFF\xFE"
+                                                       "a\0b\0\r\0\n\0",
+                                                       10));
   f.shell.OpenDocument(path);
   ASSERT_EQ(f.editor.Lines().Count(), 2);
   EXPECT_EQ(f.editor.Lines().Get(0), "ab");
@@ -104,7 +106,9 @@ TEST(DocumentFlow, Utf16FilesAreConvertedWithAWarning) {
   EXPECT_EQ(f.dialogs.messages[0].icon, TMsgIcon::Warning);
   EXPECT_NE(f.dialogs.messages[0].text.find("unicode format"), std::string::npos);
 
-  const std::string noBreak = f.File("n.txt", std::string("\xFF\xFE" "x\0y\0", 6));
+  const std::string noBreak = f.File("n.txt", std::string("\xFF\xFE"
+                                                          "x\0y\0",
+                                                          6));
   f.shell.OpenDocument(noBreak);
   ASSERT_EQ(f.editor.Lines().Count(), 1) << "no final line break, no empty line";
   EXPECT_EQ(f.editor.Lines().Get(0), "xy");

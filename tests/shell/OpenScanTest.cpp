@@ -28,8 +28,11 @@ TEST(OpenScan, OpeningAStyledDocumentScansItOnce) {
   MemoryClipboard clipboard;
   RecordingShell desktop;
   FixedScreen screen;
-  TScribantShell shell{editor, highlighter, {dialogs, clipboard, desktop, screen},
-                       folder.Path().string() + "/", folder.File("s.ini")};
+  TScribantShell shell{editor,
+                       highlighter,
+                       {dialogs, clipboard, desktop, screen},
+                       folder.Path().string() + "/",
+                       folder.File("s.ini")};
   shell.FormCreate(100, 100);
   highlighter.scannedLines = 0;
   shell.OpenDocument(folder.File("a.c"));

@@ -43,8 +43,11 @@ struct ShellFixture {
   MemoryClipboard clipboard;
   RecordingShell desktop;
   FixedScreen screen;
-  TScribantShell shell{editor, highlighter, {dialogs, clipboard, desktop, screen},
-                       folder.Path().string() + "/", folder.File("scribant.ini")};
+  TScribantShell shell{editor,
+                       highlighter,
+                       {dialogs, clipboard, desktop, screen},
+                       folder.Path().string() + "/",
+                       folder.File("scribant.ini")};
   std::string caption;
   std::map<int, std::string> panels;
 

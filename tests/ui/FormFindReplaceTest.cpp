@@ -10,8 +10,8 @@
 #include <memory>
 
 #include "FakeDialogs.h"
-#include "WidgetEvents.h"
 #include "TempFolder.h"
+#include "WidgetEvents.h"
 #include "editor/CustomScribEdit.h"
 #include "support/OvIni.h"
 #include "ui/FormFindReplace.h"

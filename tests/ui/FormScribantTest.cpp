@@ -1,13 +1,13 @@
-#include "ui/FormScribant.h"
+#include <gtest/gtest.h>
 
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
-#include <gtest/gtest.h>
 
 #include "shell/MainMenu.h"
+#include "ui/FormScribant.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include <QTimer>
 
 #include "FakeDialogs.h"
-#include "WidgetEvents.h"
 #include "TempFolder.h"
+#include "WidgetEvents.h"
 #include "editor/CustomScribEdit.h"
 #include "shell/SearchState.h"
 #include "support/OvIni.h"

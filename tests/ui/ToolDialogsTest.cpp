@@ -1,9 +1,10 @@
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
 #include <QMimeData>
 #include <QPushButton>
-#include <gtest/gtest.h>
 
 #include "FakeLocale.h"
 #include "TempFolder.h"
