@@ -75,7 +75,7 @@ void TKeyWordList::Assign(std::vector<std::string> words) {
 
 bool TKeyWordList::LoadFromFile(const std::string& path) {
   Clear();
-  if (!IsFile(path)) return false;
+  if (!IsRegularFile(path)) return false;
   std::ifstream file(path, std::ios::binary);
   if (!file) return false;
   const std::string text{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
