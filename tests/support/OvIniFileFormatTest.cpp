@@ -109,10 +109,12 @@ TEST_F(OvIniFileFormatTest, FailingDiskLeavesTheFileWhole) {
     out.write(bytes.data(), 3);
     return false;
   });
-  const bool written = ini_.WriteString("S", "k", "new");
+  ASSERT_TRUE(ini_.WriteString("S", "k", "new"));
+  const bool written = ini_.Flush();
   safefile::SetStreamWriterForTesting({});
   EXPECT_FALSE(written);
   EXPECT_EQ(Bytes(), "[S]\r\nk=old\r\n");
+  EXPECT_EQ(ini_.ReadString("S", "k", ""), "old") << "nothing pretends the write happened";
   EXPECT_EQ(folder_.CountEntries(), 1);
 }
 
