@@ -1,11 +1,11 @@
-#include "shell/MimeGlobs.h"
+#include "desktop/MimeGlobs.h"
 
 #include <algorithm>
 #include <optional>
 #include <set>
 #include <utility>
 
-#include "shell/TextFiles.h"
+#include "desktop/TextFiles.h"
 
 namespace fs = std::filesystem;
 
