@@ -3,7 +3,6 @@
 
 #include <algorithm>
 
-#include "editor/ScribEditScopes.h"
 #include "editor/WordWrapPlugin.h"
 #include "highlight/CustomHighlighter.h"
 
@@ -133,7 +132,7 @@ void TCustomScribEdit::EndUpdate() {
 // --- Whole text ----------------------------------------------------------------
 
 void TCustomScribEdit::SetText(std::string_view text) {
-  const PaintLockScope lock(*this);
+  const Transaction lock(*this, Transaction::Undo::AsRecorded);
   lines_->SetText(text);
   // Clearing an empty buffer fires nothing, so reset the caret here as well.
   MoveCaret({1, 1}, false);
@@ -141,7 +140,7 @@ void TCustomScribEdit::SetText(std::string_view text) {
 }
 
 void TCustomScribEdit::ClearAll() {
-  const PaintLockScope lock(*this);
+  const Transaction lock(*this, Transaction::Undo::AsRecorded);
   lines_->Clear();
   LinesCleared();
   SetModified(false);

@@ -125,18 +125,20 @@ bool TScribantShell::LoadIntoEditor(const std::string& path) {
 }
 
 bool TScribantShell::OpenDocument(const std::string& path) {
-  editor_.Lines().BeginUpdate();
-  DetachHighlighter();
-  const bool loaded = LoadIntoEditor(path);
-  if (loaded) fileName_ = path;
-  // After a failed load the previous document keeps its style.
-  ApplyStyleFor(fileName_);
-  if (loaded) {
-    UpdateCaption();
-    Code_Edit_StatusChange(stSelection);
-    AddToRecentList(fileName_);
+  bool loaded = false;
+  {
+    const TScribEditStringList::UpdateScope update(editor_.Lines());
+    DetachHighlighter();
+    loaded = LoadIntoEditor(path);
+    if (loaded) fileName_ = path;
+    // After a failed load the previous document keeps its style.
+    ApplyStyleFor(fileName_);
+    if (loaded) {
+      UpdateCaption();
+      Code_Edit_StatusChange(stSelection);
+      AddToRecentList(fileName_);
+    }
   }
-  editor_.Lines().EndUpdate();
   return loaded;
 }
 
