@@ -196,7 +196,7 @@ TEST_F(OvIniTest, ABatchReadsTheFileOnceAndWritesItOnce) {
   WriteBytes(Path(), "[S]\r\nk=changed elsewhere\r\n");
   EXPECT_EQ(ini_.ReadString("S", "k", ""), "1") << "read once, at the first call";
   ASSERT_TRUE(ini_.WriteString("S", "a", "x"));
-  ASSERT_TRUE(ini_.WriteInteger("S", "b", false, 2));
+  ASSERT_TRUE(ini_.WriteInteger("S", "b", 2));
   EXPECT_EQ(ini_.EraseSectionKeys("S"), 3);
   ASSERT_TRUE(ini_.WriteString("S", "c", "y"));
   EXPECT_EQ(ReadBytes(Path()), "[S]\r\nk=changed elsewhere\r\n") << "nothing written yet";
