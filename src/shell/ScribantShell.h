@@ -16,6 +16,7 @@
 #include "shell/AppSettings.h"
 #include "shell/ConfigLogic.h"
 #include "shell/DiskWatch.h"
+#include "shell/SearchState.h"
 #include "support/FileReplace.h"
 
 class Clipboard;
@@ -62,6 +63,9 @@ class TScribantShell {
   bool FormCloseQuery();
   void SaveSettings();
   TAppSettings& Settings() { return settings_; }
+  // Shared by the find/replace window and the search commands; starts with
+  // the last find and replace texts of the settings.
+  TSearchState& SearchState() { return searchState_; }
   const std::string& FileName() const { return fileName_; }
   void UpdateCaption();
   void Code_Edit_StatusChange(TScribStatusChanges changes);
@@ -129,6 +133,7 @@ class TScribantShell {
   std::string settingsFile_;
   std::unique_ptr<EditorStyleTarget> styleTarget_;
   TAppSettings settings_;
+  TSearchState searchState_;
   std::string fileName_;
   TFileReplaceOptions fileWriting_;
   TDiskWatch diskWatch_;
