@@ -63,10 +63,24 @@ bool IsUtf16File(const std::string& path, std::uintmax_t size) {
   return size > 2 && ReadFileBlock(path, 0, 2, mark) == 2 && mark[0] == '\xFF' && mark[1] == '\xFE';
 }
 
+std::string LineBreakName(TScribLineBreakStyle style) {
+  switch (style) {
+    case TScribLineBreakStyle::Lf:
+      return "LF";
+    case TScribLineBreakStyle::Cr:
+      return "CR";
+    case TScribLineBreakStyle::CrLf:
+      break;
+  }
+  return "CR LF";
+}
+
 }  // namespace
 
 void TScribantShell::NewDocument() {
   fileName_ = kUntitled;
+  diskWatch_.Forget();
+  uneditedChange_.clear();
   DetachHighlighter();
   editor_.ClearAll();
   ApplyStyleFor(fileName_);
@@ -91,6 +105,9 @@ void TScribantShell::LoadUtf16(const std::string& path, std::uintmax_t size) {
   const std::string text = Utf16ToCodePage(bytes.data(), read / 2);
   editor_.SetText(text);
   if (text.size() > 2 && text.ends_with("\r\n")) editor_.Lines().Add("");
+  uneditedChange_ =
+      "This file was converted from unicode when it was loaded. Saving writes it as 8-bit text, "
+      "which changes bytes you did not edit.";
   services_.dialogs.MessageBox(
       "The file loaded was of unicode format, a format not fully supported yet. Do not save and "
       "overwrite the this file, or you will lose the unicode formatting.\r\n\r\n\"" +
@@ -105,10 +122,17 @@ bool TScribantShell::LoadIntoEditor(const std::string& path) {
   try {
     std::error_code error;
     const std::uintmax_t size = IsRegularFile(path) ? std::filesystem::file_size(path, error) : 0;
-    if (!error && IsUtf16File(path, size))
+    if (!error && IsUtf16File(path, size)) {
       LoadUtf16(path, size);
-    else
+    } else {
       editor_.Lines().LoadFromFile(path);
+      uneditedChange_.clear();
+      if (editor_.Lines().LoadedMixedLineBreaks()) {
+        uneditedChange_ = "This file has mixed line breaks. Saving writes every line break as " +
+                          LineBreakName(editor_.Lines().LineBreakStyle()) +
+                          ", which changes lines you did not edit.";
+      }
+    }
   } catch (const std::bad_alloc&) {
     services_.dialogs.MessageBox(
         "There is not enough memory to open the file.\r\n\r\n\"" + path + "\"", kScribant,
@@ -118,6 +142,7 @@ bool TScribantShell::LoadIntoEditor(const std::string& path) {
     services_.dialogs.MessageBox(error.what(), kScribant, TMsgIcon::Error, TMsgButtons::Ok);
     return false;
   }
+  diskWatch_.Remember(path);
   // Nothing of the previous document may be undone into this one.
   editor_.ClearUndo();
   editor_.SetModified(false);
@@ -177,12 +202,16 @@ void TScribantShell::AddToRecentList(const std::string& path) {
 }
 
 bool TScribantShell::WriteDocument(const std::string& path) {
-  if (!WriteTextFile(path, editor_.Lines().SaveToString(), true)) {
-    services_.dialogs.MessageBox("Failed to write the file to disk.\r\n\r\n\"" + path + "\"",
-                                 kScribant, TMsgIcon::Error, TMsgButtons::Ok);
+  if (!ConfirmOverwrite(path)) return false;
+  const TFileReplaceResult written =
+      WriteTextFile(path, editor_.Lines().SaveToString(), true, fileWriting_);
+  if (!written.Succeeded()) {
+    ReportFailedWrite(path, written);
     return false;
   }
   editor_.SetModified(false);
+  diskWatch_.Remember(path);
+  uneditedChange_.clear();
   return true;
 }
 

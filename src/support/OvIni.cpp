@@ -8,9 +8,9 @@
 #include <sstream>
 
 #include "support/CodePage.h"
+#include "support/FileReplace.h"
 #include "support/IniFile.h"
 #include "support/OvLib.h"
-#include "support/SafeFileWrite.h"
 
 namespace fs = std::filesystem;
 
@@ -44,7 +44,7 @@ bool CanReplace(const std::string& fileName) {
   std::error_code error;
   const fs::path path(fileName);
   const fs::file_status status = fs::status(path, error);
-  if (fs::exists(status)) return fs::is_regular_file(status) && !safefile::IsReadOnly(path);
+  if (fs::exists(status)) return fs::is_regular_file(status) && !IsReadOnly(path);
   const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
   return fs::is_directory(folder, error);
 }
@@ -144,7 +144,7 @@ void TOvIni::SetFileName(const std::string& fileName) {
 bool TOvIni::Flush() {
   if (!changed_) return true;
   changed_ = false;
-  if (safefile::ReplaceContent(fileName_, document_->Content())) return true;
+  if (ReplaceFileContent(fileName_, document_->Content()).Succeeded()) return true;
   // Later reads must not show what never reached the file.
   loaded_ = false;
   document_.reset();
