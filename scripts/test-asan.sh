@@ -5,7 +5,7 @@
 # is suppressed (scripts/lsan.supp).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-export ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1
+export ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:detect_stack_use_after_return=1
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 export LSAN_OPTIONS=suppressions=$PWD/scripts/lsan.supp:print_suppressions=0
 cmake --preset asan -DSCRIBANT_BUILD_UI=ON -DSCRIBANT_BUILD_TESTS=ON >/dev/null
