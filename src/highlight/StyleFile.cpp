@@ -1,4 +1,4 @@
-// Applying a style file to the editor, the highlighter and the globals.
+// Applying a style file to the editor, the highlighter and the style texts.
 #include "highlight/StyleFile.h"
 
 #include <memory>
@@ -11,14 +11,16 @@
 #include "support/OvIni.h"
 #include "support/Paths.h"
 
-std::string CommentChars;
-std::string KeyWordListFile;
-
 namespace {
 
 constexpr const char* kDefaultFont = "\"Courier New\" 10";
 constexpr const char* kDefaultNonIdentChars = " \"#()*+,-./:;<=>[\\]{}";
 constexpr int kDefaultCommentStyles = CommentBit(csCStyle) | CommentBit(csLuaStyle);
+// The "CommentStyles" bit of a comment style. Bit 7 is skipped: older style
+// files give 255 for all of the first seven, which must not enable later ones.
+constexpr int StyleFileCommentBit(int style) {
+  return 1 << (style < csHashStyle ? style : style + 1);
+}
 // Widths and columns beyond these would only make the editor build absurd lines.
 constexpr int kMaximumTabWidth = 256;
 constexpr int kMaximumRightEdge = 65535;
@@ -86,7 +88,9 @@ bool ApplyEditorSection(const TStyleContext& context, const StyleSection& sectio
   if (section.Wanted("TabWidth")) {
     context.editor.SetTabWidth(section.IntegerInRange("TabWidth", 4, 0, kMaximumTabWidth));
   }
-  if (section.Wanted("CommentChars")) CommentChars = section.String("CommentChars", "--");
+  if (section.Wanted("CommentChars")) {
+    context.texts.commentChars = section.String("CommentChars", "--");
+  }
   return section.Wanted("EnableHighlighter") && section.Bool("EnableHighlighter", true);
 }
 
@@ -101,12 +105,13 @@ std::string IdentifierCharsWithout(std::string nonIdentifierChars) {
   return chars;
 }
 
-void ApplyFormatSection(TScribOrvane& highlighter, const StyleSection& section) {
+void ApplyFormatSection(TScribOrvane& highlighter, TStyleTexts& texts,
+                        const StyleSection& section) {
   if (section.Wanted("CommentStyles")) {
     const int mask = section.Integer("CommentStyles", kDefaultCommentStyles);
     highlighter.SetComments(0);
     for (int style = 0; style < kCommentStyleCount; ++style) {
-      if (mask & (1 << style)) {
+      if (mask & StyleFileCommentBit(style)) {
         highlighter.SetComments(highlighter.Comments() |
                                 CommentBit(static_cast<TCommentStyle>(style)));
       }
@@ -121,7 +126,9 @@ void ApplyFormatSection(TScribOrvane& highlighter, const StyleSection& section) 
   if (section.Wanted("KeyWordsExactCase")) {
     highlighter.SetKeyWordsExactCase(section.Bool("KeyWordsExactCase", true));
   }
-  if (section.Wanted("KeyWordListFile")) KeyWordListFile = section.String("KeyWordListFile", "");
+  if (section.Wanted("KeyWordListFile")) {
+    texts.keyWordListFile = section.String("KeyWordListFile", "");
+  }
   if (section.Wanted("NonIdentChars")) {
     highlighter.SetIdentifierChars(
         IdentifierCharsWithout(section.String("NonIdentChars", kDefaultNonIdentChars)));
@@ -189,8 +196,9 @@ void ApplyStyleFile(const TStyleContext& context, const std::string& path) {
 
   const bool useHighlighter =
       ApplyEditorSection(context, StyleSection(ini.get(), "Editor", complete));
-  ApplyFormatSection(context.highlighter, StyleSection(ini.get(), "Format", complete));
+  ApplyFormatSection(context.highlighter, context.texts,
+                     StyleSection(ini.get(), "Format", complete));
   ApplyColoursSection(context.highlighter, StyleSection(ini.get(), "ScriptColors", complete));
-  LoadKeyWordList(context, KeyWordListFile);
+  LoadKeyWordList(context, context.texts.keyWordListFile);
   context.editor.SetHighlighter(useHighlighter ? &context.highlighter : nullptr);
 }

@@ -8,8 +8,6 @@ namespace {
 
 class StyleFileTest : public ::testing::Test {
  protected:
-  StyleFileTest() { CommentChars = KeyWordListFile = ""; }
-
   std::string Style(const std::string& name, const std::string& content) {
     return folder.Write("Styles/" + name, content);
   }
@@ -24,7 +22,8 @@ class StyleFileTest : public ::testing::Test {
   TScribOrvane highlighter;
   RecordingEditor editor;
   FixedScreen screen{96};
-  TStyleContext context{folder.Path(), highlighter, editor, screen};
+  TStyleTexts texts;
+  TStyleContext context{folder.Path(), highlighter, editor, screen, texts};
 };
 
 TEST_F(StyleFileTest, StartupMarkerAppliesEveryBuiltInDefault) {
@@ -37,13 +36,13 @@ TEST_F(StyleFileTest, StartupMarkerAppliesEveryBuiltInDefault) {
   EXPECT_EQ(editor.rightEdge, 0);
   EXPECT_EQ(editor.tabWidth, 4);
   EXPECT_EQ(editor.highlighter, &highlighter);
-  EXPECT_EQ(CommentChars, "--");
+  EXPECT_EQ(texts.commentChars, "--");
   EXPECT_EQ(highlighter.Comments(), CommentBit(csCStyle) | CommentBit(csLuaStyle));
   EXPECT_EQ(highlighter.StringDelimiter(), sdBoth);
   EXPECT_TRUE(highlighter.KeyWordsExactCase());
   EXPECT_FALSE(highlighter.DetectPreprocessor());
   EXPECT_EQ(highlighter.PreprocessorChar(), '#');
-  EXPECT_EQ(KeyWordListFile, "");
+  EXPECT_EQ(texts.keyWordListFile, "");
   const std::string identifiers = highlighter.IdentifierChars();
   EXPECT_EQ(identifiers.substr(0, 7), "!$%&'01");
   EXPECT_EQ(identifiers.size(), 224u - 21u);  // 32..255 without the 21 default separators
@@ -104,7 +103,7 @@ TEST_F(StyleFileTest, FormatValues) {
   Apply(Style("default.ini",
               "[Format]\nCommentStyles=255\nNonIdentChars=\nPreprocessorChar=\n"
               "DetectPreprocessors=TRUE\nKeyWordsExactCase=0\n"));
-  EXPECT_EQ(highlighter.Comments(), 0x7F);
+  EXPECT_EQ(highlighter.Comments(), 0x7F) << "255 stays the first seven styles";
   EXPECT_EQ(highlighter.IdentifierChars().size(), 223u);  // 33..255
   EXPECT_EQ(highlighter.IdentifierChars().front(), '!');
   EXPECT_EQ(highlighter.PreprocessorChar(), '#');
@@ -116,6 +115,11 @@ TEST_F(StyleFileTest, FormatValues) {
   const std::string identifiers = highlighter.IdentifierChars();
   EXPECT_EQ(identifiers.find_first_of("abc "), std::string::npos);
   EXPECT_NE(identifiers.find('('), std::string::npos);
+
+  // The later styles take the bits from 256 on.
+  Apply(Style("y.ini", "[Format]\nCommentStyles=$3A0\n"));
+  EXPECT_EQ(highlighter.Comments(),
+            CommentBit(csCPPStyle) | CommentBit(csHashStyle) | CommentBit(csMarkupStyle));
 }
 
 TEST_F(StyleFileTest, FontDescriptions) {
@@ -155,10 +159,10 @@ TEST_F(StyleFileTest, FontDescriptions) {
 TEST_F(StyleFileTest, KeyWordListComesFromTheKeyWordsFolder) {
   KeyWords("pas", "begin\r\nend\r\nBEGIN\r\n");
   Apply(Style("default.ini", "[Format]\nKeyWordListFile=pas\nKeyWordsExactCase=1\n"));
-  EXPECT_EQ(KeyWordListFile, "pas");
+  EXPECT_EQ(texts.keyWordListFile, "pas");
   EXPECT_EQ(highlighter.KeyWords().Entries(), (std::vector<std::string>{"begin", "end"}));
   Apply(Style("n.ini", "[Format]\nKeyWordListFile=missing\n"));
-  EXPECT_EQ(KeyWordListFile, "missing");
+  EXPECT_EQ(texts.keyWordListFile, "missing");
   EXPECT_EQ(highlighter.KeyWords().Count(), 0);
   Apply(Style("e.ini", "[Format]\nKeyWordListFile=\n"));
   EXPECT_EQ(highlighter.KeyWords().Count(), 0);
@@ -179,6 +183,20 @@ TEST_F(StyleFileTest, FindStyleFileMatchesTheExtensionAndAppliesDefaultFirst) {
   EXPECT_EQ(Find("/some/X.GAP"), StylePath("gap.ini"));
   EXPECT_EQ(editor.tabWidth, 7);
   EXPECT_EQ(Find("two.dots.h"), StylePath("c.ini"));
+}
+
+TEST_F(StyleFileTest, WholeFileNamesWinOverExtensions) {
+  Style("text.ini", "[Extensions]\n0=txt\n1=mk\n");
+  Style("cmake.ini", "[Extensions]\n0=cmake\n[FileNames]\n0=CMakeLists.txt\n");
+  Style("make.ini", "[FileNames]\n0=Makefile\n1=GNUmakefile\n");
+  EXPECT_EQ(Find("/src/CMakeLists.txt"), StylePath("cmake.ini"));
+  EXPECT_EQ(Find("/src/notes.txt"), StylePath("text.ini"));
+  EXPECT_EQ(Find("/src/a.cmake"), StylePath("cmake.ini"));
+  EXPECT_EQ(Find("/src/makefile"), StylePath("make.ini"));
+  EXPECT_EQ(Find("GNUmakefile"), StylePath("make.ini"));
+  EXPECT_EQ(Find("/src/Makefile.am"), StylePath("default.ini"));
+  EXPECT_EQ(Find("/Makefile/x"), StylePath("default.ini"));
+  EXPECT_EQ(Find("Untitled"), StylePath("default.ini"));
 }
 
 TEST_F(StyleFileTest, FirstClaimingFileInFolderOrderWins) {
