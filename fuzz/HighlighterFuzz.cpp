@@ -53,7 +53,8 @@ std::vector<Token> Scan(TScribOrvane& highlighter, const std::string& line, int 
     highlighter.Next();
   }
   Expect(end == static_cast<int>(line.size()), "the tokens cover the line");
-  Expect(highlighter.GetRange() >= rsUnknown && highlighter.GetRange() <= rsLua, "a known range");
+  Expect(highlighter.GetRange() >= rsUnknown && highlighter.GetRange() <= rsMarkup,
+         "a known range");
   return tokens;
 }
 
@@ -73,7 +74,7 @@ void ExpectKeywords(const std::vector<Token>& tokens, const std::string& line,
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   FuzzedDataProvider input(data, size);
   TScribOrvane highlighter;
-  highlighter.SetComments(input.ConsumeIntegral<std::uint8_t>());
+  highlighter.SetComments(input.ConsumeIntegral<TCommentStyles>());
   highlighter.SetStringDelimiter(static_cast<TStringDelim>(input.ConsumeIntegralInRange(0, 3)));
   highlighter.SetDetectPreprocessor(input.ConsumeBool());
   highlighter.SetPreprocessorChar(input.ConsumeIntegral<char>());
@@ -83,7 +84,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (std::string& word : words) word = input.ConsumeRandomLengthString(10);
   highlighter.SetKeyWords(words);
 
-  int range = input.ConsumeIntegralInRange(0, 4);
+  int range = input.ConsumeIntegralInRange<int>(rsUnknown, rsMarkup);
   while (input.remaining_bytes() > 0) {
     const std::string line = input.ConsumeRandomLengthString(256);
     const std::vector<Token> tokens = Scan(highlighter, line, range);

@@ -159,7 +159,12 @@ class IniSession {
   void WriteNumber(const std::string& section, const std::string& key,
                    const std::vector<RefSection>& before) {
     const int value = input_.ConsumeIntegral<int>();
-    if (!ini_.WriteInteger(section, key, input_.ConsumeBool(), value)) return;
+    static const char* const kHexPrefixes[] = {"$", "0x", "x", "X", "0X"};
+    const bool written =
+        input_.ConsumeBool()
+            ? ini_.WriteInteger(section, key, value)
+            : ini_.WriteHexInteger(section, key, input_.PickValueInArray(kHexPrefixes), value);
+    if (!written) return;
     Expect(ini_.ReadInteger(section, key, value ^ 1) == value, "a written number reads back");
     AfterWrite(section, key, before);
   }

@@ -82,11 +82,11 @@ Snapshot Apply(const std::string& programFolder, const std::string& path,
                TScribOrvane& highlighter) {
   Snapshot snapshot;
   const FixedScreen screen;
-  ApplyStyleFile({programFolder, highlighter, snapshot.editor, screen}, path);
+  ApplyStyleFile({programFolder, highlighter, snapshot.editor, screen, texts}, path);
   ExpectSensible(snapshot.editor, highlighter);
   snapshot.identifierChars = highlighter.IdentifierChars();
-  snapshot.commentChars = CommentChars;
-  snapshot.keyWordListFile = KeyWordListFile;
+  snapshot.commentChars = texts.commentChars;
+  snapshot.keyWordListFile = texts.keyWordListFile;
   for (int i = 0; i < highlighter.AttrCount(); ++i) {
     const auto* attribute = highlighter.Attribute(i);
     snapshot.attributes.push_back(std::to_string(attribute->Foreground()) + "/" +
@@ -137,8 +137,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   TScribOrvane highlighter;
   const std::string programFolder = FuzzFolder().string();
-  const Snapshot first = Apply(programFolder, path, highlighter);
-  Expect(Apply(programFolder, path, highlighter) == first, "applying a style twice is stable");
+  TStyleTexts texts;
+  const Snapshot first = Apply(programFolder, path, highlighter, texts);
+  Expect(Apply(programFolder, path, highlighter, texts) == first,
+         "applying a style twice is stable");
   fs::remove(path);
   return 0;
 }
