@@ -78,8 +78,8 @@ struct Snapshot {
   bool operator==(const Snapshot&) const = default;
 };
 
-Snapshot Apply(const std::string& programFolder, const std::string& path,
-               TScribOrvane& highlighter) {
+Snapshot Apply(const std::string& programFolder, const std::string& path, TScribOrvane& highlighter,
+               TStyleTexts& texts) {
   Snapshot snapshot;
   const FixedScreen screen;
   ApplyStyleFile({programFolder, highlighter, snapshot.editor, screen, texts}, path);
