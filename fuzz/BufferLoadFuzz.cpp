@@ -91,6 +91,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   ExpectLines(buffer, split);
   Expect(buffer.LineBreakStyle() == ExpectedStyle(split), "break style from the breaks seen");
   const int kinds = (split.crLf > 0) + (split.lf > 0) + (split.cr > 0);
+  Expect(buffer.LoadedMixedLineBreaks() == (kinds > 1), "mixed breaks are noticed");
   if (kinds <= 1) Expect(buffer.SaveToString() == bytes, "uniform breaks save back unchanged");
 
   TScribEditStringList whole;
