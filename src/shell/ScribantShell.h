@@ -86,7 +86,7 @@ class TScribantShell {
   void RemoveObsoleteFiles_Cmd();
   void ClearRecentList_Cmd();
 
-  // --- Commands and keys (ShellCommands.cpp) --------------------------------
+  // --- Commands and keys (ShellWindowCommands.cpp) --------------------------
   void ModifyCase_Click();
   void CenterWithSpaces_Click();
   void ToggleComments_Click();
