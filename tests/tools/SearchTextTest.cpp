@@ -10,9 +10,10 @@ using namespace std::string_literals;
 namespace {
 
 // The letters among the random inputs' bytes (upper-cased too), listed by
-// hand so that the reference does not lean on the letter table it checks.
+// hand so that the reference does not lean on the letter table it checks;
+// 0xDF stays a boundary, as it is no letter of the whole-word test.
 bool IsAlphabetLetter(char c) {
-  return std::string_view("aAbB\xE9\xC9\xFF\x9F\xDF").find(c) != std::string_view::npos;
+  return std::string_view("aAbB\xE9\xC9\xFF\x9F").find(c) != std::string_view::npos;
 }
 
 // Straight transcriptions of the routines as first designed: upper-cased
