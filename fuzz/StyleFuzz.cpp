@@ -28,12 +28,12 @@ class FixedScreen : public Screen {
 };
 
 struct EditorSettings : TStyleEditorTarget {
-  std::optional<TFontDescription> font;
+  std::optional<TFont> font;
   std::optional<int> rightEdge, tabWidth;
   int highlighterCalls = 0;
   TScribCustomHighlighter* highlighter = nullptr;
 
-  void SetFont(const TFontDescription& value) override {
+  void SetFont(const TFont& value) override {
     Expect(highlighterCalls == 0, "the highlighter is set last");
     font = value;
   }
@@ -49,10 +49,10 @@ struct EditorSettings : TStyleEditorTarget {
   }
 };
 
-void ExpectSensibleFont(const TFontDescription& font) {
-  Expect(font.points >= 0 && font.points <= TFontDescription::kMaximumPoints, "points in range");
-  Expect(font.face.size() <= TFontDescription::kMaximumFaceLength, "face name length");
-  Expect(font.height == FontHeightOf(font.points, kPixelsPerInch), "height from the points");
+void ExpectSensibleFont(const TFont& font) {
+  Expect(font.size >= 0 && font.size <= kMaximumFontPoints, "points in range");
+  Expect(font.name.size() <= kMaximumFontFaceLength, "face name length");
+  Expect(font.height == FontHeightOf(font.size, kPixelsPerInch), "height from the points");
 }
 
 void ExpectSensible(const EditorSettings& editor, const TScribOrvane& highlighter) {
@@ -100,27 +100,22 @@ Snapshot Apply(const std::string& programFolder, const std::string& path, TScrib
 
 // "face" points letters, the way the configuration writes a font.
 void CheckFontRoundTrip(FuzzedDataProvider& input) {
-  TFontDescription font;
-  font.face = input.ConsumeRandomLengthString(TFontDescription::kMaximumFaceLength);
-  font.points = input.ConsumeIntegralInRange(0, TFontDescription::kMaximumPoints);
-  font.bold = input.ConsumeBool();
-  font.italic = input.ConsumeBool();
-  font.underline = input.ConsumeBool();
-  font.strikeOut = input.ConsumeBool();
+  TFont font;
+  font.name = input.ConsumeRandomLengthString(kMaximumFontFaceLength);
+  font.size = input.ConsumeIntegralInRange(0, kMaximumFontPoints);
+  font.style = input.ConsumeIntegral<TFontStyles>() & kAllFontStyles;
   // Such faces cannot be written: too short, quoted, trimmed or read as a size.
-  if (font.face.size() < 5 || font.face.find('"') != std::string::npos ||
-      font.face.front() == ' ' || font.face.back() == ' ' ||
-      (font.face.front() >= '0' && font.face.front() <= '9')) {
+  if (font.name.size() < 5 || font.name.find('"') != std::string::npos ||
+      font.name.front() == ' ' || font.name.back() == ' ' ||
+      (font.name.front() >= '0' && font.name.front() <= '9')) {
     return;
   }
-  std::string text = "\"" + font.face + "\" " + std::to_string(font.points) + " ";
-  for (auto [on, letter] : {std::pair{font.bold, 'b'},
-                            {font.italic, 'i'},
-                            {font.underline, 'u'},
-                            {font.strikeOut, 's'}}) {
-    if (on) text += letter;
+  std::string text = "\"" + font.name + "\" " + std::to_string(font.size) + " ";
+  for (auto [bit, letter] :
+       {std::pair{fsBold, 'b'}, {fsItalic, 'i'}, {fsUnderline, 'u'}, {fsStrikeOut, 's'}}) {
+    if (font.style & bit) text += letter;
   }
-  font.height = FontHeightOf(font.points, kPixelsPerInch);
+  font.height = FontHeightOf(font.size, kPixelsPerInch);
   Expect(ParseFontDescription(text, kPixelsPerInch) == font, "a written font reads back");
 }
 
