@@ -63,7 +63,7 @@ void ExpectSensible(const EditorSettings& editor, const TScribOrvane& highlighte
   Expect(highlighter.Comments() < (1u << kCommentStyleCount), "known comment styles");
   Expect(highlighter.StringDelimiter() <= sdBoth, "known string delimiter");
   for (int i = 0; i < highlighter.AttrCount(); ++i) {
-    for (TScribColor colour :
+    for (TColor colour :
          {highlighter.Attribute(i)->Foreground(), highlighter.Attribute(i)->Background()}) {
       Expect(colour <= 0x00FFFFFF || colour == clNone, "plain colours only");
     }
