@@ -1,5 +1,4 @@
 // Choosing the style file that claims a document's extension.
-#include <filesystem>
 #include <string_view>
 
 #include "highlight/StyleFile.h"
@@ -17,12 +16,6 @@ bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b) {
   return true;
 }
 
-bool IsStyleFileName(std::string_view name) {
-  constexpr std::string_view kExtension = ".ini";
-  return name.size() >= kExtension.size() &&
-         EqualIgnoringAsciiCase(name.substr(name.size() - kExtension.size()), kExtension);
-}
-
 // True when the style's "Extensions" keys 0, 1, 2 ... list `extension`.
 bool ClaimsExtension(TOvIni& ini, const std::string& extension) {
   const std::string endMarker(1, '\x1b');  // no real entry can be this
@@ -36,24 +29,17 @@ bool ClaimsExtension(TOvIni& ini, const std::string& extension) {
 }  // namespace
 
 std::string FindStyleFile(const TStyleContext& context, const std::string& fileName) {
-  const std::string stylesFolder = StylesFolder(context);
-  const std::string defaultStyle = stylesFolder + "default.ini";
+  const std::string defaultStyle = context.folders.StyleFile("default.ini");
   const std::size_t dot = fileName.rfind('.');
   if (fileName == "Untitled" || dot == std::string::npos) return defaultStyle;
   const std::string extension = fileName.substr(dot + 1);
 
-  namespace fs = std::filesystem;
-  std::error_code error;
-  fs::directory_iterator entries(fs::path(stylesFolder), error);
   TOvIni ini(defaultStyle);
-  for (; !error && entries != fs::directory_iterator(); entries.increment(error)) {
-    const std::string name = entries->path().filename().string();
-    std::error_code typeError;
-    if (!IsStyleFileName(name) || !entries->is_regular_file(typeError)) continue;
-    ini.SetFileName(stylesFolder + name);
+  for (const std::string& style : context.folders.StyleFiles()) {
+    ini.SetFileName(style);
     if (ClaimsExtension(ini, extension)) {
       ApplyStyleFile(context, defaultStyle);
-      return stylesFolder + name;
+      return style;
     }
   }
   return defaultStyle;

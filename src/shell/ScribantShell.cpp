@@ -36,13 +36,11 @@ class TScribantShell::EditorStyleTarget : public TStyleEditorTarget {
 };
 
 TScribantShell::TScribantShell(TCustomScribEdit& editor, TScribOrvane& highlighter,
-                               TShellServices services, std::string programFolder,
-                               std::string settingsFile)
+                               TShellServices services, TProgramFolders folders)
     : editor_(editor),
       highlighter_(highlighter),
       services_(services),
-      programFolder_(std::move(programFolder)),
-      settingsFile_(std::move(settingsFile)),
+      folders_(std::move(folders)),
       styleTarget_(std::make_unique<EditorStyleTarget>(editor)),
       fileName_(kUntitled) {
   highlighter_.ApplyStoredDefaults();
@@ -96,7 +94,8 @@ void TScribantShell::ConfigureEditor() {
 }
 
 TStyleContext TScribantShell::StyleContext() {
-  return TStyleContext{programFolder_, highlighter_, *styleTarget_, services_.screen};
+  return TStyleContext{TStyleFolders(folders_.dataFolders), highlighter_, *styleTarget_,
+                       services_.screen};
 }
 
 void TScribantShell::ApplyStyleFor(const std::string& fileName) {
@@ -106,7 +105,7 @@ void TScribantShell::ApplyStyleFor(const std::string& fileName) {
 
 void TScribantShell::FormCreate(int screenWidth, int screenHeight) {
   HexPrefix = "0x";
-  settings_ = LoadSettings(settingsFile_, screenWidth, screenHeight);
+  settings_ = LoadSettings(folders_.settingsFile.string(), screenWidth, screenHeight);
   editor_.SetWordWrap(settings_.wordWrap);
   editor_.Gutter().SetVisible(settings_.showGutter);
   ApplyStyleFile(StyleContext(), kStartupStyleMarker);
@@ -117,6 +116,11 @@ void TScribantShell::FormShow(const std::string& firstArgument) {
     OpenDocument(firstArgument);
   } else {
     NewDocument();
+  }
+  // Said once, at the start, rather than losing the settings silently at the end.
+  if (!CanCreateFilesIn(folders_.configFolder)) {
+    services_.dialogs.MessageBox(SettingsCannotBeKeptText(folders_.configFolder), "Scribant",
+                                 TMsgIcon::Warning, TMsgButtons::Ok);
   }
 }
 
@@ -129,7 +133,8 @@ bool TScribantShell::FormCloseQuery() {
 void TScribantShell::SaveSettings() {
   settings_.wordWrap = editor_.WordWrap();
   settings_.showGutter = editor_.Gutter().Visible();
-  ::SaveSettings(settingsFile_, settings_);
+  CreateFolderFor(folders_.settingsFile);
+  ::SaveSettings(folders_.settingsFile.string(), settings_);
 }
 
 void TScribantShell::UpdateCaption() {

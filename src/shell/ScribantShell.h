@@ -15,6 +15,7 @@
 #include "editor/CustomScribEdit.h"
 #include "shell/AppSettings.h"
 #include "shell/ConfigLogic.h"
+#include "shell/ProgramFolders.h"
 
 class Clipboard;
 class Dialogs;
@@ -35,9 +36,9 @@ extern const std::string kSaveFilter;
 
 class TScribantShell {
  public:
-  // `programFolder` holds the settings file, Styles and KeyWords.
+  // `folders` says where the settings file, Styles and KeyWords are.
   TScribantShell(TCustomScribEdit& editor, TScribOrvane& highlighter, TShellServices services,
-                 std::string programFolder, std::string settingsFile);
+                 TProgramFolders folders);
   ~TScribantShell();
   TScribantShell(const TScribantShell&) = delete;
   TScribantShell& operator=(const TScribantShell&) = delete;
@@ -53,11 +54,13 @@ class TScribantShell {
   // --- Start and stop (ScribantShell.cpp) -----------------------------------
   void FormCreate(int screenWidth, int screenHeight);
   // `firstArgument` is the command line's first argument ("" for none).
+  // Warns when the settings could not be kept.
   void FormShow(const std::string& firstArgument);
   // True when the window may close; then the settings are saved.
   bool FormCloseQuery();
   void SaveSettings();
   TAppSettings& Settings() { return settings_; }
+  const TProgramFolders& Folders() const { return folders_; }
   const std::string& FileName() const { return fileName_; }
   void UpdateCaption();
   void Code_Edit_StatusChange(TScribStatusChanges changes);
@@ -108,8 +111,7 @@ class TScribantShell {
   TCustomScribEdit& editor_;
   TScribOrvane& highlighter_;
   TShellServices services_;
-  std::string programFolder_;
-  std::string settingsFile_;
+  TProgramFolders folders_;
   std::unique_ptr<EditorStyleTarget> styleTarget_;
   TAppSettings settings_;
   std::string fileName_;

@@ -10,9 +10,11 @@
 #include <QStatusBar>
 
 #include "editor/CustomScribEdit.h"
+#include "highlight/StyleFolders.h"
 #include "shell/AboutInfo.h"
 #include "shell/AppSettings.h"
 #include "shell/MainMenu.h"
+#include "shell/ProgramFolders.h"
 #include "shell/RecentFiles.h"
 #include "shell/ScribantShell.h"
 #include "shell/SearchCommands.h"
@@ -36,8 +38,9 @@ namespace {
 constexpr int kStatusBarHeight = 17;
 constexpr int kNarrowPanelWidth = 80;
 
-std::string ProgramFolder() {
-  return QCoreApplication::applicationDirPath().toStdString() + "/";
+TProgramFolders FoldersOfThisProgram() {
+  return ProgramFoldersFor(QCoreApplication::applicationFilePath().toStdString(),
+                           XdgFoldersFromEnvironment(), CanCreateFilesIn);
 }
 
 }  // namespace
@@ -45,7 +48,6 @@ std::string ProgramFolder() {
 TFormScribant::TFormScribant(std::string firstArgument, QWidget* parent)
     : QMainWindow(parent),
       firstArgument_(std::move(firstArgument)),
-      programFolder_(ProgramFolder()),
       registry_(TFileRegistry::StoreFileIn(ScribantConfigFolder(XdgFoldersFromEnvironment()))),
       codeEdit_(new TScribEdit(this)),
       editor_(&codeEdit_->Editor()) {
@@ -59,13 +61,12 @@ TFormScribant::TFormScribant(std::string firstArgument, QWidget* parent)
   setCentralWidget(codeEdit_);
   codeEdit_->setFocus();
 
-  shell_ = std::make_unique<TScribantShell>(
-      *editor_, highlighter_, TShellServices{dialogs_, clipboard_, desktop_, screen_},
-      programFolder_,
-      SettingsFileFor(QCoreApplication::applicationFilePath().toStdString(), NativePathRule()));
-  searchWindows_ =
-      std::make_unique<TSearchWindows>(this, *editor_, searchState_, dialogs_, programFolder_,
-                                       [this] { return shell_->Settings().maxListCount; });
+  shell_ = std::make_unique<TScribantShell>(*editor_, highlighter_,
+                                            TShellServices{dialogs_, clipboard_, desktop_, screen_},
+                                            FoldersOfThisProgram());
+  searchWindows_ = std::make_unique<TSearchWindows>(
+      this, *editor_, searchState_, dialogs_, shell_->Folders().historyFile.string(),
+      [this] { return shell_->Settings().maxListCount; });
 
   BuildMenu();
   BuildStatusBar();
@@ -287,7 +288,8 @@ void TFormScribant::ClipboardMonitor_Click() {
 }
 
 void TFormScribant::About_Cmd() {
-  ShowAboutBox(this, kBuildDateCode, "Scribant", programFolder_, desktop_, locale_);
+  ShowAboutBox(this, kBuildDateCode, "Scribant", shell_->Folders().documentsFolder, desktop_,
+               locale_);
 }
 
 void TFormScribant::ColorPicker_Cmd() {
@@ -308,15 +310,16 @@ void TFormScribant::Config_Cmd() {
   TXdgDesktopAssociation desktop(XdgFoldersFromEnvironment(), runner);
   TFileAssociation association(registry_, &desktop,
                                QCoreApplication::applicationFilePath().toStdString());
-  TFormConfigEnvironment environment{dialogs_,
-                                     registry_,
-                                     association,
-                                     {highlighter_.GetLanguageName()},
-                                     std::filesystem::path(programFolder_) / "KeyWords",
-                                     [&](const TApplyEffects& effects) {
-                                       shell_->ApplyConfigSettings(settings, effects);
-                                       FormResize();
-                                     },
-                                     [&] { shell_->ApplyConfigAppearance(settings); }};
+  TFormConfigEnvironment environment{
+      dialogs_,
+      registry_,
+      association,
+      {highlighter_.GetLanguageName()},
+      TStyleFolders(shell_->Folders().dataFolders).KeyWordListNames(),
+      [&](const TApplyEffects& effects) {
+        shell_->ApplyConfigSettings(settings, effects);
+        FormResize();
+      },
+      [&] { shell_->ApplyConfigAppearance(settings); }};
   ShowFormConfig(this, settings, environment);
 }

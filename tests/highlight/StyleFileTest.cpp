@@ -24,7 +24,7 @@ class StyleFileTest : public ::testing::Test {
   TScribOrvane highlighter;
   RecordingEditor editor;
   FixedScreen screen{96};
-  TStyleContext context{folder.Path(), highlighter, editor, screen};
+  TStyleContext context{TStyleFolders({folder.Path()}), highlighter, editor, screen};
 };
 
 TEST_F(StyleFileTest, StartupMarkerAppliesEveryBuiltInDefault) {

@@ -46,8 +46,7 @@ struct ShellFixture {
   TScribantShell shell{editor,
                        highlighter,
                        {dialogs, clipboard, desktop, screen},
-                       folder.Path().string() + "/",
-                       folder.File("scribant.ini")};
+                       PortableFolders(folder.Path(), "scribant.ini")};
   std::string caption;
   std::map<int, std::string> panels;
 
