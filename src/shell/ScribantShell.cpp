@@ -8,6 +8,15 @@
 #include "support/OvFile.h"
 #include "support/OvLib.h"
 
+namespace {
+
+const std::string kSettingsCannotBeKept1 = "Settings cannot be kept: the folder\n";
+const std::string kSettingsCannotBeKept2 =
+    "\ncannot be written.\n\nScribant works as usual, but the window placement, the recent files "
+    "and the search history will be lost when it closes.";
+
+}  // namespace
+
 // Hands the editor settings a style decides to the editor.
 class TScribantShell::EditorStyleTarget : public TStyleEditorTarget {
  public:
@@ -106,6 +115,8 @@ void TScribantShell::ApplyStyleFor(const std::string& fileName) {
 void TScribantShell::FormCreate(int screenWidth, int screenHeight) {
   HexPrefix = "0x";
   settings_ = LoadSettings(folders_.settingsFile.string(), screenWidth, screenHeight);
+  searchState_.FindString = settings_.findString;
+  searchState_.ReplaceString = settings_.replaceString;
   editor_.SetWordWrap(settings_.wordWrap);
   editor_.Gutter().SetVisible(settings_.showGutter);
   ApplyStyleFile(StyleContext(), kStartupStyleMarker);
@@ -119,8 +130,9 @@ void TScribantShell::FormShow(const std::string& firstArgument) {
   }
   // Said once, at the start, rather than losing the settings silently at the end.
   if (!CanCreateFilesIn(folders_.configFolder)) {
-    services_.dialogs.MessageBox(SettingsCannotBeKeptText(folders_.configFolder), "Scribant",
-                                 TMsgIcon::Warning, TMsgButtons::Ok);
+    services_.dialogs.MessageBox(
+        kSettingsCannotBeKept1 + folders_.configFolder.string() + kSettingsCannotBeKept2,
+        "Scribant", TMsgIcon::Warning, TMsgButtons::Ok);
   }
 }
 

@@ -12,10 +12,11 @@
 #include <string>
 #include <vector>
 
+#include "desktop/ProgramFolders.h"
 #include "editor/CustomScribEdit.h"
 #include "shell/AppSettings.h"
 #include "shell/ConfigLogic.h"
-#include "shell/ProgramFolders.h"
+#include "shell/SearchState.h"
 
 class Clipboard;
 class Dialogs;
@@ -61,6 +62,9 @@ class TScribantShell {
   void SaveSettings();
   TAppSettings& Settings() { return settings_; }
   const TProgramFolders& Folders() const { return folders_; }
+  // Shared by the find/replace window and the search commands; starts with
+  // the last find and replace texts of the settings.
+  TSearchState& SearchState() { return searchState_; }
   const std::string& FileName() const { return fileName_; }
   void UpdateCaption();
   void Code_Edit_StatusChange(TScribStatusChanges changes);
@@ -114,5 +118,6 @@ class TScribantShell {
   TProgramFolders folders_;
   std::unique_ptr<EditorStyleTarget> styleTarget_;
   TAppSettings settings_;
+  TSearchState searchState_;
   std::string fileName_;
 };

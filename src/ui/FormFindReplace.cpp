@@ -11,7 +11,7 @@
 #include <QScreen>
 #include <QSignalBlocker>
 
-#include "shell/ProgramFolders.h"
+#include "desktop/ProgramFolders.h"
 #include "shell/SearchCommands.h"
 #include "support/OvIni.h"
 #include "support/OvLib.h"

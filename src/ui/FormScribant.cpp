@@ -9,20 +9,20 @@
 #include <QScreen>
 #include <QStatusBar>
 
+#include "desktop/ProgramFolders.h"
+#include "desktop/XdgDesktopAssociation.h"
+#include "desktop/XdgFolders.h"
 #include "editor/CustomScribEdit.h"
 #include "highlight/StyleFolders.h"
 #include "shell/AboutInfo.h"
 #include "shell/AppSettings.h"
+#include "shell/CalcSelection.h"
 #include "shell/MainMenu.h"
-#include "shell/ProgramFolders.h"
 #include "shell/RecentFiles.h"
 #include "shell/ScribantShell.h"
 #include "shell/SearchCommands.h"
-#include "shell/XdgDesktopAssociation.h"
-#include "shell/XdgFolders.h"
 #include "support/OvFile.h"
 #include "ui/AboutBox.h"
-#include "ui/CalcSelection.h"
 #include "ui/ClipboardMonitorDialog.h"
 #include "ui/CodePageText.h"
 #include "ui/FormAnalyse.h"
@@ -65,7 +65,7 @@ TFormScribant::TFormScribant(std::string firstArgument, QWidget* parent)
                                             TShellServices{dialogs_, clipboard_, desktop_, screen_},
                                             FoldersOfThisProgram());
   searchWindows_ = std::make_unique<TSearchWindows>(
-      this, *editor_, searchState_, dialogs_, shell_->Folders().historyFile.string(),
+      this, *editor_, shell_->SearchState(), dialogs_, shell_->Folders().historyFile.string(),
       [this] { return shell_->Settings().maxListCount; });
 
   BuildMenu();
@@ -91,8 +91,6 @@ void TFormScribant::FormCreate() {
   const QRect screen = QGuiApplication::primaryScreen()->geometry();
   shell_->FormCreate(screen.width(), screen.height());
   const TAppSettings& settings = shell_->Settings();
-  searchState_.FindString = settings.findString;
-  searchState_.ReplaceString = settings.replaceString;
   resize(settings.width, settings.height);
   move(settings.left, settings.top);
 }

@@ -2,8 +2,8 @@
 
 #include <map>
 
-#include "ShellTestSupport.h"
-#include "shell/ProgramFolders.h"
+#include "TempFolder.h"
+#include "desktop/ProgramFolders.h"
 
 namespace {
 
@@ -15,6 +15,12 @@ TXdgFolders XdgOf(const std::map<std::string, std::string>& environment) {
     if (found == environment.end()) return std::nullopt;
     return found->second;
   });
+}
+
+TEST(ProgramFolders, SettingsFileIsNamedAfterTheExecutable) {
+  EXPECT_EQ(SettingsFileFor("C:\\Tools\\Editor.exe", WindowsPathRule), "C:\\Tools\\Editor.ini");
+  EXPECT_EQ(SettingsFileFor("C:\\v1.2\\Editor", WindowsPathRule), "C:\\v1.2\\Editor.ini");
+  EXPECT_EQ(SettingsFileFor("/opt/scribant/scribant", PosixPathRule), "/opt/scribant/scribant.ini");
 }
 
 TEST(ProgramFolders, PortableOnlyBesideStylesInAWritableFolder) {
@@ -94,52 +100,6 @@ TEST(ProgramFolders, ProbingCreatesNothingAndAFileInThePlaceOfAFolderFails) {
     EXPECT_FALSE(CanCreateFilesIn(home.Path() / "locked" / "scribant"));
     fs::permissions(home.Path() / "locked", fs::perms::owner_all);
   }
-}
-
-// The shell of an installed program whose user folders lie in a temp folder.
-struct InstalledShell {
-  explicit InstalledShell(const fs::path& root)
-      : folders(ProgramFoldersFor(root / "usr" / "bin" / "scribant",
-                                  XdgOf({{"HOME", (root / "home").string()}}), CanCreateFilesIn)),
-        shell(editor, highlighter, {dialogs, clipboard, desktop, screen}, folders) {
-    shell.FormCreate(1920, 1080);
-    shell.FormShow("");
-  }
-  TProgramFolders folders;
-  TCustomScribEdit editor;
-  TScribOrvane highlighter;
-  FakeDialogs dialogs;
-  MemoryClipboard clipboard;
-  RecordingShell desktop;
-  FixedScreen screen;
-  TScribantShell shell;
-};
-
-TEST(ProgramFolders, InstalledShellKeepsSettingsInTheUsersFolderOrSaysOnceItCannot) {
-  TempFolder root;
-  WriteBytes(root.Path() / "usr" / "share" / "scribant" / "Styles" / "default.ini",
-             "[Editor]\nTabWidth=5\n");
-  {
-    InstalledShell program(root.Path());
-    EXPECT_TRUE(program.dialogs.messages.empty());
-    EXPECT_EQ(program.editor.TabWidth(), 5) << "the installed styles are found";
-    program.shell.Settings().recentList = {"/a.txt"};
-    program.shell.SaveSettings();
-  }
-  const fs::path settings = root.Path() / "home" / ".config" / "scribant" / "scribant.ini";
-  EXPECT_NE(ReadBytes(settings).find("/a.txt"), std::string::npos);
-
-  fs::remove_all(root.Path() / "home" / ".config");
-  WriteBytes(root.Path() / "home" / ".config", "a file where the folder belongs");
-  InstalledShell program(root.Path());
-  ASSERT_EQ(program.dialogs.messages.size(), 1u);
-  EXPECT_EQ(program.dialogs.messages[0].caption, "Scribant");
-  EXPECT_EQ(program.dialogs.messages[0].icon, TMsgIcon::Warning);
-  EXPECT_NE(program.dialogs.messages[0].text.find("Settings cannot be kept"), std::string::npos);
-  EXPECT_EQ(program.editor.TabWidth(), 5) << "the program works on";
-  program.shell.SaveSettings();
-  program.shell.SaveSettings();
-  EXPECT_EQ(program.dialogs.messages.size(), 1u) << "said once";
 }
 
 }  // namespace

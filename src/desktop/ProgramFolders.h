@@ -13,9 +13,11 @@
 
 #include <filesystem>
 #include <functional>
+#include <string>
 #include <vector>
 
-#include "shell/XdgFolders.h"
+#include "desktop/XdgFolders.h"
+#include "support/Paths.h"
 
 struct TProgramFolders {
   bool portable = false;
@@ -34,6 +36,9 @@ using TFolderWriteProbe = std::function<bool(const std::filesystem::path& folder
 TProgramFolders ProgramFoldersFor(const std::filesystem::path& executable, const TXdgFolders& xdg,
                                   const TFolderWriteProbe& canWrite);
 
+// The executable's path with ".ini" in place of its extension.
+std::string SettingsFileFor(const std::string& executablePath, const PathRule& rule);
+
 // Everything in `programFolder`, the settings file named `settingsFileName`.
 TProgramFolders PortableFolders(const std::filesystem::path& programFolder,
                                 const std::string& settingsFileName);
@@ -46,6 +51,3 @@ bool CanCreateFilesIn(const std::filesystem::path& folder);
 // Creates the folder that is to hold `file` when it is missing (the
 // configuration folder comes into being on first write); false when it cannot.
 bool CreateFolderFor(const std::filesystem::path& file);
-
-// The warning shown once when settings cannot be kept in `configFolder`.
-std::string SettingsCannotBeKeptText(const std::filesystem::path& configFolder);

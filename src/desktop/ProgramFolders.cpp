@@ -1,9 +1,8 @@
-#include "shell/ProgramFolders.h"
+#include "desktop/ProgramFolders.h"
 
 #include <chrono>
 #include <fstream>
 
-#include "shell/AppSettings.h"
 #include "support/Paths.h"
 
 namespace fs = std::filesystem;
@@ -62,6 +61,14 @@ TProgramFolders PortableFolders(const fs::path& programFolder,
   return folders;
 }
 
+std::string SettingsFileFor(const std::string& executablePath, const PathRule& rule) {
+  const std::size_t dot = executablePath.rfind('.');
+  const bool dotInFileName =
+      dot != std::string::npos &&
+      executablePath.find_first_of(rule.directorySeparators, dot) == std::string::npos;
+  return (dotInFileName ? executablePath.substr(0, dot) : executablePath) + ".ini";
+}
+
 bool CanCreateFilesIn(const fs::path& folder) {
   const std::optional<fs::path> existing = NearestExistingFolder(folder);
   if (!existing) return false;
@@ -77,10 +84,4 @@ bool CreateFolderFor(const fs::path& file) {
   std::error_code error;
   fs::create_directories(file.parent_path(), error);
   return IsFolder(file.parent_path());
-}
-
-std::string SettingsCannotBeKeptText(const fs::path& configFolder) {
-  return "Settings cannot be kept: the folder\n" + configFolder.string() +
-         "\ncannot be written.\n\nScribant works as usual, but the window placement, the recent "
-         "files and the search history will be lost when it closes.";
 }

@@ -1,4 +1,4 @@
-#include "ui/CalcSelection.h"
+#include "shell/CalcSelection.h"
 
 #include "editor/CustomScribEdit.h"
 #include "tools/OvCalc.h"
