@@ -8,7 +8,6 @@ void CalcSel_Cmd(TCustomScribEdit& editor, char decimalSeparator) {
   const std::optional<std::string> replacement =
       CalculateSelection(editor.SelText(), decimalSeparator);
   if (!replacement) return;
-  editor.BeginUndoBlock();
+  const TCustomScribEdit::Transaction edit(editor);
   editor.SetSelText(*replacement);
-  editor.EndUndoBlock();
 }

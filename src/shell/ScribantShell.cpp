@@ -104,7 +104,7 @@ void TScribantShell::ConfigureEditor() {
 
 TStyleContext TScribantShell::StyleContext() {
   return TStyleContext{TStyleFolders(folders_.dataFolders), highlighter_, *styleTarget_,
-                       services_.screen};
+                       services_.screen, styleTexts_};
 }
 
 void TScribantShell::ApplyStyleFor(const std::string& fileName) {
@@ -113,7 +113,7 @@ void TScribantShell::ApplyStyleFor(const std::string& fileName) {
 }
 
 void TScribantShell::FormCreate(int screenWidth, int screenHeight) {
-  HexPrefix = "0x";
+  hexPrefix_ = "0x";
   settings_ = LoadSettings(folders_.settingsFile.string(), screenWidth, screenHeight);
   searchState_.FindString = settings_.findString;
   searchState_.ReplaceString = settings_.replaceString;
@@ -146,7 +146,7 @@ void TScribantShell::SaveSettings() {
   settings_.wordWrap = editor_.WordWrap();
   settings_.showGutter = editor_.Gutter().Visible();
   CreateFolderFor(folders_.settingsFile);
-  ::SaveSettings(folders_.settingsFile.string(), settings_);
+  ::SaveSettings(folders_.settingsFile.string(), settings_, hexPrefix_);
 }
 
 void TScribantShell::UpdateCaption() {
@@ -172,6 +172,6 @@ void TScribantShell::UpdateSelectionInfo() {
     const std::string text = editor_.SelText();
     if (!text.empty()) selected = static_cast<unsigned char>(text[0]);
   }
-  OnStatusPanel(0,
-                SelectionInfoText(length, selected, editor_.TextLength(), editor_.Lines().Count()));
+  OnStatusPanel(0, SelectionInfoText(length, selected, editor_.TextLength(),
+                                     editor_.Lines().Count(), hexPrefix_));
 }

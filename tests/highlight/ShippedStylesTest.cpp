@@ -33,13 +33,13 @@ std::vector<std::string> ExtensionsOf(const std::string& stylePath) {
 
 class ShippedStylesTest : public ::testing::Test {
  protected:
-  ShippedStylesTest() { CommentChars = KeyWordListFile = ""; }
   std::string StylePath(const std::string& name) { return context.folders.StyleFile(name); }
 
   TScribOrvane highlighter;
   RecordingEditor editor;
   FixedScreen screen;
-  TStyleContext context{TStyleFolders({kDataFolder}), highlighter, editor, screen};
+  TStyleTexts texts;
+  TStyleContext context{TStyleFolders({kDataFolder}), highlighter, editor, screen, texts};
 };
 
 TEST_F(ShippedStylesTest, DefaultStyleGivesEveryKeyWithUsableValues) {
@@ -55,7 +55,8 @@ TEST_F(ShippedStylesTest, DefaultStyleGivesEveryKeyWithUsableValues) {
   // The shipped separators are the built-in ones.
   TScribOrvane builtIn;
   RecordingEditor builtInEditor;
-  ApplyStyleFile(TStyleContext{TStyleFolders({}), builtIn, builtInEditor, screen},
+  TStyleTexts builtInTexts;
+  ApplyStyleFile(TStyleContext{TStyleFolders({}), builtIn, builtInEditor, screen, builtInTexts},
                  kStartupStyleMarker);
   EXPECT_EQ(highlighter.IdentifierChars(), builtIn.IdentifierChars());
   // Every colour key was taken: none was rejected as out of range.
@@ -86,8 +87,8 @@ TEST_F(ShippedStylesTest, EveryStyleAppliesAndLoadsAKeywordListThatCanMatch) {
     }
     ApplyStyleFile(context, StylePath(name));
     EXPECT_EQ(editor.highlighter, &highlighter);
-    ASSERT_FALSE(KeyWordListFile.empty());
-    ASSERT_FALSE(context.folders.KeyWordList(KeyWordListFile).empty());
+    ASSERT_FALSE(texts.keyWordListFile.empty());
+    ASSERT_FALSE(context.folders.KeyWordList(texts.keyWordListFile).empty());
     ASSERT_GT(highlighter.KeyWords().Count(), 0);
     for (const auto& word : highlighter.KeyWords().Entries()) {
       EXPECT_TRUE(std::regex_match(word, identifier)) << word;

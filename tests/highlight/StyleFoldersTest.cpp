@@ -11,8 +11,6 @@ namespace fs = std::filesystem;
 // A user's folder over an installed one, as an installed program sees them.
 class StyleFoldersTest : public ::testing::Test {
  protected:
-  StyleFoldersTest() { CommentChars = KeyWordListFile = ""; }
-
   std::string User(const std::string& relative, const std::string& content) {
     return user.Write(relative, content);
   }
@@ -25,9 +23,10 @@ class StyleFoldersTest : public ::testing::Test {
   TScribOrvane highlighter;
   RecordingEditor editor;
   FixedScreen screen{96};
+  TStyleTexts texts;
   TStyleContext context{
       TStyleFolders({user.Path() + "missing-root", user.Path(), installed.Path()}), highlighter,
-      editor, screen};
+      editor, screen, texts};
 };
 
 TEST_F(StyleFoldersTest, UsersFilesWinByNameAndBrokenOnesHideNothing) {
