@@ -7,36 +7,25 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The shell of an installed program whose user folders lie in a temp folder.
-struct InstalledShell {
-  explicit InstalledShell(const fs::path& root)
-      : folders(ProgramFoldersFor(
-            root / "usr" / "bin" / "scribant",
-            XdgFoldersFrom([&](const std::string& name) -> std::optional<std::string> {
-              if (name != "HOME") return std::nullopt;
-              return (root / "home").string();
-            }),
-            CanCreateFilesIn)),
-        shell(editor, highlighter, {dialogs, clipboard, desktop, screen}, folders) {
-    shell.FormCreate(1920, 1080);
-    shell.FormShow("");
-  }
-  TProgramFolders folders;
-  TCustomScribEdit editor;
-  TScribOrvane highlighter;
-  FakeDialogs dialogs;
-  MemoryClipboard clipboard;
-  RecordingShell desktop;
-  FixedScreen screen;
-  TScribantShell shell;
-};
+// An installed program below `root`, its user's home in root/home.
+ShellFixture::FoldersFor InstalledIn(const fs::path& root) {
+  return [root](const fs::path&) {
+    auto environment = [root](const std::string& name) -> std::optional<std::string> {
+      if (name != "HOME") return std::nullopt;
+      return (root / "home").string();
+    };
+    return ProgramFoldersFor(root / "usr" / "bin" / "scribant", XdgFoldersFrom(environment),
+                             CanCreateFilesIn);
+  };
+}
 
 TEST(InstalledShell, KeepsSettingsInTheUsersFolderOrSaysOnceItCannot) {
   TempFolder root;
   WriteBytes(root.Path() / "usr" / "share" / "scribant" / "Styles" / "default.ini",
              "[Editor]\nTabWidth=5\n");
   {
-    InstalledShell program(root.Path());
+    ShellFixture program(InstalledIn(root.Path()));
+    program.shell.FormShow("");
     EXPECT_TRUE(program.dialogs.messages.empty());
     EXPECT_EQ(program.editor.TabWidth(), 5) << "the installed styles are found";
     program.shell.Settings().recentList = {"/a.txt"};
@@ -47,7 +36,8 @@ TEST(InstalledShell, KeepsSettingsInTheUsersFolderOrSaysOnceItCannot) {
 
   fs::remove_all(root.Path() / "home" / ".config");
   WriteBytes(root.Path() / "home" / ".config", "a file where the folder belongs");
-  InstalledShell program(root.Path());
+  ShellFixture program(InstalledIn(root.Path()));
+  program.shell.FormShow("");
   ASSERT_EQ(program.dialogs.messages.size(), 1u);
   EXPECT_EQ(program.dialogs.messages[0].caption, "Scribant");
   EXPECT_EQ(program.dialogs.messages[0].icon, TMsgIcon::Warning);
@@ -56,6 +46,7 @@ TEST(InstalledShell, KeepsSettingsInTheUsersFolderOrSaysOnceItCannot) {
   program.shell.SaveSettings();
   program.shell.SaveSettings();
   EXPECT_EQ(program.dialogs.messages.size(), 1u) << "said once";
+  EXPECT_EQ(ReadBytes(root.Path() / "home" / ".config"), "a file where the folder belongs");
 }
 
 }  // namespace

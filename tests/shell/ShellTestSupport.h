@@ -2,6 +2,7 @@
 // scripted Dialogs, an in-memory clipboard and a recording desktop shell.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -43,14 +44,19 @@ struct ShellFixture {
   MemoryClipboard clipboard;
   RecordingShell desktop;
   FixedScreen screen;
-  TScribantShell shell{editor,
-                       highlighter,
-                       {dialogs, clipboard, desktop, screen},
-                       PortableFolders(folder.Path(), "scribant.ini")};
+  TScribantShell shell;
   std::string caption;
   std::map<int, std::string> panels;
 
-  ShellFixture() {
+  using FoldersFor = std::function<TProgramFolders(const std::filesystem::path& tempFolder)>;
+  static TProgramFolders Portable(const std::filesystem::path& tempFolder) {
+    return PortableFolders(tempFolder, "scribant.ini");
+  }
+
+  // By default a portable program in the temp folder.
+  explicit ShellFixture(const FoldersFor& foldersFor = Portable)
+      : shell(editor, highlighter, {dialogs, clipboard, desktop, screen},
+              foldersFor(folder.Path())) {
     shell.OnCaption = [this](const std::string& text) { caption = text; };
     shell.OnStatusPanel = [this](int panel, const std::string& text) { panels[panel] = text; };
     shell.FormCreate(1920, 1080);
