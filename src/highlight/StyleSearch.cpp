@@ -1,8 +1,10 @@
-// Choosing the style file that claims a document's extension.
+// Choosing the style file that claims a document's name or extension.
+#include <optional>
 #include <string_view>
 
 #include "highlight/StyleFile.h"
 #include "support/OvIni.h"
+#include "support/Paths.h"
 
 namespace {
 
@@ -16,13 +18,13 @@ bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b) {
   return true;
 }
 
-// True when the style's "Extensions" keys 0, 1, 2 ... list `extension`.
-bool ClaimsExtension(TOvIni& ini, const std::string& extension) {
+// True when the style's keys 0, 1, 2 ... of `section` list `wanted`.
+bool ClaimsInSection(TOvIni& ini, const std::string& section, const std::string& wanted) {
   const std::string endMarker(1, '\x1b');  // no real entry can be this
   for (int index = 0;; ++index) {
-    const std::string value = ini.ReadString("Extensions", std::to_string(index), endMarker);
+    const std::string value = ini.ReadString(section, std::to_string(index), endMarker);
     if (value == endMarker) return false;
-    if (EqualIgnoringAsciiCase(value, extension)) return true;
+    if (EqualIgnoringAsciiCase(value, wanted)) return true;
   }
 }
 
@@ -30,17 +32,25 @@ bool ClaimsExtension(TOvIni& ini, const std::string& extension) {
 
 std::string FindStyleFile(const TStyleContext& context, const std::string& fileName) {
   const std::string defaultStyle = context.folders.StyleFile("default.ini");
+  if (fileName == "Untitled") return defaultStyle;
+  // Files such as "Makefile" are known by their whole name ("FileNames"),
+  // which wins over any style claiming their extension.
+  const std::string name = FilePart(fileName, NativePathRule());
   const std::size_t dot = fileName.rfind('.');
-  if (fileName == "Untitled" || dot == std::string::npos) return defaultStyle;
-  const std::string extension = fileName.substr(dot + 1);
+  const std::optional<std::string> extension =
+      dot == std::string::npos ? std::nullopt : std::optional(fileName.substr(dot + 1));
 
   TOvIni ini(defaultStyle);
+  std::optional<std::string> match;
   for (const std::string& style : context.folders.StyleFiles()) {
     ini.SetFileName(style);
-    if (ClaimsExtension(ini, extension)) {
-      ApplyStyleFile(context, defaultStyle);
-      return style;
+    if (!name.empty() && ClaimsInSection(ini, "FileNames", name)) {
+      match = style;
+      break;
     }
+    if (!match && extension && ClaimsInSection(ini, "Extensions", *extension)) match = style;
   }
-  return defaultStyle;
+  if (!match) return defaultStyle;
+  ApplyStyleFile(context, defaultStyle);
+  return *match;
 }
