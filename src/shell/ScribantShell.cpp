@@ -45,13 +45,15 @@ class TScribantShell::EditorStyleTarget : public TStyleEditorTarget {
 };
 
 TScribantShell::TScribantShell(TCustomScribEdit& editor, TScribOrvane& highlighter,
-                               TShellServices services, TProgramFolders folders)
+                               TShellServices services, TProgramFolders folders,
+                               TFileReplaceOptions fileWriting)
     : editor_(editor),
       highlighter_(highlighter),
       services_(services),
       folders_(std::move(folders)),
       styleTarget_(std::make_unique<EditorStyleTarget>(editor)),
-      fileName_(kUntitled) {
+      fileName_(kUntitled),
+      fileWriting_(std::move(fileWriting)) {
   highlighter_.ApplyStoredDefaults();
   ConfigureEditor();
 }
@@ -123,6 +125,8 @@ void TScribantShell::FormCreate(int screenWidth, int screenHeight) {
 }
 
 void TScribantShell::FormShow(const std::string& firstArgument) {
+  // Before the argument is loaded, so that a file put back is loaded as it is now.
+  OfferKeptCopies();
   if (!firstArgument.empty() && IsFile(firstArgument)) {
     OpenDocument(firstArgument);
   } else {

@@ -2,6 +2,8 @@
 // scripted Dialogs, an in-memory clipboard and a recording desktop shell.
 #pragma once
 
+#include <unistd.h>
+
 #include <functional>
 #include <map>
 #include <string>
@@ -38,6 +40,11 @@ class FixedScreen : public Screen {
 
 struct ShellFixture {
   TempFolder folder;
+  TempFolder stateFolder;
+  // Writes of documents go through here; tests swap in a failing disk.
+  TWriteBytes disk = [](int fd, const char* data, std::size_t size) {
+    return static_cast<long>(::write(fd, data, size));
+  };
   TCustomScribEdit editor;
   TScribOrvane highlighter;
   FakeDialogs dialogs;
@@ -55,8 +62,10 @@ struct ShellFixture {
 
   // By default a portable program in the temp folder.
   explicit ShellFixture(const FoldersFor& foldersFor = Portable)
-      : shell(editor, highlighter, {dialogs, clipboard, desktop, screen},
-              foldersFor(folder.Path())) {
+      : shell(editor, highlighter, {dialogs, clipboard, desktop, screen}, foldersFor(folder.Path()),
+              {stateFolder.Path(), true, [this](int fd, const char* data, std::size_t size) {
+                 return disk(fd, data, size);
+               }}) {
     shell.OnCaption = [this](const std::string& text) { caption = text; };
     shell.OnStatusPanel = [this](int panel, const std::string& text) { panels[panel] = text; };
     shell.FormCreate(1920, 1080);
