@@ -135,13 +135,13 @@ void ApplyFormatSection(TScribOrvane& highlighter, TStyleTexts& texts,
 
 // Plain RGB or "none"; anything else is not a colour the painter can use.
 bool IsStyleColour(int value) {
-  const auto colour = static_cast<TScribColor>(value);
+  const auto colour = static_cast<TColor>(value);
   return colour <= 0x00FFFFFF || colour == clNone;
 }
 
-TScribColor ReadColour(const StyleSection& section, const std::string& key, TScribColor current) {
+TColor ReadColour(const StyleSection& section, const std::string& key, TColor current) {
   const int value = section.Integer(key, static_cast<int>(current));
-  return IsStyleColour(value) ? static_cast<TScribColor>(value) : current;
+  return IsStyleColour(value) ? static_cast<TColor>(value) : current;
 }
 
 void ApplyColoursSection(TScribOrvane& highlighter, const StyleSection& section) {

@@ -22,18 +22,7 @@ class TScribantShell::EditorStyleTarget : public TStyleEditorTarget {
  public:
   explicit EditorStyleTarget(TCustomScribEdit& editor) : editor_(editor) {}
 
-  void SetFont(const TFontDescription& description) override {
-    TScribFont font = editor_.Font();
-    font.Name = description.face;
-    font.Size = description.points;
-    font.Height = description.height;
-    font.Style = 0;
-    if (description.bold) font.Style |= fsBold;
-    if (description.italic) font.Style |= fsItalic;
-    if (description.underline) font.Style |= fsUnderline;
-    if (description.strikeOut) font.Style |= fsStrikeOut;
-    editor_.SetFont(font);
-  }
+  void SetFont(const TFont& font) override { editor_.SetFont(font); }
   void SetRightEdge(int column) override { editor_.SetRightEdge(column); }
   void SetTabWidth(int width) override { editor_.SetTabWidth(width); }
   void SetHighlighter(TScribCustomHighlighter* highlighter) override {
@@ -67,14 +56,11 @@ TScribantShell::~TScribantShell() {
 }
 
 void TScribantShell::ConfigureEditor() {
-  TScribFont font = editor_.Font();
-  font.Name = "Courier New";
-  font.Height = -13;
+  TFont font = editor_.Font();
+  font.name = "Courier New";
+  font.height = -13;
   editor_.SetFont(font);
-  editor_.SetOptions(OptionBit(eoAutoIndent) | OptionBit(eoDragDropEditing) |
-                     OptionBit(eoDropFiles) | OptionBit(eoEnhanceEndKey) | OptionBit(eoGroupUndo) |
-                     OptionBit(eoScrollByOneLess) | OptionBit(eoScrollPastEol) |
-                     OptionBit(eoShowScrollHint) | OptionBit(eoSmartTabDelete));
+  editor_.SetOptions(kMainWindowEditorOptions);
   editor_.SetRightEdge(104);
   editor_.SetWantTabs(true);
   TScribGutter& gutter = editor_.Gutter();
