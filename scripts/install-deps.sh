@@ -9,6 +9,7 @@ packages=(
   googletest libgtest-dev libgmock-dev
   xvfb xdotool x11-utils
   fonts-dejavu fonts-liberation2
+  librsvg2-bin desktop-file-utils appstream dpkg-dev
 )
 
 missing=()
