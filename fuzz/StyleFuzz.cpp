@@ -78,11 +78,11 @@ struct Snapshot {
   bool operator==(const Snapshot&) const = default;
 };
 
-Snapshot Apply(const std::string& programFolder, const std::string& path, TScribOrvane& highlighter,
+Snapshot Apply(const TStyleFolders& folders, const std::string& path, TScribOrvane& highlighter,
                TStyleTexts& texts) {
   Snapshot snapshot;
   const FixedScreen screen;
-  ApplyStyleFile({programFolder, highlighter, snapshot.editor, screen, texts}, path);
+  ApplyStyleFile({folders, highlighter, snapshot.editor, screen, texts}, path);
   ExpectSensible(snapshot.editor, highlighter);
   snapshot.identifierChars = highlighter.IdentifierChars();
   snapshot.commentChars = texts.commentChars;
@@ -131,11 +131,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::ofstream(path, std::ios::binary | std::ios::trunc) << input.ConsumeRemainingBytesAsString();
 
   TScribOrvane highlighter;
-  const std::string programFolder = FuzzFolder().string();
+  const TStyleFolders folders({FuzzFolder()});
   TStyleTexts texts;
-  const Snapshot first = Apply(programFolder, path, highlighter, texts);
-  Expect(Apply(programFolder, path, highlighter, texts) == first,
-         "applying a style twice is stable");
+  const Snapshot first = Apply(folders, path, highlighter, texts);
+  Expect(Apply(folders, path, highlighter, texts) == first, "applying a style twice is stable");
   fs::remove(path);
   return 0;
 }
