@@ -36,8 +36,8 @@ constexpr bool IsHexDigit(unsigned char c) {
 
 }  // namespace
 
-void TScribOrvane::SetLine(const std::string& text, int lineIndex) {
-  line_ = text.c_str();
+void TScribOrvane::SetLine(std::string_view text, int lineIndex) {
+  line_ = text.data();
   lineLength_ = static_cast<int>(text.size());
   lineNumber_ = lineIndex;
   run_ = 0;
@@ -72,7 +72,7 @@ void TScribOrvane::CommentContinuation(std::string_view closer) {
   if (first == 13) return CarriageReturnProc();
   tokenKind_ = tkComment;
   do {
-    if (line_[run_] == closer[0] && (closer.size() == 1 || line_[run_ + 1] == closer[1])) {
+    if (At(run_) == closer[0] && (closer.size() == 1 || At(run_ + 1) == closer[1])) {
       range_ = rsUnknown;
       run_ += static_cast<int>(closer.size());
       return;
@@ -120,11 +120,11 @@ void TScribOrvane::IdentifierProc() {
 void TScribOrvane::NumberProc() {
   tokenKind_ = tkNumber;
   ++run_;
-  if (line_[run_ - 1] == '0' && line_[run_] == 'x') return HexNumberProc();
+  if (At(run_ - 1) == '0' && At(run_) == 'x') return HexNumberProc();
   for (;;) {
     const unsigned char c = At(run_);
     if (c == '.') {
-      if (line_[run_ + 1] == '.') return;
+      if (At(run_ + 1) == '.') return;
     } else if (!IsDigit(c) && c != 'E' && c != 'e') {
       return;
     }
@@ -141,7 +141,7 @@ void TScribOrvane::HexNumberProc() {
 
 void TScribOrvane::StringProc() {
   tokenKind_ = tkString;
-  const char delimiter = line_[run_];
+  const char delimiter = static_cast<char>(At(run_));
   for (;;) {
     ++run_;
     const unsigned char c = At(run_);
@@ -150,7 +150,7 @@ void TScribOrvane::StringProc() {
       ++run_;  // the escaped byte is taken as it is
       if (IsLineEnd(At(run_))) return;
     } else if (c == static_cast<unsigned char>(delimiter)) {
-      if (line_[run_ + 1] != delimiter) {
+      if (At(run_ + 1) != delimiter) {
         ++run_;
         return;
       }
@@ -161,7 +161,7 @@ void TScribOrvane::StringProc() {
 
 void TScribOrvane::RoundOpenProc() {
   ++run_;
-  if (HasComment(csAnsiStyle) && line_[run_] == '*') {
+  if (HasComment(csAnsiStyle) && At(run_) == '*') {
     tokenKind_ = tkComment;
     range_ = rsAnsi;
   } else {
@@ -181,11 +181,11 @@ void TScribOrvane::BraceOpenProc() {
 
 void TScribOrvane::SlashProc() {
   ++run_;
-  if (HasComment(csCPPStyle) && line_[run_] == '/') {
+  if (HasComment(csCPPStyle) && At(run_) == '/') {
     tokenKind_ = tkComment;
     range_ = rsUnknown;
     ToEndOfText();
-  } else if (HasComment(csCStyle) && line_[run_] == '*') {
+  } else if (HasComment(csCStyle) && At(run_) == '*') {
     tokenKind_ = tkComment;
     range_ = rsCStyle;
   } else {
@@ -206,12 +206,12 @@ void TScribOrvane::SemicolonProc() {
 
 void TScribOrvane::MinusProc() {
   ++run_;
-  if (!HasComment(csLuaStyle) || line_[run_] != '-') {
+  if (!HasComment(csLuaStyle) || At(run_) != '-') {
     tokenKind_ = tkSymbol;
     return;
   }
   tokenKind_ = tkComment;
-  if (line_[run_ + 1] == '[' && line_[run_ + 2] == '[') {
+  if (At(run_ + 1) == '[' && At(run_ + 2) == '[') {
     range_ = rsLua;
   } else {
     range_ = rsUnknown;

@@ -73,7 +73,7 @@ class TScribOrvane : public TScribCustomHighlighter {
   bool IsKeyword(std::string_view word) const override;
   void Next() override;
   using TScribCustomHighlighter::SetLine;
-  void SetLine(const std::string& text, int lineIndex) override;
+  void SetLine(std::string_view text, int lineIndex) override;
   void SetRange(int value) override { range_ = static_cast<std::uint8_t>(value & 0xFF); }
   void ResetRange() override { range_ = rsUnknown; }
 
@@ -124,7 +124,10 @@ class TScribOrvane : public TScribCustomHighlighter {
   // Points the enabled quote characters at the string routine.
   void SetQuoteRoutines();
   bool HasComment(TCommentStyle style) const { return (comments_ & CommentBit(style)) != 0; }
-  unsigned char At(int offset) const { return static_cast<unsigned char>(line_[offset]); }
+  // Past the end of the line reads as a zero byte: the text need not be terminated.
+  unsigned char At(int offset) const {
+    return offset < lineLength_ ? static_cast<unsigned char>(line_[offset]) : 0;
+  }
   void ToEndOfText() { run_ = lineLength_; }
 
   // Scanning routines, one per kind of first byte.

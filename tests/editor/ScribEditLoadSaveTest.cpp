@@ -82,7 +82,7 @@ std::vector<std::string> NaiveLines(const std::string& bytes) {
 
 std::vector<std::string> LinesOf(const TScribEditStringList& lines) {
   std::vector<std::string> result;
-  for (int i = 0; i < lines.Count(); ++i) result.push_back(lines.Get(i));
+  for (int i = 0; i < lines.Count(); ++i) result.emplace_back(lines.Get(i));
   return result;
 }
 
@@ -213,14 +213,14 @@ TEST(LoadPieces, LoadingInTinyPiecesSplitsLikeTheWholeText) {
     whole.LoadFromBytes(bytes);
     ASSERT_EQ(LinesOf(whole), NaiveLines(bytes));
     for (const std::size_t piece : {1u, 2u, 3u, 5u, 64u}) {
-      TScribEditStringList::SetLoadPieceSize(piece);
       std::istringstream stream(bytes);
-      TScribEditStringList pieces;
+      // Small blocks too, so that lines also cross block boundaries.
+      TScribEditStringList pieces(
+          {.loadPieceBytes = piece, .blocks = {.blockLines = 2, .blockBytes = 3}});
       pieces.LoadFromStream(stream);
       ASSERT_EQ(LinesOf(pieces), LinesOf(whole)) << "piece size " << piece;
       ASSERT_EQ(pieces.LineBreakStyle(), whole.LineBreakStyle());
       ASSERT_EQ(pieces.CharCount(), whole.CharCount());
     }
   }
-  TScribEditStringList::SetLoadPieceSize(1 << 20);
 }
