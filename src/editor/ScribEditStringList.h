@@ -132,11 +132,6 @@ class TScribEditStringList {
   TLinesEvent OnDeleted;
   TLinesEvent OnPutted;
 
- private:
-  // A cached width: bit 31 says the line holds a TAB, the rest is the width.
-  static constexpr std::uint32_t kHasTabs = 0x80000000;
-  static constexpr std::uint32_t kWidthBits = 0x7FFFFFFF;
-
   // Opens the update bracket for one operation and closes it on every path.
   class UpdateScope {
    public:
@@ -148,6 +143,11 @@ class TScribEditStringList {
    private:
     TScribEditStringList& list_;
   };
+
+ private:
+  // A cached width: bit 31 says the line holds a TAB, the rest is the width.
+  static constexpr std::uint32_t kHasTabs = 0x80000000;
+  static constexpr std::uint32_t kWidthBits = 0x7FFFFFFF;
 
   [[noreturn]] static void RaiseIndexError(int index);
   void CheckIndex(int index, int upperBound) const;

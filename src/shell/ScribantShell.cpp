@@ -107,6 +107,8 @@ void TScribantShell::ApplyStyleFor(const std::string& fileName) {
 void TScribantShell::FormCreate(int screenWidth, int screenHeight) {
   HexPrefix = "0x";
   settings_ = LoadSettings(settingsFile_, screenWidth, screenHeight);
+  searchState_.FindString = settings_.findString;
+  searchState_.ReplaceString = settings_.replaceString;
   editor_.SetWordWrap(settings_.wordWrap);
   editor_.Gutter().SetVisible(settings_.showGutter);
   ApplyStyleFile(StyleContext(), kStartupStyleMarker);

@@ -15,6 +15,7 @@
 #include "editor/CustomScribEdit.h"
 #include "shell/AppSettings.h"
 #include "shell/ConfigLogic.h"
+#include "shell/SearchState.h"
 
 class Clipboard;
 class Dialogs;
@@ -58,6 +59,9 @@ class TScribantShell {
   bool FormCloseQuery();
   void SaveSettings();
   TAppSettings& Settings() { return settings_; }
+  // Shared by the find/replace window and the search commands; starts with
+  // the last find and replace texts of the settings.
+  TSearchState& SearchState() { return searchState_; }
   const std::string& FileName() const { return fileName_; }
   void UpdateCaption();
   void Code_Edit_StatusChange(TScribStatusChanges changes);
@@ -112,5 +116,6 @@ class TScribantShell {
   std::string settingsFile_;
   std::unique_ptr<EditorStyleTarget> styleTarget_;
   TAppSettings settings_;
+  TSearchState searchState_;
   std::string fileName_;
 };

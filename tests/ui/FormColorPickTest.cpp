@@ -8,7 +8,7 @@
 
 #include "TempFolder.h"
 #include "WidgetEvents.h"
-#include "shell/FileRegistry.h"
+#include "desktop/FileRegistry.h"
 #include "ui/FormColorPick.h"
 #include "ui/FormColorPickWidgets.h"
 
@@ -68,6 +68,10 @@ TEST_F(FormColorPickTest, OpensWithInitialColourEverywhere) {
   EXPECT_EQ(Find<QLabel>("BlendHalf_Panel")->text(), "50%");
   EXPECT_EQ(Find<QPushButton>("Ok_Btn")->text(), "&Ok");
   EXPECT_TRUE(Find<QPushButton>("Ok_Btn")->isDefault());
+  // The user colours sit in two rows of eight.
+  EXPECT_EQ(Find("UserColor0_Panel")->geometry(), QRect(9, 20, 28, 21));
+  EXPECT_EQ(Find("UserColor7_Panel")->geometry(), QRect(219, 20, 28, 21));
+  EXPECT_EQ(Find("UserColor8_Panel")->geometry(), QRect(9, 45, 28, 21));
 }
 
 TEST_F(FormColorPickTest, HexEditTakesOnlyHexDigitsInUpperCase) {
