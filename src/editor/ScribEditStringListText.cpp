@@ -4,7 +4,9 @@
 #include <filesystem>
 #include <fstream>
 #include <istream>
+#include <new>
 #include <ostream>
+#include <stdexcept>
 
 #include "editor/ScribEditFileWriter.h"
 #include "editor/ScribEditStringList.h"
@@ -212,6 +214,13 @@ void TScribEditStringList::LoadFromFile(const std::string& fileName) {
   try {
     LoadFromStream(file);
   } catch (const EScribEditFileError&) {
+    throw EScribEditFileError(FileErrorMessage("Cannot read", fileName));
+  } catch (const std::bad_alloc&) {
+    // The lines read so far are gone again; the buffer still holds what it had.
+    errno = ENOMEM;
+    throw EScribEditFileError(FileErrorMessage("Cannot read", fileName));
+  } catch (const std::length_error&) {
+    errno = EFBIG;
     throw EScribEditFileError(FileErrorMessage("Cannot read", fileName));
   }
 }
