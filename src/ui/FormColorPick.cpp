@@ -396,9 +396,10 @@ std::optional<TColor> ShowColorPicker(QWidget* owner, Registry& store, TColor co
 }
 
 std::optional<std::string> PickColorForSelection(QWidget* owner, Registry& store,
+                                                 TRandomGenerator& random,
                                                  const std::string& selectedText,
                                                  std::optional<char> charBefore) {
-  return ColorPickerReplacement(selectedText, charBefore, [&](TColor initial) {
+  return ColorPickerReplacement(selectedText, charBefore, random, [&](TColor initial) {
     return ShowColorPicker(owner, store, initial);
   });
 }

@@ -296,7 +296,8 @@ void TFormScribant::ColorPicker_Cmd() {
     const std::string_view line = editor_->Lines().Get(previous.Line - 1);
     before = previous.Char <= static_cast<int>(line.size()) ? line[previous.Char - 1] : '\n';
   }
-  if (auto replacement = PickColorForSelection(this, registry_, editor_->SelText(), before))
+  if (auto replacement =
+          PickColorForSelection(this, registry_, shell_->Random(), editor_->SelText(), before))
     editor_->SetSelText(*replacement);
 }
 

@@ -203,6 +203,7 @@ TEST_F(FormColorPickTest, CancelStillSavesUserColours) {
 }
 
 TEST_F(FormColorPickTest, PickColorForSelectionWritesTheCodeBackInItsNotation) {
+  TRandomGenerator random;
   auto pressOnShow = [](const char* button) {
     QTimer::singleShot(0, [button] {
       QWidget* dialog = QApplication::activeModalWidget();
@@ -211,10 +212,11 @@ TEST_F(FormColorPickTest, PickColorForSelectionWritesTheCodeBackInItsNotation) {
     });
   };
   pressOnShow("Ok_Btn");
-  EXPECT_EQ(PickColorForSelection(nullptr, registry_, "0x00ff00", 'a'), "0x00FF00");
+  EXPECT_EQ(PickColorForSelection(nullptr, registry_, random, "0x00ff00", 'a'), "0x00FF00");
   pressOnShow("Ok_Btn");
-  EXPECT_EQ(PickColorForSelection(nullptr, registry_, "#FF8000", std::nullopt), "#FF8000");
+  EXPECT_EQ(PickColorForSelection(nullptr, registry_, random, "#FF8000", std::nullopt), "#FF8000");
   pressOnShow("Cancel_Btn");
-  EXPECT_EQ(PickColorForSelection(nullptr, registry_, "#FF8000", std::nullopt), std::nullopt);
+  EXPECT_EQ(PickColorForSelection(nullptr, registry_, random, "#FF8000", std::nullopt),
+            std::nullopt);
   EXPECT_TRUE(registry_.KeyExists(TRegistryRoot::CurrentUser, kCustomColorsKey));
 }
