@@ -59,6 +59,9 @@ void TScribOrvane::Next() {
     case rsLua:
       CommentContinuation("]]");
       break;
+    case rsMarkup:
+      CommentContinuation("-->");
+      break;
     default:
       (this->*dispatch_[At(run_)])();
       break;
@@ -72,7 +75,7 @@ void TScribOrvane::CommentContinuation(std::string_view closer) {
   if (first == 13) return CarriageReturnProc();
   tokenKind_ = tkComment;
   do {
-    if (At(run_) == closer[0] && (closer.size() == 1 || At(run_ + 1) == closer[1])) {
+    if (StartsAt(run_, closer)) {
       range_ = rsUnknown;
       run_ += static_cast<int>(closer.size());
       return;
@@ -219,12 +222,38 @@ void TScribOrvane::MinusProc() {
   }
 }
 
+bool TScribOrvane::HashComment() {
+  // "$#" and "\#" are a variable and an escaped character in shell, Perl and make.
+  if (!HasComment(csHashStyle) || At(run_) != '#') return false;
+  if (run_ > 0 && (At(run_ - 1) == '$' || At(run_ - 1) == '\\')) return false;
+  tokenKind_ = tkComment;
+  range_ = rsUnknown;
+  ToEndOfText();
+  return true;
+}
+
+void TScribOrvane::HashProc() {
+  if (!HashComment()) UnknownProc();
+}
+
+void TScribOrvane::LessThanProc() {
+  ++run_;
+  if (HasComment(csMarkupStyle) && StartsAt(run_, "!--")) {
+    // The scan goes on from the "!", so "<!-->" and "<!--->" close at once, as in HTML.
+    tokenKind_ = tkComment;
+    range_ = rsMarkup;
+  } else {
+    tokenKind_ = tkUnknown;
+  }
+}
+
 void TScribOrvane::PreprocessorProc() {
   if (detectPreprocessor_ && run_ == 0) {
     tokenKind_ = tkPreprocessor;
     ToEndOfText();
     return;
   }
+  if (HashComment()) return;
   ++run_;
   if (IsDigit(At(run_))) {
     tokenKind_ = tkString;  // a character code such as #13
