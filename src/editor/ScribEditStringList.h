@@ -102,6 +102,9 @@ class TScribEditStringList {
   void SetTabWidth(int tabWidth);
   TScribLineBreakStyle LineBreakStyle() const { return lineBreakStyle_; }
   void SetLineBreakStyle(TScribLineBreakStyle style) { lineBreakStyle_ = style; }
+  // True when the last load met more than one kind of line break (CR LF, CR,
+  // LF): saving then writes bytes the file did not hold.
+  bool LoadedMixedLineBreaks() const { return loadedMixedLineBreaks_; }
 
   // The outermost BeginUpdate fires OnChanging, the matching EndUpdate OnChange.
   void BeginUpdate();
@@ -174,6 +177,7 @@ class TScribEditStringList {
   TScribLineStore store_;
   int capacity_ = 0;
   TScribLineBreakStyle lineBreakStyle_ = TScribLineBreakStyle::CrLf;
+  bool loadedMixedLineBreaks_ = false;
   int tabWidth_ = 8;
   int indexOfLongestLine_ = -1;
   int updateCount_ = 0;

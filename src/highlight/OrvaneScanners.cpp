@@ -223,9 +223,12 @@ void TScribOrvane::MinusProc() {
 }
 
 bool TScribOrvane::HashComment() {
-  // "$#" and "\#" are a variable and an escaped character in shell, Perl and make.
+  // "$#", "${#" and "\#" are a count, a length and an escaped character in
+  // shell, Perl and make, not comments.
   if (!HasComment(csHashStyle) || At(run_) != '#') return false;
-  if (run_ > 0 && (At(run_ - 1) == '$' || At(run_ - 1) == '\\')) return false;
+  const char before = run_ > 0 ? static_cast<char>(At(run_ - 1)) : '\0';
+  if (before == '$' || before == '\\') return false;
+  if (before == '{' && run_ > 1 && At(run_ - 2) == '$') return false;
   tokenKind_ = tkComment;
   range_ = rsUnknown;
   ToEndOfText();

@@ -92,7 +92,7 @@ TEST_F(OrvaneTokenizerTest, HashCommentsRunToTheEndOfTheLineOutsideStrings) {
                                                          {tkString, "\"#\""},
                                                          {tkSpace, " "},
                                                          {tkIdentifier, "c"}}));
-  // "$#" (argument count) and "\#" (escaped) are not comments.
+  // "$#" (argument count), "${#" (length) and "\#" (escaped) are not comments.
   EXPECT_EQ(Scan("$# \\# #c"), (std::vector<Token>{{tkNumber, "$"},
                                                    {tkSymbol, "#"},
                                                    {tkSpace, " "},
@@ -100,6 +100,8 @@ TEST_F(OrvaneTokenizerTest, HashCommentsRunToTheEndOfTheLineOutsideStrings) {
                                                    {tkSymbol, "#"},
                                                    {tkSpace, " "},
                                                    {tkComment, "#c"}}));
+  EXPECT_EQ(Scan("${#a} {#b").back(), (Token{tkComment, "#b"}));
+  EXPECT_EQ(Scan("${#a}")[2], (Token{tkSymbol, "#"}));
   // A preprocessor line in column 0 still wins; an indented "#" is a comment.
   highlighter.SetDetectPreprocessor(true);
   EXPECT_EQ(Scan("#if x"), (std::vector<Token>{{tkPreprocessor, "#if x"}}));
