@@ -31,8 +31,8 @@ class TScribSelectionShape {
 };
 
 struct TScribLineColors {
-  TScribViewColor foreground, background;
-  TScribViewColor selectedForeground, selectedBackground;
+  TColor foreground, background;
+  TColor selectedForeground, selectedBackground;
   bool special;  // set by OnSpecialLineColors: the whole line takes its colours
 };
 
@@ -60,7 +60,7 @@ class TScribLinePainter {
     // The run being collected: adjacent pieces of equal colours and style.
     int runColumn = 0;
     std::string runText;
-    TScribViewColor runForeground = 0, runBackground = 0;
+    TColor runForeground = 0, runBackground = 0;
     unsigned runStyle = 0;
   };
 
@@ -68,13 +68,12 @@ class TScribLinePainter {
   void LayOutRows(int line, int firstRow, int lastRow);
   void PaintTokens(int line);
   // Adds line columns [from, to) in the given look to every row they touch.
-  void AddPiece(int from, int to, TScribViewColor foreground, TScribViewColor background,
+  void AddPiece(int from, int to, TColor foreground, TColor background, unsigned style);
+  void AddToRun(Row& row, int column, int count, TColor foreground, TColor background,
                 unsigned style);
-  void AddToRun(Row& row, int column, int count, TScribViewColor foreground,
-                TScribViewColor background, unsigned style);
   void FlushRun(Row& row);
   void FillAfterText(const Row& row);
-  void FillColumns(const Row& row, int firstColumn, int endColumn, TScribViewColor color);
+  void FillColumns(const Row& row, int firstColumn, int endColumn, TColor color);
 
   // The line's expanded text: the buffer's own string when it has no tabs.
   std::string_view Expanded() const { return expanded_; }

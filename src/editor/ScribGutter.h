@@ -13,9 +13,10 @@
 #include <functional>
 #include <string>
 
+#include "platform/Color.h"
+
 class TScribGutter {
  public:
-  using TColor = std::uint32_t;
   static constexpr TColor kButtonFace = 0x00F0F0F0;
 
   bool ShowLineNumbers() const { return showLineNumbers_; }

@@ -7,7 +7,6 @@
 #include "highlight/ScribHighlighterOrvane.h"
 #include "platform/Screen.h"
 #include "support/CodePage.h"
-#include "support/OvFile.h"
 #include "support/OvIni.h"
 #include "support/Paths.h"
 
@@ -62,14 +61,6 @@ class StyleSection {
   bool complete_;
   std::vector<std::string> presentKeys_;
 };
-
-std::string WithSeparator(std::string folder) {
-  const std::string& separators = NativePathRule().directorySeparators;
-  if (!folder.empty() && separators.find(folder.back()) == std::string::npos) {
-    folder += separators.front();
-  }
-  return folder;
-}
 
 bool IsCompleteApplication(const std::string& path) {
   return path == kStartupStyleMarker ||
@@ -144,13 +135,13 @@ void ApplyFormatSection(TScribOrvane& highlighter, TStyleTexts& texts,
 
 // Plain RGB or "none"; anything else is not a colour the painter can use.
 bool IsStyleColour(int value) {
-  const auto colour = static_cast<TScribColor>(value);
+  const auto colour = static_cast<TColor>(value);
   return colour <= 0x00FFFFFF || colour == clNone;
 }
 
-TScribColor ReadColour(const StyleSection& section, const std::string& key, TScribColor current) {
+TColor ReadColour(const StyleSection& section, const std::string& key, TColor current) {
   const int value = section.Integer(key, static_cast<int>(current));
-  return IsStyleColour(value) ? static_cast<TScribColor>(value) : current;
+  return IsStyleColour(value) ? static_cast<TColor>(value) : current;
 }
 
 void ApplyColoursSection(TScribOrvane& highlighter, const StyleSection& section) {
@@ -173,20 +164,12 @@ void ApplyColoursSection(TScribOrvane& highlighter, const StyleSection& section)
 
 }  // namespace
 
-std::string StylesFolder(const TStyleContext& context) {
-  return WithSeparator(WithSeparator(context.programFolder) + "Styles");
-}
-
-std::string KeyWordsFolder(const TStyleContext& context) {
-  return WithSeparator(WithSeparator(context.programFolder) + "KeyWords");
-}
-
 void LoadKeyWordList(const TStyleContext& context, const std::string& name) {
   TKeyWordList& keyWords = context.highlighter.KeyWords();
   keyWords.Clear();
   if (name.empty()) return;
-  const std::string path = KeyWordsFolder(context) + name + ".kwf";
-  if (IsFile(path)) keyWords.LoadFromFile(path);
+  const std::string path = context.folders.KeyWordList(name);
+  if (!path.empty()) keyWords.LoadFromFile(path);
 }
 
 void ApplyStyleFile(const TStyleContext& context, const std::string& path) {

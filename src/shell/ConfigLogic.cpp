@@ -2,11 +2,8 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <system_error>
 
 #include "platform/Canvas.h"
-
-namespace fs = std::filesystem;
 
 const std::string kCaptionFormatHelp =
     "%f\tBase filename, no directory path.\n"
@@ -17,13 +14,6 @@ const std::string kCaptionFormatHelp =
     "%a\tName of the application, i.e. \"Scribant\".";
 
 namespace {
-
-bool SameAsciiIgnoreCase(const std::string& a, const std::string& b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-    auto fold = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; };
-    return fold(x) == fold(y);
-  });
-}
 
 // The index of `text` among items[1..], else 0 (the "none" item).
 int IndexAfterFirst(const std::vector<std::string>& items, const std::string& text) {
@@ -50,7 +40,7 @@ TAttributeSettings* AttributeAt(TConfigSettings& settings, int index) {
   return &settings.attributes[static_cast<std::size_t>(index)];
 }
 
-TColourPanelView PanelView(std::uint32_t colour, const TSystemColourResolver& resolve) {
+TColourPanelView PanelView(TColor colour, const TSystemColourResolver& resolve) {
   return {colour, ColourPanelText(colour), ContrastingTextColour(colour, resolve)};
 }
 
@@ -86,12 +76,12 @@ std::optional<int> ParseInteger(const std::string& text) {
   return static_cast<int>(bits);
 }
 
-std::string FontText(const TFontChoice& font) {
-  return font.name + ", " + std::to_string(font.pointSize);
+std::string FontText(const TFont& font) {
+  return font.name + ", " + std::to_string(font.size);
 }
 
 bool FontButtonClicked(TConfigSettings& settings, Dialogs& dialogs) {
-  std::optional<TFontChoice> chosen = dialogs.ChooseFont(settings.font);
+  std::optional<TFont> chosen = dialogs.ChooseFont(settings.font);
   if (!chosen) return false;
   settings.font = *chosen;
   return true;
@@ -107,19 +97,6 @@ std::string NonIdentifierChars(const std::string& identifierChars) {
     if (identifierChars.find(static_cast<char>(byte)) == std::string::npos)
       chars += static_cast<char>(byte);
   return chars;
-}
-
-std::vector<std::string> KeyWordListNames(const fs::path& keyWordsFolder) {
-  std::vector<std::string> names;
-  std::error_code error;
-  for (fs::directory_iterator it(keyWordsFolder, error), end; !error && it != end;
-       it.increment(error)) {
-    const fs::path& path = it->path();
-    if (it->is_directory(error) || !SameAsciiIgnoreCase(path.extension().string(), ".kwf"))
-      continue;
-    names.push_back(path.stem().string());
-  }
-  return names;
 }
 
 TConfigControls FillControls(const TConfigSettings& settings,
@@ -227,7 +204,7 @@ bool ColourPanelMouseDown(TConfigSettings& settings, int attributeIndex, int pan
   std::uint32_t& target =
       panelTag == kBackgroundPanelTag ? attribute->background : attribute->foreground;
   if (button == TMouseButton::Right) {
-    target = kNoColour;
+    target = clNone;
     return true;
   }
   if (button != TMouseButton::Left) return false;

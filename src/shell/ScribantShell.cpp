@@ -8,23 +8,21 @@
 #include "support/OvFile.h"
 #include "support/OvLib.h"
 
+namespace {
+
+const std::string kSettingsCannotBeKept1 = "Settings cannot be kept: the folder\n";
+const std::string kSettingsCannotBeKept2 =
+    "\ncannot be written.\n\nScribant works as usual, but the window placement, the recent files "
+    "and the search history will be lost when it closes.";
+
+}  // namespace
+
 // Hands the editor settings a style decides to the editor.
 class TScribantShell::EditorStyleTarget : public TStyleEditorTarget {
  public:
   explicit EditorStyleTarget(TCustomScribEdit& editor) : editor_(editor) {}
 
-  void SetFont(const TFontDescription& description) override {
-    TScribFont font = editor_.Font();
-    font.Name = description.face;
-    font.Size = description.points;
-    font.Height = description.height;
-    font.Style = 0;
-    if (description.bold) font.Style |= fsBold;
-    if (description.italic) font.Style |= fsItalic;
-    if (description.underline) font.Style |= fsUnderline;
-    if (description.strikeOut) font.Style |= fsStrikeOut;
-    editor_.SetFont(font);
-  }
+  void SetFont(const TFont& font) override { editor_.SetFont(font); }
   void SetRightEdge(int column) override { editor_.SetRightEdge(column); }
   void SetTabWidth(int width) override { editor_.SetTabWidth(width); }
   void SetHighlighter(TScribCustomHighlighter* highlighter) override {
@@ -36,13 +34,12 @@ class TScribantShell::EditorStyleTarget : public TStyleEditorTarget {
 };
 
 TScribantShell::TScribantShell(TCustomScribEdit& editor, TScribOrvane& highlighter,
-                               TShellServices services, std::string programFolder,
-                               std::string settingsFile, TFileReplaceOptions fileWriting)
+                               TShellServices services, TProgramFolders folders,
+                               TFileReplaceOptions fileWriting)
     : editor_(editor),
       highlighter_(highlighter),
       services_(services),
-      programFolder_(std::move(programFolder)),
-      settingsFile_(std::move(settingsFile)),
+      folders_(std::move(folders)),
       styleTarget_(std::make_unique<EditorStyleTarget>(editor)),
       fileName_(kUntitled),
       fileWriting_(std::move(fileWriting)) {
@@ -59,14 +56,11 @@ TScribantShell::~TScribantShell() {
 }
 
 void TScribantShell::ConfigureEditor() {
-  TScribFont font = editor_.Font();
-  font.Name = "Courier New";
-  font.Height = -13;
+  TFont font = editor_.Font();
+  font.name = "Courier New";
+  font.height = -13;
   editor_.SetFont(font);
-  editor_.SetOptions(OptionBit(eoAutoIndent) | OptionBit(eoDragDropEditing) |
-                     OptionBit(eoDropFiles) | OptionBit(eoEnhanceEndKey) | OptionBit(eoGroupUndo) |
-                     OptionBit(eoScrollByOneLess) | OptionBit(eoScrollPastEol) |
-                     OptionBit(eoShowScrollHint) | OptionBit(eoSmartTabDelete));
+  editor_.SetOptions(kMainWindowEditorOptions);
   editor_.SetRightEdge(104);
   editor_.SetWantTabs(true);
   TScribGutter& gutter = editor_.Gutter();
@@ -97,7 +91,8 @@ void TScribantShell::ConfigureEditor() {
 }
 
 TStyleContext TScribantShell::StyleContext() {
-  return TStyleContext{programFolder_, highlighter_, *styleTarget_, services_.screen, styleTexts_};
+  return TStyleContext{TStyleFolders(folders_.dataFolders), highlighter_, *styleTarget_,
+                       services_.screen, styleTexts_};
 }
 
 void TScribantShell::ApplyStyleFor(const std::string& fileName) {
@@ -107,7 +102,7 @@ void TScribantShell::ApplyStyleFor(const std::string& fileName) {
 
 void TScribantShell::FormCreate(int screenWidth, int screenHeight) {
   hexPrefix_ = "0x";
-  settings_ = LoadSettings(settingsFile_, screenWidth, screenHeight);
+  settings_ = LoadSettings(folders_.settingsFile.string(), screenWidth, screenHeight);
   searchState_.FindString = settings_.findString;
   searchState_.ReplaceString = settings_.replaceString;
   editor_.SetWordWrap(settings_.wordWrap);
@@ -123,6 +118,12 @@ void TScribantShell::FormShow(const std::string& firstArgument) {
   } else {
     NewDocument();
   }
+  // Said once, at the start, rather than losing the settings silently at the end.
+  if (!CanCreateFilesIn(folders_.configFolder)) {
+    services_.dialogs.MessageBox(
+        kSettingsCannotBeKept1 + folders_.configFolder.string() + kSettingsCannotBeKept2,
+        "Scribant", TMsgIcon::Warning, TMsgButtons::Ok);
+  }
 }
 
 bool TScribantShell::FormCloseQuery() {
@@ -134,7 +135,8 @@ bool TScribantShell::FormCloseQuery() {
 void TScribantShell::SaveSettings() {
   settings_.wordWrap = editor_.WordWrap();
   settings_.showGutter = editor_.Gutter().Visible();
-  ::SaveSettings(settingsFile_, settings_, hexPrefix_);
+  CreateFolderFor(folders_.settingsFile);
+  ::SaveSettings(folders_.settingsFile.string(), settings_, hexPrefix_);
 }
 
 void TScribantShell::UpdateCaption() {

@@ -116,8 +116,7 @@ std::optional<std::string> QtDialogs::ExecuteSave(const TFileDialogRequest& requ
   return RunFileDialog(request, true);
 }
 
-std::optional<std::uint32_t> QtDialogs::ChooseColor(std::uint32_t initial,
-                                                    std::vector<std::uint32_t>& customColors) {
+std::optional<TColor> QtDialogs::ChooseColor(TColor initial, std::vector<TColor>& customColors) {
   const int count =
       std::min<int>(QColorDialog::customCount(), static_cast<int>(customColors.size()));
   for (int i = 0; i < count; ++i) QColorDialog::setCustomColor(i, ToQColor(customColors[i]));
@@ -127,21 +126,21 @@ std::optional<std::uint32_t> QtDialogs::ChooseColor(std::uint32_t initial,
   return FromQColor(chosen);
 }
 
-std::optional<TFontChoice> QtDialogs::ChooseFont(const TFontChoice& initial) {
-  QFont font(QString::fromStdString(initial.name), initial.pointSize);
-  font.setBold(initial.bold);
-  font.setItalic(initial.italic);
-  font.setUnderline(initial.underline);
-  font.setStrikeOut(initial.strikeOut);
+std::optional<TFont> QtDialogs::ChooseFont(const TFont& initial) {
+  QFont font(QString::fromStdString(initial.name), initial.size);
+  font.setBold(initial.style & fsBold);
+  font.setItalic(initial.style & fsItalic);
+  font.setUnderline(initial.style & fsUnderline);
+  font.setStrikeOut(initial.style & fsStrikeOut);
   bool ok = false;
   const QFont chosen = QFontDialog::getFont(&ok, font, owner_);
   if (!ok) return std::nullopt;
-  return TFontChoice{chosen.family().toStdString(),
-                     chosen.pointSize(),
-                     chosen.bold(),
-                     chosen.italic(),
-                     chosen.underline(),
-                     chosen.strikeOut()};
+  TFont result = initial;
+  result.name = chosen.family().toStdString();
+  result.size = chosen.pointSize();
+  result.style = (chosen.bold() ? fsBold : 0) | (chosen.italic() ? fsItalic : 0) |
+                 (chosen.underline() ? fsUnderline : 0) | (chosen.strikeOut() ? fsStrikeOut : 0);
+  return result;
 }
 
 int QtDialogs::SelectItem(const std::string& label, const std::vector<std::string>& items,

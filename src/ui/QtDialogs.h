@@ -14,9 +14,8 @@ class QtDialogs : public Dialogs {
                         TMsgButtons buttons) override;
   std::optional<std::string> ExecuteOpen(const TFileDialogRequest& request) override;
   std::optional<std::string> ExecuteSave(const TFileDialogRequest& request) override;
-  std::optional<std::uint32_t> ChooseColor(std::uint32_t initial,
-                                           std::vector<std::uint32_t>& customColors) override;
-  std::optional<TFontChoice> ChooseFont(const TFontChoice& initial) override;
+  std::optional<TColor> ChooseColor(TColor initial, std::vector<TColor>& customColors) override;
+  std::optional<TFont> ChooseFont(const TFont& initial) override;
   int SelectItem(const std::string& label, const std::vector<std::string>& items,
                  const std::string& caption, int preselected) override;
 

@@ -106,7 +106,7 @@ class TScribEdit : public QAbstractScrollArea, public TCustomScribEdit {
   TScribEditorPainter painter_{*this};
   QtFontCache fonts_;
   int ascent_ = 0;
-  TScribFont measuredFont_;
+  TFont measuredFont_;
   bool measured_ = false;
 
   QTimer caretTimer_;

@@ -36,13 +36,13 @@ std::vector<std::string> ListOf(const std::string& stylePath, const std::string&
 
 class ShippedStylesTest : public ::testing::Test {
  protected:
-  std::string StylePath(const std::string& name) { return StylesFolder(context) + name; }
+  std::string StylePath(const std::string& name) { return context.folders.StyleFile(name); }
 
   TScribOrvane highlighter;
   RecordingEditor editor;
   FixedScreen screen;
   TStyleTexts texts;
-  TStyleContext context{kDataFolder, highlighter, editor, screen, texts};
+  TStyleContext context{TStyleFolders({kDataFolder}), highlighter, editor, screen, texts};
 };
 
 TEST_F(ShippedStylesTest, DefaultStyleGivesEveryKeyWithUsableValues) {
@@ -53,22 +53,22 @@ TEST_F(ShippedStylesTest, DefaultStyleGivesEveryKeyWithUsableValues) {
   EXPECT_EQ(ini.ReadSectionKeys("ScriptColors", keys), 3 * highlighter.AttrCount());
 
   ApplyStyleFile(context, StylePath("default.ini"));
-  EXPECT_EQ(editor.font->face, "Courier New");
+  EXPECT_EQ(editor.font->name, "Courier New");
   EXPECT_EQ(editor.highlighter, &highlighter);
   // The shipped separators are the built-in ones.
   TScribOrvane builtIn;
   RecordingEditor builtInEditor;
   TStyleTexts builtInTexts;
-  ApplyStyleFile(TStyleContext{"", builtIn, builtInEditor, screen, builtInTexts},
+  ApplyStyleFile(TStyleContext{TStyleFolders({}), builtIn, builtInEditor, screen, builtInTexts},
                  kStartupStyleMarker);
   EXPECT_EQ(highlighter.IdentifierChars(), builtIn.IdentifierChars());
   // Every colour key was taken: none was rejected as out of range.
   for (int i = 0; i < highlighter.AttrCount(); ++i) {
     const auto& attribute = *highlighter.Attribute(i);
-    EXPECT_EQ(attribute.Foreground(), static_cast<TScribColor>(ini.ReadInteger(
+    EXPECT_EQ(attribute.Foreground(), static_cast<TColor>(ini.ReadInteger(
                                           "ScriptColors", attribute.Name() + ".ForeColor", -1)))
         << attribute.Name();
-    EXPECT_EQ(attribute.Background(), static_cast<TScribColor>(ini.ReadInteger(
+    EXPECT_EQ(attribute.Background(), static_cast<TColor>(ini.ReadInteger(
                                           "ScriptColors", attribute.Name() + ".BackColor", -1)))
         << attribute.Name();
   }
@@ -102,7 +102,7 @@ TEST_F(ShippedStylesTest, EveryStyleAppliesAndLoadsAKeywordListThatCanMatch) {
     ApplyStyleFile(context, StylePath(name));
     EXPECT_EQ(editor.highlighter, &highlighter);
     ASSERT_FALSE(texts.keyWordListFile.empty());
-    ASSERT_TRUE(fs::is_regular_file(KeyWordsFolder(context) + texts.keyWordListFile + ".kwf"));
+    ASSERT_FALSE(context.folders.KeyWordList(texts.keyWordListFile).empty());
     ASSERT_GT(highlighter.KeyWords().Count(), 0);
     for (const auto& word : highlighter.KeyWords().Entries()) {
       EXPECT_TRUE(std::regex_match(word, identifier)) << word;

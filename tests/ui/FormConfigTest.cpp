@@ -36,17 +36,12 @@ TConfigSettings SampleSettings() {
   settings.stringDelimiter = 3;
   settings.identifierChars = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ_abcdefghijklmnopqrstuvwxyz";
   for (const char* name : kAttributeNames)
-    settings.attributes.push_back({name, kNoColour, 0x008000, 0});
+    settings.attributes.push_back({name, clNone, 0x008000, 0});
   return settings;
 }
 
 class FormConfigTest : public ::testing::Test {
  protected:
-  FormConfigTest() {
-    WriteBytes(folder_.Path() / "KeyWords" / "pascal.kwf", "begin\r\nend\r\n");
-    WriteBytes(folder_.Path() / "KeyWords" / "cpp.kwf", "int\r\n");
-    WriteBytes(folder_.Path() / "KeyWords" / "notes.txt", "");
-  }
   void Open() {
     form_ = std::make_unique<TFormConfig>(nullptr, settings_, environment_);
     form_->show();
@@ -85,7 +80,7 @@ class FormConfigTest : public ::testing::Test {
       registry_,
       association_,
       {"General"},
-      folder_.Path() / "KeyWords",
+      {"pascal", "cpp"},
       [this](const TApplyEffects& effects) { applied_.push_back(effects); },
       [this] { ++changedAtOnce_; }};
   std::unique_ptr<TFormConfig> form_;
@@ -120,7 +115,7 @@ TEST_F(FormConfigTest, OpensOnMainPageWithTheSettingsShown) {
   EXPECT_EQ(styles->item(0)->checkState(), Qt::Unchecked);
   EXPECT_EQ(Find<QComboBox>("StrDelim_Combo")->currentText(), "Both Quotation Chars");
   auto* keyWords = Find<QComboBox>("KeyWordList_Combo");
-  EXPECT_EQ(keyWords->count(), 3) << "only .kwf files";
+  EXPECT_EQ(keyWords->count(), 3) << "No Keyword List and the two lists";
   EXPECT_EQ(keyWords->currentText(), "pascal");
   const std::string nonIdentifier = ToCodePage(Edit("Chars_Edit")->text());
   EXPECT_EQ(nonIdentifier.substr(0, 3), " !\"");
@@ -163,7 +158,7 @@ TEST_F(FormConfigTest, CancelKeepsOnlyColourStyleAndFontChanges) {
   Find<QCheckBox>("EscapeQuits_Chk")->click();
   Retype(Edit("TabWidth_Edit"), "2");
 
-  dialogs_.fontAnswers.push_back(TFontChoice{"Mono", 12});
+  dialogs_.fontAnswers.push_back(TFont{.name = "Mono", .size = 12});
   Press("Font_Btn");
   EXPECT_EQ(Edit("Font_Edit")->text(), "Mono, 12");
 
@@ -199,7 +194,7 @@ TEST_F(FormConfigTest, CancelKeepsOnlyColourStyleAndFontChanges) {
   EXPECT_EQ(settings_.tabWidth, before.tabWidth);
   EXPECT_EQ(settings_.font.name, "Mono");
   EXPECT_EQ(settings_.attributes[2].background, 0x00ABCDu);
-  EXPECT_EQ(settings_.attributes[2].foreground, kNoColour);
+  EXPECT_EQ(settings_.attributes[2].foreground, clNone);
   EXPECT_EQ(settings_.attributes[2].style, unsigned{fsItalic | fsStrikeOut});
   EXPECT_EQ(settings_.attributes[1].style, 0u);
 }
@@ -223,7 +218,7 @@ TEST_F(FormConfigTest, NoHighlighterLeavesTheHighlightingPageEmptyAndInert) {
   EXPECT_EQ(changedAtOnce_, 0);
   EXPECT_EQ(dialogs_.colorAnswers.size(), 1u) << "no colour dialog without an attribute";
   for (const TAttributeSettings& attribute : settings_.attributes) {
-    EXPECT_EQ(attribute.background, kNoColour);
+    EXPECT_EQ(attribute.background, clNone);
     EXPECT_EQ(attribute.style, 0u);
   }
 }

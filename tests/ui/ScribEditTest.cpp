@@ -22,16 +22,10 @@
 
 namespace {
 
-TScribEditorOptions MainWindowOptions() {
-  return OptionBit(eoAutoIndent) | OptionBit(eoDragDropEditing) | OptionBit(eoDropFiles) |
-         OptionBit(eoEnhanceEndKey) | OptionBit(eoGroupUndo) | OptionBit(eoScrollByOneLess) |
-         OptionBit(eoScrollPastEol) | OptionBit(eoShowScrollHint) | OptionBit(eoSmartTabDelete);
-}
-
 class ScribEditWidget : public ::testing::Test {
  protected:
   void SetUp() override {
-    edit.SetOptions(MainWindowOptions());
+    edit.SetOptions(kMainWindowEditorOptions);
     edit.SetWantTabs(true);
     edit.ShowError = [this](const std::string& message) { errors.push_back(message); };
     edit.resize(400, 300);
