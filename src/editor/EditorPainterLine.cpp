@@ -100,13 +100,13 @@ void TScribLinePainter::LayOutRows(int line, int firstRow, int lastRow) {
 
 void TScribLinePainter::TakeText(int line) {
   TScribEditStringList& lines = context_.view.Lines();
-  const std::string& text = lines.Get(line - 1);
+  const std::string_view text = lines.Get(line - 1);
   if (text.find('\t') == std::string::npos) {
-    expanded_ = &text;
+    expanded_ = text;
     return;
   }
   expandedStorage_ = lines.ExpandedStrings(line - 1);
-  expanded_ = &expandedStorage_;
+  expanded_ = expandedStorage_;
 }
 
 void TScribLinePainter::PaintLine(int line, int firstRow, int lastRow) {

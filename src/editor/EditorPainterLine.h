@@ -76,11 +76,11 @@ class TScribLinePainter {
   void FillColumns(const Row& row, int firstColumn, int endColumn, TColor color);
 
   // The line's expanded text: the buffer's own string when it has no tabs.
-  const std::string& Expanded() const { return *expanded_; }
+  std::string_view Expanded() const { return expanded_; }
   void TakeText(int line);
 
   const TScribPaintContext& context_;
-  const std::string* expanded_ = nullptr;
+  std::string_view expanded_;
   std::string expandedStorage_;
   TScribLineColors colors_{};
   std::vector<Row> rows_;

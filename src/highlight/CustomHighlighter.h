@@ -75,9 +75,9 @@ class TScribCustomHighlighter : public TScribPersistent {
   virtual int GetTokenLength() const { return static_cast<int>(GetToken().size()); }
   virtual bool IsKeyword(std::string_view) const { return false; }
   virtual void Next() = 0;
-  virtual void SetLine(const std::string& text, int lineIndex) = 0;
+  virtual void SetLine(std::string_view text, int lineIndex) = 0;
   // A temporary would be gone before the line is scanned.
-  void SetLine(const std::string&& text, int lineIndex) = delete;
+  void SetLine(std::string&& text, int lineIndex) = delete;
   virtual void SetRange(int) {}
   virtual void ResetRange() {}
   void NextToEol();
