@@ -241,6 +241,11 @@ class TCustomScribEdit : public TScribViewState {
   int LineHeight() const override { return lineHeight_; }
   void SetCharWidth(int value);
   void SetLineHeight(int value);
+  // A digit of the gutter font, measured by the view; the editor's cell width until then.
+  int GutterCharWidth() const override {
+    return gutterCharWidth_ > 0 ? gutterCharWidth_ : charWidth_;
+  }
+  void SetGutterCharWidth(int value);
   // Lays wrapped lines out again when the window width in characters changed,
   // keeping the same buffer line at the top.
   void DisplayChanged();
@@ -386,6 +391,7 @@ class TCustomScribEdit : public TScribViewState {
   bool SpecialLineColors(int line, TScribViewColor& foreground,
                          TScribViewColor& background) const override;
   void GutterGetText(int line, std::string& text) const override;
+  TScribLineMarks* LineMarks() const override { return &scan_.Marks(); }
 
   // --- Events ---------------------------------------------------------------
   TStatusChangeEvent OnStatusChange;
@@ -479,6 +485,9 @@ class TCustomScribEdit : public TScribViewState {
   void AddUndo(TScribChangeReason reason, TBufferCoord start, TBufferCoord end,
                const std::string& text, TScribSelectionMode mode);
 
+  // What a copy puts on the clipboard (CustomScribEditClipboard.cpp).
+  std::string ClipboardText() const;
+
   // Commands (CustomScribEditCommands.cpp, CustomScribEditEditCommands.cpp)
   bool ExecuteMove(TScribEditorCommand command, const void* data);
   bool ExecuteViewCommand(TScribEditorCommand command);
@@ -564,6 +573,7 @@ class TCustomScribEdit : public TScribViewState {
   int charsInWindow_ = 80;
   int maxScrollWidth_ = 1024;
   int charWidth_ = 8;
+  int gutterCharWidth_ = 0;
   int lineHeight_ = 16;
   int rightEdge_ = 80;
   std::uint32_t rightEdgeColor_ = clSilver;

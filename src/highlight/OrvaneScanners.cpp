@@ -1,5 +1,6 @@
 // The scanning routines of the configurable highlighter: one per kind of
 // first byte, plus the continuation of comments left open.
+#include <algorithm>
 #include <array>
 
 #include "highlight/ScribHighlighterOrvane.h"
@@ -24,6 +25,8 @@ constexpr std::array<bool, 256> kBlankBytes = [] {
   return table;
 }();
 
+constexpr int kCommentPiece = 1 << 12;
+
 constexpr bool IsLineEnd(unsigned char c) {
   return c == 0 || c == 10 || c == 13;
 }
@@ -37,11 +40,17 @@ constexpr bool IsHexDigit(unsigned char c) {
 }  // namespace
 
 void TScribOrvane::SetLine(const std::string& text, int lineIndex) {
+  SetLineAt(text, lineIndex, 0, range_);
+}
+
+bool TScribOrvane::SetLineAt(const std::string& text, int lineIndex, int offset, int range) {
   line_ = text.c_str();
   lineLength_ = static_cast<int>(text.size());
   lineNumber_ = lineIndex;
-  run_ = 0;
+  run_ = std::clamp(offset, 0, lineLength_);
+  SetRange(range);
   Next();
+  return true;
 }
 
 void TScribOrvane::Next() {
@@ -71,6 +80,8 @@ void TScribOrvane::CommentContinuation(std::string_view closer) {
   if (first == 10) return LineFeedProc();
   if (first == 13) return CarriageReturnProc();
   tokenKind_ = tkComment;
+  // A comment runs on in pieces, so that a scan can resume inside a long one.
+  const int pieceEnd = run_ + kCommentPiece;
   do {
     if (line_[run_] == closer[0] && (closer.size() == 1 || line_[run_ + 1] == closer[1])) {
       range_ = rsUnknown;
@@ -78,7 +89,7 @@ void TScribOrvane::CommentContinuation(std::string_view closer) {
       return;
     }
     ++run_;
-  } while (!IsLineEnd(At(run_)));
+  } while (!IsLineEnd(At(run_)) && run_ < pieceEnd);
 }
 
 void TScribOrvane::NullProc() {

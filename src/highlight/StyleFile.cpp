@@ -20,8 +20,11 @@ constexpr const char* kDefaultFont = "\"Courier New\" 10";
 constexpr const char* kDefaultNonIdentChars = " \"#()*+,-./:;<=>[\\]{}";
 constexpr int kDefaultCommentStyles = CommentBit(csCStyle) | CommentBit(csLuaStyle);
 // Widths and columns beyond these would only make the editor build absurd lines.
-constexpr int kMaximumTabWidth = 256;
+constexpr int kMaximumTabWidth = 65536;
 constexpr int kMaximumRightEdge = 65535;
+// System colours: 0x80000000 + the index of the desktop's colour, 0 to 24.
+constexpr TScribColor kFirstSystemColour = 0x80000000;
+constexpr TScribColor kLastSystemColour = 0x80000018;
 
 // One section of a style being applied. In a complete application every key
 // is read (a missing one gives its default); in a partial one only the keys
@@ -135,10 +138,11 @@ void ApplyFormatSection(TScribOrvane& highlighter, const StyleSection& section) 
   }
 }
 
-// Plain RGB or "none"; anything else is not a colour the painter can use.
+// Plain RGB, a system colour or "none"; anything else is not a colour the painter can use.
 bool IsStyleColour(int value) {
   const auto colour = static_cast<TScribColor>(value);
-  return colour <= 0x00FFFFFF || colour == clNone;
+  return colour <= 0x00FFFFFF || colour == clNone ||
+         (colour >= kFirstSystemColour && colour <= kLastSystemColour);
 }
 
 TScribColor ReadColour(const StyleSection& section, const std::string& key, TScribColor current) {
@@ -176,10 +180,9 @@ std::string KeyWordsFolder(const TStyleContext& context) {
 
 void LoadKeyWordList(const TStyleContext& context, const std::string& name) {
   TKeyWordList& keyWords = context.highlighter.KeyWords();
-  keyWords.Clear();
-  if (name.empty()) return;
-  const std::string path = KeyWordsFolder(context) + name + ".kwf";
-  if (IsFile(path)) keyWords.LoadFromFile(path);
+  const std::string path = name.empty() ? std::string() : KeyWordsFolder(context) + name + ".kwf";
+  // The list kept from the same unchanged file is not read again.
+  if (path.empty() || !keyWords.LoadFromFile(path)) keyWords.Clear();
 }
 
 void ApplyStyleFile(const TStyleContext& context, const std::string& path) {

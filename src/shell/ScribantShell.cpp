@@ -62,8 +62,10 @@ void TScribantShell::ConfigureEditor() {
   font.Name = "Courier New";
   font.Height = -13;
   editor_.SetFont(font);
-  editor_.SetOptions(OptionBit(eoAutoIndent) | OptionBit(eoDragDropEditing) |
-                     OptionBit(eoDropFiles) | OptionBit(eoEnhanceEndKey) | OptionBit(eoGroupUndo) |
+  // Alt+drag selects a column, as in other Linux editors.
+  editor_.SetOptions(OptionBit(eoAltSetsColumnMode) | OptionBit(eoAutoIndent) |
+                     OptionBit(eoDragDropEditing) | OptionBit(eoDropFiles) |
+                     OptionBit(eoEnhanceEndKey) | OptionBit(eoGroupUndo) |
                      OptionBit(eoScrollByOneLess) | OptionBit(eoScrollPastEol) |
                      OptionBit(eoShowScrollHint) | OptionBit(eoSmartTabDelete));
   editor_.SetRightEdge(104);
@@ -75,6 +77,10 @@ void TScribantShell::ConfigureEditor() {
   gutter.SetRightOffset(3);
   gutter.SetShowLineNumbers(true);
   gutter.SetWidth(60);
+  TFontDescription gutterFont;
+  gutterFont.face = "Courier New";
+  gutterFont.height = -13;
+  gutter.SetFont(gutterFont);
   editor_.SetHighlighter(&highlighter_);
   editor_.SetClipboard(&services_.clipboard);
 
@@ -83,6 +89,7 @@ void TScribantShell::ConfigureEditor() {
   const int helpOnF1 = keys.FindKeycode(vk::F1, ssNone);
   if (helpOnF1 >= 0 && keys[helpOnF1].Command == ecContextHelp) keys.Delete(helpOnF1);
   if (keys.FindKeycode(vk::F1, ssCtrl) < 0) keys.AddKey(ecContextHelp, vk::F1, ssCtrl);
+  AddColumnSelectionKeys(keys);
 
   editor_.OnStatusChange = [this](TCustomScribEdit&, TScribStatusChanges changes) {
     Code_Edit_StatusChange(changes);

@@ -34,6 +34,7 @@ class QtCanvas : public Canvas {
   void FillRect(const TRect& rect, std::uint32_t colour) override;
   void DrawLine(int x1, int y1, int x2, int y2, std::uint32_t colour) override;
   void SetFontStyle(unsigned styles) override;
+  void SelectFont(const TFontDescription* font) override;
   void DrawTextCells(int x, int y, std::string_view text, int cellWidth, std::uint32_t foreground,
                      std::uint32_t background, const TRect& clip) override;
 
@@ -42,4 +43,5 @@ class QtCanvas : public Canvas {
   QtFontCache& fonts_;
   int lineHeight_;
   int ascent_;
+  int baseline_;  // of the font in use, from the top of a row
 };

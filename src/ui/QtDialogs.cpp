@@ -3,10 +3,12 @@
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QMessageBox>
 #include <QStringList>
 
 #include "ui/CodePageText.h"
+#include "ui/QtCanvas.h"
 #include "ui/QtColors.h"
 #include "ui/SelectItemDialog.h"
 
@@ -127,14 +129,22 @@ std::optional<std::uint32_t> QtDialogs::ChooseColor(std::uint32_t initial,
   return FromQColor(chosen);
 }
 
+QFont FontDialogStartFont(const TFontChoice& initial) {
+  TFontDescription description;
+  description.face = initial.name;
+  description.points = initial.pointSize;
+  description.bold = initial.bold;
+  description.italic = initial.italic;
+  description.underline = initial.underline;
+  description.strikeOut = initial.strikeOut;
+  QFont font = QFontOf(description);
+  font.setFamily(QFontInfo(font).family());
+  return font;
+}
+
 std::optional<TFontChoice> QtDialogs::ChooseFont(const TFontChoice& initial) {
-  QFont font(QString::fromStdString(initial.name), initial.pointSize);
-  font.setBold(initial.bold);
-  font.setItalic(initial.italic);
-  font.setUnderline(initial.underline);
-  font.setStrikeOut(initial.strikeOut);
   bool ok = false;
-  const QFont chosen = QFontDialog::getFont(&ok, font, owner_);
+  const QFont chosen = QFontDialog::getFont(&ok, FontDialogStartFont(initial), owner_);
   if (!ok) return std::nullopt;
   return TFontChoice{chosen.family().toStdString(),
                      chosen.pointSize(),

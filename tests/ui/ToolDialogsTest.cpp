@@ -2,17 +2,21 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFontInfo>
 #include <QLabel>
 #include <QMimeData>
 #include <QPushButton>
 
 #include "FakeLocale.h"
 #include "TempFolder.h"
+#include "editor/CustomScribEdit.h"
 #include "platform/Locale.h"
 #include "platform/Shell.h"
 #include "ui/AboutBox.h"
 #include "ui/ClipboardMonitorDialog.h"
+#include "ui/QtCanvas.h"
 #include "ui/QtClipboard.h"
+#include "ui/QtDialogs.h"
 
 namespace {
 
@@ -70,4 +74,29 @@ TEST(AboutBox, ShowsBuildDateAndOpensReadmeOnlyWhenPresent) {
   box.ReadmeButton()->click();
   ASSERT_EQ(shell.opened.size(), 1u);
   EXPECT_EQ(shell.opened[0], programFolder + "readme.txt");
+}
+
+TEST(QtClipboard, PlainTextHasTheSystemLineBreakAndEitherKindPastes) {
+  QtClipboard clipboard;
+  clipboard.SetTextWithBlock("one\r\ntwo\r\n", 0);
+  EXPECT_EQ(QApplication::clipboard()->text(), "one\ntwo\n") << "other programs get LF";
+  TCustomScribEdit edit;
+  edit.SetClipboard(&clipboard);
+  edit.SetText("x");
+  edit.SetCaretXY({2, 1});
+  edit.PasteFromClipboard();
+  QApplication::clipboard()->setText("three\r\nfour");
+  edit.PasteFromClipboard();
+  EXPECT_EQ(edit.Text(), "xone\r\ntwo\r\nthree\r\nfour");
+}
+
+TEST(QtDialogs, FontDialogStartsOnTheFixedPitchFamilyTheEditorShows) {
+  TFontDescription editorFont;
+  editorFont.face = "Courier New";
+  editorFont.points = 10;
+  const QFont start = FontDialogStartFont({"Courier New", 10, true});
+  EXPECT_EQ(start.family(), QFontInfo(QFontOf(editorFont)).family());
+  EXPECT_TRUE(QFontInfo(start).fixedPitch()) << "OK must not switch to a proportional font";
+  EXPECT_EQ(start.pointSize(), 10);
+  EXPECT_TRUE(start.bold());
 }
