@@ -52,7 +52,7 @@ double ModifyCaseMs() {
 
 double ToggleCommentsMs() {
   ShellBench bench;
-  CommentChars = "//";
+  bench.shell.StyleTexts().commentChars = "//";
   bench.editor.SelectAll();
   return TimedAndUndone(bench, "toggle_comments_ms", [&] { bench.shell.ToggleComments_Click(); });
 }

@@ -3,7 +3,6 @@
 
 #include <algorithm>
 
-#include "editor/ScribEditScopes.h"
 #include "editor/WordWrapPlugin.h"
 #include "highlight/CustomHighlighter.h"
 
@@ -131,7 +130,7 @@ void TCustomScribEdit::EndUpdate() {
 // --- Whole text ----------------------------------------------------------------
 
 void TCustomScribEdit::SetText(std::string_view text) {
-  const PaintLockScope lock(*this);
+  const Transaction lock(*this, Transaction::Undo::AsRecorded);
   lines_->SetText(text);
   // Clearing an empty buffer fires nothing, so reset the caret here as well.
   MoveCaret({1, 1}, false);
@@ -139,7 +138,7 @@ void TCustomScribEdit::SetText(std::string_view text) {
 }
 
 void TCustomScribEdit::ClearAll() {
-  const PaintLockScope lock(*this);
+  const Transaction lock(*this, Transaction::Undo::AsRecorded);
   lines_->Clear();
   LinesCleared();
   SetModified(false);

@@ -263,6 +263,31 @@ class TCustomScribEdit : public TScribViewState {
   void EndUpdate();
   int PaintLock() const { return paintLock_; }
 
+  // One edit transaction: holds the paint lock, so status changes are
+  // reported once at the end, and unless told otherwise the undo block, so the
+  // changes undo as one step. Both close on every path, exceptions included:
+  // left open they would silence status reports for good or glue every later
+  // change into one undo step.
+  class Transaction {
+   public:
+    enum class Undo { OneStep, AsRecorded };
+    explicit Transaction(TCustomScribEdit& edit, Undo undo = Undo::OneStep)
+        : edit_(edit), undoBlock_(undo == Undo::OneStep) {
+      edit_.BeginUpdate();
+      if (undoBlock_) edit_.BeginUndoBlock();
+    }
+    ~Transaction() {
+      if (undoBlock_) edit_.EndUndoBlock();
+      edit_.EndUpdate();
+    }
+    Transaction(const Transaction&) = delete;
+    Transaction& operator=(const Transaction&) = delete;
+
+   private:
+    TCustomScribEdit& edit_;
+    bool undoBlock_;
+  };
+
   // --- Undo -----------------------------------------------------------------
   void BeginUndoBlock() { undoList_.BeginBlock(); }
   void EndUndoBlock() { undoList_.EndBlock(); }

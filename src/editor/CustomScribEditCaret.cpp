@@ -4,7 +4,6 @@
 
 #include "editor/CustomScribEdit.h"
 #include "editor/ScribDisplayPos.h"
-#include "editor/ScribEditScopes.h"
 #include "editor/WordWrapPlugin.h"
 
 namespace {
@@ -99,7 +98,7 @@ void TCustomScribEdit::MoveCaret(TBufferCoord position, bool ensureVisible, bool
     lastCaretX_ = DisplayXY().Column;
     return;
   }
-  const PaintLockScope lock(*this);
+  const Transaction lock(*this, Transaction::Undo::AsRecorded);
   // The end-of-row flag alone moves the caret on screen, not in the text.
   TScribStatusChanges changes = endOfRow != caretAtEndOfRow_ ? stCaretX : 0;
   if (target.Char != caret_.Char) changes |= stCaretX;
@@ -118,7 +117,7 @@ void TCustomScribEdit::MoveCaret(TBufferCoord position, bool ensureVisible, bool
 }
 
 void TCustomScribEdit::SetCaretXY(TBufferCoord value) {
-  const PaintLockScope lock(*this);
+  const Transaction lock(*this, Transaction::Undo::AsRecorded);
   MoveCaret(value, true);
   if (SelAvail()) Invalidate(BlockBegin().Line, BlockEnd().Line);
   CollapseSelection();
@@ -127,13 +126,13 @@ void TCustomScribEdit::SetCaretXY(TBufferCoord value) {
 
 void TCustomScribEdit::SetCaretAndSelection(TBufferCoord caret, TBufferCoord blockBegin,
                                             TBufferCoord blockEnd) {
-  const PaintLockScope lock(*this);
+  const Transaction lock(*this, Transaction::Undo::AsRecorded);
   MoveCaret(caret, true);
   SetSelectionRaw(ClampPosition(blockBegin), ClampPosition(blockEnd));
 }
 
 void TCustomScribEdit::MoveCaretAndSelection(TBufferCoord position, bool selecting, bool endOfRow) {
-  const PaintLockScope lock(*this);
+  const Transaction lock(*this, Transaction::Undo::AsRecorded);
   const TBufferCoord anchor = SelAvail() ? blockBegin_ : caret_;
   MoveCaret(position, true, endOfRow);
   if (selecting && !HasOption(eoNoSelection))
@@ -286,7 +285,7 @@ void TCustomScribEdit::SetMaxScrollWidth(int value) {
 }
 
 void TCustomScribEdit::EnsureCursorPosVisible() {
-  const PaintLockScope lock(*this);
+  const Transaction lock(*this, Transaction::Undo::AsRecorded);
   const TDisplayCoord display = DisplayXY();
   if (display.Column < leftChar_)
     SetLeftChar(display.Column);

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "editor/CustomScribEdit.h"
-#include "editor/ScribEditScopes.h"
 #include "platform/Clipboard.h"
 
 namespace {
@@ -36,7 +35,7 @@ void TCustomScribEdit::CopyToClipboard() {
 
 void TCustomScribEdit::CutToClipboard() {
   if (readOnly_ || !SelAvail()) return;
-  const UndoStepScope step(*this);
+  const Transaction step(*this);
   CopyToClipboard();
   DeleteSelectionRecorded();
 }
@@ -57,7 +56,7 @@ void TCustomScribEdit::PasteFromClipboard() {
   } catch (const std::exception&) {
     throw EScribEditError("Clipboard paste operation failed.");
   }
-  const UndoStepScope step(*this);
+  const Transaction step(*this);
   AddUndo(urPasteBegin, caret_, caret_, "", smNormal);
   DeleteSelectionRecorded();
   InsertTextRecorded(text, mode, urPaste);
@@ -101,7 +100,7 @@ bool TCustomScribEdit::DropSelection(TBufferCoord position, bool copy) {
   const std::string text = SelText();
   const TScribSelectionMode mode = activeSelectionMode_;
   const TBufferCoord begin = BlockBegin(), end = BlockEnd();
-  const UndoStepScope step(*this);
+  const Transaction step(*this);
   if (!copy) {
     // Removing the source first moves a drop position that lies behind it.
     if (mode == smLine && position.Line > end.Line) {

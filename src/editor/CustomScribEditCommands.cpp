@@ -4,7 +4,6 @@
 
 #include "editor/CustomScribEdit.h"
 #include "editor/ScribDisplayPos.h"
-#include "editor/ScribEditScopes.h"
 #include "editor/WordWrapPlugin.h"
 
 // --- Keys ----------------------------------------------------------------------
@@ -81,7 +80,7 @@ void TCustomScribEdit::CommandProcessor(TScribEditorCommand command, char aChar,
 }
 
 void TCustomScribEdit::ExecuteCommand(TScribEditorCommand command, char aChar, const void* data) {
-  const PaintLockScope lock(*this);
+  const Transaction lock(*this, Transaction::Undo::AsRecorded);
   if (!ExecuteMove(command, data) && !ExecuteViewCommand(command)) {
     switch (command) {
       case ecSelWord:

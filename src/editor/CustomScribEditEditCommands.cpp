@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "editor/CustomScribEdit.h"
-#include "editor/ScribEditScopes.h"
 #include "support/CodePage.h"
 
 namespace {
@@ -179,7 +178,7 @@ void TCustomScribEdit::DeleteChar() {
     return;
   }
   if (line >= lines_->Count()) return;
-  const UndoStepScope step(*this);
+  const Transaction step(*this);
   if (caret_.Char > length + 1) {
     // The next line joins at the caret's column.
     PadLineTo(line, caret_.Char);
@@ -227,7 +226,7 @@ std::string TCustomScribEdit::IndentationFor(int line, int caretChar) const {
 }
 
 void TCustomScribEdit::LineBreak(bool moveCaret) {
-  const UndoStepScope step(*this);
+  const Transaction step(*this);
   DeleteSelectionRecorded();
   const TBufferCoord caret = caret_;
   const int line = caret.Line;
@@ -262,7 +261,7 @@ void TCustomScribEdit::LineBreak(bool moveCaret) {
 void TCustomScribEdit::InsertTab() {
   if (HasOption(eoTabIndent) && SelAvail() && BlockBegin().Line != BlockEnd().Line)
     return ChangeBlockIndent(true);
-  const UndoStepScope step(*this);
+  const Transaction step(*this);
   DeleteSelectionRecorded();
   std::string tab = "\t";
   if (HasOption(eoTabsToSpaces)) {
@@ -319,7 +318,7 @@ void TCustomScribEdit::ChangeBlockIndent(bool indent) {
   std::string joined;
   for (std::size_t i = 0; i < prefixes.size(); ++i) joined += (i ? "\n" : "") + prefixes[i];
   if (joined.find_first_not_of('\n') == std::string::npos) return;  // nothing to unindent
-  const PaintLockScope lock(*this);
+  const Transaction lock(*this, Transaction::Undo::AsRecorded);
   ApplyLinePrefixes(first, prefixes, !indent);
   AddUndo(indent ? urIndent : urUnindent, {1, first}, {1, last}, joined, smNormal);
   // The selection follows its text.

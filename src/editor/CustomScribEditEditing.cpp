@@ -228,7 +228,7 @@ void TCustomScribEdit::DeleteColumnRecorded(TBufferCoord begin, TBufferCoord end
   const auto [left, right] = ColumnSpan(begin, end);
   // One record per line: tabs that straddle the column edges make a column
   // insert unable to put the text back where it was.
-  const UndoStepScope step(*this);
+  const Transaction step(*this);
   for (int line = begin.Line; line <= std::min(end.Line, lines_->Count()); ++line) {
     const int from = std::min(ColumnToChar(line, left), LineLength(line) + 1);
     const int to = std::min(ColumnToChar(line, right), LineLength(line) + 1);
@@ -302,7 +302,7 @@ TBufferCoord TCustomScribEdit::InsertTextRecorded(std::string_view text, TScribS
 
 void TCustomScribEdit::ReplaceSelection(std::string_view text, TScribSelectionMode mode,
                                         TScribChangeReason reason) {
-  const UndoStepScope step(*this);
+  const Transaction step(*this);
   DeleteSelectionRecorded();
   InsertTextRecorded(text, mode, reason);
   CollapseSelection();

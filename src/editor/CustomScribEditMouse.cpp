@@ -2,10 +2,9 @@
 #include <algorithm>
 
 #include "editor/CustomScribEdit.h"
-#include "editor/ScribEditScopes.h"
 
 bool TCustomScribEdit::MouseDown(TDisplayCoord cell, TShiftState shift, bool doubleClick) {
-  const PaintLockScope lock(*this);
+  const Transaction lock(*this, Transaction::Undo::AsRecorded);
   // Right of a wrapped row's text the caret stays at the end of that row.
   const CaretTarget target = DisplayTarget(cell);
   const TBufferCoord position = ClampPosition(target.position);
@@ -36,7 +35,7 @@ bool TCustomScribEdit::MouseDown(TDisplayCoord cell, TShiftState shift, bool dou
 
 void TCustomScribEdit::MouseMove(TDisplayCoord cell) {
   if (!mouseSelecting_) return;
-  const PaintLockScope lock(*this);
+  const Transaction lock(*this, Transaction::Undo::AsRecorded);
   const TBufferCoord anchor = blockBegin_;
   const CaretTarget target = DisplayTarget(cell);
   MoveCaret(target.position, true, target.endOfRow);
@@ -52,7 +51,7 @@ void TCustomScribEdit::MouseUp() {
 
 void TCustomScribEdit::ScrollForSelection(int rows, int columns) {
   if (!mouseSelecting_) return;
-  const PaintLockScope lock(*this);
+  const Transaction lock(*this, Transaction::Undo::AsRecorded);
   SetTopLine(topLine_ + rows);
   SetLeftChar(leftChar_ + columns);
   const TDisplayCoord caret = DisplayXY();

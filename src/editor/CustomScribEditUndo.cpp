@@ -99,14 +99,14 @@ void TCustomScribEdit::ClearUndo() {
 
 void TCustomScribEdit::Undo() {
   if (readOnly_ || !undoList_.CanUndo()) return;
-  const PaintLockScope lock(*this);
+  const Transaction lock(*this, Transaction::Undo::AsRecorded);
   ReverseRecords(undoList_, redoList_, false);
   RefreshModified();
 }
 
 void TCustomScribEdit::Redo() {
   if (readOnly_ || !redoList_.CanUndo()) return;
-  const PaintLockScope lock(*this);
+  const Transaction lock(*this, Transaction::Undo::AsRecorded);
   undoList_.SetInsideRedo(true);
   try {
     ReverseRecords(redoList_, undoList_, true);

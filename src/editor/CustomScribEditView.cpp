@@ -126,7 +126,7 @@ void TCustomScribEdit::SetWordWrap(bool value) {
   const TDisplayCoord caret = DisplayXY();
   const bool caretVisible = caret.Row >= topLine_ && caret.Row < topLine_ + linesInWindow_ &&
                             caret.Column >= leftChar_ && caret.Column < leftChar_ + charsInWindow_;
-  const PaintLockScope lock(*this);
+  const Transaction lock(*this, Transaction::Undo::AsRecorded);
   if (value) {
     wrapPlugin_ = std::make_unique<TScribWordWrapPlugin>(this);
     SetLeftChar(1);

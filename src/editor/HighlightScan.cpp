@@ -5,21 +5,6 @@
 #include "editor/ScribEditStringList.h"
 #include "highlight/CustomHighlighter.h"
 
-namespace {
-
-class UpdateBracket {
- public:
-  explicit UpdateBracket(TScribEditStringList& lines) : lines_(lines) { lines_.BeginUpdate(); }
-  ~UpdateBracket() { lines_.EndUpdate(); }
-  UpdateBracket(const UpdateBracket&) = delete;
-  UpdateBracket& operator=(const UpdateBracket&) = delete;
-
- private:
-  TScribEditStringList& lines_;
-};
-
-}  // namespace
-
 bool TScribHighlightScan::Active() const {
   return highlighter_ && lines_.Count() > 0;
 }
@@ -43,7 +28,7 @@ int TScribHighlightScan::ScanFrom(int index) {
   if (!highlighter_ || index >= lines_.Count()) return index;
   if (index < 0) index = 0;
   // One bracket for all stored states, so listeners hear of them once.
-  UpdateBracket bracket(lines_);
+  TScribEditStringList::UpdateScope bracket(lines_);
   StartStateOf(index);
   const int last = lines_.Count() - 1;
   for (;; ++index) {
@@ -56,7 +41,7 @@ int TScribHighlightScan::ScanFrom(int index) {
 
 void TScribHighlightScan::ScanRanges() {
   if (!highlighter_) return;
-  UpdateBracket bracket(lines_);
+  TScribEditStringList::UpdateScope bracket(lines_);
   marks_.Clear();
   highlighter_->ResetRange();
   for (int index = 0; index < lines_.Count(); ++index) lines_.PutRange(index, ScanLine(index));

@@ -126,16 +126,6 @@ class TScribEditStringList {
   TLinesEvent OnDeleted;
   TLinesEvent OnPutted;
 
- private:
-  enum Flag : std::uint8_t { HasTabs = 1, HasNoTabs = 2, ExpandedLengthInvalid = 4 };
-
-  struct Record {
-    std::string text;
-    std::int32_t range = NullRange;
-    std::int32_t expandedLength = -1;
-    std::uint8_t flags = ExpandedLengthInvalid;
-  };
-
   // Opens the update bracket for one operation and closes it on every path.
   class UpdateScope {
    public:
@@ -146,6 +136,16 @@ class TScribEditStringList {
 
    private:
     TScribEditStringList& list_;
+  };
+
+ private:
+  enum Flag : std::uint8_t { HasTabs = 1, HasNoTabs = 2, ExpandedLengthInvalid = 4 };
+
+  struct Record {
+    std::string text;
+    std::int32_t range = NullRange;
+    std::int32_t expandedLength = -1;
+    std::uint8_t flags = ExpandedLengthInvalid;
   };
 
   [[noreturn]] static void RaiseIndexError(int index);

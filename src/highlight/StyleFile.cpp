@@ -1,4 +1,4 @@
-// Applying a style file to the editor, the highlighter and the globals.
+// Applying a style file to the editor, the highlighter and the style texts.
 #include "highlight/StyleFile.h"
 
 #include <memory>
@@ -10,9 +10,6 @@
 #include "support/OvFile.h"
 #include "support/OvIni.h"
 #include "support/Paths.h"
-
-std::string CommentChars;
-std::string KeyWordListFile;
 
 namespace {
 
@@ -89,7 +86,9 @@ bool ApplyEditorSection(const TStyleContext& context, const StyleSection& sectio
   if (section.Wanted("TabWidth")) {
     context.editor.SetTabWidth(section.IntegerInRange("TabWidth", 4, 0, kMaximumTabWidth));
   }
-  if (section.Wanted("CommentChars")) CommentChars = section.String("CommentChars", "--");
+  if (section.Wanted("CommentChars")) {
+    context.texts.commentChars = section.String("CommentChars", "--");
+  }
   return section.Wanted("EnableHighlighter") && section.Bool("EnableHighlighter", true);
 }
 
@@ -104,7 +103,8 @@ std::string IdentifierCharsWithout(std::string nonIdentifierChars) {
   return chars;
 }
 
-void ApplyFormatSection(TScribOrvane& highlighter, const StyleSection& section) {
+void ApplyFormatSection(TScribOrvane& highlighter, TStyleTexts& texts,
+                        const StyleSection& section) {
   if (section.Wanted("CommentStyles")) {
     const int mask = section.Integer("CommentStyles", kDefaultCommentStyles);
     highlighter.SetComments(0);
@@ -124,7 +124,9 @@ void ApplyFormatSection(TScribOrvane& highlighter, const StyleSection& section) 
   if (section.Wanted("KeyWordsExactCase")) {
     highlighter.SetKeyWordsExactCase(section.Bool("KeyWordsExactCase", true));
   }
-  if (section.Wanted("KeyWordListFile")) KeyWordListFile = section.String("KeyWordListFile", "");
+  if (section.Wanted("KeyWordListFile")) {
+    texts.keyWordListFile = section.String("KeyWordListFile", "");
+  }
   if (section.Wanted("NonIdentChars")) {
     highlighter.SetIdentifierChars(
         IdentifierCharsWithout(section.String("NonIdentChars", kDefaultNonIdentChars)));
@@ -192,8 +194,9 @@ void ApplyStyleFile(const TStyleContext& context, const std::string& path) {
 
   const bool useHighlighter =
       ApplyEditorSection(context, StyleSection(ini.get(), "Editor", complete));
-  ApplyFormatSection(context.highlighter, StyleSection(ini.get(), "Format", complete));
+  ApplyFormatSection(context.highlighter, context.texts,
+                     StyleSection(ini.get(), "Format", complete));
   ApplyColoursSection(context.highlighter, StyleSection(ini.get(), "ScriptColors", complete));
-  LoadKeyWordList(context, KeyWordListFile);
+  LoadKeyWordList(context, context.texts.keyWordListFile);
   context.editor.SetHighlighter(useHighlighter ? &context.highlighter : nullptr);
 }

@@ -1,8 +1,8 @@
 // Style files: INI files in the "Styles" folder beside the executable that set
 // the editor's font, right edge, tab width and highlighter, the highlighter's
 // rules and colours, the keyword list (from the "KeyWords" folder) and the
-// globals CommentChars and KeyWordListFile. "default.ini" is applied in full,
-// any other style only for the keys it gives.
+// style texts of the main window. "default.ini" is applied in full, any other
+// style only for the keys it gives.
 #pragma once
 
 #include <string>
@@ -13,10 +13,12 @@ class Screen;
 class TScribCustomHighlighter;
 class TScribOrvane;
 
-// The comment string of the current style, used to toggle line comments.
-extern std::string CommentChars;
-// Name of the keyword list in use, without folder and ".kwf"; empty for none.
-extern std::string KeyWordListFile;
+// The texts a style sets for the main window. A partial application leaves
+// the ones it does not give as they were.
+struct TStyleTexts {
+  std::string commentChars;     // toggled by the comment command
+  std::string keyWordListFile;  // the list in use, without folder and ".kwf"; empty for none
+};
 
 // Passed instead of a path, applies the built-in default of every key.
 inline const std::string kStartupStyleMarker = std::string(1, '\x01');
@@ -39,6 +41,7 @@ struct TStyleContext {
   TScribOrvane& highlighter;
   TStyleEditorTarget& editor;
   const Screen& screen;
+  TStyleTexts& texts;
 };
 
 std::string StylesFolder(const TStyleContext& context);    // ends in a separator

@@ -8,6 +8,7 @@
 #include <vector>
 
 enum class TRegistryRoot { ClassesRoot, CurrentUser };
+enum class TRegValueType { String, ExpandString, Binary };
 
 class Registry {
  public:

@@ -43,20 +43,20 @@ TAppSettings LoadSettings(const std::string& iniPath, int screenWidth, int scree
   return s;
 }
 
-void SaveSettings(const std::string& iniPath, const TAppSettings& s) {
+void SaveSettings(const std::string& iniPath, const TAppSettings& s, const std::string& hexPrefix) {
   TOvIni ini(iniPath);
-  ini.WriteInteger(kWindow, "State", false, s.state);
+  ini.WriteInteger(kWindow, "State", s.state);
   if (s.state == static_cast<int>(TWindowState::Normal)) {
-    ini.WriteInteger(kWindow, "Width", false, s.width);
-    ini.WriteInteger(kWindow, "Height", false, s.height);
-    ini.WriteInteger(kWindow, "Left", true, s.left);
-    ini.WriteInteger(kWindow, "Top", false, s.top);
+    ini.WriteInteger(kWindow, "Width", s.width);
+    ini.WriteInteger(kWindow, "Height", s.height);
+    ini.WriteHexInteger(kWindow, "Left", hexPrefix, s.left);
+    ini.WriteInteger(kWindow, "Top", s.top);
   }
   ini.WriteBool(kGeneral, "ShowStatusBar", s.showStatusBar);
   ini.WriteBool(kGeneral, "EscapeQuits", s.escapeQuits);
   ini.WriteBool(kGeneral, "WordWrap", s.wordWrap);
   ini.WriteBool(kGeneral, "ShowGutter", s.showGutter);
-  ini.WriteInteger(kGeneral, "MaxListCount", false, s.maxListCount);
+  ini.WriteInteger(kGeneral, "MaxListCount", s.maxListCount);
   ini.WriteString(kGeneral, "CaptionFormat", s.captionFormat);
   ini.EraseSectionKeys(kRecentList);
   for (std::size_t i = 0; i < s.recentList.size(); ++i)

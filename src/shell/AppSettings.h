@@ -34,5 +34,7 @@ std::string SettingsFileFor(const std::string& executablePath, const PathRule& r
 TAppSettings LoadSettings(const std::string& iniPath, int screenWidth, int screenHeight);
 
 // Writes the state always, the bounds only for a normal window, the options,
-// and replaces the recent list as a whole. Failures are silent.
-void SaveSettings(const std::string& iniPath, const TAppSettings& settings);
+// and replaces the recent list as a whole; the left edge is written in
+// hexadecimal after `hexPrefix`. Failures are silent.
+void SaveSettings(const std::string& iniPath, const TAppSettings& settings,
+                  const std::string& hexPrefix);

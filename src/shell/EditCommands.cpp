@@ -68,7 +68,7 @@ const std::vector<std::string>& CaseMethodNames() {
   return names;
 }
 
-std::string ModifyCaseText(TCaseMethod method, std::string_view text) {
+std::string ModifyCaseText(TCaseMethod method, std::string_view text, TRandomGenerator& random) {
   switch (method) {
     case TCaseMethod::Upper:
       return codepage::UpperCase(text);
@@ -79,7 +79,7 @@ std::string ModifyCaseText(TCaseMethod method, std::string_view text) {
     case TCaseMethod::Toggle:
       return ToggleCase(text);
     case TCaseMethod::Random:
-      return MixedCase(text, [](std::size_t) { return RandomBelow(2) == 1; });
+      return MixedCase(text, [&](std::size_t) { return random.Below(2) == 1; });
     case TCaseMethod::Second:
       return MixedCase(text, [](std::size_t i) { return i % 2 == 0; });
   }

@@ -9,12 +9,14 @@
 #include <string_view>
 #include <vector>
 
+#include "support/OvLib.h"
+
 // The case methods in the order the selection list shows them.
 enum class TCaseMethod { Upper, Lower, Title, Toggle, Random, Second };
 const std::vector<std::string>& CaseMethodNames();
 
-// Random uses the process-wide generator, one draw per character.
-std::string ModifyCaseText(TCaseMethod method, std::string_view text);
+// Random draws once per character from `random`.
+std::string ModifyCaseText(TCaseMethod method, std::string_view text, TRandomGenerator& random);
 
 // Trims characters of code 32 or less from both ends and pads the rest with
 // half the removed count (rounded down) of blanks on each side.

@@ -1,6 +1,6 @@
 #include "shell/FileAssociation.h"
 
-#include "shell/OvReg.h"
+#include "desktop/OvReg.h"
 
 namespace {
 

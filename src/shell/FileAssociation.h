@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "desktop/DesktopAssociation.h"
 #include "platform/Dialogs.h"
 #include "platform/Registry.h"
-#include "shell/DesktopAssociation.h"
 
 inline const std::string kScribantProgId = "ScribantFile";
 inline const std::string kAssociationIcon = "%SystemRoot%\\system32\\shell32.dll,-152";

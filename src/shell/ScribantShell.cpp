@@ -103,7 +103,7 @@ void TScribantShell::ConfigureEditor() {
 }
 
 TStyleContext TScribantShell::StyleContext() {
-  return TStyleContext{programFolder_, highlighter_, *styleTarget_, services_.screen};
+  return TStyleContext{programFolder_, highlighter_, *styleTarget_, services_.screen, styleTexts_};
 }
 
 void TScribantShell::ApplyStyleFor(const std::string& fileName) {
@@ -112,8 +112,10 @@ void TScribantShell::ApplyStyleFor(const std::string& fileName) {
 }
 
 void TScribantShell::FormCreate(int screenWidth, int screenHeight) {
-  HexPrefix = "0x";
+  hexPrefix_ = "0x";
   settings_ = LoadSettings(settingsFile_, screenWidth, screenHeight);
+  searchState_.FindString = settings_.findString;
+  searchState_.ReplaceString = settings_.replaceString;
   editor_.SetWordWrap(settings_.wordWrap);
   editor_.Gutter().SetVisible(settings_.showGutter);
   ApplyStyleFile(StyleContext(), kStartupStyleMarker);
@@ -136,7 +138,7 @@ bool TScribantShell::FormCloseQuery() {
 void TScribantShell::SaveSettings() {
   settings_.wordWrap = editor_.WordWrap();
   settings_.showGutter = editor_.Gutter().Visible();
-  ::SaveSettings(settingsFile_, settings_);
+  ::SaveSettings(settingsFile_, settings_, hexPrefix_);
 }
 
 void TScribantShell::UpdateCaption() {
@@ -162,6 +164,6 @@ void TScribantShell::UpdateSelectionInfo() {
     const std::string text = editor_.SelText();
     if (!text.empty()) selected = static_cast<unsigned char>(text[0]);
   }
-  OnStatusPanel(0,
-                SelectionInfoText(length, selected, editor_.TextLength(), editor_.Lines().Count()));
+  OnStatusPanel(0, SelectionInfoText(length, selected, editor_.TextLength(),
+                                     editor_.Lines().Count(), hexPrefix_));
 }

@@ -13,15 +13,17 @@
 #include <vector>
 
 #include "editor/CustomScribEdit.h"
+#include "highlight/StyleFile.h"
 #include "shell/AppSettings.h"
 #include "shell/ConfigLogic.h"
+#include "shell/SearchState.h"
+#include "support/OvLib.h"
 
 class Clipboard;
 class Dialogs;
 class Screen;
 class Shell;
 class TScribOrvane;
-struct TStyleContext;
 
 struct TShellServices {
   Dialogs& dialogs;
@@ -58,6 +60,13 @@ class TScribantShell {
   bool FormCloseQuery();
   void SaveSettings();
   TAppSettings& Settings() { return settings_; }
+  // Shared by the find/replace window and the search commands; starts with
+  // the last find and replace texts of the settings.
+  TSearchState& SearchState() { return searchState_; }
+  // The comment string and keyword list name of the current style.
+  TStyleTexts& StyleTexts() { return styleTexts_; }
+  // The one generator of the program: random case and random colours.
+  TRandomGenerator& Random() { return random_; }
   const std::string& FileName() const { return fileName_; }
   void UpdateCaption();
   void Code_Edit_StatusChange(TScribStatusChanges changes);
@@ -112,5 +121,10 @@ class TScribantShell {
   std::string settingsFile_;
   std::unique_ptr<EditorStyleTarget> styleTarget_;
   TAppSettings settings_;
+  TSearchState searchState_;
+  TStyleTexts styleTexts_;
+  TRandomGenerator random_;
+  // Numbers in hexadecimal carry "$" until the window's creation.
+  std::string hexPrefix_ = "$";
   std::string fileName_;
 };

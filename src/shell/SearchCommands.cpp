@@ -48,7 +48,7 @@ void ReplaceRest(TCustomScribEdit& editor, TSearchState& state, std::int64_t sta
   const TReplaceAllResult all =
       ReplaceAllFrom(editor.Text(), state.FindString, state.ReplaceString, start, state.options);
   if (all.occurrence == 0) return;
-  editor.BeginUpdate();
+  const TCustomScribEdit::Transaction edit(editor);
   // An unchanged tail would only cost an undo step and set the modified flag.
   if (all.count > 0) {
     editor.SetSelStart(all.occurrence - 1);
@@ -57,7 +57,6 @@ void ReplaceRest(TCustomScribEdit& editor, TSearchState& state, std::int64_t sta
     state.replacedCounter += all.count;
   }
   editor.SetSelStart(all.caretIndex);
-  editor.EndUpdate();
 }
 
 }  // namespace

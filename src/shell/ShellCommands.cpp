@@ -22,7 +22,7 @@ void TScribantShell::ModifyCase_Click() {
   const std::int64_t start = editor_.SelStart();
   const std::int64_t length = editor_.SelLength();
   if (length == 0) editor_.SelectAll();
-  editor_.SetSelText(ModifyCaseText(static_cast<TCaseMethod>(method), editor_.SelText()));
+  editor_.SetSelText(ModifyCaseText(static_cast<TCaseMethod>(method), editor_.SelText(), random_));
   editor_.SetSelStart(start);
   editor_.SetSelLength(length);
 }
@@ -45,7 +45,7 @@ void TScribantShell::ToggleComments_Click() {
   const int lastIndex = std::min(lastLine, editor_.Lines().Count()) - 1;
   const TScribEditStringList& lines = editor_.Lines();
   const TCommentToggle toggle = ToggleComments(
-      firstIndex, lastIndex, [&](int i) { return lines.Get(i); }, CommentChars, length);
+      firstIndex, lastIndex, [&](int i) { return lines.Get(i); }, styleTexts_.commentChars, length);
 
   if (!toggle.changedLines.empty()) {
     // The changed lines go in as one replacement, so one undo step takes them back.

@@ -24,8 +24,8 @@ TConfigSettings TScribantShell::ConfigSettings() const {
   s.escapeQuits = settings_.escapeQuits;
   s.maxListCount = settings_.maxListCount;
   s.captionFormat = settings_.captionFormat;
-  s.commentChars = CommentChars;
-  s.keyWordListFile = KeyWordListFile;
+  s.commentChars = styleTexts_.commentChars;
+  s.keyWordListFile = styleTexts_.keyWordListFile;
   s.wordWrap = editor_.WordWrap();
   s.gutterVisible = editor_.Gutter().Visible();
   s.rightEdge = editor_.RightEdge();
@@ -73,7 +73,7 @@ void TScribantShell::ApplyConfigSettings(const TConfigSettings& s, const TApplyE
   settings_.maxListCount = s.maxListCount;
   settings_.captionFormat = s.captionFormat;
   editor_.Gutter().SetVisible(s.gutterVisible);
-  CommentChars = s.commentChars;
+  styleTexts_.commentChars = s.commentChars;
   editor_.SetWordWrap(s.wordWrap);
   editor_.SetRightEdge(s.rightEdge);
   editor_.SetTabWidth(s.tabWidth);
@@ -84,10 +84,10 @@ void TScribantShell::ApplyConfigSettings(const TConfigSettings& s, const TApplyE
   highlighter_.SetIdentifierChars(s.identifierChars);
   if (effects.keyWordListToLoad) {
     LoadKeyWordList(StyleContext(), *effects.keyWordListToLoad);
-    KeyWordListFile = *effects.keyWordListToLoad;
+    styleTexts_.keyWordListFile = *effects.keyWordListToLoad;
   } else if (effects.clearKeyWordList) {
     highlighter_.SetKeyWords({});
-    KeyWordListFile.clear();
+    styleTexts_.keyWordListFile.clear();
   }
   ApplyConfigAppearance(s);
   editor_.SetHighlighter(s.highlighter.empty() ? nullptr : &highlighter_);

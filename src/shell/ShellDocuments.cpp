@@ -102,17 +102,19 @@ bool TScribantShell::LoadIntoEditor(const std::string& path) {
 }
 
 void TScribantShell::OpenDocument(const std::string& path) {
-  editor_.Lines().BeginUpdate();
-  DetachHighlighter();
-  const bool loaded = LoadIntoEditor(path);
-  if (loaded) {
-    fileName_ = path;
-    ApplyStyleFor(fileName_);
-    UpdateCaption();
-    Code_Edit_StatusChange(stSelection);
-    AddToHistory(settings_.recentList, fileName_, true);
+  bool loaded = false;
+  {
+    const TScribEditStringList::UpdateScope update(editor_.Lines());
+    DetachHighlighter();
+    loaded = LoadIntoEditor(path);
+    if (loaded) {
+      fileName_ = path;
+      ApplyStyleFor(fileName_);
+      UpdateCaption();
+      Code_Edit_StatusChange(stSelection);
+      AddToHistory(settings_.recentList, fileName_, true);
+    }
   }
-  editor_.Lines().EndUpdate();
   // An empty editor must never be saved over the previous document's file.
   if (!loaded) NewDocument();
 }

@@ -17,7 +17,7 @@ std::string PositionPanelText(long long selStart) {
 }
 
 std::string SelectionInfoText(long long selLength, unsigned char selectedChar, long long textLength,
-                              int lineCount) {
+                              int lineCount, const std::string& hexPrefix) {
   if (selLength == 0) {
     return "\"" + std::to_string(textLength) + "\" characters on \"" + std::to_string(lineCount) +
            "\" lines";
@@ -26,7 +26,7 @@ std::string SelectionInfoText(long long selLength, unsigned char selectedChar, l
     char hex[8];
     std::snprintf(hex, sizeof hex, "%X", static_cast<unsigned>(selectedChar));
     return std::string("1 character selected: \"") + static_cast<char>(selectedChar) +
-           "\"  Dec: #" + std::to_string(selectedChar) + "  Hex: " + HexPrefix + hex + "  Bin: %" +
+           "\"  Dec: #" + std::to_string(selectedChar) + "  Hex: " + hexPrefix + hex + "  Bin: %" +
            IntToBin(selectedChar, 8);
   }
   return "\"" + std::to_string(selLength) + "\" characters selected";

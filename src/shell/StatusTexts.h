@@ -7,7 +7,7 @@ std::string LinePanelText(int caretY);
 std::string ColumnPanelText(int caretX);
 std::string PositionPanelText(long long selStart);
 
-// Panel 0. `selectedChar` is used only when exactly one character is selected;
-// `textLength` and `lineCount` only when nothing is.
+// Panel 0. `selectedChar` and `hexPrefix` are used only when exactly one
+// character is selected; `textLength` and `lineCount` only when nothing is.
 std::string SelectionInfoText(long long selLength, unsigned char selectedChar, long long textLength,
-                              int lineCount);
+                              int lineCount, const std::string& hexPrefix);

@@ -167,11 +167,13 @@ bool TOvIni::WriteString(const std::string& section, const std::string& key,
   return safefile::ReplaceContent(fileName_, document->Content());
 }
 
-bool TOvIni::WriteInteger(const std::string& section, const std::string& key, bool asHexadecimal,
-                          int value) {
-  const std::string text = asHexadecimal ? HexPrefix + HexDigits(static_cast<std::uint32_t>(value))
-                                         : std::to_string(value);
-  return WriteString(section, key, text);
+bool TOvIni::WriteInteger(const std::string& section, const std::string& key, int value) {
+  return WriteString(section, key, std::to_string(value));
+}
+
+bool TOvIni::WriteHexInteger(const std::string& section, const std::string& key,
+                             const std::string& hexPrefix, int value) {
+  return WriteString(section, key, hexPrefix + HexDigits(static_cast<std::uint32_t>(value)));
 }
 
 bool TOvIni::WriteBool(const std::string& section, const std::string& key, bool value) {

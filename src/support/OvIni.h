@@ -25,8 +25,10 @@ class TOvIni {
   bool ReadBool(const std::string& section, const std::string& key, bool defaultValue);
 
   bool WriteString(const std::string& section, const std::string& key, const std::string& value);
-  bool WriteInteger(const std::string& section, const std::string& key, bool asHexadecimal,
-                    int value);
+  bool WriteInteger(const std::string& section, const std::string& key, int value);
+  // `hexPrefix` and the two's complement in upper-case hexadecimal digits.
+  bool WriteHexInteger(const std::string& section, const std::string& key,
+                       const std::string& hexPrefix, int value);
   bool WriteBool(const std::string& section, const std::string& key, bool value);
 
   // Replaces `keys` with the section's key names in file order; returns their count.

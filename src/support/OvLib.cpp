@@ -2,9 +2,6 @@
 
 #include <algorithm>
 
-std::string HexPrefix = "$";
-std::uint32_t RandomSeed = 0;
-
 namespace {
 
 char FoldAsciiLetter(char c) {
@@ -72,7 +69,7 @@ int StringReplaceAll(std::string& text, const std::string& oldText, const std::s
   return count;
 }
 
-std::uint32_t RandomBelow(std::uint32_t n) {
-  RandomSeed = RandomSeed * 134775813u + 1u;
-  return static_cast<std::uint32_t>((static_cast<std::uint64_t>(RandomSeed) * n) >> 32);
+std::uint32_t TRandomGenerator::Below(std::uint32_t n) {
+  seed_ = seed_ * 134775813u + 1u;
+  return static_cast<std::uint32_t>((static_cast<std::uint64_t>(seed_) * n) >> 32);
 }

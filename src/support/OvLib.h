@@ -1,16 +1,12 @@
 // Small routines shared by every subsystem: history lists, the template
-// expander, binary digits, literal replacement and the process-wide
-// pseudo-random generator. All text is code-page bytes in std::string.
+// expander, binary digits, literal replacement and the pseudo-random
+// generator. All text is code-page bytes in std::string.
 #pragma once
 
 #include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
-
-// Prefix put before hexadecimal numbers the program shows or stores.
-// "$" until the main window's creation sets "0x".
-extern std::string HexPrefix;
 
 // Moves `text` to the top of `list` and removes later duplicates. When the
 // first item already equals `text` nothing changes (it keeps its spelling).
@@ -34,7 +30,15 @@ std::string IntToBin(std::uint32_t value, int minimumWidth);
 // Returns the number of replacements; an empty `oldText` changes nothing.
 int StringReplaceAll(std::string& text, const std::string& oldText, const std::string& newText);
 
-// The process-wide generator: seed 0 at start, never reseeded. A draw below
-// n sets seed := seed * 134775813 + 1 and returns the high 32 bits of seed * n.
-extern std::uint32_t RandomSeed;
-std::uint32_t RandomBelow(std::uint32_t n);
+// A linear congruential generator. A draw below n sets
+// seed := seed * 134775813 + 1 and returns the high 32 bits of seed * n.
+// The program keeps one, seeded 0 and never reseeded.
+class TRandomGenerator {
+ public:
+  explicit TRandomGenerator(std::uint32_t seed = 0) : seed_(seed) {}
+  std::uint32_t Below(std::uint32_t n);
+  std::uint32_t Seed() const { return seed_; }
+
+ private:
+  std::uint32_t seed_;
+};

@@ -55,10 +55,10 @@ std::string ColorCodeText(const std::string& prefix, TColor colour) {
 }
 
 std::optional<std::string> ColorPickerReplacement(
-    const std::string& selectedText, std::optional<char> charBefore,
+    const std::string& selectedText, std::optional<char> charBefore, TRandomGenerator& random,
     const std::function<std::optional<TColor>(TColor initial)>& showColorPicker) {
-  TColor random = RandomBelow(0x1000000);
-  TColorPickStart start = ReadColorCodeAtSelection(selectedText, charBefore, random);
+  const TColor randomColour = random.Below(0x1000000);
+  TColorPickStart start = ReadColorCodeAtSelection(selectedText, charBefore, randomColour);
   std::optional<TColor> chosen = showColorPicker(start.colour);
   if (!chosen) return std::nullopt;
   return ColorCodeText(start.prefix, *chosen);

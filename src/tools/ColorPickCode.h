@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "support/OvLib.h"
 #include "tools/ColorPickMath.h"
 
 struct TColorPickStart {
@@ -25,9 +26,9 @@ TColorPickStart ReadColorCodeAtSelection(const std::string& selectedText,
 // The prefix and the colour as RRGGBB in six upper-case digits.
 std::string ColorCodeText(const std::string& prefix, TColor colour);
 
-// The whole command: draws the random colour, asks `showColorPicker` (which
-// returns the chosen colour, nothing on Cancel) and gives the text that
-// replaces the selection, nothing when cancelled.
+// The whole command: draws the random colour from `random`, asks
+// `showColorPicker` (which returns the chosen colour, nothing on Cancel) and
+// gives the text that replaces the selection, nothing when cancelled.
 std::optional<std::string> ColorPickerReplacement(
-    const std::string& selectedText, std::optional<char> charBefore,
+    const std::string& selectedText, std::optional<char> charBefore, TRandomGenerator& random,
     const std::function<std::optional<TColor>(TColor initial)>& showColorPicker);

@@ -28,12 +28,6 @@ int ChannelValue(const std::string& text) {
 
 }  // namespace
 
-TRect UserSwatchBounds(int index) {
-  int left = (index % 8) * 30 + 9;
-  int top = index < 8 ? 20 : 45;
-  return {left, top, left + 28, top + 21};
-}
-
 TColorPickModel::TColorPickModel(const Registry& store) {
   TCustomColors user{};
   LoadCustomColors(store, user);

@@ -35,16 +35,9 @@ enum TSwatch : int {
   swCount = swUser0 + 16
 };
 
-// The dialog's fixed layout facts.
-inline constexpr int kPickDialogClientWidth = 499;
-inline constexpr int kPickDialogClientHeight = 318;
+// How many characters the hex and channel edits take.
 inline constexpr int kHexEditMaxLength = 7;
 inline constexpr int kChannelEditMaxLength = 3;
-inline const char kPickDialogCaption[] = "Pick Color Dialog";
-
-// Where user colour swatch `index` (0..15) sits inside the "User Colors" group:
-// two rows of eight, 28 x 21 pixels, 30 pixels apart.
-TRect UserSwatchBounds(int index);
 
 enum class TPickImage { Gradient = 0, Blend = 1 };
 enum class TChannel { Red = 0, Green = 1, Blue = 2 };

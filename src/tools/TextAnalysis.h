@@ -62,19 +62,6 @@ struct TCharRow {
   std::string percentText;  // "%.3f" with the locale's separator, or empty
 };
 
-struct TCharColumn {
-  std::string_view caption;
-  int width;
-  enum class Align { Left, Center, Right } align;
-};
-inline constexpr std::array<TCharColumn, 5> kCharColumns = {{
-    {"Dec", 40, TCharColumn::Align::Left},
-    {"Hex", 48, TCharColumn::Align::Center},
-    {"Chr", 40, TCharColumn::Align::Center},
-    {"Count", 78, TCharColumn::Align::Right},
-    {"%", 75, TCharColumn::Align::Right},
-}};
-
 // The 256 rows in byte order.
 std::vector<TCharRow> CharacterRows(const TTextStatistics& statistics, char decimalSeparator);
 

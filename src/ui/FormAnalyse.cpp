@@ -14,6 +14,7 @@
 #include <QTabWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <iterator>
 
 #include "editor/CustomScribEdit.h"
 #include "platform/Clipboard.h"
@@ -69,17 +70,20 @@ class TStatsItemDelegate : public QStyledItemDelegate {
   }
 };
 
-Qt::Alignment ColumnAlignment(TCharColumn::Align align) {
-  switch (align) {
-    case TCharColumn::Align::Center:
-      return Qt::AlignHCenter | Qt::AlignVCenter;
-    case TCharColumn::Align::Right:
-      return Qt::AlignRight | Qt::AlignVCenter;
-    case TCharColumn::Align::Left:
-      break;
-  }
-  return Qt::AlignLeft | Qt::AlignVCenter;
-}
+// The character table's columns, in the order of TCharRow's texts.
+struct TCharColumn {
+  const char* caption;
+  int width;
+  Qt::Alignment align;
+};
+const TCharColumn kCharColumns[] = {
+    {"Dec", 40, Qt::AlignLeft | Qt::AlignVCenter},
+    {"Hex", 48, Qt::AlignHCenter | Qt::AlignVCenter},
+    {"Chr", 40, Qt::AlignHCenter | Qt::AlignVCenter},
+    {"Count", 78, Qt::AlignRight | Qt::AlignVCenter},
+    {"%", 75, Qt::AlignRight | Qt::AlignVCenter},
+};
+constexpr int kCharColumnCount = static_cast<int>(std::size(kCharColumns));
 
 }  // namespace
 
@@ -155,11 +159,11 @@ QWidget* TFormAnalyse::BuildCharsSheet() {
   charsListView_->setSelectionBehavior(QAbstractItemView::SelectRows);
   charsListView_->setSelectionMode(QAbstractItemView::SingleSelection);
   charsListView_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  charsListView_->setColumnCount(static_cast<int>(kCharColumns.size()));
+  charsListView_->setColumnCount(kCharColumnCount);
   QTreeWidgetItem* header = charsListView_->headerItem();
-  for (int column = 0; column < static_cast<int>(kCharColumns.size()); ++column) {
+  for (int column = 0; column < kCharColumnCount; ++column) {
     header->setText(column, FromCodePage(kCharColumns[column].caption));
-    header->setTextAlignment(column, ColumnAlignment(kCharColumns[column].align));
+    header->setTextAlignment(column, kCharColumns[column].align);
     charsListView_->setColumnWidth(column, kCharColumns[column].width);
   }
   charsListView_->header()->setStretchLastSection(false);
@@ -237,8 +241,8 @@ void TFormAnalyse::FillCharsListView() {
                                                  FromCodePage(row.chr), FromCodePage(row.countText),
                                                  FromCodePage(row.percentText)});
     item->setData(0, kByteValueRole, row.value);
-    for (int column = 0; column < static_cast<int>(kCharColumns.size()); ++column)
-      item->setTextAlignment(column, ColumnAlignment(kCharColumns[column].align));
+    for (int column = 0; column < kCharColumnCount; ++column)
+      item->setTextAlignment(column, kCharColumns[column].align);
     if (row.value == selectedValue) selected = item;
     items.append(item);
   }

@@ -30,6 +30,11 @@ const QRect kBlendPanelBounds(51, 20, kBlendWidth + 2 * kImageBevel,
                               kBlendHeight + 2 * kImageBevel);
 constexpr int kChannelRowTop = 20;
 constexpr int kChannelRowStep = 28;
+// User colour swatch `index` (0..15) inside the "User Colors" group: two rows
+// of eight, 28 x 21 pixels, 30 pixels apart.
+QRect UserSwatchBounds(int index) {
+  return QRect((index % 8) * 30 + 9, index < 8 ? 20 : 45, 28, 21);
+}
 const char* const kChannelLetters[] = {"R", "G", "B"};
 const char* const kChannelEditNames[] = {"Red_Edit", "Green_Edit", "Blue_Edit"};
 const char* const kChannelPanelNames[] = {"Red_Panel", "Green_Panel", "Blue_Panel"};
@@ -84,11 +89,11 @@ QPoint InsideImage(TPickImage image, QPoint at) {
 TFormColorPick::TFormColorPick(QWidget* owner, Registry& store)
     : QDialog(owner), store_(store), model_(store) {
   setObjectName("FormColorPick");
-  setWindowTitle(kPickDialogCaption);
+  setWindowTitle("Pick Color Dialog");
   QFont formFont("Tahoma");
   formFont.setPointSize(8);
   setFont(formFont);
-  setFixedSize(kPickDialogClientWidth, kPickDialogClientHeight);
+  setFixedSize(499, 318);
   BuildGradient();
   BuildPickColorGroup();
   BuildBlendGroup();
@@ -181,10 +186,8 @@ void TFormColorPick::BuildUserColorsGroup() {
   group->setObjectName("UserColors_Grp");
   group->setGeometry(kUserColorsBounds);
   for (int i = 0; i < 16; ++i) {
-    const TRect bounds = UserSwatchBounds(i);
     const QByteArray name = "UserColor" + QByteArray::number(i) + "_Panel";
-    AddSwatch(group, static_cast<TSwatch>(swUser0 + i), name.constData(),
-              QRect(bounds.left, bounds.top, bounds.Width(), bounds.Height()));
+    AddSwatch(group, static_cast<TSwatch>(swUser0 + i), name.constData(), UserSwatchBounds(i));
   }
 }
 
@@ -393,9 +396,10 @@ std::optional<TColor> ShowColorPicker(QWidget* owner, Registry& store, TColor co
 }
 
 std::optional<std::string> PickColorForSelection(QWidget* owner, Registry& store,
+                                                 TRandomGenerator& random,
                                                  const std::string& selectedText,
                                                  std::optional<char> charBefore) {
-  return ColorPickerReplacement(selectedText, charBefore, [&](TColor initial) {
+  return ColorPickerReplacement(selectedText, charBefore, random, [&](TColor initial) {
     return ShowColorPicker(owner, store, initial);
   });
 }

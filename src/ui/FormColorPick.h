@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 
+#include "support/OvLib.h"
 #include "tools/ColorPickModel.h"
 
 class QKeyEvent;
@@ -96,5 +97,6 @@ std::optional<TColor> ShowColorPicker(QWidget* owner, Registry& store, TColor co
 // very start of the text). Returns the text to put in place of the selection,
 // nothing when the user cancelled.
 std::optional<std::string> PickColorForSelection(QWidget* owner, Registry& store,
+                                                 TRandomGenerator& random,
                                                  const std::string& selectedText,
                                                  std::optional<char> charBefore);

@@ -148,8 +148,7 @@ void TFormFunc::DoFunc_Cmd() {
   }
   const std::int64_t oldStart = editor_.SelStart();
   const std::int64_t oldLength = editor_.SelLength();
-  editor_.BeginUpdate();
-  editor_.BeginUndoBlock();
+  const TCustomScribEdit::Transaction edit(editor_);
   if (oldLength == 0) editor_.SelectAll();
   const TMiscFuncOutcome outcome = DoMiscFunction(request, editor_.SelText());
   if (outcome.testPanelText) testPanel_->setText(FromCodePage(*outcome.testPanelText));
@@ -159,8 +158,6 @@ void TFormFunc::DoFunc_Cmd() {
                                  static_cast<std::size_t>(oldLength), outcome.result.size());
   editor_.SetSelStart(static_cast<std::int64_t>(selection.start));
   editor_.SetSelLength(static_cast<std::int64_t>(selection.length));
-  editor_.EndUndoBlock();
-  editor_.EndUpdate();
 }
 
 void TFormFunc::Test_Btn_Click() {

@@ -9,18 +9,18 @@
 #include <QScreen>
 #include <QStatusBar>
 
+#include "desktop/XdgDesktopAssociation.h"
+#include "desktop/XdgFolders.h"
 #include "editor/CustomScribEdit.h"
 #include "shell/AboutInfo.h"
 #include "shell/AppSettings.h"
+#include "shell/CalcSelection.h"
 #include "shell/MainMenu.h"
 #include "shell/RecentFiles.h"
 #include "shell/ScribantShell.h"
 #include "shell/SearchCommands.h"
-#include "shell/XdgDesktopAssociation.h"
-#include "shell/XdgFolders.h"
 #include "support/OvFile.h"
 #include "ui/AboutBox.h"
-#include "ui/CalcSelection.h"
 #include "ui/ClipboardMonitorDialog.h"
 #include "ui/CodePageText.h"
 #include "ui/FormAnalyse.h"
@@ -63,9 +63,9 @@ TFormScribant::TFormScribant(std::string firstArgument, QWidget* parent)
       *editor_, highlighter_, TShellServices{dialogs_, clipboard_, desktop_, screen_},
       programFolder_,
       SettingsFileFor(QCoreApplication::applicationFilePath().toStdString(), NativePathRule()));
-  searchWindows_ =
-      std::make_unique<TSearchWindows>(this, *editor_, searchState_, dialogs_, programFolder_,
-                                       [this] { return shell_->Settings().maxListCount; });
+  searchWindows_ = std::make_unique<TSearchWindows>(
+      this, *editor_, shell_->SearchState(), dialogs_, programFolder_,
+      [this] { return shell_->Settings().maxListCount; });
 
   BuildMenu();
   BuildStatusBar();
@@ -90,8 +90,6 @@ void TFormScribant::FormCreate() {
   const QRect screen = QGuiApplication::primaryScreen()->geometry();
   shell_->FormCreate(screen.width(), screen.height());
   const TAppSettings& settings = shell_->Settings();
-  searchState_.FindString = settings.findString;
-  searchState_.ReplaceString = settings.replaceString;
   resize(settings.width, settings.height);
   move(settings.left, settings.top);
 }
@@ -298,7 +296,8 @@ void TFormScribant::ColorPicker_Cmd() {
     const std::string& line = editor_->Lines().Get(previous.Line - 1);
     before = previous.Char <= static_cast<int>(line.size()) ? line[previous.Char - 1] : '\n';
   }
-  if (auto replacement = PickColorForSelection(this, registry_, editor_->SelText(), before))
+  if (auto replacement =
+          PickColorForSelection(this, registry_, shell_->Random(), editor_->SelText(), before))
     editor_->SetSelText(*replacement);
 }
 

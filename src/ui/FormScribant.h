@@ -8,9 +8,8 @@
 #include <memory>
 #include <string>
 
+#include "desktop/FileRegistry.h"
 #include "highlight/ScribHighlighterOrvane.h"
-#include "shell/FileRegistry.h"
-#include "shell/SearchState.h"
 #include "ui/QtClipboard.h"
 #include "ui/QtDialogs.h"
 #include "ui/QtServices.h"
@@ -73,7 +72,6 @@ class TFormScribant : public QMainWindow {
   TScribEdit* codeEdit_;  // Code_Edit, a child widget
   TCustomScribEdit* editor_;
   std::unique_ptr<TScribantShell> shell_;
-  TSearchState searchState_;
   std::unique_ptr<TSearchWindows> searchWindows_;
   std::map<std::string, QAction*> actions_;
   QMenu* recentMenu_ = nullptr;

@@ -3,7 +3,7 @@
 // argument is ever read by a shell.
 #pragma once
 
-#include "shell/DesktopAssociation.h"
+#include "desktop/DesktopAssociation.h"
 
 class QtCommandRunner : public TCommandRunner {
  public:

@@ -254,3 +254,31 @@ TEST(EditorUndo, RandomEditsUndoToTheOriginalAndRedoToTheFinalBytes) {
     ASSERT_EQ(edit.Text(), final) << "grouped, seed " << seed;
   }
 }
+
+TEST(EditorUndo, AnExceptionInsideATransactionLeavesTheEditorUsable) {
+  TCustomScribEdit edit;
+  SetUpLikeMainWindow(edit, "abc");
+  int reports = 0;
+  edit.OnStatusChange = [&](TCustomScribEdit&, TScribStatusChanges) { ++reports; };
+  EXPECT_THROW(
+      {
+        const TCustomScribEdit::Transaction transaction(edit);
+        edit.SelectAll();
+        edit.SetSelText("X");
+        edit.SetSelText("Y");
+        throw std::runtime_error("failed half-way");
+      },
+      std::runtime_error);
+  EXPECT_EQ(edit.PaintLock(), 0);
+  EXPECT_GT(reports, 0) << "the unwound transaction still reports its changes";
+
+  // Later edits are undo steps of their own again.
+  Exec(edit, ecLineBreak);
+  Exec(edit, ecUndo);
+  EXPECT_EQ(edit.Text(), "XY");
+  Exec(edit, ecUndo);
+  EXPECT_EQ(edit.Text(), "abc") << "the transaction's changes undo as one step";
+  reports = 0;
+  Type(edit, "z");
+  EXPECT_GT(reports, 0) << "status changes are reported at once";
+}

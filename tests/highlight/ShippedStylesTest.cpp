@@ -33,13 +33,13 @@ std::vector<std::string> ExtensionsOf(const std::string& stylePath) {
 
 class ShippedStylesTest : public ::testing::Test {
  protected:
-  ShippedStylesTest() { CommentChars = KeyWordListFile = ""; }
   std::string StylePath(const std::string& name) { return StylesFolder(context) + name; }
 
   TScribOrvane highlighter;
   RecordingEditor editor;
   FixedScreen screen;
-  TStyleContext context{kDataFolder, highlighter, editor, screen};
+  TStyleTexts texts;
+  TStyleContext context{kDataFolder, highlighter, editor, screen, texts};
 };
 
 TEST_F(ShippedStylesTest, DefaultStyleGivesEveryKeyWithUsableValues) {
@@ -55,7 +55,9 @@ TEST_F(ShippedStylesTest, DefaultStyleGivesEveryKeyWithUsableValues) {
   // The shipped separators are the built-in ones.
   TScribOrvane builtIn;
   RecordingEditor builtInEditor;
-  ApplyStyleFile(TStyleContext{"", builtIn, builtInEditor, screen}, kStartupStyleMarker);
+  TStyleTexts builtInTexts;
+  ApplyStyleFile(TStyleContext{"", builtIn, builtInEditor, screen, builtInTexts},
+                 kStartupStyleMarker);
   EXPECT_EQ(highlighter.IdentifierChars(), builtIn.IdentifierChars());
   // Every colour key was taken: none was rejected as out of range.
   for (int i = 0; i < highlighter.AttrCount(); ++i) {
@@ -85,8 +87,8 @@ TEST_F(ShippedStylesTest, EveryStyleAppliesAndLoadsAKeywordListThatCanMatch) {
     }
     ApplyStyleFile(context, StylePath(name));
     EXPECT_EQ(editor.highlighter, &highlighter);
-    ASSERT_FALSE(KeyWordListFile.empty());
-    ASSERT_TRUE(fs::is_regular_file(KeyWordsFolder(context) + KeyWordListFile + ".kwf"));
+    ASSERT_FALSE(texts.keyWordListFile.empty());
+    ASSERT_TRUE(fs::is_regular_file(KeyWordsFolder(context) + texts.keyWordListFile + ".kwf"));
     ASSERT_GT(highlighter.KeyWords().Count(), 0);
     for (const auto& word : highlighter.KeyWords().Entries()) {
       EXPECT_TRUE(std::regex_match(word, identifier)) << word;

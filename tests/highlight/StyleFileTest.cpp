@@ -8,8 +8,6 @@ namespace {
 
 class StyleFileTest : public ::testing::Test {
  protected:
-  StyleFileTest() { CommentChars = KeyWordListFile = ""; }
-
   std::string Style(const std::string& name, const std::string& content) {
     return folder.Write("Styles/" + name, content);
   }
@@ -24,7 +22,8 @@ class StyleFileTest : public ::testing::Test {
   TScribOrvane highlighter;
   RecordingEditor editor;
   FixedScreen screen{96};
-  TStyleContext context{folder.Path(), highlighter, editor, screen};
+  TStyleTexts texts;
+  TStyleContext context{folder.Path(), highlighter, editor, screen, texts};
 };
 
 TEST_F(StyleFileTest, StartupMarkerAppliesEveryBuiltInDefault) {
@@ -37,13 +36,13 @@ TEST_F(StyleFileTest, StartupMarkerAppliesEveryBuiltInDefault) {
   EXPECT_EQ(editor.rightEdge, 0);
   EXPECT_EQ(editor.tabWidth, 4);
   EXPECT_EQ(editor.highlighter, &highlighter);
-  EXPECT_EQ(CommentChars, "--");
+  EXPECT_EQ(texts.commentChars, "--");
   EXPECT_EQ(highlighter.Comments(), CommentBit(csCStyle) | CommentBit(csLuaStyle));
   EXPECT_EQ(highlighter.StringDelimiter(), sdBoth);
   EXPECT_TRUE(highlighter.KeyWordsExactCase());
   EXPECT_FALSE(highlighter.DetectPreprocessor());
   EXPECT_EQ(highlighter.PreprocessorChar(), '#');
-  EXPECT_EQ(KeyWordListFile, "");
+  EXPECT_EQ(texts.keyWordListFile, "");
   const std::string identifiers = highlighter.IdentifierChars();
   EXPECT_EQ(identifiers.substr(0, 7), "!$%&'01");
   EXPECT_EQ(identifiers.size(), 224u - 21u);  // 32..255 without the 21 default separators
@@ -155,10 +154,10 @@ TEST_F(StyleFileTest, FontDescriptions) {
 TEST_F(StyleFileTest, KeyWordListComesFromTheKeyWordsFolder) {
   KeyWords("pas", "begin\r\nend\r\nBEGIN\r\n");
   Apply(Style("default.ini", "[Format]\nKeyWordListFile=pas\nKeyWordsExactCase=1\n"));
-  EXPECT_EQ(KeyWordListFile, "pas");
+  EXPECT_EQ(texts.keyWordListFile, "pas");
   EXPECT_EQ(highlighter.KeyWords().Entries(), (std::vector<std::string>{"begin", "end"}));
   Apply(Style("n.ini", "[Format]\nKeyWordListFile=missing\n"));
-  EXPECT_EQ(KeyWordListFile, "missing");
+  EXPECT_EQ(texts.keyWordListFile, "missing");
   EXPECT_EQ(highlighter.KeyWords().Count(), 0);
   Apply(Style("e.ini", "[Format]\nKeyWordListFile=\n"));
   EXPECT_EQ(highlighter.KeyWords().Count(), 0);

@@ -52,19 +52,17 @@ TEST(Settings, HexadecimalPositionsAndRecentKeysUpToMaxListCount) {
 TEST(Settings, MaximisedSaveKeepsTheLastNormalBounds) {
   TempFolder folder;
   const std::string ini = folder.File("s.ini");
-  HexPrefix = "0x";
   TAppSettings s;
   s.left = 100;
-  SaveSettings(ini, s);
+  SaveSettings(ini, s, "0x");
   s.state = 2;
   s.width = 1;
   s.left = 5;
-  SaveSettings(ini, s);
+  SaveSettings(ini, s, "0x");
   TOvIni file(ini);
   EXPECT_EQ(file.ReadString("Window", "Left", ""), "0x64");
   EXPECT_EQ(file.ReadInteger("Window", "State", -1), 2);
   EXPECT_EQ(file.ReadInteger("Window", "Width", -1), 1080);
-  HexPrefix = "$";
 }
 
 TEST(Settings, RoundTripKeepsBlanksAndWholeRecentList) {
@@ -75,7 +73,7 @@ TEST(Settings, RoundTripKeepsBlanksAndWholeRecentList) {
   s.maxListCount = 0;
   s.recentList = {"/x", "/y", "/z"};
   s.wordWrap = true;
-  SaveSettings(ini, s);
+  SaveSettings(ini, s, "0x");
   TAppSettings loaded = LoadSettings(ini, 100, 100);
   EXPECT_EQ(loaded.captionFormat, "  %f  ");
   EXPECT_TRUE(loaded.wordWrap);
@@ -83,7 +81,7 @@ TEST(Settings, RoundTripKeepsBlanksAndWholeRecentList) {
 
   s.recentList = {"/only"};
   s.maxListCount = 12;
-  SaveSettings(ini, s);
+  SaveSettings(ini, s, "0x");
   EXPECT_EQ(LoadSettings(ini, 100, 100).recentList, (std::vector<std::string>{"/only"}))
       << "the recent section is replaced as a whole";
 }

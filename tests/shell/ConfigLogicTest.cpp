@@ -2,9 +2,9 @@
 
 #include "FakeDialogs.h"
 #include "TempFolder.h"
+#include "desktop/FileRegistry.h"
 #include "platform/Canvas.h"
 #include "shell/ConfigLogic.h"
-#include "shell/FileRegistry.h"
 
 namespace {
 

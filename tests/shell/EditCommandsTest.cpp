@@ -4,32 +4,37 @@
 #include "support/OvLib.h"
 
 TEST(ModifyCase, CodePageMethodsConvertAccentedLetters) {
-  EXPECT_EQ(ModifyCaseText(TCaseMethod::Upper, "caf\xE9 \x9A\xFF"), "CAF\xC9 \x8A\x9F");
-  EXPECT_EQ(ModifyCaseText(TCaseMethod::Lower, "CAF\xC9"), "caf\xE9");
-  EXPECT_EQ(ModifyCaseText(TCaseMethod::Toggle, "aB\xE9\xC9"), "Ab\xE9\xC9")
+  TRandomGenerator random;
+  EXPECT_EQ(ModifyCaseText(TCaseMethod::Upper, "caf\xE9 \x9A\xFF", random), "CAF\xC9 \x8A\x9F");
+  EXPECT_EQ(ModifyCaseText(TCaseMethod::Lower, "CAF\xC9", random), "caf\xE9");
+  EXPECT_EQ(ModifyCaseText(TCaseMethod::Toggle, "aB\xE9\xC9", random), "Ab\xE9\xC9")
       << "toggle touches only A-Z and a-z";
 }
 
 TEST(ModifyCase, TitleCaseStartsWordsAfterAnyNonLetter) {
-  EXPECT_EQ(ModifyCaseText(TCaseMethod::Title, "o'neil mcdonald-smith"), "O'Neil Mcdonald-Smith");
-  EXPECT_EQ(ModifyCaseText(TCaseMethod::Title, "abc1def"), "Abc1Def");
-  EXPECT_EQ(ModifyCaseText(TCaseMethod::Title, "\xE9t\xC9"), "\xE9T\xE9")
+  TRandomGenerator random;
+  EXPECT_EQ(ModifyCaseText(TCaseMethod::Title, "o'neil mcdonald-smith", random),
+            "O'Neil Mcdonald-Smith");
+  EXPECT_EQ(ModifyCaseText(TCaseMethod::Title, "abc1def", random), "Abc1Def");
+  EXPECT_EQ(ModifyCaseText(TCaseMethod::Title, "\xE9t\xC9", random), "\xE9T\xE9")
       << "an accented letter counts as a separator";
 }
 
 TEST(ModifyCase, SecondCaseCountsEveryCharacterIncludingLineBreaks) {
-  EXPECT_EQ(ModifyCaseText(TCaseMethod::Second, "ab\r\ncd"), "Ab\r\nCd");
-  EXPECT_EQ(ModifyCaseText(TCaseMethod::Second, "a b"), "A B");
+  TRandomGenerator random;
+  EXPECT_EQ(ModifyCaseText(TCaseMethod::Second, "ab\r\ncd", random), "Ab\r\nCd");
+  EXPECT_EQ(ModifyCaseText(TCaseMethod::Second, "a b", random), "A B");
 }
 
 TEST(ModifyCase, RandomCaseRepeatsFromTheSameSeed) {
-  RandomSeed = 0;
-  const std::string first = ModifyCaseText(TCaseMethod::Random, "abcdefghijklmnop");
-  RandomSeed = 0;
-  EXPECT_EQ(ModifyCaseText(TCaseMethod::Random, "abcdefghijklmnop"), first);
+  TRandomGenerator random;
+  const std::string first = ModifyCaseText(TCaseMethod::Random, "abcdefghijklmnop", random);
+  TRandomGenerator again;
+  EXPECT_EQ(ModifyCaseText(TCaseMethod::Random, "abcdefghijklmnop", again), first);
   EXPECT_NE(first, "abcdefghijklmnop");
   EXPECT_NE(first, "ABCDEFGHIJKLMNOP");
-  RandomSeed = 0;
+  EXPECT_NE(ModifyCaseText(TCaseMethod::Random, "abcdefghijklmnop", random), first)
+      << "the sequence goes on";
 }
 
 TEST(CenterWithSpaces, PadsWithHalfTheTrimmedCount) {

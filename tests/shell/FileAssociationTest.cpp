@@ -2,9 +2,9 @@
 
 #include "FakeDialogs.h"
 #include "TempFolder.h"
+#include "desktop/FileRegistry.h"
+#include "desktop/OvReg.h"
 #include "shell/FileAssociation.h"
-#include "shell/FileRegistry.h"
-#include "shell/OvReg.h"
 
 namespace {
 

@@ -59,7 +59,7 @@ TEST(ShellCommands, CenterWithSpacesNeedsASelection) {
 
 TEST(ShellCommands, ToggleCommentsIsOneUndoStepAndAdjustsTheSelection) {
   CommandFixture f;
-  CommentChars = "//";
+  f.shell.StyleTexts().commentChars = "//";
   f.SetText("a\r\n\r\n//b\r\nlast");
   f.editor.SetCaretAndSelection({4, 3}, {1, 1}, {4, 3});  // a .. end of //b
   f.shell.ToggleComments_Click();
@@ -73,17 +73,15 @@ TEST(ShellCommands, ToggleCommentsIsOneUndoStepAndAdjustsTheSelection) {
   EXPECT_EQ(f.editor.Text(), "//a\r\n\r\n//b\r\nlast") << "the line the selection ends on stays";
   f.editor.Undo();
   EXPECT_EQ(f.editor.Text(), "a\r\n\r\nb\r\nlast");
-  CommentChars = "--";
 }
 
 TEST(ShellCommands, ToggleCommentsWithEmptyCommentStringOnlyMarksModified) {
   CommandFixture f;
-  CommentChars = "";
+  f.shell.StyleTexts().commentChars = "";
   f.SetText("a");
   f.shell.ToggleComments_Click();
   EXPECT_EQ(f.editor.Text(), "a");
   EXPECT_TRUE(f.editor.Modified());
-  CommentChars = "--";
 }
 
 TEST(ShellCommands, FindMatchingBracketSelectsThePair) {

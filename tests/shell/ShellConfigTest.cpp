@@ -26,7 +26,7 @@ TEST(ShellConfig, DialogValuesRoundTripThroughTheProgram) {
   EXPECT_EQ(f.caption, "Untitled");
   EXPECT_EQ(f.editor.RightEdge(), 72);
   EXPECT_EQ(f.editor.TabWidth(), 3);
-  EXPECT_EQ(CommentChars, "#");
+  EXPECT_EQ(f.shell.StyleTexts().commentChars, "#");
   EXPECT_TRUE(f.highlighter.KeyWordsExactCase());
   EXPECT_EQ(f.highlighter.AttriComment()->Foreground(), 0x00123456u);
   EXPECT_EQ(f.editor.Font().Name, "DejaVu Sans Mono");
@@ -42,8 +42,7 @@ TEST(ShellConfig, DialogValuesRoundTripThroughTheProgram) {
   settings.highlighter = "";
   f.shell.ApplyConfigSettings(settings, {std::nullopt, true});
   EXPECT_EQ(f.editor.Highlighter(), nullptr);
-  EXPECT_TRUE(KeyWordListFile.empty());
-  CommentChars = "--";
+  EXPECT_TRUE(f.shell.StyleTexts().keyWordListFile.empty());
 }
 
 TEST(ShellConfig, KeywordListLoadsFromTheProgramFolder) {
@@ -51,8 +50,7 @@ TEST(ShellConfig, KeywordListLoadsFromTheProgramFolder) {
   WriteBytes(f.folder.Path() / "KeyWords" / "mine.kwf", "zeta\r\nalpha\r\n");
   TConfigSettings settings = f.shell.ConfigSettings();
   f.shell.ApplyConfigSettings(settings, {std::string("mine"), false});
-  EXPECT_EQ(KeyWordListFile, "mine");
+  EXPECT_EQ(f.shell.StyleTexts().keyWordListFile, "mine");
   EXPECT_TRUE(f.highlighter.IsKeyword("alpha"));
   EXPECT_FALSE(f.highlighter.IsKeyword("beta"));
-  KeyWordListFile.clear();
 }

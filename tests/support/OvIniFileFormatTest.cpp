@@ -16,7 +16,7 @@ TEST_F(OvIniFileFormatTest, ChangedKeyIsRewrittenInPlaceAndEverythingElseKept) {
   SetBytes(
       "; settings\r\n\r\n[Window]\r\n  Left = 10 ; not a comment\r\nTop=20\n\n[General]\rX=1\r\n"
       "[Last]\r\nZ=9");
-  ASSERT_TRUE(ini_.WriteInteger("window", "LEFT", false, 15));
+  ASSERT_TRUE(ini_.WriteInteger("window", "LEFT", 15));
   EXPECT_EQ(Bytes(),
             "; settings\r\n\r\n[Window]\r\n  Left =15\r\nTop=20\n\n[General]\rX=1\r\n"
             "[Last]\r\nZ=9")

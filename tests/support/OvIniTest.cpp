@@ -104,15 +104,11 @@ TEST_F(OvIniTest, ReadIntegerFollowsTheIntegerRule) {
 }
 
 TEST_F(OvIniTest, WriteIntegerUsesHexPrefixAndTwosComplement) {
-  const std::string savedPrefix = HexPrefix;
-  HexPrefix = "0x";
-  ASSERT_TRUE(ini_.WriteInteger("N", "Hex", true, 300));
-  ASSERT_TRUE(ini_.WriteInteger("N", "Negative", true, -10));
-  ASSERT_TRUE(ini_.WriteInteger("N", "Zero", true, 0));
-  ASSERT_TRUE(ini_.WriteInteger("N", "Decimal", false, INT32_MIN));
-  HexPrefix = "$";
-  ASSERT_TRUE(ini_.WriteInteger("N", "Dollar", true, 255));
-  HexPrefix = savedPrefix;
+  ASSERT_TRUE(ini_.WriteHexInteger("N", "Hex", "0x", 300));
+  ASSERT_TRUE(ini_.WriteHexInteger("N", "Negative", "0x", -10));
+  ASSERT_TRUE(ini_.WriteHexInteger("N", "Zero", "0x", 0));
+  ASSERT_TRUE(ini_.WriteInteger("N", "Decimal", INT32_MIN));
+  ASSERT_TRUE(ini_.WriteHexInteger("N", "Dollar", "$", 255));
 
   EXPECT_EQ(Bytes(),
             "[N]\r\nHex=0x12C\r\nNegative=0xFFFFFFF6\r\nZero=0x0\r\nDecimal=-2147483648\r\n"

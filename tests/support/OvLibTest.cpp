@@ -59,13 +59,12 @@ TEST(StringReplaceAll, LeftToRightWithoutOverlap) {
   EXPECT_EQ(text, "xxxx");
 }
 
-TEST(RandomBelow, FollowsTheLinearCongruentialSequence) {
-  RandomSeed = 0;
+TEST(RandomGenerator, FollowsTheLinearCongruentialSequence) {
+  TRandomGenerator random;
   // seed 1: high half of 1*100 is 0; seed 134775814: (134775814*100)>>32 = 3
-  EXPECT_EQ(RandomBelow(100), 0u);
-  EXPECT_EQ(RandomSeed, 1u);
-  EXPECT_EQ(RandomBelow(100), 3u);
-  EXPECT_EQ(RandomSeed, 134775814u);
-  for (int i = 0; i < 1000; ++i) EXPECT_LT(RandomBelow(7), 7u);
-  RandomSeed = 0;
+  EXPECT_EQ(random.Below(100), 0u);
+  EXPECT_EQ(random.Seed(), 1u);
+  EXPECT_EQ(random.Below(100), 3u);
+  EXPECT_EQ(random.Seed(), 134775814u);
+  for (int i = 0; i < 1000; ++i) EXPECT_LT(random.Below(7), 7u);
 }

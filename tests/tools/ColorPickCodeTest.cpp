@@ -68,18 +68,18 @@ TEST(ColorPickCode, TheCommandAsksWithTheReadColourAndWritesTheChosenOne) {
     asked = initial;
     return MakeColor(1, 2, 3);
   };
-  EXPECT_EQ(ColorPickerReplacement("0x00ff00", 'x', choose), "0x010203");
+  TRandomGenerator random;
+  EXPECT_EQ(ColorPickerReplacement("0x00ff00", 'x', random, choose), "0x010203");
   EXPECT_EQ(asked, MakeColor(0, 255, 0));
-  EXPECT_EQ(ColorPickerReplacement("", '#', choose), "010203");
+  EXPECT_EQ(ColorPickerReplacement("", '#', random, choose), "010203");
 
   auto cancel = [](TColor) -> std::optional<TColor> { return std::nullopt; };
-  EXPECT_EQ(ColorPickerReplacement("#FF8000", 'x', cancel), std::nullopt);
+  EXPECT_EQ(ColorPickerReplacement("#FF8000", 'x', random, cancel), std::nullopt);
 
-  // Unreadable selections start from the process-wide generator's next draw.
-  RandomSeed = 77;
-  std::uint32_t expected = RandomBelow(0x1000000);
-  RandomSeed = 77;
-  ColorPickerReplacement("#GG", 'x', choose);
+  // Unreadable selections start from the generator's next draw.
+  TRandomGenerator seeded(77);
+  const std::uint32_t expected = TRandomGenerator(77).Below(0x1000000);
+  ColorPickerReplacement("#GG", 'x', seeded, choose);
   EXPECT_EQ(asked, expected);
 }
 

@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <random>
 
-#include "shell/FileRegistry.h"
+#include "desktop/FileRegistry.h"
 #include "tools/ColorPickCode.h"
 #include "tools/ColorPickModel.h"
 
@@ -135,18 +135,6 @@ TEST_F(ColorPickModelTest, DragAndDropMovesColoursBetweenSwatchesAndImages) {
 
   model.Panels_DblClick(swBlendHalfColor);
   EXPECT_EQ(model.NewColor(), model.Color(swBlendHalfColor));
-}
-
-TEST(ColorPickLayout, UserSwatchesSitInTwoRowsOfEight) {
-  TRect first = UserSwatchBounds(0);
-  EXPECT_EQ(first.left, 9);
-  EXPECT_EQ(first.top, 20);
-  EXPECT_EQ(first.Width(), 28);
-  EXPECT_EQ(first.Height(), 21);
-  EXPECT_EQ(UserSwatchBounds(7).left, 219);
-  EXPECT_EQ(UserSwatchBounds(8).left, 9);
-  EXPECT_EQ(UserSwatchBounds(8).top, 45);
-  EXPECT_EQ(UserSwatchBounds(15).left, 219);
 }
 
 TEST_F(ColorPickModelTest, MarkersEraseTheirLastPositionUntilTheImageIsRepainted) {

@@ -4,7 +4,7 @@
 #include <random>
 
 #include "FakeDialogs.h"
-#include "shell/FileRegistry.h"
+#include "desktop/FileRegistry.h"
 #include "tools/OvColorDlg.h"
 
 namespace {

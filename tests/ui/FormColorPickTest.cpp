@@ -8,7 +8,7 @@
 
 #include "TempFolder.h"
 #include "WidgetEvents.h"
-#include "shell/FileRegistry.h"
+#include "desktop/FileRegistry.h"
 #include "ui/FormColorPick.h"
 #include "ui/FormColorPickWidgets.h"
 
@@ -68,6 +68,10 @@ TEST_F(FormColorPickTest, OpensWithInitialColourEverywhere) {
   EXPECT_EQ(Find<QLabel>("BlendHalf_Panel")->text(), "50%");
   EXPECT_EQ(Find<QPushButton>("Ok_Btn")->text(), "&Ok");
   EXPECT_TRUE(Find<QPushButton>("Ok_Btn")->isDefault());
+  // The user colours sit in two rows of eight.
+  EXPECT_EQ(Find("UserColor0_Panel")->geometry(), QRect(9, 20, 28, 21));
+  EXPECT_EQ(Find("UserColor7_Panel")->geometry(), QRect(219, 20, 28, 21));
+  EXPECT_EQ(Find("UserColor8_Panel")->geometry(), QRect(9, 45, 28, 21));
 }
 
 TEST_F(FormColorPickTest, HexEditTakesOnlyHexDigitsInUpperCase) {
@@ -199,6 +203,7 @@ TEST_F(FormColorPickTest, CancelStillSavesUserColours) {
 }
 
 TEST_F(FormColorPickTest, PickColorForSelectionWritesTheCodeBackInItsNotation) {
+  TRandomGenerator random;
   auto pressOnShow = [](const char* button) {
     QTimer::singleShot(0, [button] {
       QWidget* dialog = QApplication::activeModalWidget();
@@ -207,10 +212,11 @@ TEST_F(FormColorPickTest, PickColorForSelectionWritesTheCodeBackInItsNotation) {
     });
   };
   pressOnShow("Ok_Btn");
-  EXPECT_EQ(PickColorForSelection(nullptr, registry_, "0x00ff00", 'a'), "0x00FF00");
+  EXPECT_EQ(PickColorForSelection(nullptr, registry_, random, "0x00ff00", 'a'), "0x00FF00");
   pressOnShow("Ok_Btn");
-  EXPECT_EQ(PickColorForSelection(nullptr, registry_, "#FF8000", std::nullopt), "#FF8000");
+  EXPECT_EQ(PickColorForSelection(nullptr, registry_, random, "#FF8000", std::nullopt), "#FF8000");
   pressOnShow("Cancel_Btn");
-  EXPECT_EQ(PickColorForSelection(nullptr, registry_, "#FF8000", std::nullopt), std::nullopt);
+  EXPECT_EQ(PickColorForSelection(nullptr, registry_, random, "#FF8000", std::nullopt),
+            std::nullopt);
   EXPECT_TRUE(registry_.KeyExists(TRegistryRoot::CurrentUser, kCustomColorsKey));
 }

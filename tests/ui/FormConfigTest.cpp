@@ -11,8 +11,8 @@
 #include "FakeDialogs.h"
 #include "TempFolder.h"
 #include "WidgetEvents.h"
+#include "desktop/FileRegistry.h"
 #include "platform/Canvas.h"
-#include "shell/FileRegistry.h"
 #include "ui/CodePageText.h"
 #include "ui/FormConfig.h"
 

@@ -17,8 +17,6 @@
 
 #include "platform/Registry.h"
 
-enum class TRegValueType { String, ExpandString, Binary };
-
 namespace file_registry {
 
 // Names compare without regard to case (code-page case folding), as registry names do.

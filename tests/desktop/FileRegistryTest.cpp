@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "TempFolder.h"
-#include "shell/FileRegistry.h"
+#include "desktop/FileRegistry.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "shell/MimeGlobs.h"
+#include "desktop/MimeGlobs.h"
 
 #include <algorithm>
 #include <optional>
 
-#include "shell/TextFiles.h"
+#include "desktop/TextFiles.h"
 
 namespace fs = std::filesystem;
 

@@ -1,4 +1,4 @@
-#include "ui/CalcSelection.h"
+#include "shell/CalcSelection.h"
 
 #include "editor/CustomScribEdit.h"
 #include "tools/OvCalc.h"
@@ -8,7 +8,6 @@ void CalcSel_Cmd(TCustomScribEdit& editor, char decimalSeparator) {
   const std::optional<std::string> replacement =
       CalculateSelection(editor.SelText(), decimalSeparator);
   if (!replacement) return;
-  editor.BeginUndoBlock();
+  const TCustomScribEdit::Transaction edit(editor);
   editor.SetSelText(*replacement);
-  editor.EndUndoBlock();
 }

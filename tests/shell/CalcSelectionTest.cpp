@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "editor/CustomScribEdit.h"
-#include "ui/CalcSelection.h"
+#include "shell/CalcSelection.h"
 
 namespace {
 

@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "shell/DesktopAssociation.h"
-#include "shell/XdgFolders.h"
+#include "desktop/DesktopAssociation.h"
+#include "desktop/XdgFolders.h"
 
 class TXdgDesktopAssociation : public TDesktopAssociation {
  public:

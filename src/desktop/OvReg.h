@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "desktop/FileRegistryTree.h"
 #include "platform/Registry.h"
-#include "shell/FileRegistryTree.h"
 
 enum class TRegAccess { Query, Write, FullAccess };
 

@@ -1,11 +1,11 @@
-#include "shell/XdgDesktopAssociation.h"
+#include "desktop/XdgDesktopAssociation.h"
 
 #include <algorithm>
 #include <system_error>
 
-#include "shell/MimeAppsList.h"
-#include "shell/MimeGlobs.h"
-#include "shell/TextFiles.h"
+#include "desktop/MimeAppsList.h"
+#include "desktop/MimeGlobs.h"
+#include "desktop/TextFiles.h"
 
 namespace fs = std::filesystem;
 

@@ -4,10 +4,10 @@
 
 #include "FakeDialogs.h"
 #include "TempFolder.h"
+#include "desktop/FileRegistry.h"
+#include "desktop/MimeAppsList.h"
+#include "desktop/XdgDesktopAssociation.h"
 #include "shell/FileAssociation.h"
-#include "shell/FileRegistry.h"
-#include "shell/MimeAppsList.h"
-#include "shell/XdgDesktopAssociation.h"
 
 namespace {
 

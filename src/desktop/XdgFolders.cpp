@@ -1,4 +1,4 @@
-#include "shell/XdgFolders.h"
+#include "desktop/XdgFolders.h"
 
 #include <cstdlib>
 

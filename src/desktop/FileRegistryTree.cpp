@@ -1,9 +1,9 @@
-#include "shell/FileRegistryTree.h"
+#include "desktop/FileRegistryTree.h"
 
 #include <algorithm>
 #include <optional>
 
-#include "shell/TextFiles.h"
+#include "desktop/TextFiles.h"
 #include "support/CodePage.h"
 
 namespace file_registry {

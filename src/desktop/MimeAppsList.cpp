@@ -1,6 +1,6 @@
-#include "shell/MimeAppsList.h"
+#include "desktop/MimeAppsList.h"
 
-#include "shell/TextFiles.h"
+#include "desktop/TextFiles.h"
 
 namespace {
 

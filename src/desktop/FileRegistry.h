@@ -12,8 +12,8 @@
 #include <filesystem>
 #include <optional>
 
+#include "desktop/FileRegistryTree.h"
 #include "platform/Registry.h"
-#include "shell/FileRegistryTree.h"
 
 class TFileRegistry : public Registry {
  public:

@@ -1,4 +1,4 @@
-#include "shell/OvReg.h"
+#include "desktop/OvReg.h"
 
 TOvReg::TOvReg(Registry& registry, TRegAccess access) : registry_(registry), access_(access) {}
 

@@ -1,4 +1,4 @@
-#include "shell/TextFiles.h"
+#include "desktop/TextFiles.h"
 
 #include <fstream>
 #include <iterator>

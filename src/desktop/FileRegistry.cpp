@@ -1,8 +1,8 @@
-#include "shell/FileRegistry.h"
+#include "desktop/FileRegistry.h"
 
 #include <system_error>
 
-#include "shell/TextFiles.h"
+#include "desktop/TextFiles.h"
 #include "support/SafeFileWrite.h"
 
 namespace fs = std::filesystem;
