@@ -3,7 +3,7 @@
 #include <system_error>
 
 #include "desktop/TextFiles.h"
-#include "support/SafeFileWrite.h"
+#include "support/FileReplace.h"
 
 namespace fs = std::filesystem;
 using file_registry::Key;
@@ -44,7 +44,7 @@ TFileRegistry::Loaded TFileRegistry::Load() const {
     return loaded;
   }
   loaded.tree = file_registry::ParseStore(*text);
-  loaded.writable = !safefile::IsReadOnly(storeFile_);
+  loaded.writable = !IsReadOnly(storeFile_);
   return loaded;
 }
 

@@ -4,7 +4,7 @@
 #include <iterator>
 #include <system_error>
 
-#include "support/SafeFileWrite.h"
+#include "support/FileReplace.h"
 
 namespace fs = std::filesystem;
 
@@ -23,7 +23,7 @@ std::optional<std::string> ReadSmallFile(const fs::path& file, std::uintmax_t ma
 bool ReplaceFileContents(const fs::path& file, const std::string& text) {
   std::error_code error;
   if (file.has_parent_path()) fs::create_directories(file.parent_path(), error);
-  return safefile::ReplaceContent(file, text);
+  return ReplaceFileContent(file, text).Succeeded();
 }
 
 std::vector<std::string_view> SplitAtLineFeeds(std::string_view text) {

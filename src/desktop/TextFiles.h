@@ -14,7 +14,7 @@
 std::optional<std::string> ReadSmallFile(const std::filesystem::path& file,
                                          std::uintmax_t maxBytes);
 
-// Replaces the whole content safely (see support/SafeFileWrite.h), creating
+// Replaces the whole content safely (see support/FileReplace.h), creating
 // missing parent folders first. False for a read-only file or on failure.
 bool ReplaceFileContents(const std::filesystem::path& file, const std::string& text);
 

@@ -96,6 +96,9 @@ class TScribEditStringList {
   void SetTabWidth(int tabWidth);
   TScribLineBreakStyle LineBreakStyle() const { return lineBreakStyle_; }
   void SetLineBreakStyle(TScribLineBreakStyle style) { lineBreakStyle_ = style; }
+  // True when the last load met more than one kind of line break (CR LF, CR,
+  // LF): saving then writes bytes the file did not hold.
+  bool LoadedMixedLineBreaks() const { return loadedMixedLineBreaks_; }
 
   // The outermost BeginUpdate fires OnChanging, the matching EndUpdate OnChange.
   void BeginUpdate();
@@ -176,6 +179,7 @@ class TScribEditStringList {
   int capacity_ = 0;
   TScribLineStarts lineStarts_;
   TScribLineBreakStyle lineBreakStyle_ = TScribLineBreakStyle::CrLf;
+  bool loadedMixedLineBreaks_ = false;
   int tabWidth_ = 8;
   int indexOfLongestLine_ = -1;
   int updateCount_ = 0;

@@ -1,5 +1,6 @@
 // The buffer as one text: joining, splitting, loading and saving.
 #include <algorithm>
+#include <bit>
 #include <cerrno>
 #include <filesystem>
 #include <fstream>
@@ -12,6 +13,9 @@
 std::size_t TScribEditStringList::loadPieceSize_ = std::size_t{1} << 20;
 
 namespace {
+
+// The kinds of line break, as bits, so that the kinds a text holds are one mask.
+enum BreakKind : unsigned { kLoneCr = 1, kLoneLf = 2, kCrLf = 4 };
 
 // Cuts bytes into lines in place: a line ends at CR LF, a lone CR or a lone LF.
 // Each break character is searched with one forward scan over the whole data.
@@ -27,10 +31,15 @@ class LineSplitter {
     const std::size_t end = std::min(nextCr_, nextLf_);
     line = bytes_.substr(position_, end - position_);
     position_ = end;
-    if (position_ < bytes_.size() && bytes_[position_] == '\r') ++position_;
-    if (position_ < bytes_.size() && bytes_[position_] == '\n') ++position_;
+    const bool cr = position_ < bytes_.size() && bytes_[position_] == '\r';
+    if (cr) ++position_;
+    const bool lf = position_ < bytes_.size() && bytes_[position_] == '\n';
+    if (lf) ++position_;
+    if (cr || lf) breakKinds_ |= cr && lf ? kCrLf : cr ? kLoneCr : kLoneLf;
     return true;
   }
+
+  unsigned BreakKinds() const { return breakKinds_; }
 
  private:
   std::size_t Find(char c) const {
@@ -42,6 +51,7 @@ class LineSplitter {
   std::size_t position_ = 0;
   std::size_t nextCr_;
   std::size_t nextLf_;
+  unsigned breakKinds_ = 0;
 };
 
 std::string_view BreakOf(TScribLineBreakStyle style) {
@@ -74,9 +84,7 @@ class TScribEditStringList::LineCollector {
   // Adds every line of `bytes`; the last one needs no break after it.
   void AddText(std::string_view bytes) {
     NoteBytes(bytes);
-    LineSplitter splitter(bytes);
-    std::string_view line;
-    while (splitter.Next(line)) AddLine(line);
+    AddLines(LineSplitter(bytes));
   }
 
   // Reads the stream from its start in pieces, so that the whole file and
@@ -95,9 +103,7 @@ class TScribEditStringList::LineCollector {
       const std::string_view view(pending);
       NoteBytes(view.substr(kept));
       const std::size_t end = last ? view.size() : CompleteLinesEnd(view, kept > 0 ? kept - 1 : 0);
-      LineSplitter splitter(view.substr(0, end));
-      std::string_view line;
-      while (splitter.Next(line)) AddLine(line);
+      AddLines(LineSplitter(view.substr(0, end)));
       pending.erase(0, end);
     }
   }
@@ -114,10 +120,18 @@ class TScribEditStringList::LineCollector {
     return TScribLineBreakStyle::CrLf;
   }
 
+  // More than one kind of break: saving cannot give the same bytes back.
+  bool MixedBreaks() const { return std::popcount(breakKinds_) > 1; }
+
   std::vector<Record> records;
   TScribLineStarts starts;
 
  private:
+  void AddLines(LineSplitter splitter) {
+    std::string_view line;
+    while (splitter.Next(line)) AddLine(line);
+    breakKinds_ |= splitter.BreakKinds();
+  }
   void AddLine(std::string_view line) {
     records.push_back(Record{std::string(line)});
     starts.Append(static_cast<std::int64_t>(line.size()));
@@ -132,6 +146,7 @@ class TScribEditStringList::LineCollector {
   bool sawCr_ = false;
   bool sawLf_ = false;
   char lastByte_ = 0;
+  unsigned breakKinds_ = 0;
 };
 
 void TScribEditStringList::Adopt(LineCollector& collected) {
@@ -180,6 +195,7 @@ void TScribEditStringList::LoadFromBytes(std::string bytes) {
   collected.AddEmptyLineAfterFinalBreak();
   Adopt(collected);
   lineBreakStyle_ = collected.Style();
+  loadedMixedLineBreaks_ = collected.MixedBreaks();
 }
 
 void TScribEditStringList::LoadFromStream(std::istream& stream) {
@@ -190,6 +206,7 @@ void TScribEditStringList::LoadFromStream(std::istream& stream) {
   collected.AddEmptyLineAfterFinalBreak();
   Adopt(collected);
   lineBreakStyle_ = collected.Style();
+  loadedMixedLineBreaks_ = collected.MixedBreaks();
 }
 
 void TScribEditStringList::LoadFromFile(const std::string& fileName) {

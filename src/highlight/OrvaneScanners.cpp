@@ -68,6 +68,9 @@ void TScribOrvane::Next() {
     case rsLua:
       CommentContinuation("]]");
       break;
+    case rsMarkup:
+      CommentContinuation("-->");
+      break;
     default:
       (this->*dispatch_[At(run_)])();
       break;
@@ -83,7 +86,7 @@ void TScribOrvane::CommentContinuation(std::string_view closer) {
   // A comment runs on in pieces, so that a scan can resume inside a long one.
   const int pieceEnd = run_ + kCommentPiece;
   do {
-    if (line_[run_] == closer[0] && (closer.size() == 1 || line_[run_ + 1] == closer[1])) {
+    if (StartsAt(run_, closer)) {
       range_ = rsUnknown;
       run_ += static_cast<int>(closer.size());
       return;
@@ -230,12 +233,41 @@ void TScribOrvane::MinusProc() {
   }
 }
 
+bool TScribOrvane::HashComment() {
+  // "$#", "${#" and "\#" are a count, a length and an escaped character in
+  // shell, Perl and make, not comments.
+  if (!HasComment(csHashStyle) || line_[run_] != '#') return false;
+  const char before = run_ > 0 ? line_[run_ - 1] : '\0';
+  if (before == '$' || before == '\\') return false;
+  if (before == '{' && run_ > 1 && line_[run_ - 2] == '$') return false;
+  tokenKind_ = tkComment;
+  range_ = rsUnknown;
+  ToEndOfText();
+  return true;
+}
+
+void TScribOrvane::HashProc() {
+  if (!HashComment()) UnknownProc();
+}
+
+void TScribOrvane::LessThanProc() {
+  ++run_;
+  if (HasComment(csMarkupStyle) && StartsAt(run_, "!--")) {
+    // The scan goes on from the "!", so "<!-->" and "<!--->" close at once, as in HTML.
+    tokenKind_ = tkComment;
+    range_ = rsMarkup;
+  } else {
+    tokenKind_ = tkUnknown;
+  }
+}
+
 void TScribOrvane::PreprocessorProc() {
   if (detectPreprocessor_ && run_ == 0) {
     tokenKind_ = tkPreprocessor;
     ToEndOfText();
     return;
   }
+  if (HashComment()) return;
   ++run_;
   if (IsDigit(At(run_))) {
     tokenKind_ = tkString;  // a character code such as #13

@@ -182,6 +182,12 @@ void TScribOrvane::MakeMethodTables() {
         case '-':
           routine = &TScribOrvane::MinusProc;
           break;
+        case '#':
+          routine = &TScribOrvane::HashProc;
+          break;
+        case '<':
+          routine = &TScribOrvane::LessThanProc;
+          break;
         case '/':
           routine = &TScribOrvane::SlashProc;
           break;

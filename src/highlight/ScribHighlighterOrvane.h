@@ -24,15 +24,17 @@ enum TCommentStyle : std::uint8_t {
   csAsmStyle = 3,
   csBasStyle = 4,
   csCPPStyle = 5,
-  csLuaStyle = 6
+  csLuaStyle = 6,
+  csHashStyle = 7,   // "#" to the end of the line
+  csMarkupStyle = 8  // "<!--" to "-->", over several lines
 };
 
 // A set of TCommentStyle: bit n for the style of ordinal n.
-using TCommentStyles = std::uint8_t;
+using TCommentStyles = std::uint16_t;
 inline constexpr TCommentStyles CommentBit(TCommentStyle style) {
   return static_cast<TCommentStyles>(1u << style);
 }
-inline constexpr int kCommentStyleCount = 7;
+inline constexpr int kCommentStyleCount = 9;
 
 enum TTokenKind : std::uint8_t {
   tkComment = 0,
@@ -52,7 +54,8 @@ enum TRangeState : std::uint8_t {
   rsAnsi = 1,      // inside (* ... *)
   rsPasStyle = 2,  // inside { ... }
   rsCStyle = 3,    // inside /* ... */
-  rsLua = 4        // inside --[[ ... ]]
+  rsLua = 4,       // inside --[[ ... ]]
+  rsMarkup = 5     // inside <!-- ... -->
 };
 
 class TScribOrvane : public TScribCustomHighlighter {
@@ -129,6 +132,14 @@ class TScribOrvane : public TScribCustomHighlighter {
   bool HasComment(TCommentStyle style) const { return (comments_ & CommentBit(style)) != 0; }
   unsigned char At(int offset) const { return static_cast<unsigned char>(line_[offset]); }
   void ToEndOfText() { run_ = lineLength_; }
+  // Whether `text` (without zero bytes) is in the line at `offset`; never
+  // reads past the terminating zero.
+  bool StartsAt(int offset, std::string_view text) const {
+    for (const char c : text) {
+      if (line_[offset++] != c) return false;
+    }
+    return true;
+  }
 
   // Scanning routines, one per kind of first byte.
   void NullProc();
@@ -144,8 +155,12 @@ class TScribOrvane : public TScribCustomHighlighter {
   void SlashProc();
   void SemicolonProc();
   void MinusProc();
+  void HashProc();
+  void LessThanProc();
   void PreprocessorProc();
   void UnknownProc();
+  // A "#" comment to the end of the line; false when "#" does not open one here.
+  bool HashComment();
   // Continuation of a comment left open by an earlier token or line.
   void CommentContinuation(std::string_view closer);
 

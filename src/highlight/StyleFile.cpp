@@ -16,6 +16,11 @@ namespace {
 constexpr const char* kDefaultFont = "\"Courier New\" 10";
 constexpr const char* kDefaultNonIdentChars = " \"#()*+,-./:;<=>[\\]{}";
 constexpr int kDefaultCommentStyles = CommentBit(csCStyle) | CommentBit(csLuaStyle);
+// The "CommentStyles" bit of a comment style. Bit 7 is skipped: older style
+// files give 255 for all of the first seven, which must not enable later ones.
+constexpr int StyleFileCommentBit(int style) {
+  return 1 << (style < csHashStyle ? style : style + 1);
+}
 // Widths and columns beyond these would only make the editor build absurd lines.
 constexpr int kMaximumTabWidth = 65536;
 constexpr int kMaximumRightEdge = 65535;
@@ -109,7 +114,7 @@ void ApplyFormatSection(TScribOrvane& highlighter, TStyleTexts& texts,
     const int mask = section.Integer("CommentStyles", kDefaultCommentStyles);
     highlighter.SetComments(0);
     for (int style = 0; style < kCommentStyleCount; ++style) {
-      if (mask & (1 << style)) {
+      if (mask & StyleFileCommentBit(style)) {
         highlighter.SetComments(highlighter.Comments() |
                                 CommentBit(static_cast<TCommentStyle>(style)));
       }

@@ -47,9 +47,11 @@ struct TStyleContext {
 std::string StylesFolder(const TStyleContext& context);    // ends in a separator
 std::string KeyWordsFolder(const TStyleContext& context);  // ends in a separator
 
-// The style file for the document `fileName` ("Untitled" for none). When a
-// style claims the extension, "default.ini" is applied first and that style's
-// path returned; otherwise the path of "default.ini".
+// The style file for the document `fileName` ("Untitled" for none): the first
+// style whose "FileNames" list the file's whole name, else the first whose
+// "Extensions" list its extension. When a style matches, "default.ini" is
+// applied first and that style's path returned; otherwise the path of
+// "default.ini".
 std::string FindStyleFile(const TStyleContext& context, const std::string& fileName);
 
 // Applies the style file at `path`, or the built-in defaults for kStartupStyleMarker.

@@ -1,9 +1,11 @@
-// Choosing the style file that claims a document's extension.
+// Choosing the style file that claims a document's name or extension.
 #include <filesystem>
+#include <optional>
 #include <string_view>
 
 #include "highlight/StyleFile.h"
 #include "support/OvIni.h"
+#include "support/Paths.h"
 
 namespace {
 
@@ -23,13 +25,13 @@ bool IsStyleFileName(std::string_view name) {
          EqualIgnoringAsciiCase(name.substr(name.size() - kExtension.size()), kExtension);
 }
 
-// True when the style's "Extensions" keys 0, 1, 2 ... list `extension`.
-bool ClaimsExtension(TOvIni& ini, const std::string& extension) {
+// True when the style's keys 0, 1, 2 ... of `section` list `wanted`.
+bool ClaimsInSection(TOvIni& ini, const std::string& section, const std::string& wanted) {
   const std::string endMarker(1, '\x1b');  // no real entry can be this
   for (int index = 0;; ++index) {
-    const std::string value = ini.ReadString("Extensions", std::to_string(index), endMarker);
+    const std::string value = ini.ReadString(section, std::to_string(index), endMarker);
     if (value == endMarker) return false;
-    if (EqualIgnoringAsciiCase(value, extension)) return true;
+    if (EqualIgnoringAsciiCase(value, wanted)) return true;
   }
 }
 
@@ -38,23 +40,33 @@ bool ClaimsExtension(TOvIni& ini, const std::string& extension) {
 std::string FindStyleFile(const TStyleContext& context, const std::string& fileName) {
   const std::string stylesFolder = StylesFolder(context);
   const std::string defaultStyle = stylesFolder + "default.ini";
+  if (fileName == "Untitled") return defaultStyle;
+  // Files such as "Makefile" are known by their whole name ("FileNames"),
+  // which wins over any style claiming their extension.
+  const std::string name = FilePart(fileName, NativePathRule());
   const std::size_t dot = fileName.rfind('.');
-  if (fileName == "Untitled" || dot == std::string::npos) return defaultStyle;
-  const std::string extension = fileName.substr(dot + 1);
+  const std::optional<std::string> extension =
+      dot == std::string::npos ? std::nullopt : std::optional(fileName.substr(dot + 1));
 
   namespace fs = std::filesystem;
   std::error_code error;
   fs::directory_iterator entries(fs::path(stylesFolder), error);
   TOvIni ini(defaultStyle);
+  std::optional<std::string> match;
   for (; !error && entries != fs::directory_iterator(); entries.increment(error)) {
-    const std::string name = entries->path().filename().string();
+    const std::string styleName = entries->path().filename().string();
     std::error_code typeError;
-    if (!IsStyleFileName(name) || !entries->is_regular_file(typeError)) continue;
-    ini.SetFileName(stylesFolder + name);
-    if (ClaimsExtension(ini, extension)) {
-      ApplyStyleFile(context, defaultStyle);
-      return stylesFolder + name;
+    if (!IsStyleFileName(styleName) || !entries->is_regular_file(typeError)) continue;
+    ini.SetFileName(stylesFolder + styleName);
+    if (!name.empty() && ClaimsInSection(ini, "FileNames", name)) {
+      match = styleName;
+      break;
+    }
+    if (!match && extension && ClaimsInSection(ini, "Extensions", *extension)) {
+      match = styleName;
     }
   }
-  return defaultStyle;
+  if (!match) return defaultStyle;
+  ApplyStyleFile(context, defaultStyle);
+  return stylesFolder + *match;
 }

@@ -178,7 +178,7 @@ TApplyEffects ApplyControls(const TConfigControls& controls, TConfigSettings& se
   if (!controls.preprocessorChar.empty()) settings.preprocessorChar = controls.preprocessorChar[0];
   settings.comments = 0;
   for (std::size_t i = 0; i < controls.commentStyles.size(); ++i)
-    if (controls.commentStyles[i]) settings.comments |= static_cast<std::uint8_t>(1u << i);
+    if (controls.commentStyles[i]) settings.comments |= CommentBit(static_cast<TCommentStyle>(i));
   // A fixed list always has a selection; anything else keeps the delimiter.
   if (controls.stringDelimiterIndex >= 0 &&
       controls.stringDelimiterIndex < static_cast<int>(kStringDelimiterItems.size()))

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "highlight/ScribHighlighterOrvane.h"
 #include "platform/Dialogs.h"
 #include "shell/ConfigColors.h"
 #include "tools/OvColorDlg.h"
@@ -24,8 +25,8 @@ inline const std::string kNoKeyWordListItem = "No Keyword List";
 inline const std::vector<std::string> kCaptionFormatItems = {"%a <%p%f>%m", "%p%f %m", "%f %m",
                                                              "%m%f <%d>", "%m%f"};
 // Item i stands for the comment style (and string delimiter) of ordinal i.
-inline const std::array<std::string, 7> kCommentStyleItems = {"Ansi",  "Pascal", "C",  "ASM",
-                                                              "Basic", "C++",    "Lua"};
+inline const std::array<std::string, kCommentStyleCount> kCommentStyleItems = {
+    "Ansi", "Pascal", "C", "ASM", "Basic", "C++", "Lua", "Hash", "Markup"};
 inline const std::array<std::string, 4> kStringDelimiterItems = {
     "None", "'Single Quotation'", "\"Double Quotation\"", "Both Quotation Chars"};
 // The help on the caption placeholders, shown by the "?" button.
@@ -55,7 +56,7 @@ struct TConfigSettings {
   TFontChoice font;
   std::string highlighter;  // language name of the highlighter in use, "" for none
   // The highlighter's.
-  std::uint8_t comments = 0;  // bit n: comment style of ordinal n
+  TCommentStyles comments = 0;  // bit n: comment style of ordinal n
   int stringDelimiter = 2;
   bool keyWordsExactCase = false;
   char preprocessorChar = '#';
@@ -84,7 +85,7 @@ struct TConfigControls {
   std::string commentChars;
   std::string preprocessorChar;
   // "General Format"
-  std::array<bool, 7> commentStyles{};
+  std::array<bool, kCommentStyleCount> commentStyles{};
   std::string nonIdentifierChars;
   int stringDelimiterIndex = 0;
   std::vector<std::string> keyWordListItems;

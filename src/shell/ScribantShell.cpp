@@ -37,14 +37,15 @@ class TScribantShell::EditorStyleTarget : public TStyleEditorTarget {
 
 TScribantShell::TScribantShell(TCustomScribEdit& editor, TScribOrvane& highlighter,
                                TShellServices services, std::string programFolder,
-                               std::string settingsFile)
+                               std::string settingsFile, TFileReplaceOptions fileWriting)
     : editor_(editor),
       highlighter_(highlighter),
       services_(services),
       programFolder_(std::move(programFolder)),
       settingsFile_(std::move(settingsFile)),
       styleTarget_(std::make_unique<EditorStyleTarget>(editor)),
-      fileName_(kUntitled) {
+      fileName_(kUntitled),
+      fileWriting_(std::move(fileWriting)) {
   highlighter_.ApplyStoredDefaults();
   ConfigureEditor();
 }
@@ -122,6 +123,8 @@ void TScribantShell::FormCreate(int screenWidth, int screenHeight) {
 }
 
 void TScribantShell::FormShow(const std::string& firstArgument) {
+  // Before the argument is loaded, so that a file put back is loaded as it is now.
+  OfferKeptCopies();
   if (!firstArgument.empty() && IsFile(firstArgument)) {
     OpenDocument(firstArgument);
   } else {

@@ -16,7 +16,9 @@
 #include "highlight/StyleFile.h"
 #include "shell/AppSettings.h"
 #include "shell/ConfigLogic.h"
+#include "shell/DiskWatch.h"
 #include "shell/SearchState.h"
+#include "support/FileReplace.h"
 #include "support/OvLib.h"
 
 class Clipboard;
@@ -37,9 +39,11 @@ extern const std::string kSaveFilter;
 
 class TScribantShell {
  public:
-  // `programFolder` holds the settings file, Styles and KeyWords.
+  // `programFolder` holds the settings file, Styles and KeyWords;
+  // `fileWriting` says how documents reach the disk.
   TScribantShell(TCustomScribEdit& editor, TScribOrvane& highlighter, TShellServices services,
-                 std::string programFolder, std::string settingsFile);
+                 std::string programFolder, std::string settingsFile,
+                 TFileReplaceOptions fileWriting = TFileReplaceOptions::ForCurrentUser());
   ~TScribantShell();
   TScribantShell(const TScribantShell&) = delete;
   TScribantShell& operator=(const TScribantShell&) = delete;
@@ -86,6 +90,13 @@ class TScribantShell {
   void RemoveObsoleteFiles_Cmd();
   void ClearRecentList_Cmd();
 
+  // --- The file on disk (ShellDiskChanges.cpp) -------------------------------
+  // The window became active: a file changed by another program since the
+  // document loaded or saved it is offered for reload, once per change.
+  void FormActivate();
+  // Copies kept by saves that never finished are offered back, one by one.
+  void OfferKeptCopies();
+
   // --- Commands and keys (ShellCommands.cpp) --------------------------------
   void ModifyCase_Click();
   void CenterWithSpaces_Click();
@@ -113,6 +124,12 @@ class TScribantShell {
   bool LoadIntoEditor(const std::string& path);
   void DetachHighlighter();
   void LoadUtf16(const std::string& path, std::uint32_t size);
+  // The questions asked before writing over the document's own file.
+  bool ConfirmOverwrite(const std::string& path);
+  bool ConfirmOverwriteOfChangedFile(const std::string& path);
+  bool ConfirmRewriteOfUneditedBytes(const std::string& path);
+  // "Failed to write the file to disk." with the path and the system's reason.
+  void ReportFailedWrite(const std::string& path, const TFileReplaceResult& result);
 
   TCustomScribEdit& editor_;
   TScribOrvane& highlighter_;
@@ -127,4 +144,9 @@ class TScribantShell {
   // Numbers in hexadecimal carry "$" until the window's creation.
   std::string hexPrefix_ = "$";
   std::string fileName_;
+  TFileReplaceOptions fileWriting_;
+  TDiskWatch diskWatch_;
+  // Why saving would change bytes of the loaded file the user did not edit;
+  // empty when the text goes back byte for byte or the user agreed.
+  std::string uneditedChange_;
 };

@@ -52,10 +52,24 @@ std::string Utf16ToCodePage(const char* bytes, std::size_t unitCount) {
   return text;
 }
 
+std::string LineBreakName(TScribLineBreakStyle style) {
+  switch (style) {
+    case TScribLineBreakStyle::Lf:
+      return "LF";
+    case TScribLineBreakStyle::Cr:
+      return "CR";
+    case TScribLineBreakStyle::CrLf:
+      break;
+  }
+  return "CR LF";
+}
+
 }  // namespace
 
 void TScribantShell::NewDocument() {
   fileName_ = kUntitled;
+  diskWatch_.Forget();
+  uneditedChange_.clear();
   DetachHighlighter();
   editor_.ClearAll();
   ApplyStyleFor(fileName_);
@@ -75,6 +89,9 @@ void TScribantShell::LoadUtf16(const std::string& path, std::uint32_t size) {
   const std::string text = Utf16ToCodePage(bytes.data(), read / 2);
   editor_.SetText(text);
   if (text.size() > 2 && text.ends_with("\r\n")) editor_.Lines().Add("");
+  uneditedChange_ =
+      "This file was converted from unicode when it was loaded. Saving writes it as 8-bit text, "
+      "which changes bytes you did not edit.";
   services_.dialogs.MessageBox(
       "The file loaded was of unicode format, a format not fully supported yet. Do not save and "
       "overwrite the this file, or you will lose the unicode formatting.\r\n\r\n\"" +
@@ -85,6 +102,7 @@ void TScribantShell::LoadUtf16(const std::string& path, std::uint32_t size) {
 // Clears the editor and loads the file; false (after reporting) when it failed.
 bool TScribantShell::LoadIntoEditor(const std::string& path) {
   editor_.ClearAll();
+  uneditedChange_.clear();
   try {
     const std::uint32_t size = FileSizeOf(path);
     char mark[2] = {};
@@ -93,7 +111,13 @@ bool TScribantShell::LoadIntoEditor(const std::string& path) {
       LoadUtf16(path, size);
     } else {
       editor_.Lines().LoadFromFile(path);
+      if (editor_.Lines().LoadedMixedLineBreaks()) {
+        uneditedChange_ = "This file has mixed line breaks. Saving writes every line break as " +
+                          LineBreakName(editor_.Lines().LineBreakStyle()) +
+                          ", which changes lines you did not edit.";
+      }
     }
+    diskWatch_.Remember(path);
     return true;
   } catch (const std::exception& error) {
     services_.dialogs.MessageBox(error.what(), kScribant, TMsgIcon::Error, TMsgButtons::Ok);
@@ -149,12 +173,16 @@ bool TScribantShell::SaveDocumentAs(const std::string& path) {
 }
 
 bool TScribantShell::WriteDocument(const std::string& path) {
-  if (!WriteTextFile(path, editor_.Lines().SaveToString(), true)) {
-    services_.dialogs.MessageBox("Failed to write the file to disk.\r\n\r\n\"" + path + "\"",
-                                 kScribant, TMsgIcon::Error, TMsgButtons::Ok);
+  if (!ConfirmOverwrite(path)) return false;
+  const TFileReplaceResult written =
+      WriteTextFile(path, editor_.Lines().SaveToString(), true, fileWriting_);
+  if (!written.Succeeded()) {
+    ReportFailedWrite(path, written);
     return false;
   }
   editor_.SetModified(false);
+  diskWatch_.Remember(path);
+  uneditedChange_.clear();
   return true;
 }
 

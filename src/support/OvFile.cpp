@@ -1,10 +1,11 @@
 #include "support/OvFile.h"
 
+#include <sys/stat.h>
+
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <system_error>
-
-#include "support/SafeFileWrite.h"
 
 namespace fs = std::filesystem;
 
@@ -16,6 +17,15 @@ fs::file_status StatusOf(const std::string& path) {
 }
 
 }  // namespace
+
+TFileStamp FileStampOf(const std::string& path) {
+  struct stat status {};
+  if (::stat(path.c_str(), &status) != 0) return {};
+  constexpr std::int64_t kNsPerSecond = 1'000'000'000;
+  return {true, static_cast<std::uint64_t>(status.st_dev),
+          static_cast<std::uint64_t>(status.st_ino), static_cast<std::uint64_t>(status.st_size),
+          status.st_mtim.tv_sec * kNsPerSecond + status.st_mtim.tv_nsec};
+}
 
 bool IsFile(const std::string& path) {
   const fs::file_status status = StatusOf(path);
@@ -41,7 +51,8 @@ std::uint32_t ReadFileBlock(const std::string& path, std::uint64_t offset, std::
   return static_cast<std::uint32_t>(in.gcount());
 }
 
-bool WriteTextFile(const std::string& path, const std::string& text, bool overwrite) {
-  if (!overwrite && fs::exists(StatusOf(path))) return false;
-  return safefile::ReplaceContent(path, text);
+TFileReplaceResult WriteTextFile(const std::string& path, const std::string& text, bool overwrite,
+                                 const TFileReplaceOptions& options) {
+  if (!overwrite && fs::exists(StatusOf(path))) return {EEXIST};
+  return ReplaceFileContent(path, text, options);
 }

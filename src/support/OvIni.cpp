@@ -8,9 +8,9 @@
 #include <sstream>
 
 #include "support/CodePage.h"
+#include "support/FileReplace.h"
 #include "support/IniFile.h"
 #include "support/OvLib.h"
-#include "support/SafeFileWrite.h"
 
 namespace fs = std::filesystem;
 
@@ -164,7 +164,7 @@ bool TOvIni::WriteString(const std::string& section, const std::string& key,
   auto document = LoadDocument(fileName_);
   if (!document) return false;
   document->SetValue(sectionName, keyName, QuotedForWriting(value));
-  return safefile::ReplaceContent(fileName_, document->Content());
+  return ReplaceFileContent(fileName_, document->Content()).Succeeded();
 }
 
 bool TOvIni::WriteInteger(const std::string& section, const std::string& key, int value) {
@@ -198,5 +198,5 @@ int TOvIni::EraseSectionKeys(const std::string& section) {
   const std::vector<std::string> names = KeyNamesWithinBuffer(*document, sectionName);
   const int erased = document->EraseKeys(sectionName, names);
   if (erased == 0) return 0;
-  return safefile::ReplaceContent(fileName_, document->Content()) ? erased : 0;
+  return ReplaceFileContent(fileName_, document->Content()).Succeeded() ? erased : 0;
 }

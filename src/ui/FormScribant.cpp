@@ -255,6 +255,12 @@ void TFormScribant::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
+void TFormScribant::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  if (event->type() == QEvent::ActivationChange && shown_ && isActiveWindow())
+    shell_->FormActivate();
+}
+
 void TFormScribant::RecentFiles_Popup() {
   // Generated items stand above the three fixed ones.
   const QList<QAction*> existing = recentMenu_->actions();

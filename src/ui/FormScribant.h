@@ -42,6 +42,8 @@ class TFormScribant : public QMainWindow {
   void showEvent(QShowEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  // Regaining the focus is when a file changed by another program is noticed.
+  void changeEvent(QEvent* event) override;
 
  private:
   void BuildMenu();

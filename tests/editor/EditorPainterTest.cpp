@@ -273,6 +273,24 @@ TEST_F(Painting, LinesStartInTheStoredStateOfTheLineBefore) {
   EXPECT_EQ(Cell(canvas, 9, 2).foreground, orvane.AttriNumber()->Foreground());
 }
 
+TEST_F(Painting, MarkupCommentOpenedFarAboveColoursTheScreen) {
+  TScribOrvane orvane;
+  orvane.SetComments(CommentBit(csMarkupStyle));
+  view.highlighter = &orvane;
+  view.lines.Add("<p>1</p> <!-- open");
+  for (int i = 0; i < 10000; ++i) view.lines.Add("<p>" + std::to_string(i) + "</p>");
+  view.lines.Add("--> 12");
+  TScribHighlightScan scan(view.lines);
+  scan.SetHighlighter(&orvane);
+  scan.ScanRanges();
+  view.topLine = 10001;
+  const RecordingCanvas canvas = Paint();
+  const TScribColor comment = orvane.AttriComment()->Foreground();
+  EXPECT_EQ(Cell(canvas, 4, 1).foreground, comment);
+  EXPECT_EQ(Cell(canvas, 3, 2).foreground, comment);
+  EXPECT_EQ(Cell(canvas, 5, 2).foreground, orvane.AttriNumber()->Foreground());
+}
+
 TEST_F(Painting, TokensSplitAcrossWrappedRowsKeepTheirLook) {
   TScribOrvane orvane;
   view.highlighter = &orvane;

@@ -212,6 +212,8 @@ TEST(LoadPieces, LoadingInTinyPiecesSplitsLikeTheWholeText) {
     TScribEditStringList whole;
     whole.LoadFromBytes(bytes);
     ASSERT_EQ(LinesOf(whole), NaiveLines(bytes));
+    ASSERT_EQ(whole.LoadedMixedLineBreaks(), whole.SaveToString() != bytes)
+        << "mixed exactly when saving cannot give the bytes back";
     for (const std::size_t piece : {1u, 2u, 3u, 5u, 64u}) {
       TScribEditStringList::SetLoadPieceSize(piece);
       std::istringstream stream(bytes);
@@ -219,6 +221,7 @@ TEST(LoadPieces, LoadingInTinyPiecesSplitsLikeTheWholeText) {
       pieces.LoadFromStream(stream);
       ASSERT_EQ(LinesOf(pieces), LinesOf(whole)) << "piece size " << piece;
       ASSERT_EQ(pieces.LineBreakStyle(), whole.LineBreakStyle());
+      ASSERT_EQ(pieces.LoadedMixedLineBreaks(), whole.LoadedMixedLineBreaks());
       ASSERT_EQ(pieces.CharCount(), whole.CharCount());
     }
   }

@@ -81,6 +81,71 @@ TEST_F(OrvaneTokenizerTest, LineCommentsRunToTheEndOfTheLine) {
   EXPECT_EQ(Scan(";/"), (std::vector<Token>{{tkSymbol, ";"}, {tkSymbol, "/"}}));
 }
 
+TEST_F(OrvaneTokenizerTest, HashCommentsRunToTheEndOfTheLineOutsideStrings) {
+  highlighter.SetStringDelimiter(sdBoth);
+  highlighter.SetComments(CommentBit(csHashStyle));
+  EXPECT_EQ(Scan("x=1#13 \"q\""),
+            (std::vector<Token>{
+                {tkIdentifier, "x"}, {tkUnknown, "="}, {tkNumber, "1"}, {tkComment, "#13 \"q\""}}));
+  EXPECT_EQ(Scan("'a # b' \"#\" c"), (std::vector<Token>{{tkString, "'a # b'"},
+                                                         {tkSpace, " "},
+                                                         {tkString, "\"#\""},
+                                                         {tkSpace, " "},
+                                                         {tkIdentifier, "c"}}));
+  // "$#" (argument count), "${#" (length) and "\#" (escaped) are not comments.
+  EXPECT_EQ(Scan("$# \\# #c"), (std::vector<Token>{{tkNumber, "$"},
+                                                   {tkSymbol, "#"},
+                                                   {tkSpace, " "},
+                                                   {tkUnknown, "\\"},
+                                                   {tkSymbol, "#"},
+                                                   {tkSpace, " "},
+                                                   {tkComment, "#c"}}));
+  EXPECT_EQ(Scan("${#a} {#b").back(), (Token{tkComment, "#b"}));
+  EXPECT_EQ(Scan("${#a}")[2], (Token{tkSymbol, "#"}));
+  // A preprocessor line in column 0 still wins; an indented "#" is a comment.
+  highlighter.SetDetectPreprocessor(true);
+  EXPECT_EQ(Scan("#if x"), (std::vector<Token>{{tkPreprocessor, "#if x"}}));
+  EXPECT_EQ(Scan(" #if x"), (std::vector<Token>{{tkSpace, " "}, {tkComment, "#if x"}}));
+  // With another preprocessor character "#" still opens the comment.
+  highlighter.SetPreprocessorChar('%');
+  EXPECT_EQ(Scan("#if"), (std::vector<Token>{{tkComment, "#if"}}));
+  highlighter.SetComments(CommentBit(csCPPStyle));
+  EXPECT_EQ(Scan("#1"), (std::vector<Token>{{tkUnknown, "#"}, {tkNumber, "1"}}));
+}
+
+TEST_F(OrvaneTokenizerTest, MarkupCommentsSpanLinesAndCloseAtTheFirstCloser) {
+  highlighter.SetComments(CommentBit(csMarkupStyle));
+  EXPECT_EQ(Scan("<p>a -- b</p>").front(), (Token{tkUnknown, "<"}));
+  for (const auto& token : Scan("<p>a -- b</p> <! <!- x")) EXPECT_NE(token.kind, tkComment);
+  EXPECT_EQ(highlighter.GetRange(), rsUnknown);
+  // "<!-->" and "<!--->" are complete, empty comments, as browsers read them.
+  for (const char* empty : {"<!-->", "<!--->"}) {
+    EXPECT_EQ(Scan(std::string(empty) + "x"),
+              (std::vector<Token>{{tkComment, "<"}, {tkComment, empty + 1}, {tkIdentifier, "x"}}));
+    EXPECT_EQ(highlighter.GetRange(), rsUnknown);
+  }
+  EXPECT_EQ(
+      Scan("<!-- a -- b -->c"),
+      (std::vector<Token>{{tkComment, "<"}, {tkComment, "!-- a -- b -->"}, {tkIdentifier, "c"}}));
+  // Comments do not nest: the first closer ends the comment.
+  EXPECT_EQ(Scan("<!-- <!-- --> -->"), (std::vector<Token>{{tkComment, "<"},
+                                                           {tkComment, "!-- <!-- -->"},
+                                                           {tkSpace, " "},
+                                                           {tkSymbol, "-"},
+                                                           {tkSymbol, "-"},
+                                                           {tkUnknown, ">"}}));
+  EXPECT_EQ(Scan("a <!--"),
+            (std::vector<Token>{
+                {tkIdentifier, "a"}, {tkSpace, " "}, {tkComment, "<"}, {tkComment, "!--"}}));
+  EXPECT_EQ(highlighter.GetRange(), rsMarkup);
+  EXPECT_EQ(Scan("b -- > -\r\n", rsMarkup),
+            (std::vector<Token>{{tkComment, "b -- > -"}, {tkSpace, "\r\n"}}));
+  EXPECT_EQ(highlighter.GetRange(), rsMarkup);
+  EXPECT_EQ(Scan("--> c", rsMarkup),
+            (std::vector<Token>{{tkComment, "-->"}, {tkSpace, " "}, {tkIdentifier, "c"}}));
+  EXPECT_EQ(highlighter.GetRange(), rsUnknown);
+}
+
 TEST_F(OrvaneTokenizerTest, Numbers) {
   EXPECT_EQ(
       Scan("1..2"),
@@ -169,14 +234,14 @@ TEST_F(OrvaneTokenizerTest, AnyBytesScanToTheEndInAdjacentTokens) {
   std::mt19937 random(7);
   highlighter.SetKeyWords({"if", "for"});
   for (int round = 0; round < 3000; ++round) {
-    highlighter.SetComments(static_cast<TCommentStyles>(random() & 0x7F));
+    highlighter.SetComments(static_cast<TCommentStyles>(random() & 0x1FF));
     highlighter.SetStringDelimiter(static_cast<TStringDelim>(random() % 4));
     highlighter.SetDetectPreprocessor(random() % 2);
     highlighter.SetPreprocessorChar(static_cast<char>(random() % 256));
     std::string line(random() % 40, ' ');
-    for (char& c : line) c = "\0\r\n\"'\\(*)/{}-[];#$0x9aE._"[random() % 25];
+    for (char& c : line) c = "\0\r\n\"'\\(*)/{}-[];#$0x9aE._<!>"[random() % 28];
     if (!line.empty() && round % 7 == 0) line[random() % line.size()] = static_cast<char>(random());
-    highlighter.SetRange(static_cast<int>(random() % 6));
+    highlighter.SetRange(static_cast<int>(random() % 7));
     highlighter.SetLine(line, round);
     int expectedPosition = 0;
     int tokenCount = 0;
@@ -229,6 +294,8 @@ TEST_F(OrvaneTokenizerTest, HugeLinesScanInFewTokens) {
 TEST_F(OrvaneTokenizerTest, RangeIsTheLowByteAndUnknownValuesOpenNothing) {
   highlighter.SetRange(0x103);
   EXPECT_EQ(highlighter.GetRange(), rsCStyle);
+  highlighter.SetRange(0x100 | rsMarkup);
+  EXPECT_EQ(highlighter.GetRange(), rsMarkup);
   EXPECT_EQ(Scan("a", 200), (std::vector<Token>{{tkIdentifier, "a"}}));
   EXPECT_EQ(highlighter.GetRange(), 200);
   highlighter.ResetRange();

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <map>
 #include <regex>
 
@@ -21,13 +23,14 @@ std::vector<std::string> ShippedStyleNames() {
   return names;
 }
 
-std::vector<std::string> ExtensionsOf(const std::string& stylePath) {
+// The values of keys 0, 1, 2 ... of a section ("Extensions" or "FileNames").
+std::vector<std::string> ListOf(const std::string& stylePath, const std::string& section) {
   TOvIni ini(stylePath);
-  std::vector<std::string> extensions;
+  std::vector<std::string> values;
   for (int i = 0;; ++i) {
-    const std::string value = ini.ReadString("Extensions", std::to_string(i), "\x1b");
-    if (value == "\x1b") return extensions;
-    extensions.push_back(value);
+    const std::string value = ini.ReadString(section, std::to_string(i), "\x1b");
+    if (value == "\x1b") return values;
+    values.push_back(value);
   }
 }
 
@@ -73,17 +76,28 @@ TEST_F(ShippedStylesTest, DefaultStyleGivesEveryKeyWithUsableValues) {
 
 TEST_F(ShippedStylesTest, EveryStyleAppliesAndLoadsAKeywordListThatCanMatch) {
   const std::regex identifier("[A-Za-z_][A-Za-z0-9_]*");
+  // Claims are compared as the search compares them: ignoring ASCII case.
   std::map<std::string, std::string> claimedBy;
+  auto claim = [&](const std::string& what, const std::string& style) {
+    std::string key = what;
+    std::transform(key.begin(), key.end(), key.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    EXPECT_TRUE(claimedBy.emplace(key, style).second)
+        << what << " is also claimed by " << claimedBy[key];
+  };
   for (const std::string& name : ShippedStyleNames()) {
     SCOPED_TRACE(name);
-    const auto extensions = ExtensionsOf(StylePath(name));
+    const auto extensions = ListOf(StylePath(name), "Extensions");
+    const auto fileNames = ListOf(StylePath(name), "FileNames");
     if (name == "default.ini") continue;
-    ASSERT_FALSE(extensions.empty());
+    ASSERT_FALSE(extensions.empty() && fileNames.empty());
     for (const auto& extension : extensions) {
-      EXPECT_TRUE(claimedBy.emplace(extension, name).second)
-          << extension << " is also claimed by " << claimedBy[extension];
-      editor = RecordingEditor();
-      EXPECT_EQ(FindStyleFile(context, "doc." + extension), StylePath(name));
+      claim(extension, name);
+      EXPECT_EQ(FindStyleFile(context, "/home/u/doc." + extension), StylePath(name)) << extension;
+    }
+    for (const auto& fileName : fileNames) {
+      claim("/" + fileName, name);
+      EXPECT_EQ(FindStyleFile(context, "/home/u/" + fileName), StylePath(name)) << fileName;
     }
     ApplyStyleFile(context, StylePath(name));
     EXPECT_EQ(editor.highlighter, &highlighter);
@@ -95,10 +109,64 @@ TEST_F(ShippedStylesTest, EveryStyleAppliesAndLoadsAKeywordListThatCanMatch) {
       EXPECT_TRUE(ScanLine(highlighter, word) == (std::vector<Token>{{tkKey, word}})) << word;
     }
   }
-  for (const char* required :
-       {"c",   "h",   "cpp", "hpp",  "cc",  "cxx", "cs",  "java", "js",  "ts",  "go",
-        "rs",  "pas", "pp",  "dpr",  "inc", "lua", "sql", "asm",  "s",   "ini", "inf",
-        "cfg", "bat", "cmd", "html", "xml", "css", "txt", "log",  "nfo", "diz", "lst"}) {
+  for (const char* required : {"c",
+                               "h",
+                               "cpp",
+                               "hpp",
+                               "cc",
+                               "cxx",
+                               "cs",
+                               "java",
+                               "js",
+                               "ts",
+                               "go",
+                               "rs",
+                               "pas",
+                               "pp",
+                               "dpr",
+                               "inc",
+                               "lua",
+                               "sql",
+                               "asm",
+                               "s",
+                               "ini",
+                               "inf",
+                               "cfg",
+                               "bat",
+                               "cmd",
+                               "html",
+                               "xml",
+                               "svg",
+                               "css",
+                               "txt",
+                               "log",
+                               "nfo",
+                               "diz",
+                               "lst",
+                               "py",
+                               "sh",
+                               "bash",
+                               "zsh",
+                               "ksh",
+                               "pl",
+                               "pm",
+                               "rb",
+                               "php",
+                               "yaml",
+                               "yml",
+                               "toml",
+                               "mk",
+                               "cmake",
+                               "md",
+                               "json",
+                               "diff",
+                               "patch",
+                               "r",
+                               "dockerfile",
+                               "/makefile",
+                               "/gnumakefile",
+                               "/cmakelists.txt",
+                               "/dockerfile"}) {
     EXPECT_TRUE(claimedBy.count(required)) << required;
   }
 }
@@ -125,6 +193,22 @@ TEST_F(ShippedStylesTest, SampleLinesTokenize) {
       {"ini", "; comment", {tkPreprocessor}},
       {"bat", ":: comment", {tkPreprocessor}},
       {"rs", "#[derive(Debug)]", {tkPreprocessor}},
+      {"py", "x = '#' # note", {tkIdentifier, tkUnknown, tkString, tkComment}},
+      {"sh",
+       "[ $# -eq 0 ] && echo \"$HOME\" # c",
+       {tkUnknown, tkSymbol, tkUnknown, tkSymbol, tkIdentifier, tkNumber, tkUnknown, tkUnknown,
+        tkUnknown, tkKey, tkString, tkComment}},
+      {"mk",
+       "CC := $(CC) # c",
+       {tkIdentifier, tkUnknown, tkUnknown, tkSymbol, tkSymbol, tkIdentifier, tkUnknown,
+        tkComment}},
+      {"yml", "on: [push] # c", {tkKey, tkUnknown, tkUnknown, tkIdentifier, tkUnknown, tkComment}},
+      {"html",
+       "<p>a -- b</p> <!-- c",
+       {tkUnknown, tkKey, tkUnknown, tkKey, tkSymbol, tkSymbol, tkKey, tkUnknown, tkSymbol, tkKey,
+        tkUnknown, tkComment, tkComment}},
+      {"md", "## Title", {tkPreprocessor}},
+      {"patch", "+added", {tkPreprocessor}},
       {"txt",
        "ERROR: it's \"odd\"",
        {tkKey, tkUnknown, tkIdentifier, tkUnknown, tkIdentifier, tkUnknown, tkIdentifier,

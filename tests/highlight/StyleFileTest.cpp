@@ -103,7 +103,7 @@ TEST_F(StyleFileTest, FormatValues) {
   Apply(Style("default.ini",
               "[Format]\nCommentStyles=255\nNonIdentChars=\nPreprocessorChar=\n"
               "DetectPreprocessors=TRUE\nKeyWordsExactCase=0\n"));
-  EXPECT_EQ(highlighter.Comments(), 0x7F);
+  EXPECT_EQ(highlighter.Comments(), 0x7F) << "255 stays the first seven styles";
   EXPECT_EQ(highlighter.IdentifierChars().size(), 223u);  // 33..255
   EXPECT_EQ(highlighter.IdentifierChars().front(), '!');
   EXPECT_EQ(highlighter.PreprocessorChar(), '#');
@@ -115,6 +115,11 @@ TEST_F(StyleFileTest, FormatValues) {
   const std::string identifiers = highlighter.IdentifierChars();
   EXPECT_EQ(identifiers.find_first_of("abc "), std::string::npos);
   EXPECT_NE(identifiers.find('('), std::string::npos);
+
+  // The later styles take the bits from 256 on.
+  Apply(Style("y.ini", "[Format]\nCommentStyles=$3A0\n"));
+  EXPECT_EQ(highlighter.Comments(),
+            CommentBit(csCPPStyle) | CommentBit(csHashStyle) | CommentBit(csMarkupStyle));
 }
 
 TEST_F(StyleFileTest, FontDescriptions) {
@@ -178,6 +183,20 @@ TEST_F(StyleFileTest, FindStyleFileMatchesTheExtensionAndAppliesDefaultFirst) {
   EXPECT_EQ(Find("/some/X.GAP"), StylePath("gap.ini"));
   EXPECT_EQ(editor.tabWidth, 7);
   EXPECT_EQ(Find("two.dots.h"), StylePath("c.ini"));
+}
+
+TEST_F(StyleFileTest, WholeFileNamesWinOverExtensions) {
+  Style("text.ini", "[Extensions]\n0=txt\n1=mk\n");
+  Style("cmake.ini", "[Extensions]\n0=cmake\n[FileNames]\n0=CMakeLists.txt\n");
+  Style("make.ini", "[FileNames]\n0=Makefile\n1=GNUmakefile\n");
+  EXPECT_EQ(Find("/src/CMakeLists.txt"), StylePath("cmake.ini"));
+  EXPECT_EQ(Find("/src/notes.txt"), StylePath("text.ini"));
+  EXPECT_EQ(Find("/src/a.cmake"), StylePath("cmake.ini"));
+  EXPECT_EQ(Find("/src/makefile"), StylePath("make.ini"));
+  EXPECT_EQ(Find("GNUmakefile"), StylePath("make.ini"));
+  EXPECT_EQ(Find("/src/Makefile.am"), StylePath("default.ini"));
+  EXPECT_EQ(Find("/Makefile/x"), StylePath("default.ini"));
+  EXPECT_EQ(Find("Untitled"), StylePath("default.ini"));
 }
 
 TEST_F(StyleFileTest, FirstClaimingFileInFolderOrderWins) {

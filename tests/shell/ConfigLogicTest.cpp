@@ -22,7 +22,7 @@ TConfigSettings RunningProgram() {
   settings.tabWidth = 4;
   settings.font = {"Courier New", 10};
   settings.highlighter = "General";
-  settings.comments = 0b0100101;  // Ansi, C, C++
+  settings.comments = 0b010100101;  // Ansi, C, C++, Hash
   settings.stringDelimiter = 3;
   settings.keyWordsExactCase = true;
   settings.preprocessorChar = '%';
@@ -51,7 +51,7 @@ TEST(ConfigLogic, OpeningShowsTheRunningValues) {
   EXPECT_EQ(controls.keyWordListItems.front(), "No Keyword List");
   EXPECT_EQ(controls.keyWordListIndex, 2);
   EXPECT_EQ(controls.commentStyles,
-            (std::array<bool, 7>{true, false, true, false, false, true, false}));
+            (std::array<bool, 9>{true, false, true, false, false, true, false, true, false}));
   EXPECT_EQ(controls.stringDelimiterIndex, 3);
   EXPECT_EQ(controls.nonIdentifierChars, " !\"#$%&'()*+,-./") << "bytes 32..47 in order";
   EXPECT_TRUE(controls.fileExtensions.empty());
@@ -118,14 +118,14 @@ TEST(ConfigLogic, ApplyFollowsTheHighlighterAndKeywordChoices) {
   TConfigControls controls = FillControls(settings, kHighlighters, kKeyWordLists);
   controls.keyWordListIndex = 1;
   controls.preprocessorChar = "!x";
-  controls.commentStyles = {false, true, false, false, false, false, true};
+  controls.commentStyles = {false, true, false, false, false, false, true, false, true};
   controls.stringDelimiterIndex = 1;
   controls.commentChars = "";
   TApplyEffects effects = ApplyControls(controls, settings);
   EXPECT_EQ(effects.keyWordListToLoad, "C");
   EXPECT_EQ(settings.keyWordListFile, "C");
   EXPECT_EQ(settings.preprocessorChar, '!');
-  EXPECT_EQ(settings.comments, 0b1000010);
+  EXPECT_EQ(settings.comments, 0b101000010);
   EXPECT_EQ(settings.stringDelimiter, 1);
   EXPECT_EQ(settings.commentChars, "");
 

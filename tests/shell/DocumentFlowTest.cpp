@@ -73,7 +73,7 @@ TEST(DocumentFlow, FailedWriteKeepsDocumentModifiedAndAbortsTheClose) {
   EXPECT_FALSE(f.shell.FormCloseQuery());
   fs::permissions(path, fs::perms::owner_all);
   EXPECT_EQ(f.dialogs.messages.back().text,
-            "Failed to write the file to disk.\r\n\r\n\"" + path + "\"");
+            "Failed to write the file to disk.\r\n\r\n\"" + path + "\"\r\n\r\nPermission denied");
   EXPECT_EQ(f.dialogs.messages.back().icon, TMsgIcon::Error);
   EXPECT_TRUE(f.editor.Modified());
   EXPECT_EQ(ReadBytes(path), "old");

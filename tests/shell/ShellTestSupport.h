@@ -2,6 +2,8 @@
 // scripted Dialogs, an in-memory clipboard and a recording desktop shell.
 #pragma once
 
+#include <unistd.h>
+
 #include <map>
 #include <string>
 #include <vector>
@@ -37,17 +39,25 @@ class FixedScreen : public Screen {
 
 struct ShellFixture {
   TempFolder folder;
+  TempFolder stateFolder;
+  // Writes of documents go through here; tests swap in a failing disk.
+  TWriteBytes disk = [](int fd, const char* data, std::size_t size) {
+    return static_cast<long>(::write(fd, data, size));
+  };
   TCustomScribEdit editor;
   TScribOrvane highlighter;
   FakeDialogs dialogs;
   MemoryClipboard clipboard;
   RecordingShell desktop;
   FixedScreen screen;
-  TScribantShell shell{editor,
-                       highlighter,
-                       {dialogs, clipboard, desktop, screen},
-                       folder.Path().string() + "/",
-                       folder.File("scribant.ini")};
+  TScribantShell shell{
+      editor,
+      highlighter,
+      {dialogs, clipboard, desktop, screen},
+      folder.Path().string() + "/",
+      folder.File("scribant.ini"),
+      {stateFolder.Path(), true,
+       [this](int fd, const char* data, std::size_t size) { return disk(fd, data, size); }}};
   std::string caption;
   std::map<int, std::string> panels;
 

@@ -1,10 +1,12 @@
 // How writes treat the rest of the file, and what malformed or unwritable
 // files do.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
+#include "ChildProcess.h"
 #include "IniFileFixture.h"
+#include "support/FileReplace.h"
 #include "support/OvIni.h"
-#include "support/SafeFileWrite.h"
 
 namespace {
 
@@ -82,7 +84,7 @@ TEST_F(OvIniFileFormatTest, UnwritablePlacesFailWithoutTouchingAnything) {
 TEST_F(OvIniFileFormatTest, ReadOnlyFileKeepsItsContent) {
   SetBytes("[S]\r\nk=old\r\n");
   fs::permissions(Path(), fs::perms::owner_read | fs::perms::group_read);
-  ASSERT_TRUE(safefile::IsReadOnly(Path()));
+  ASSERT_TRUE(IsReadOnly(Path()));
   EXPECT_FALSE(ini_.WriteString("S", "k", "new"));
   EXPECT_EQ(ini_.EraseSectionKeys("S"), 0);
   EXPECT_EQ(ini_.ReadString("S", "k", ""), "old") << "reading is still possible";
@@ -105,13 +107,13 @@ TEST_F(OvIniFileFormatTest, UnreadableFileIsNeverOverwritten) {
 
 TEST_F(OvIniFileFormatTest, FailingDiskLeavesTheFileWhole) {
   SetBytes("[S]\r\nk=old\r\n");
-  safefile::SetStreamWriterForTesting([](std::ostream& out, std::string_view bytes) {
-    out.write(bytes.data(), 3);
-    return false;
+  const std::string report = RunInChild([this]() -> std::string {
+    ::signal(SIGXFSZ, SIG_IGN);
+    const rlimit limit{8, 8};  // no file may grow past 8 bytes
+    if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) return "no size limit";
+    return ini_.WriteString("S", "k", "new") ? "reported as written" : "";
   });
-  const bool written = ini_.WriteString("S", "k", "new");
-  safefile::SetStreamWriterForTesting({});
-  EXPECT_FALSE(written);
+  EXPECT_EQ(report, "");
   EXPECT_EQ(Bytes(), "[S]\r\nk=old\r\n");
   EXPECT_EQ(folder_.CountEntries(), 1);
 }

@@ -32,7 +32,7 @@ TConfigSettings SampleSettings() {
   settings.tabWidth = 8;
   settings.font = {"Courier New", 10};
   settings.highlighter = "General";
-  settings.comments = 0b0100100;  // C and C++
+  settings.comments = 0b100100100;  // C, C++ and Markup
   settings.stringDelimiter = 3;
   settings.identifierChars = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ_abcdefghijklmnopqrstuvwxyz";
   for (const char* name : kAttributeNames)
@@ -112,9 +112,11 @@ TEST_F(FormConfigTest, OpensOnMainPageWithTheSettingsShown) {
   EXPECT_EQ(highlighter->itemText(0), "No Highlighter");
   EXPECT_EQ(highlighter->currentText(), "General");
   auto* styles = Find<QListWidget>("CmtStyles_ChkList");
-  ASSERT_EQ(styles->count(), 7);
+  ASSERT_EQ(styles->count(), 9);
+  EXPECT_EQ(styles->item(8)->text(), "Markup");
   EXPECT_EQ(styles->item(2)->checkState(), Qt::Checked);
   EXPECT_EQ(styles->item(5)->checkState(), Qt::Checked);
+  EXPECT_EQ(styles->item(8)->checkState(), Qt::Checked);
   EXPECT_EQ(styles->item(0)->checkState(), Qt::Unchecked);
   EXPECT_EQ(Find<QComboBox>("StrDelim_Combo")->currentText(), "Both Quotation Chars");
   auto* keyWords = Find<QComboBox>("KeyWordList_Combo");
@@ -145,7 +147,7 @@ TEST_F(FormConfigTest, ApplyFallsBackOnNonNumbersAndStaysOpen) {
   EXPECT_EQ(settings_.tabWidth, 4);
   EXPECT_EQ(settings_.preprocessorChar, '#') << "an empty box keeps it";
   EXPECT_FALSE(settings_.showStatusBar);
-  EXPECT_EQ(settings_.comments, 0b0100101);
+  EXPECT_EQ(settings_.comments, 0b100100101);
   EXPECT_EQ(settings_.identifierChars.size(), 224u) << "every byte, the space included";
   EXPECT_EQ(settings_.identifierChars.front(), ' ');
   EXPECT_TRUE(form_->isVisible());
