@@ -45,10 +45,8 @@ class BenchDialogs : public Dialogs {
   }
   std::optional<std::string> ExecuteOpen(const TFileDialogRequest&) override { return {}; }
   std::optional<std::string> ExecuteSave(const TFileDialogRequest&) override { return {}; }
-  std::optional<std::uint32_t> ChooseColor(std::uint32_t, std::vector<std::uint32_t>&) override {
-    return {};
-  }
-  std::optional<TFontChoice> ChooseFont(const TFontChoice&) override { return {}; }
+  std::optional<TColor> ChooseColor(TColor, std::vector<TColor>&) override { return {}; }
+  std::optional<TFont> ChooseFont(const TFont&) override { return {}; }
   int SelectItem(const std::string&, const std::vector<std::string>&, const std::string&,
                  int) override {
     return selectedItem;

@@ -22,10 +22,7 @@ constexpr std::size_t kPasteBytes = 10 * 1024 * 1024;
 TCustomScribEdit& Editor() {
   static const std::unique_ptr<TCustomScribEdit> edit = [] {
     auto made = std::make_unique<TCustomScribEdit>();
-    made->SetOptions(OptionBit(eoAutoIndent) | OptionBit(eoDragDropEditing) |
-                     OptionBit(eoEnhanceEndKey) | OptionBit(eoGroupUndo) |
-                     OptionBit(eoScrollByOneLess) | OptionBit(eoScrollPastEol) |
-                     OptionBit(eoSmartTabDelete));
+    made->SetOptions(kMainWindowEditorOptions);
     made->SetWantTabs(true);
     made->SetText(GenerateSourceText(kLineCount, 20261208));
     std::fprintf(stderr, "# document: %d lines, %.1f MB\n", made->Lines().Count(),

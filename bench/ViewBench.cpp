@@ -43,12 +43,12 @@ class BenchView : public TScribViewState {
   TBufferCoord BlockEnd() const override { return {30, topLine + 7}; }
   bool SelAvail() const override { return true; }
   TScribSelectionMode ActiveSelectionMode() const override { return smNormal; }
-  TScribViewColor Color() const override { return 0xFFFFFF; }
-  TScribViewColor FontColor() const override { return 0; }
-  TScribViewColor ActiveLineColor() const override { return 0xF0F0F0; }
+  TColor Color() const override { return 0xFFFFFF; }
+  TColor FontColor() const override { return 0; }
+  TColor ActiveLineColor() const override { return 0xF0F0F0; }
   TScribSelectedColor SelectedColor() const override { return {}; }
   int RightEdge() const override { return 104; }
-  TScribViewColor RightEdgeColor() const override { return 0xC0C0C0; }
+  TColor RightEdgeColor() const override { return 0xC0C0C0; }
 
   mutable TScribEditStringList lines;
   TScribCustomHighlighter* highlighter = nullptr;

@@ -87,6 +87,12 @@ using TScribEditorOptions = std::uint32_t;
 constexpr TScribEditorOptions OptionBit(TScribEditorOption option) {
   return 1u << option;
 }
+
+// The options the program's main window gives its editor.
+inline constexpr TScribEditorOptions kMainWindowEditorOptions =
+    OptionBit(eoAutoIndent) | OptionBit(eoDragDropEditing) | OptionBit(eoDropFiles) |
+    OptionBit(eoEnhanceEndKey) | OptionBit(eoGroupUndo) | OptionBit(eoScrollByOneLess) |
+    OptionBit(eoScrollPastEol) | OptionBit(eoShowScrollHint) | OptionBit(eoSmartTabDelete);
 TScribEditorOptions DefaultEditorOptions();
 
 // Status flags reported through OnStatusChange.
@@ -101,19 +107,10 @@ inline constexpr TScribStatusChanges stModified = 1 << 6;
 inline constexpr TScribStatusChanges stSelection = 1 << 7;
 inline constexpr TScribStatusChanges stReadOnly = 1 << 8;
 
-// Colours are 0x00BBGGRR; clNone (platform/Canvas.h) means "not set".
-inline constexpr std::uint32_t clSilver = 0x00C0C0C0;
-inline constexpr std::uint32_t clWindow = 0x00FFFFFF;
-inline constexpr std::uint32_t clWindowText = 0x00000000;
-
-struct TScribFont {
-  std::string Name = "Courier New";
-  int Height = -13;        // negative: pixels, as set by the style files; positive: points
-  int Size = 10;           // points
-  std::uint8_t Style = 0;  // TFontStyle bits
-  std::uint32_t Color = 0x00000000;
-  friend bool operator==(const TScribFont&, const TScribFont&) = default;
-};
+// Colours are 0x00BBGGRR; clNone (platform/Color.h) means "not set".
+inline constexpr TColor clSilver = 0x00C0C0C0;
+inline constexpr TColor clWindow = 0x00FFFFFF;
+inline constexpr TColor clWindowText = 0x00000000;
 
 struct TScribBookMark {
   bool Set = false;
@@ -141,9 +138,8 @@ class TCustomScribEdit : public TScribViewState {
   using TInvalidateEvent =
       std::function<void(TCustomScribEdit& sender, int firstLine, int lastLine)>;
   // May replace the colours of 1-based `line`; returns true when it did.
-  using TSpecialLineColorsEvent =
-      std::function<bool(const TCustomScribEdit& sender, int line, TScribViewColor& foreground,
-                         TScribViewColor& background)>;
+  using TSpecialLineColorsEvent = std::function<bool(const TCustomScribEdit& sender, int line,
+                                                     TColor& foreground, TColor& background)>;
   using TGutterGetTextEvent =
       std::function<void(const TCustomScribEdit& sender, int line, std::string& text)>;
 
@@ -379,13 +375,13 @@ class TCustomScribEdit : public TScribViewState {
   void SetTabWidth(int value);
   int RightEdge() const override { return rightEdge_; }
   void SetRightEdge(int value);
-  std::uint32_t RightEdgeColor() const override { return rightEdgeColor_; }
+  TColor RightEdgeColor() const override { return rightEdgeColor_; }
   void SetRightEdgeColor(std::uint32_t value);
-  std::uint32_t ActiveLineColor() const override { return activeLineColor_; }
+  TColor ActiveLineColor() const override { return activeLineColor_; }
   void SetActiveLineColor(std::uint32_t value);
-  const TScribFont& Font() const { return font_; }
+  const TFont& Font() const { return font_; }
   // The view measures the new font and gives CharWidth / LineHeight back.
-  void SetFont(const TScribFont& value);
+  void SetFont(const TFont& value);
   // Changing a gutter setting repaints everything (OnSettingsChange).
   const TScribGutter& Gutter() const override { return gutter_; }
   TScribGutter& Gutter() { return gutter_; }
@@ -407,14 +403,13 @@ class TCustomScribEdit : public TScribViewState {
   TScribWordWrapPlugin* WordWrapPlugin() const override { return wrapPlugin_.get(); }
 
   // Colours of the text area (0x00BBGGRR).
-  TScribViewColor Color() const override { return color_; }
-  void SetColor(TScribViewColor value);
-  TScribViewColor FontColor() const override { return fontColor_; }
-  void SetFontColor(TScribViewColor value);
+  TColor Color() const override { return color_; }
+  void SetColor(TColor value);
+  TColor FontColor() const override { return fontColor_; }
+  void SetFontColor(TColor value);
   TScribSelectedColor SelectedColor() const override { return selectedColor_; }
   void SetSelectedColor(TScribSelectedColor value);
-  bool SpecialLineColors(int line, TScribViewColor& foreground,
-                         TScribViewColor& background) const override;
+  bool SpecialLineColors(int line, TColor& foreground, TColor& background) const override;
   void GutterGetText(int line, std::string& text) const override;
   TScribLineMarks* LineMarks() const override { return &scan_.Marks(); }
 
@@ -513,7 +508,7 @@ class TCustomScribEdit : public TScribViewState {
   // What a copy puts on the clipboard (CustomScribEditClipboard.cpp).
   std::string ClipboardText() const;
 
-  // Commands (CustomScribEditCommands.cpp, CustomScribEditEditCommands.cpp)
+  // Commands (CustomScribEditCommandPipeline.cpp, CustomScribEditTextCommands.cpp)
   bool ExecuteMove(TScribEditorCommand command, const void* data);
   bool ExecuteViewCommand(TScribEditorCommand command);
   // Text-changing commands; false for a command that is none of them.
@@ -601,12 +596,12 @@ class TCustomScribEdit : public TScribViewState {
   int gutterCharWidth_ = 0;
   int lineHeight_ = 16;
   int rightEdge_ = 80;
-  std::uint32_t rightEdgeColor_ = clSilver;
-  std::uint32_t activeLineColor_ = clNone;
-  TScribViewColor color_ = clWindow;
-  TScribViewColor fontColor_ = clWindowText;
+  TColor rightEdgeColor_ = clSilver;
+  TColor activeLineColor_ = clNone;
+  TColor color_ = clWindow;
+  TColor fontColor_ = clWindowText;
   TScribSelectedColor selectedColor_;
-  TScribFont font_;
+  TFont font_;
 
   TScribStatusChanges pendingStatus_ = 0;
   int paintLock_ = 0;

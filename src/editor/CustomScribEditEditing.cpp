@@ -4,6 +4,7 @@
 
 #include "editor/CustomScribEdit.h"
 #include "editor/ScribEditScopes.h"
+#include "support/CharClasses.h"
 
 namespace {
 
@@ -19,10 +20,6 @@ std::vector<std::string_view> SplitLines(std::string_view text) {
   }
   pieces.push_back(text.substr(start));
   return pieces;
-}
-
-bool IsBlank(char c) {
-  return c == ' ' || c == '\t';
 }
 
 int Length(std::string_view text) {

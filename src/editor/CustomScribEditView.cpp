@@ -38,19 +38,19 @@ void TCustomScribEdit::SetLineHeight(int value) {
   SettingsChanged();
 }
 
-void TCustomScribEdit::SetFont(const TScribFont& value) {
+void TCustomScribEdit::SetFont(const TFont& value) {
   if (font_ == value) return;
   font_ = value;
   SettingsChanged();
 }
 
-void TCustomScribEdit::SetColor(TScribViewColor value) {
+void TCustomScribEdit::SetColor(TColor value) {
   if (color_ == value) return;
   color_ = value;
   SettingsChanged();
 }
 
-void TCustomScribEdit::SetFontColor(TScribViewColor value) {
+void TCustomScribEdit::SetFontColor(TColor value) {
   if (fontColor_ == value) return;
   fontColor_ = value;
   SettingsChanged();
@@ -64,8 +64,7 @@ void TCustomScribEdit::SetSelectedColor(TScribSelectedColor value) {
   SettingsChanged();
 }
 
-bool TCustomScribEdit::SpecialLineColors(int line, TScribViewColor& foreground,
-                                         TScribViewColor& background) const {
+bool TCustomScribEdit::SpecialLineColors(int line, TColor& foreground, TColor& background) const {
   return OnSpecialLineColors && OnSpecialLineColors(*this, line, foreground, background);
 }
 

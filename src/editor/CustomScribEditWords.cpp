@@ -3,23 +3,18 @@
 
 #include "editor/CustomScribEdit.h"
 #include "highlight/CustomHighlighter.h"
+#include "support/CharClasses.h"
 
 namespace {
 
 constexpr std::string_view kWordBreakChars = "!\"'()*+,-./:;=?[\\]^{|}";
 
-bool IsBlankChar(unsigned char c) {
-  return c == ' ' || c == '\t';
-}
-
 }  // namespace
 
 bool TCustomScribEdit::IsWordChar(unsigned char c) const {
   if (highlighter_) return highlighter_->GetIdentChars()[c] && !highlighter_->WordBreakChars()[c];
-  const bool identifier = (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || c == '_' ||
-                          (c >= 'a' && c <= 'z') || (c >= 192 && c <= 214) ||
-                          (c >= 216 && c <= 246) || c >= 248;
-  return identifier && kWordBreakChars.find(static_cast<char>(c)) == std::string_view::npos;
+  return IsDefaultWordChar(c) &&
+         kWordBreakChars.find(static_cast<char>(c)) == std::string_view::npos;
 }
 
 bool TCustomScribEdit::IsBracketIgnored(TBufferCoord position) const {
@@ -140,7 +135,7 @@ void TCustomScribEdit::SelectWordAt(TBufferCoord position) {
     return;
   }
   const auto classOf = [this](unsigned char c) {
-    return IsWordChar(c) ? 0 : IsBlankChar(c) ? 1 : 2;
+    return IsWordChar(c) ? 0 : IsBlank(static_cast<char>(c)) ? 1 : 2;
   };
   if (position.Char <= length && at > 1 && classOf(line[at - 1]) != 0 && classOf(line[at - 2]) == 0)
     --at;  // just after a word: take the word

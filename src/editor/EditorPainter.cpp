@@ -104,7 +104,7 @@ void TScribEditorPainter::PaintWrapGlyph(Canvas& canvas, const TRect& rowRect) c
   const int left = right - size;
   const int top = rowRect.top + (view_.LineHeight() - size) / 2;
   const int bottom = top + size - 1;
-  const std::uint32_t color = view_.Gutter().FontColor();
+  const TColor color = view_.Gutter().FontColor();
   canvas.DrawLine(right, top, right, bottom, color);
   canvas.DrawLine(right, bottom, left, bottom, color);
   canvas.DrawLine(left, bottom, left + size / 2, bottom - size / 2, color);

@@ -12,8 +12,8 @@
 
 namespace {
 
-TScribViewColor OrDefault(TScribViewColor color, TScribViewColor fallback) {
-  return color == kViewColorNone ? fallback : color;
+TColor OrDefault(TColor color, TColor fallback) {
+  return color == clNone ? fallback : color;
 }
 
 }  // namespace
@@ -61,7 +61,7 @@ TScribLineColors TScribLinePainter::ColorsOf(int line) const {
   TScribLineColors colors{};
   colors.foreground = view.FontColor();
   colors.background = view.Color();
-  if (view.ActiveLineColor() != kViewColorNone && view.CaretXY().Line == line)
+  if (view.ActiveLineColor() != clNone && view.CaretXY().Line == line)
     colors.background = view.ActiveLineColor();
   colors.special = view.SpecialLineColors(line, colors.foreground, colors.background);
   if (colors.special) {
@@ -166,7 +166,7 @@ void TScribLinePainter::PaintTokens(int line) {
       if (position > drawnTo)
         AddPiece(drawnTo, position, colors_.foreground, colors_.background, 0);
       const TScribHighlighterAttributes* attribute = highlighter.GetTokenAttribute();
-      TScribViewColor foreground = colors_.foreground, background = colors_.background;
+      TColor foreground = colors_.foreground, background = colors_.background;
       unsigned style = 0;
       if (attribute) {
         if (!colors_.special) {
@@ -189,8 +189,8 @@ void TScribLinePainter::PaintTokens(int line) {
   AddPiece(drawnTo, expandedLength_, colors_.foreground, colors_.background, 0);
 }
 
-void TScribLinePainter::AddPiece(std::int64_t from, std::int64_t to, TScribViewColor foreground,
-                                 TScribViewColor background, unsigned style) {
+void TScribLinePainter::AddPiece(std::int64_t from, std::int64_t to, TColor foreground,
+                                 TColor background, unsigned style) {
   for (Row& row : rows_) {
     // The piece in display columns of this row, limited to what is visible.
     const std::int64_t rowEnd = static_cast<std::int64_t>(row.start) + row.length;
@@ -215,8 +215,8 @@ void TScribLinePainter::AddPiece(std::int64_t from, std::int64_t to, TScribViewC
   }
 }
 
-void TScribLinePainter::AddToRun(Row& row, int column, int count, TScribViewColor foreground,
-                                 TScribViewColor background, unsigned style) {
+void TScribLinePainter::AddToRun(Row& row, int column, int count, TColor foreground,
+                                 TColor background, unsigned style) {
   const bool continues =
       !row.runText.empty() && column == row.runColumn + static_cast<int>(row.runText.size()) &&
       foreground == row.runForeground && background == row.runBackground && style == row.runStyle;
@@ -238,8 +238,7 @@ void TScribLinePainter::FlushRun(Row& row) {
   row.runText.clear();
 }
 
-void TScribLinePainter::FillColumns(const Row& row, int firstColumn, int endColumn,
-                                    TScribViewColor color) {
+void TScribLinePainter::FillColumns(const Row& row, int firstColumn, int endColumn, TColor color) {
   if (firstColumn >= endColumn) return;
   const int left = ColumnLeft(context_.view, firstColumn);
   const int right =

@@ -35,8 +35,8 @@ class TScribSelectionShape {
 };
 
 struct TScribLineColors {
-  TScribViewColor foreground, background;
-  TScribViewColor selectedForeground, selectedBackground;
+  TColor foreground, background;
+  TColor selectedForeground, selectedBackground;
   bool special;  // set by OnSpecialLineColors: the whole line takes its colours
 };
 
@@ -66,7 +66,7 @@ class TScribLinePainter {
     // The run being collected: adjacent pieces of equal colours and style.
     int runColumn = 0;
     std::string runText;
-    TScribViewColor runForeground = 0, runBackground = 0;
+    TColor runForeground = 0, runBackground = 0;
     unsigned runStyle = 0;
   };
 
@@ -77,13 +77,13 @@ class TScribLinePainter {
   // columns, or at its start; returns the column it starts at.
   std::int64_t StartScan(TScribCustomHighlighter& highlighter, int line, std::int64_t firstVisible);
   // Adds line columns [from, to) in the given look to every row they touch.
-  void AddPiece(std::int64_t from, std::int64_t to, TScribViewColor foreground,
-                TScribViewColor background, unsigned style);
-  void AddToRun(Row& row, int column, int count, TScribViewColor foreground,
-                TScribViewColor background, unsigned style);
+  void AddPiece(std::int64_t from, std::int64_t to, TColor foreground, TColor background,
+                unsigned style);
+  void AddToRun(Row& row, int column, int count, TColor foreground, TColor background,
+                unsigned style);
   void FlushRun(Row& row);
   void FillAfterText(const Row& row);
-  void FillColumns(const Row& row, int firstColumn, int endColumn, TScribViewColor color);
+  void FillColumns(const Row& row, int firstColumn, int endColumn, TColor color);
 
   const TScribPaintContext& context_;
   const std::string* text_ = nullptr;

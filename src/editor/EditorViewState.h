@@ -18,13 +18,10 @@ class TScribGutter;
 class TScribWordWrapPlugin;
 class TScribLineMarks;
 
-using TScribViewColor = std::uint32_t;  // 0x00BBGGRR
-inline constexpr TScribViewColor kViewColorNone = clNone;
-
 // Colours of selected text.
 struct TScribSelectedColor {
-  TScribViewColor Background = 0x00D77800;  // the system's highlight colour
-  TScribViewColor Foreground = 0x00FFFFFF;  // the system's highlight text colour
+  TColor Background = 0x00D77800;  // the system's highlight colour
+  TColor Foreground = 0x00FFFFFF;  // the system's highlight text colour
 };
 
 class TScribViewState {
@@ -53,16 +50,16 @@ class TScribViewState {
   virtual bool SelAvail() const = 0;
   virtual TScribSelectionMode ActiveSelectionMode() const = 0;
 
-  virtual TScribViewColor Color() const = 0;            // text background
-  virtual TScribViewColor FontColor() const = 0;        // text foreground
-  virtual TScribViewColor ActiveLineColor() const = 0;  // kViewColorNone when unset
+  virtual TColor Color() const = 0;            // text background
+  virtual TColor FontColor() const = 0;        // text foreground
+  virtual TColor ActiveLineColor() const = 0;  // clNone when unset
   virtual TScribSelectedColor SelectedColor() const = 0;
   virtual int RightEdge() const = 0;
-  virtual TScribViewColor RightEdgeColor() const = 0;
+  virtual TColor RightEdgeColor() const = 0;
 
   // OnSpecialLineColors: may replace the colours of 1-based `line`; true when it did.
-  virtual bool SpecialLineColors(int /*line*/, TScribViewColor& /*foreground*/,
-                                 TScribViewColor& /*background*/) const {
+  virtual bool SpecialLineColors(int /*line*/, TColor& /*foreground*/,
+                                 TColor& /*background*/) const {
     return false;
   }
   // Highlighter states along long lines that painting may use and add to;

@@ -4,7 +4,7 @@
 
 #include "platform/Canvas.h"
 
-void TFontStock::SetBaseFont(const TFontDescription* value) {
+void TFontStock::SetBaseFont(const TFont* value) {
   if (!value) throw std::invalid_argument("SetBaseFont: 'Value' must be specified.");
   if (base_ && *base_ == *value) return;
   base_ = *value;
@@ -12,16 +12,13 @@ void TFontStock::SetBaseFont(const TFontDescription* value) {
   variantsMade_ = 0;
 }
 
-const TFontDescription& TFontStock::Variant(unsigned styles) {
+const TFont& TFontStock::Variant(unsigned styles) {
   if (!base_) throw std::logic_error("TFontStock has no base font");
   styles &= kVariantCount - 1;
-  std::optional<TFontDescription>& variant = variants_[styles];
+  std::optional<TFont>& variant = variants_[styles];
   if (!variant) {
     variant = *base_;
-    variant->bold = styles & fsBold;
-    variant->italic = styles & fsItalic;
-    variant->underline = styles & fsUnderline;
-    variant->strikeOut = styles & fsStrikeOut;
+    variant->style = static_cast<TFontStyles>(styles);
     ++variantsMade_;
   }
   return *variant;

@@ -7,7 +7,7 @@
 #include <array>
 #include <optional>
 
-#include "highlight/FontDescription.h"
+#include "platform/Font.h"
 
 class TFontStock {
  public:
@@ -15,16 +15,16 @@ class TFontStock {
 
   // Null raises std::invalid_argument "SetBaseFont: 'Value' must be specified.".
   // A different base font drops every cached variant.
-  void SetBaseFont(const TFontDescription* value);
+  void SetBaseFont(const TFont* value);
   bool HasBaseFont() const { return base_.has_value(); }
   // The base font with exactly `styles` (a TFontStyle set; other bits ignored).
   // Raises std::logic_error before a base font is set.
-  const TFontDescription& Variant(unsigned styles);
+  const TFont& Variant(unsigned styles);
   // Variants made since the base font was set.
   int VariantsMade() const { return variantsMade_; }
 
  private:
-  std::optional<TFontDescription> base_;
-  std::array<std::optional<TFontDescription>, kVariantCount> variants_;
+  std::optional<TFont> base_;
+  std::array<std::optional<TFont>, kVariantCount> variants_;
   int variantsMade_ = 0;
 };

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "editor/ScribEditCommands.h"
+#include "editor/ScribEditCommandNames.h"
 
 // Modifier set: Shift bit 0, Alt bit 1, Ctrl bit 2.
 using TShiftState = std::uint8_t;

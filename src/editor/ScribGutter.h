@@ -13,11 +13,11 @@
 #include <functional>
 #include <string>
 
-#include "highlight/FontDescription.h"
+#include "platform/Color.h"
+#include "platform/Font.h"
 
 class TScribGutter {
  public:
-  using TColor = std::uint32_t;
   static constexpr TColor kButtonFace = 0x00F0F0F0;
 
   bool ShowLineNumbers() const { return showLineNumbers_; }
@@ -46,8 +46,8 @@ class TScribGutter {
   TColor Color() const { return color_; }
   void SetColor(TColor value) { Assign(color_, value); }
   // The font of the line numbers; the gutter is as wide as its digits need.
-  const TFontDescription& Font() const { return font_; }
-  void SetFont(const TFontDescription& value) { Assign(font_, value); }
+  const TFont& Font() const { return font_; }
+  void SetFont(const TFont& value) { Assign(font_, value); }
   // Colour of the line numbers and the wrap glyph.
   TColor FontColor() const { return fontColor_; }
   void SetFontColor(TColor value) { Assign(fontColor_, value); }
@@ -94,6 +94,6 @@ class TScribGutter {
   TColor color_ = kButtonFace;
   TColor fontColor_ = 0;
   bool showWrapGlyph_ = true;
-  TFontDescription font_{"Courier New", 8};
+  TFont font_{"Courier New", 8, 0, 0};
   int lastLineCount_ = 0;
 };

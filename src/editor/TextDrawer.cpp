@@ -9,8 +9,8 @@ void TTextDrawer::SetStyle(unsigned styles) {
   styleSet_ = true;
 }
 
-void TTextDrawer::TextOut(int x, int y, std::string_view text, std::uint32_t foreground,
-                          std::uint32_t background, const TRect& clip) {
+void TTextDrawer::TextOut(int x, int y, std::string_view text, TColor foreground, TColor background,
+                          const TRect& clip) {
   if (!styleSet_) SetStyle(0);
   if (text.find('\t') != std::string_view::npos) {
     blanked_.assign(text);

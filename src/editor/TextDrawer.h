@@ -20,8 +20,8 @@ class TTextDrawer {
   // A TFontStyle set for the following runs.
   void SetStyle(unsigned styles);
   // Draws `text` with its first cell at (x, y); TAB filler shows as blanks.
-  void TextOut(int x, int y, std::string_view text, std::uint32_t foreground,
-               std::uint32_t background, const TRect& clip);
+  void TextOut(int x, int y, std::string_view text, TColor foreground, TColor background,
+               const TRect& clip);
 
  private:
   Canvas& canvas_;

@@ -8,6 +8,7 @@
 #include "editor/ScribEditStringList.h"
 #include "editor/ScribEditTabExpansion.h"
 #include "highlight/CustomHighlighter.h"
+#include "support/CharClasses.h"
 #include "support/CodePage.h"
 
 namespace {
@@ -17,13 +18,7 @@ constexpr int kLongestRow = 255;  // row lengths are stored in one byte
 // Word characters of an editor without a highlighter.
 TScribWordWrapPlugin::TCharSet DefaultIdentChars() {
   TScribWordWrapPlugin::TCharSet chars;
-  for (int c = '0'; c <= '9'; ++c) chars.set(c);
-  for (int c = 'A'; c <= 'Z'; ++c) chars.set(c);
-  for (int c = 'a'; c <= 'z'; ++c) chars.set(c);
-  chars.set('_');
-  for (int c = 192; c <= 255; ++c) chars.set(c);
-  chars.reset(215);
-  chars.reset(247);
+  for (int c = 0; c <= 255; ++c) chars.set(c, IsDefaultWordChar(static_cast<unsigned char>(c)));
   return chars;
 }
 

@@ -39,23 +39,23 @@ int PointsOf(std::string_view part) {
   int points = 0;
   const auto [end, error] = std::from_chars(part.data(), part.data() + part.size(), points);
   if (error != std::errc() || end != part.data() + part.size()) return 8;
-  return std::min(points, TFontDescription::kMaximumPoints);
+  return std::min(points, kMaximumFontPoints);
 }
 
-void ApplyStyleLetters(std::string_view part, TFontDescription& font) {
+void ApplyStyleLetters(std::string_view part, TFont& font) {
   for (char letter : part) {
     switch (letter) {
       case 'b':
-        font.bold = true;
+        font.style |= fsBold;
         break;
       case 'i':
-        font.italic = true;
+        font.style |= fsItalic;
         break;
       case 's':
-        font.strikeOut = true;
+        font.style |= fsStrikeOut;
         break;
       case 'u':
-        font.underline = true;
+        font.style |= fsUnderline;
         break;
       default:
         break;
@@ -73,19 +73,19 @@ int FontHeightOf(int points, int pixelsPerInch) {
   return -static_cast<int>(std::lround(static_cast<double>(points) * pixelsPerInch / 72.0));
 }
 
-TFontDescription ParseFontDescription(std::string_view text, int pixelsPerInch) {
-  TFontDescription font;
+TFont ParseFontDescription(std::string_view text, int pixelsPerInch) {
+  TFont font{.name = "Tahoma", .size = 8};
   for (std::string_view part : SplitParts(text)) {
     part = TrimSpaces(part);
     if (part.empty()) continue;
     if (IsStyleLetters(part)) {
       ApplyStyleLetters(part, font);
     } else if (part.front() >= '0' && part.front() <= '9') {
-      font.points = PointsOf(part);
+      font.size = PointsOf(part);
     } else if (part.size() >= 5) {
-      font.face = std::string(part.substr(0, TFontDescription::kMaximumFaceLength));
+      font.name = std::string(part.substr(0, kMaximumFontFaceLength));
     }
   }
-  font.height = FontHeightOf(font.points, pixelsPerInch);
+  font.height = FontHeightOf(font.size, pixelsPerInch);
   return font;
 }

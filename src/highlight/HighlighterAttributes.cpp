@@ -3,13 +3,13 @@
 TScribHighlighterAttributes::TScribHighlighterAttributes(std::string name)
     : name_(std::move(name)) {}
 
-void TScribHighlighterAttributes::SetBackground(TScribColor value) {
+void TScribHighlighterAttributes::SetBackground(TColor value) {
   if (background_ == value) return;
   background_ = value;
   Changed();
 }
 
-void TScribHighlighterAttributes::SetForeground(TScribColor value) {
+void TScribHighlighterAttributes::SetForeground(TColor value) {
   if (foreground_ == value) return;
   foreground_ = value;
   Changed();

@@ -10,10 +10,6 @@
 
 #include "platform/Canvas.h"
 
-// A set of TFontStyle bits (fsBold | fsItalic | fsUnderline | fsStrikeOut).
-using TFontStyles = std::uint8_t;
-inline constexpr TFontStyles kAllFontStyles = fsBold | fsItalic | fsUnderline | fsStrikeOut;
-
 // Common base of everything that can be the sender of a highlighter change.
 class TScribPersistent {
  public:
@@ -29,10 +25,10 @@ class TScribHighlighterAttributes : public TScribPersistent {
 
   const std::string& Name() const { return name_; }
 
-  TScribColor Background() const { return background_; }
-  void SetBackground(TScribColor value);
-  TScribColor Foreground() const { return foreground_; }
-  void SetForeground(TScribColor value);
+  TColor Background() const { return background_; }
+  void SetBackground(TColor value);
+  TColor Foreground() const { return foreground_; }
+  void SetForeground(TColor value);
   TFontStyles Style() const { return style_; }
   void SetStyle(TFontStyles value);
 
@@ -44,8 +40,8 @@ class TScribHighlighterAttributes : public TScribPersistent {
   void SetIntegerStyle(int value);
 
   // Snapshots taken when the owning highlighter links the attribute.
-  TScribColor BackgroundDefault() const { return backgroundDefault_; }
-  TScribColor ForegroundDefault() const { return foregroundDefault_; }
+  TColor BackgroundDefault() const { return backgroundDefault_; }
+  TColor ForegroundDefault() const { return foregroundDefault_; }
   TFontStyles StyleDefault() const { return styleDefault_; }
   void TakeDefaultsSnapshot();
 
@@ -57,10 +53,10 @@ class TScribHighlighterAttributes : public TScribPersistent {
  private:
   void Changed();
 
-  TScribColor background_ = clNone;
-  TScribColor backgroundDefault_ = clNone;
-  TScribColor foreground_ = clNone;
-  TScribColor foregroundDefault_ = clNone;
+  TColor background_ = clNone;
+  TColor backgroundDefault_ = clNone;
+  TColor foreground_ = clNone;
+  TColor foregroundDefault_ = clNone;
   std::string name_;
   TFontStyles style_ = 0;
   TFontStyles styleDefault_ = 0;

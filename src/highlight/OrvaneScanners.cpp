@@ -4,6 +4,7 @@
 #include <array>
 
 #include "highlight/ScribHighlighterOrvane.h"
+#include "support/CharClasses.h"
 #include "support/CodePage.h"
 
 namespace {
@@ -11,10 +12,7 @@ namespace {
 // Bytes that continue an identifier; fixed, whatever IdentifierChars says.
 constexpr std::array<bool, 256> kIdentifierBytes = [] {
   std::array<bool, 256> table{};
-  for (int c = '0'; c <= '9'; ++c) table[c] = true;
-  for (int c = 'A'; c <= 'Z'; ++c) table[c] = true;
-  for (int c = 'a'; c <= 'z'; ++c) table[c] = true;
-  table['_'] = true;
+  for (int c = 0; c <= 255; ++c) table[c] = IsAsciiIdentifierChar(static_cast<unsigned char>(c));
   return table;
 }();
 

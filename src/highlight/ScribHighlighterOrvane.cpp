@@ -5,9 +5,8 @@
 
 namespace {
 
-std::unique_ptr<TScribHighlighterAttributes> MakeAttribute(const char* name, TScribColor foreground,
-                                                           TScribColor background,
-                                                           TFontStyles style) {
+std::unique_ptr<TScribHighlighterAttributes> MakeAttribute(const char* name, TColor foreground,
+                                                           TColor background, TFontStyles style) {
   auto attribute = std::make_unique<TScribHighlighterAttributes>(name);
   attribute->SetForeground(foreground);
   attribute->SetBackground(background);
@@ -21,7 +20,7 @@ TScribOrvane::TScribOrvane() {
   struct Definition {
     TScribHighlighterAttributes** field;
     const char* name;
-    TScribColor foreground, background;
+    TColor foreground, background;
     TFontStyles style;
   };
   const Definition definitions[] = {

@@ -25,8 +25,8 @@ constexpr int StyleFileCommentBit(int style) {
 constexpr int kMaximumTabWidth = 65536;
 constexpr int kMaximumRightEdge = 65535;
 // System colours: 0x80000000 + the index of the desktop's colour, 0 to 24.
-constexpr TScribColor kFirstSystemColour = 0x80000000;
-constexpr TScribColor kLastSystemColour = 0x80000018;
+constexpr TColor kFirstSystemColour = 0x80000000;
+constexpr TColor kLastSystemColour = 0x80000018;
 
 // One section of a style being applied. In a complete application every key
 // is read (a missing one gives its default); in a partial one only the keys
@@ -147,14 +147,14 @@ void ApplyFormatSection(TScribOrvane& highlighter, TStyleTexts& texts,
 
 // Plain RGB, a system colour or "none"; anything else is not a colour the painter can use.
 bool IsStyleColour(int value) {
-  const auto colour = static_cast<TScribColor>(value);
+  const auto colour = static_cast<TColor>(value);
   return colour <= 0x00FFFFFF || colour == clNone ||
          (colour >= kFirstSystemColour && colour <= kLastSystemColour);
 }
 
-TScribColor ReadColour(const StyleSection& section, const std::string& key, TScribColor current) {
+TColor ReadColour(const StyleSection& section, const std::string& key, TColor current) {
   const int value = section.Integer(key, static_cast<int>(current));
-  return IsStyleColour(value) ? static_cast<TScribColor>(value) : current;
+  return IsStyleColour(value) ? static_cast<TColor>(value) : current;
 }
 
 void ApplyColoursSection(TScribOrvane& highlighter, const StyleSection& section) {

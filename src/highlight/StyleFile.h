@@ -28,7 +28,7 @@ inline const std::string kStartupStyleMarker = std::string(1, '\x01');
 class TStyleEditorTarget {
  public:
   virtual ~TStyleEditorTarget() = default;
-  virtual void SetFont(const TFontDescription& font) = 0;
+  virtual void SetFont(const TFont& font) = 0;
   virtual void SetRightEdge(int column) = 0;
   virtual void SetTabWidth(int width) = 0;
   // The highlighter to use, or nullptr for none; always called, last.

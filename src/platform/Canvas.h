@@ -3,12 +3,10 @@
 // character cells, one code-page byte per cell.
 #pragma once
 
-#include <cstdint>
 #include <string_view>
 
-using TScribColor = std::uint32_t;  // 0x00BBGGRR, or clNone
-// A colour that is not set: whoever draws uses its own.
-inline constexpr TScribColor clNone = 0x1FFFFFFF;
+#include "platform/Color.h"
+#include "platform/Font.h"
 
 struct TRect {
   int left = 0, top = 0, right = 0, bottom = 0;
@@ -16,24 +14,19 @@ struct TRect {
   int Height() const { return bottom - top; }
 };
 
-enum TFontStyle : unsigned { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
-
-struct TFontDescription;
-
 class Canvas {
  public:
   virtual ~Canvas() = default;
 
-  virtual void FillRect(const TRect& rect, std::uint32_t colour) = 0;
-  virtual void DrawLine(int x1, int y1, int x2, int y2, std::uint32_t colour) = 0;
+  virtual void FillRect(const TRect& rect, TColor colour) = 0;
+  virtual void DrawLine(int x1, int y1, int x2, int y2, TColor colour) = 0;
   // Sets the style (a TFontStyle set) of the editor font for following text.
   virtual void SetFontStyle(unsigned styles) = 0;
   // Draws following text in `font`, vertically centred in the row, instead
   // of the editor font; null goes back to the editor font.
-  virtual void SelectFont(const TFontDescription* /*font*/) {}
+  virtual void SelectFont(const TFont* /*font*/) {}
   // Draws `text` with its first cell at (x, y), each byte in a cell `cellWidth`
   // wide, on an opaque `background` clipped to `clip`.
-  virtual void DrawTextCells(int x, int y, std::string_view text, int cellWidth,
-                             std::uint32_t foreground, std::uint32_t background,
-                             const TRect& clip) = 0;
+  virtual void DrawTextCells(int x, int y, std::string_view text, int cellWidth, TColor foreground,
+                             TColor background, const TRect& clip) = 0;
 };

@@ -7,6 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "platform/Color.h"
+#include "platform/Font.h"
+
 enum class TMsgIcon { None, Error, Warning, Information, Question };
 enum class TMsgButtons { Ok, OkCancel, YesNo, YesNoCancel, YesNoNoToAllYesToAll };
 // Closing a box without a button answers Cancel (or No where there is no Cancel).
@@ -20,15 +23,6 @@ struct TFileDialogRequest {
   std::string title;       // empty: the system's default
 };
 
-struct TFontChoice {
-  std::string name;
-  int pointSize = 10;
-  bool bold = false;
-  bool italic = false;
-  bool underline = false;
-  bool strikeOut = false;
-};
-
 class Dialogs {
  public:
   virtual ~Dialogs() = default;
@@ -39,9 +33,8 @@ class Dialogs {
   virtual std::optional<std::string> ExecuteOpen(const TFileDialogRequest& request) = 0;
   virtual std::optional<std::string> ExecuteSave(const TFileDialogRequest& request) = 0;
   // Colours are 0x00BBGGRR. `customColors` holds 16 entries, updated on confirm.
-  virtual std::optional<std::uint32_t> ChooseColor(std::uint32_t initial,
-                                                   std::vector<std::uint32_t>& customColors) = 0;
-  virtual std::optional<TFontChoice> ChooseFont(const TFontChoice& initial) = 0;
+  virtual std::optional<TColor> ChooseColor(TColor initial, std::vector<TColor>& customColors) = 0;
+  virtual std::optional<TFont> ChooseFont(const TFont& initial) = 0;
   // The selected index, or -1 on cancel or with nothing selected.
   virtual int SelectItem(const std::string& label, const std::vector<std::string>& items,
                          const std::string& caption, int preselected) = 0;

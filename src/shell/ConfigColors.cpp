@@ -42,7 +42,7 @@ constexpr std::array<const char*, 25> kSystemColourNames = {
 
 }  // namespace
 
-std::optional<std::string> ColourName(std::uint32_t colour) {
+std::optional<std::string> ColourName(TColor colour) {
   for (const NamedColour& entry : kBasicColours)
     if (entry.value == colour) return entry.name;
   if (colour >= kSystemColourFlag && colour - kSystemColourFlag < kSystemColourNames.size())
@@ -50,16 +50,16 @@ std::optional<std::string> ColourName(std::uint32_t colour) {
   return std::nullopt;
 }
 
-std::string ColourPanelText(std::uint32_t colour) {
+std::string ColourPanelText(TColor colour) {
   if (std::optional<std::string> name = ColourName(colour)) return *name;
   char text[16];
   std::snprintf(text, sizeof text, "0x%.6x", static_cast<unsigned>(colour));
   return text;
 }
 
-std::uint32_t ContrastingTextColour(std::uint32_t colour, const TSystemColourResolver& resolve) {
-  std::uint32_t rgb = 0;
-  if (colour == kNoColour)
+TColor ContrastingTextColour(TColor colour, const TSystemColourResolver& resolve) {
+  TColor rgb = 0;
+  if (colour == clNone)
     rgb = 0;
   else if (colour & kSystemColourFlag)
     rgb = resolve(colour) & 0xFFFFFF;

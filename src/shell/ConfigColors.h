@@ -7,20 +7,17 @@
 #include <optional>
 #include <string>
 
-// The highlighter attributes' "no colour of its own" value.
-inline constexpr std::uint32_t kNoColour = 0x1FFFFFFF;
-// System colours are 0x80000000 + index, resolved by the platform.
-inline constexpr std::uint32_t kSystemColourFlag = 0x80000000;
+#include "platform/Color.h"
 
 // The name in the colour table (16 basic and 25 system colours), if any.
-std::optional<std::string> ColourName(std::uint32_t colour);
+std::optional<std::string> ColourName(TColor colour);
 
 // The name, or the value as "0x%.6x" (the no-colour value shows as 0x1fffffff).
-std::string ColourPanelText(std::uint32_t colour);
+std::string ColourPanelText(TColor colour);
 
 // The current RGB value of a system colour (its index in the low byte).
-using TSystemColourResolver = std::function<std::uint32_t(std::uint32_t systemColour)>;
+using TSystemColourResolver = std::function<TColor(TColor systemColour)>;
 
 // Text colour for a panel: from the grey level of the colour (none counts as
 // black), white for 96..127, black for 128..160, else the colour inverted.
-std::uint32_t ContrastingTextColour(std::uint32_t colour, const TSystemColourResolver& resolve);
+TColor ContrastingTextColour(TColor colour, const TSystemColourResolver& resolve);

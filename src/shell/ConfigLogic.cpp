@@ -50,7 +50,7 @@ TAttributeSettings* AttributeAt(TConfigSettings& settings, int index) {
   return &settings.attributes[static_cast<std::size_t>(index)];
 }
 
-TColourPanelView PanelView(std::uint32_t colour, const TSystemColourResolver& resolve) {
+TColourPanelView PanelView(TColor colour, const TSystemColourResolver& resolve) {
   return {colour, ColourPanelText(colour), ContrastingTextColour(colour, resolve)};
 }
 
@@ -86,12 +86,12 @@ std::optional<int> ParseInteger(const std::string& text) {
   return static_cast<int>(bits);
 }
 
-std::string FontText(const TFontChoice& font) {
-  return font.name + ", " + std::to_string(font.pointSize);
+std::string FontText(const TFont& font) {
+  return font.name + ", " + std::to_string(font.size);
 }
 
 bool FontButtonClicked(TConfigSettings& settings, Dialogs& dialogs) {
-  std::optional<TFontChoice> chosen = dialogs.ChooseFont(settings.font);
+  std::optional<TFont> chosen = dialogs.ChooseFont(settings.font);
   if (!chosen) return false;
   settings.font = *chosen;
   return true;
@@ -227,7 +227,7 @@ bool ColourPanelMouseDown(TConfigSettings& settings, int attributeIndex, int pan
   std::uint32_t& target =
       panelTag == kBackgroundPanelTag ? attribute->background : attribute->foreground;
   if (button == TMouseButton::Right) {
-    target = kNoColour;
+    target = clNone;
     return true;
   }
   if (button != TMouseButton::Left) return false;

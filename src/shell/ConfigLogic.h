@@ -34,8 +34,8 @@ extern const std::string kCaptionFormatHelp;
 
 struct TAttributeSettings {
   std::string name;
-  std::uint32_t background = kNoColour;
-  std::uint32_t foreground = kNoColour;
+  TColor background = clNone;
+  TColor foreground = clNone;
   unsigned style = 0;  // a TFontStyle set
 };
 
@@ -53,7 +53,7 @@ struct TConfigSettings {
   bool gutterVisible = true;
   int rightEdge = 80;
   int tabWidth = 8;
-  TFontChoice font;
+  TFont font;
   std::string highlighter;  // language name of the highlighter in use, "" for none
   // The highlighter's.
   TCommentStyles comments = 0;  // bit n: comment style of ordinal n
@@ -119,7 +119,7 @@ TApplyEffects ApplyControls(const TConfigControls& controls, TConfigSettings& se
 std::optional<int> ParseInteger(const std::string& text);
 
 // "Face, size".
-std::string FontText(const TFontChoice& font);
+std::string FontText(const TFont& font);
 
 // Font_Btn: the font dialog with the editor's font; true when one was chosen
 // (then in settings.font, and FontText gives the field's new text).
@@ -138,9 +138,9 @@ std::string NonIdentifierChars(const std::string& identifierChars);
 std::vector<std::string> ColorListItems(const TConfigSettings& settings);
 
 struct TColourPanelView {
-  std::uint32_t colour = 0;
+  TColor colour = 0;
   std::string text;
-  std::uint32_t textColour = 0;
+  TColor textColour = 0;
 };
 struct TAttributeView {
   TColourPanelView background;  // panel tag 1

@@ -1,12 +1,10 @@
 #include "shell/FileAssociation.h"
 
 #include "desktop/OvReg.h"
+#include "support/CharClasses.h"
 
 namespace {
 
-bool IsBlank(char c) {
-  return static_cast<unsigned char>(c) <= ' ';
-}
 bool IsExtensionSeparator(char c) {
   return c == ',' || c == ';' || c == ' ';
 }
@@ -14,8 +12,8 @@ bool IsExtensionSeparator(char c) {
 std::string TrimBlanks(const std::string& text) {
   std::size_t first = 0;
   std::size_t last = text.size();
-  while (first < last && IsBlank(text[first])) ++first;
-  while (last > first && IsBlank(text[last - 1])) --last;
+  while (first < last && IsBlankOrControl(text[first])) ++first;
+  while (last > first && IsBlankOrControl(text[last - 1])) --last;
   return text.substr(first, last - first);
 }
 

@@ -13,18 +13,7 @@ class TScribantShell::EditorStyleTarget : public TStyleEditorTarget {
  public:
   explicit EditorStyleTarget(TCustomScribEdit& editor) : editor_(editor) {}
 
-  void SetFont(const TFontDescription& description) override {
-    TScribFont font = editor_.Font();
-    font.Name = description.face;
-    font.Size = description.points;
-    font.Height = description.height;
-    font.Style = 0;
-    if (description.bold) font.Style |= fsBold;
-    if (description.italic) font.Style |= fsItalic;
-    if (description.underline) font.Style |= fsUnderline;
-    if (description.strikeOut) font.Style |= fsStrikeOut;
-    editor_.SetFont(font);
-  }
+  void SetFont(const TFont& font) override { editor_.SetFont(font); }
   void SetRightEdge(int column) override { editor_.SetRightEdge(column); }
   void SetTabWidth(int width) override { editor_.SetTabWidth(width); }
   void SetHighlighter(TScribCustomHighlighter* highlighter) override {
@@ -59,16 +48,12 @@ TScribantShell::~TScribantShell() {
 }
 
 void TScribantShell::ConfigureEditor() {
-  TScribFont font = editor_.Font();
-  font.Name = "Courier New";
-  font.Height = -13;
+  TFont font = editor_.Font();
+  font.name = "Courier New";
+  font.height = -13;
   editor_.SetFont(font);
   // Alt+drag selects a column, as in other Linux editors.
-  editor_.SetOptions(OptionBit(eoAltSetsColumnMode) | OptionBit(eoAutoIndent) |
-                     OptionBit(eoDragDropEditing) | OptionBit(eoDropFiles) |
-                     OptionBit(eoEnhanceEndKey) | OptionBit(eoGroupUndo) |
-                     OptionBit(eoScrollByOneLess) | OptionBit(eoScrollPastEol) |
-                     OptionBit(eoShowScrollHint) | OptionBit(eoSmartTabDelete));
+  editor_.SetOptions(kMainWindowEditorOptions | OptionBit(eoAltSetsColumnMode));
   editor_.SetRightEdge(104);
   editor_.SetWantTabs(true);
   TScribGutter& gutter = editor_.Gutter();
@@ -78,10 +63,7 @@ void TScribantShell::ConfigureEditor() {
   gutter.SetRightOffset(3);
   gutter.SetShowLineNumbers(true);
   gutter.SetWidth(60);
-  TFontDescription gutterFont;
-  gutterFont.face = "Courier New";
-  gutterFont.height = -13;
-  gutter.SetFont(gutterFont);
+  gutter.SetFont(TFont{"Courier New", 10, -13, 0});
   editor_.SetHighlighter(&highlighter_);
   editor_.SetClipboard(&services_.clipboard);
 

@@ -97,7 +97,7 @@ class TScribantShell {
   // Copies kept by saves that never finished are offered back, one by one.
   void OfferKeptCopies();
 
-  // --- Commands and keys (ShellCommands.cpp) --------------------------------
+  // --- Commands and keys (ShellWindowCommands.cpp) --------------------------
   void ModifyCase_Click();
   void CenterWithSpaces_Click();
   void ToggleComments_Click();

@@ -5,19 +5,6 @@
 #include "platform/Screen.h"
 #include "shell/ScribantShell.h"
 
-namespace {
-
-TFontChoice FontChoiceOf(const TScribFont& font) {
-  return TFontChoice{font.Name,
-                     font.Size,
-                     (font.Style & fsBold) != 0,
-                     (font.Style & fsItalic) != 0,
-                     (font.Style & fsUnderline) != 0,
-                     (font.Style & fsStrikeOut) != 0};
-}
-
-}  // namespace
-
 TConfigSettings TScribantShell::ConfigSettings() const {
   TConfigSettings s;
   s.showStatusBar = settings_.showStatusBar;
@@ -30,7 +17,7 @@ TConfigSettings TScribantShell::ConfigSettings() const {
   s.gutterVisible = editor_.Gutter().Visible();
   s.rightEdge = editor_.RightEdge();
   s.tabWidth = editor_.TabWidth();
-  s.font = FontChoiceOf(editor_.Font());
+  s.font = editor_.Font();
   s.highlighter = editor_.Highlighter() ? highlighter_.GetLanguageName() : "";
   s.comments = highlighter_.Comments();
   s.stringDelimiter = highlighter_.StringDelimiter();
@@ -46,15 +33,8 @@ TConfigSettings TScribantShell::ConfigSettings() const {
 }
 
 void TScribantShell::ApplyConfigAppearance(const TConfigSettings& s) {
-  TScribFont font = editor_.Font();
-  font.Name = s.font.name;
-  font.Size = s.font.pointSize;
-  font.Height = FontHeightOf(s.font.pointSize, services_.screen.PixelsPerInch());
-  font.Style = 0;
-  if (s.font.bold) font.Style |= fsBold;
-  if (s.font.italic) font.Style |= fsItalic;
-  if (s.font.underline) font.Style |= fsUnderline;
-  if (s.font.strikeOut) font.Style |= fsStrikeOut;
+  TFont font = s.font;
+  font.height = FontHeightOf(font.size, services_.screen.PixelsPerInch());
   editor_.SetFont(font);
   for (const TAttributeSettings& wanted : s.attributes) {
     for (int i = 0; i < highlighter_.AttrCount(); ++i) {

@@ -98,7 +98,7 @@ TRenameOutcome ReplaceByRename(const fs::path& path, const struct stat* existing
     ::unlink(temporary.c_str());
     return TRenameOutcome::kNeedsInPlace;
   }
-  error = WriteAll(file.Get(), content, options.writeBytes);
+  error = WriteStartingFlush(file.Get(), content, options.writeBytes, options.flushToDisk);
   if (error == 0) error = TakeModeAndAttributes(file.Get(), path, existing);
   if (error == 0) error = FlushIfAsked(file.Get(), options.flushToDisk);
   if (error == 0) error = file.Close();
@@ -121,7 +121,7 @@ int ReserveSpace(int fd, std::size_t size) {
 
 int Overwrite(int fd, std::string_view content, const TWriteBytes& write, bool flush) {
   if (::lseek(fd, 0, SEEK_SET) < 0) return errno;
-  if (const int error = WriteAll(fd, content, write)) return error;
+  if (const int error = WriteStartingFlush(fd, content, write, flush)) return error;
   if (::ftruncate(fd, static_cast<off_t>(content.size())) != 0) return errno;
   return FlushIfAsked(fd, flush);
 }

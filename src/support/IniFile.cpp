@@ -2,6 +2,7 @@
 
 #include <unordered_set>
 
+#include "support/CharClasses.h"
 #include "support/CodePage.h"
 
 namespace {
@@ -14,10 +15,6 @@ struct ParsedLine {
   std::string_view value;
   std::size_t equalsOffset = 0;  // of a key line, within the line's text
 };
-
-bool IsBlank(char c) {
-  return c == ' ' || c == '\t';
-}
 
 std::string_view Trim(std::string_view text) {
   while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);

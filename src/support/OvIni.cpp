@@ -7,6 +7,7 @@
 #include <optional>
 #include <sstream>
 
+#include "support/CharClasses.h"
 #include "support/CodePage.h"
 #include "support/FileReplace.h"
 #include "support/IniFile.h"
@@ -55,8 +56,7 @@ std::vector<std::string> KeyNamesWithinBuffer(const IniDocument& document,
 // Wraps a value in double quotes when the reader would otherwise trim its
 // blanks or strip its own outer quotes.
 std::string QuotedForWriting(const std::string& value) {
-  const auto isBlank = [](char c) { return c == ' ' || c == '\t'; };
-  const bool blankAtEnd = !value.empty() && (isBlank(value.front()) || isBlank(value.back()));
+  const bool blankAtEnd = !value.empty() && (IsBlank(value.front()) || IsBlank(value.back()));
   const bool ownQuotes = value.size() >= 2 && value.front() == value.back() &&
                          (value.front() == '"' || value.front() == '\'');
   return (blankAtEnd || ownQuotes) ? "\"" + value + "\"" : value;

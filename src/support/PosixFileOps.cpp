@@ -40,6 +40,19 @@ int WriteAll(int fd, std::string_view bytes, const TWriteBytes& write) {
   return 0;
 }
 
+int WriteStartingFlush(int fd, std::string_view bytes, const TWriteBytes& write, bool flush) {
+  constexpr std::size_t kPiece = std::size_t{8} << 20;
+  if (!flush) return WriteAll(fd, bytes, write);
+  for (std::size_t offset = 0; offset < bytes.size(); offset += kPiece) {
+    const std::string_view piece = bytes.substr(offset, kPiece);
+    if (const int error = WriteAll(fd, piece, write)) return error;
+    // Only a hint to start writing back; fsync later is what counts.
+    ::sync_file_range(fd, static_cast<off_t>(offset), static_cast<off_t>(piece.size()),
+                      SYNC_FILE_RANGE_WRITE);
+  }
+  return 0;
+}
+
 int CopyContent(int from, int to) {
   if (::lseek(from, 0, SEEK_SET) < 0) return errno;
   std::vector<char> piece(std::size_t{1} << 20);

@@ -31,6 +31,10 @@ class TFileDescriptor {
 // short writes and interruptions.
 int WriteAll(int fd, std::string_view bytes, const TWriteBytes& write = {});
 
+// WriteAll in pieces; with `flush` on, each piece is handed to the disk as
+// soon as it is written, so the final fsync waits for the last piece only.
+int WriteStartingFlush(int fd, std::string_view bytes, const TWriteBytes& write, bool flush);
+
 // Copies everything from `from` (read from its start) to `to` at its current
 // offset, in pieces, so that a large file is never held whole.
 int CopyContent(int from, int to);

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-using TColor = std::uint32_t;
+#include "platform/Color.h"
 
 inline constexpr TColor kWhite = 0xFFFFFF;
 inline constexpr int kGradientWidth = 210;

@@ -15,7 +15,7 @@ void LoadCustomColors(const Registry& registry, TCustomColors& colours) {
 
 bool SaveCustomColors(Registry& registry, const TCustomColors& colours) {
   std::vector<std::uint8_t> bytes;
-  for (std::uint32_t colour : colours)
+  for (TColor colour : colours)
     for (int shift = 0; shift < 32; shift += 8)
       bytes.push_back(static_cast<std::uint8_t>(colour >> shift));
   return registry.CreateKey(TRegistryRoot::CurrentUser, kCustomColorsKey) &&

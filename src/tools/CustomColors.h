@@ -7,12 +7,13 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/Color.h"
 #include "platform/Registry.h"
 
 inline const std::string kCustomColorsKey = "Control Panel\\Appearance";
 inline const std::string kCustomColorsValue = "CustomColors";
 
-using TCustomColors = std::array<std::uint32_t, 16>;
+using TCustomColors = std::array<TColor, 16>;
 
 // A missing key or value, or one that is not 64 bytes, leaves `colours` as they were.
 void LoadCustomColors(const Registry& registry, TCustomColors& colours);

@@ -20,7 +20,7 @@ void TOvColorDlg::SetPreventFullOpen(bool value) {
 bool TOvColorDlg::Execute() {
   if (useSystemColors_) LoadCustomColors(registry_, customColors_);
   std::vector<std::uint32_t> custom(customColors_.begin(), customColors_.end());
-  std::optional<std::uint32_t> chosen = dialogs_.ChooseColor(color_, custom);
+  std::optional<TColor> chosen = dialogs_.ChooseColor(color_, custom);
   // The service promises 16 entries back; anything else leaves ours alone.
   if (custom.size() == customColors_.size())
     std::copy(custom.begin(), custom.end(), customColors_.begin());

@@ -14,8 +14,8 @@ class TOvColorDlg {
  public:
   TOvColorDlg(Dialogs& dialogs, Registry& registry);
 
-  std::uint32_t Color() const { return color_; }
-  void SetColor(std::uint32_t color) { color_ = color; }
+  TColor Color() const { return color_; }
+  void SetColor(TColor color) { color_ = color; }
   const std::string& Caption() const { return caption_; }
   void SetCaption(std::string caption) { caption_ = std::move(caption); }
   bool UseSystemColors() const { return useSystemColors_; }
@@ -39,7 +39,7 @@ class TOvColorDlg {
  private:
   Dialogs& dialogs_;
   Registry& registry_;
-  std::uint32_t color_ = 0;
+  TColor color_ = 0;
   std::string caption_ = "Choose Color";
   bool useSystemColors_ = true;
   bool fullOpen_ = true;

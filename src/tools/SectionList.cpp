@@ -3,16 +3,14 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "support/CharClasses.h"
+
 namespace {
 
 constexpr std::string_view kBannerStart = "------";
 constexpr std::string_view kNameStart = "-- ";
 // A banner is three lines; the section's body follows it.
 constexpr std::int64_t kBannerLines = 3;
-
-bool IsBlankOrControl(char c) {
-  return static_cast<unsigned char>(c) <= ' ';
-}
 
 }  // namespace
 

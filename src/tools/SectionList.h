@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/Color.h"
 #include "tools/LineSource.h"
 
 enum class TSectionMarker { Name = 0, TopOfFile = 1, EndOfFile = 2 };
@@ -36,10 +37,10 @@ std::string SectionLineNumberText(std::int64_t targetLine);
 
 // Colours of the owner-drawn list, 0x00BBGGRR.
 namespace section_list_colors {
-constexpr std::uint32_t kBackground = 0xDCDCDC;  // RGB(220, 220, 220)
-constexpr std::uint32_t kText = 0x303030;        // RGB(48, 48, 48)
-constexpr std::uint32_t kSelected = 0xF0CAA6;    // RGB(166, 202, 240)
-constexpr std::uint32_t kDivider = 0x000080;     // RGB(128, 0, 0)
-constexpr std::uint32_t kLineNumber = 0x800000;  // RGB(0, 0, 128)
-constexpr std::uint32_t kMarkerRule = 0xA0A0A0;  // RGB(160, 160, 160)
+constexpr TColor kBackground = 0xDCDCDC;  // RGB(220, 220, 220)
+constexpr TColor kText = 0x303030;        // RGB(48, 48, 48)
+constexpr TColor kSelected = 0xF0CAA6;    // RGB(166, 202, 240)
+constexpr TColor kDivider = 0x000080;     // RGB(128, 0, 0)
+constexpr TColor kLineNumber = 0x800000;  // RGB(0, 0, 128)
+constexpr TColor kMarkerRule = 0xA0A0A0;  // RGB(160, 160, 160)
 }  // namespace section_list_colors

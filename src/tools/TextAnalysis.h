@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/Color.h"
+
 // The sources of the window's drop-down list, in item order.
 inline constexpr std::array<std::string_view, 3> kAnalyseSourceItems = {"All Text", "Selected Text",
                                                                         "Clipboard Text"};
@@ -46,8 +48,8 @@ struct TStatsRow {
 std::array<TStatsRow, kStatsRowCount> StatisticsRows(const TTextStatistics& statistics);
 
 // Colours of the owner-drawn statistics list, 0x00BBGGRR.
-inline constexpr std::uint32_t kStatsSelectedBackground = 0xF0CAA6;  // RGB(166, 202, 240)
-inline constexpr std::uint32_t kStatsBackground = 0xFFFFFF;
+inline constexpr TColor kStatsSelectedBackground = 0xF0CAA6;  // RGB(166, 202, 240)
+inline constexpr TColor kStatsBackground = 0xFFFFFF;
 inline constexpr std::uint32_t kStatsSeparatorLine = 0x0F3559;  // RGB(89, 53, 15)
 inline constexpr std::uint32_t kStatsLabelText = 0x0F0F0F;      // RGB(15, 15, 15)
 

@@ -72,8 +72,8 @@ TConfigColourPanel::TConfigColourPanel(QWidget* parent, int tag,
 void TConfigColourPanel::Show(const TColourPanelView& view) {
   // "No colour" counts as black, as it does for the text colour; system
   // colours show what they stand for now.
-  std::uint32_t shown = view.colour & 0xFFFFFF;
-  if (view.colour == kNoColour)
+  TColor shown = view.colour & 0xFFFFFF;
+  if (view.colour == clNone)
     shown = 0;
   else if (view.colour & kSystemColourFlag)
     shown = ResolveSystemColour(view.colour);

@@ -1,6 +1,7 @@
 #include "ui/FormScribant.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -8,6 +9,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
+#include <QTimer>
 
 #include "desktop/XdgDesktopAssociation.h"
 #include "desktop/XdgFolders.h"
@@ -257,8 +259,12 @@ void TFormScribant::closeEvent(QCloseEvent* event) {
 
 void TFormScribant::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
-  if (event->type() == QEvent::ActivationChange && shown_ && isActiveWindow())
-    shell_->FormActivate();
+  if (event->type() != QEvent::ActivationChange || !shown_ || !isActiveWindow()) return;
+  // Later, from the main loop: a reload must never replace the text under a
+  // command whose dialog is still open.
+  QTimer::singleShot(0, this, [this] {
+    if (isActiveWindow() && QApplication::activeModalWidget() == nullptr) shell_->FormActivate();
+  });
 }
 
 void TFormScribant::RecentFiles_Popup() {

@@ -8,6 +8,7 @@
 
 #include "editor/CustomScribEdit.h"
 #include "ui/CodePageText.h"
+#include "ui/QtColors.h"
 
 namespace {
 
@@ -20,10 +21,6 @@ constexpr int kNumberX = 4;
 constexpr int kTextX = 60;
 constexpr int kMarkerRole = Qt::UserRole;
 constexpr int kTargetLineRole = Qt::UserRole + 1;
-
-QColor FromColorRef(std::uint32_t bgr) {
-  return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
-}
 
 // Paints each item as the list has always looked: the target line number,
 // a divider, and the name; the two markers in bold over a grey rule.
@@ -38,13 +35,13 @@ class TSectionItemDelegate : public QStyledItemDelegate {
     const bool selected = option.state & QStyle::State_Selected;
     const int bottom = item.top() + item.height();
     painter->save();
-    painter->fillRect(item, FromColorRef(selected ? colors::kSelected : colors::kBackground));
-    painter->setPen(FromColorRef(colors::kDivider));
+    painter->fillRect(item, ToQColor(selected ? colors::kSelected : colors::kBackground));
+    painter->setPen(ToQColor(colors::kDivider));
     painter->drawLine(kDividerX, item.top(), kDividerX, bottom);
 
     QFont font = option.font;
     painter->setFont(font);
-    painter->setPen(FromColorRef(colors::kLineNumber));
+    painter->setPen(ToQColor(colors::kLineNumber));
     const QString number =
         QString::fromStdString(SectionLineNumberText(index.data(kTargetLineRole).toLongLong()));
     painter->drawText(QRect(kNumberX, item.top() + 1, kDividerX - kNumberX, item.height() - 1),
@@ -52,14 +49,14 @@ class TSectionItemDelegate : public QStyledItemDelegate {
 
     const bool marker = index.data(kMarkerRole).toInt() != static_cast<int>(TSectionMarker::Name);
     if (marker) {
-      painter->setPen(FromColorRef(colors::kMarkerRule));
+      painter->setPen(ToQColor(colors::kMarkerRule));
       const int ruleY = bottom - item.height() / 2;
       painter->drawLine(kDividerX, ruleY, option.widget ? option.widget->width() : item.right(),
                         ruleY);
     }
     font.setBold(marker);
     painter->setFont(font);
-    painter->setPen(FromColorRef(colors::kText));
+    painter->setPen(ToQColor(colors::kText));
     painter->drawText(QRect(kTextX, item.top() + 1, item.right() - kTextX, item.height() - 1),
                       Qt::AlignLeft | Qt::AlignTop, index.data(Qt::DisplayRole).toString());
     painter->restore();
@@ -91,8 +88,8 @@ TFormSectionList::TFormSectionList(QWidget* owner, TCustomScribEdit& editor)
   namesListBox_->setUniformItemSizes(true);
   namesListBox_->setItemDelegate(new TSectionItemDelegate(namesListBox_));
   QPalette palette = namesListBox_->palette();
-  palette.setColor(QPalette::Base, FromColorRef(section_list_colors::kBackground));
-  palette.setColor(QPalette::Text, FromColorRef(section_list_colors::kText));
+  palette.setColor(QPalette::Base, ToQColor(section_list_colors::kBackground));
+  palette.setColor(QPalette::Text, ToQColor(section_list_colors::kText));
   namesListBox_->setPalette(palette);
   // The window sees Enter and Esc before the list does.
   namesListBox_->installEventFilter(this);

@@ -16,24 +16,24 @@ QRect QRectOf(const TRect& rect) {
 
 }  // namespace
 
-QFont QFontOf(const TFontDescription& description) {
-  QFont font(QString::fromLatin1(description.face.c_str()));
+QFont QFontOf(const TFont& description) {
+  QFont font(QString::fromLatin1(description.name.c_str()));
   // Fixed-pitch fallbacks when the face is missing ("Courier New" on Linux).
   font.setStyleHint(QFont::TypeWriter);
   font.setFixedPitch(true);
   if (description.height != 0)
     font.setPixelSize(std::max(1, std::abs(description.height)));
   else
-    font.setPointSize(std::max(1, description.points));
-  font.setBold(description.bold);
-  font.setItalic(description.italic);
-  font.setUnderline(description.underline);
-  font.setStrikeOut(description.strikeOut);
+    font.setPointSize(std::max(1, description.size));
+  font.setBold(description.style & fsBold);
+  font.setItalic(description.style & fsItalic);
+  font.setUnderline(description.style & fsUnderline);
+  font.setStrikeOut(description.style & fsStrikeOut);
   font.setKerning(false);
   return font;
 }
 
-void QtFontCache::SetBaseFont(const TFontDescription& base) {
+void QtFontCache::SetBaseFont(const TFont& base) {
   if (stock_.HasBaseFont() && stock_.Variant(0) == base) return;
   stock_.SetBaseFont(&base);
   fonts_.fill(std::nullopt);
@@ -55,12 +55,12 @@ QtCanvas::QtCanvas(QPainter& painter, QtFontCache& fonts, int lineHeight, int as
   painter_.setFont(fonts_.Variant(0));
 }
 
-void QtCanvas::FillRect(const TRect& rect, std::uint32_t colour) {
+void QtCanvas::FillRect(const TRect& rect, TColor colour) {
   if (rect.left < rect.right && rect.top < rect.bottom)
     painter_.fillRect(QRectOf(rect), ToQColor(colour));
 }
 
-void QtCanvas::DrawLine(int x1, int y1, int x2, int y2, std::uint32_t colour) {
+void QtCanvas::DrawLine(int x1, int y1, int x2, int y2, TColor colour) {
   painter_.setPen(ToQColor(colour));
   painter_.drawLine(x1, y1, x2, y2);
 }
@@ -69,7 +69,7 @@ void QtCanvas::SetFontStyle(unsigned styles) {
   painter_.setFont(fonts_.Variant(styles));
 }
 
-void QtCanvas::SelectFont(const TFontDescription* font) {
+void QtCanvas::SelectFont(const TFont* font) {
   if (!font) {
     painter_.setFont(fonts_.Variant(0));
     baseline_ = ascent_;
@@ -80,9 +80,8 @@ void QtCanvas::SelectFont(const TFontDescription* font) {
   baseline_ = (lineHeight_ - metrics.height()) / 2 + metrics.ascent();
 }
 
-void QtCanvas::DrawTextCells(int x, int y, std::string_view text, int cellWidth,
-                             std::uint32_t foreground, std::uint32_t background,
-                             const TRect& clip) {
+void QtCanvas::DrawTextCells(int x, int y, std::string_view text, int cellWidth, TColor foreground,
+                             TColor background, const TRect& clip) {
   const QRect clipRect = QRectOf(clip);
   const QRect cells(x, y, static_cast<int>(text.size()) * cellWidth, lineHeight_);
   const QRect area = cells.intersected(clipRect);

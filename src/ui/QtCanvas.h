@@ -13,12 +13,12 @@
 #include "platform/Canvas.h"
 
 // The Qt font for a font description: pixel height when it has one, else points.
-QFont QFontOf(const TFontDescription& description);
+QFont QFontOf(const TFont& description);
 
 // The Qt fonts of the editor's base font by style, made once per style.
 class QtFontCache {
  public:
-  void SetBaseFont(const TFontDescription& base);
+  void SetBaseFont(const TFont& base);
   const QFont& Variant(unsigned styles);
 
  private:
@@ -31,12 +31,12 @@ class QtCanvas : public Canvas {
   // `lineHeight` is the height of a text cell, `ascent` the baseline inside it.
   QtCanvas(QPainter& painter, QtFontCache& fonts, int lineHeight, int ascent);
 
-  void FillRect(const TRect& rect, std::uint32_t colour) override;
-  void DrawLine(int x1, int y1, int x2, int y2, std::uint32_t colour) override;
+  void FillRect(const TRect& rect, TColor colour) override;
+  void DrawLine(int x1, int y1, int x2, int y2, TColor colour) override;
   void SetFontStyle(unsigned styles) override;
-  void SelectFont(const TFontDescription* font) override;
-  void DrawTextCells(int x, int y, std::string_view text, int cellWidth, std::uint32_t foreground,
-                     std::uint32_t background, const TRect& clip) override;
+  void SelectFont(const TFont* font) override;
+  void DrawTextCells(int x, int y, std::string_view text, int cellWidth, TColor foreground,
+                     TColor background, const TRect& clip) override;
 
  private:
   QPainter& painter_;

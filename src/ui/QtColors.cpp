@@ -42,18 +42,18 @@ constexpr std::array<PaletteEntry, 25> kSystemColourRoles = {{
 
 }  // namespace
 
-QColor ToQColor(std::uint32_t bgr) {
-  if (bgr & kSystemColourBit) bgr = ResolveSystemColour(bgr);
+QColor ToQColor(TColor bgr) {
+  if (bgr & kSystemColourFlag) bgr = ResolveSystemColour(bgr);
   return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
 }
 
-std::uint32_t FromQColor(const QColor& colour) {
+TColor FromQColor(const QColor& colour) {
   return static_cast<std::uint32_t>(colour.red()) |
          (static_cast<std::uint32_t>(colour.green()) << 8) |
          (static_cast<std::uint32_t>(colour.blue()) << 16);
 }
 
-std::uint32_t ResolveSystemColour(std::uint32_t systemColour) {
+TColor ResolveSystemColour(TColor systemColour) {
   const std::uint32_t index = systemColour & 0xFF;
   if (index >= kSystemColourRoles.size()) return 0;
   const PaletteEntry entry = kSystemColourRoles[index];

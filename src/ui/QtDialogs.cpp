@@ -118,8 +118,7 @@ std::optional<std::string> QtDialogs::ExecuteSave(const TFileDialogRequest& requ
   return RunFileDialog(request, true);
 }
 
-std::optional<std::uint32_t> QtDialogs::ChooseColor(std::uint32_t initial,
-                                                    std::vector<std::uint32_t>& customColors) {
+std::optional<TColor> QtDialogs::ChooseColor(TColor initial, std::vector<TColor>& customColors) {
   const int count =
       std::min<int>(QColorDialog::customCount(), static_cast<int>(customColors.size()));
   for (int i = 0; i < count; ++i) QColorDialog::setCustomColor(i, ToQColor(customColors[i]));
@@ -129,29 +128,24 @@ std::optional<std::uint32_t> QtDialogs::ChooseColor(std::uint32_t initial,
   return FromQColor(chosen);
 }
 
-QFont FontDialogStartFont(const TFontChoice& initial) {
-  TFontDescription description;
-  description.face = initial.name;
-  description.points = initial.pointSize;
-  description.bold = initial.bold;
-  description.italic = initial.italic;
-  description.underline = initial.underline;
-  description.strikeOut = initial.strikeOut;
-  QFont font = QFontOf(description);
+QFont FontDialogStartFont(const TFont& initial) {
+  TFont byPoints = initial;
+  byPoints.height = 0;
+  QFont font = QFontOf(byPoints);
   font.setFamily(QFontInfo(font).family());
   return font;
 }
 
-std::optional<TFontChoice> QtDialogs::ChooseFont(const TFontChoice& initial) {
+std::optional<TFont> QtDialogs::ChooseFont(const TFont& initial) {
   bool ok = false;
   const QFont chosen = QFontDialog::getFont(&ok, FontDialogStartFont(initial), owner_);
   if (!ok) return std::nullopt;
-  return TFontChoice{chosen.family().toStdString(),
-                     chosen.pointSize(),
-                     chosen.bold(),
-                     chosen.italic(),
-                     chosen.underline(),
-                     chosen.strikeOut()};
+  TFont result = initial;
+  result.name = chosen.family().toStdString();
+  result.size = chosen.pointSize();
+  result.style = (chosen.bold() ? fsBold : 0) | (chosen.italic() ? fsItalic : 0) |
+                 (chosen.underline() ? fsUnderline : 0) | (chosen.strikeOut() ? fsStrikeOut : 0);
+  return result;
 }
 
 int QtDialogs::SelectItem(const std::string& label, const std::vector<std::string>& items,

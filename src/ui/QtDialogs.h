@@ -10,7 +10,7 @@ class QWidget;
 // The font the font dialog opens on: the family the editor really shows for
 // the face (a missing face falls back to a fixed-pitch one), so that OK
 // without a change keeps what the user sees.
-QFont FontDialogStartFont(const TFontChoice& initial);
+QFont FontDialogStartFont(const TFont& initial);
 
 class QtDialogs : public Dialogs {
  public:
@@ -21,9 +21,8 @@ class QtDialogs : public Dialogs {
                         TMsgButtons buttons) override;
   std::optional<std::string> ExecuteOpen(const TFileDialogRequest& request) override;
   std::optional<std::string> ExecuteSave(const TFileDialogRequest& request) override;
-  std::optional<std::uint32_t> ChooseColor(std::uint32_t initial,
-                                           std::vector<std::uint32_t>& customColors) override;
-  std::optional<TFontChoice> ChooseFont(const TFontChoice& initial) override;
+  std::optional<TColor> ChooseColor(TColor initial, std::vector<TColor>& customColors) override;
+  std::optional<TFont> ChooseFont(const TFont& initial) override;
   int SelectItem(const std::string& label, const std::vector<std::string>& items,
                  const std::string& caption, int preselected) override;
 

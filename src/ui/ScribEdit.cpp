@@ -55,21 +55,7 @@ void TScribEdit::ShowScrollHint(int topRow) {
 
 TScribEdit::~TScribEdit() = default;
 
-namespace {
-
-TFontDescription DescriptionOf(const TScribFont& font) {
-  TFontDescription description;
-  description.face = font.Name;
-  description.points = font.Size;
-  description.height = font.Height;
-  description.bold = font.Style & fsBold;
-  description.italic = font.Style & fsItalic;
-  description.underline = font.Style & fsUnderline;
-  description.strikeOut = font.Style & fsStrikeOut;
-  return description;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 // --- Geometry ----------------------------------------------------------------------
 
@@ -80,7 +66,7 @@ QRect TScribEdit::ClientRect() const {
 void TScribEdit::MeasureFont() {
   measuredFont_ = Font();
   measured_ = true;
-  fonts_.SetBaseFont(DescriptionOf(measuredFont_));
+  fonts_.SetBaseFont(measuredFont_);
   // Cells are as wide as the bold variant, so bold tokens fit their cells.
   const QFontMetricsF bold(fonts_.Variant(fsBold));
   const QFontMetrics plain(fonts_.Variant(0));

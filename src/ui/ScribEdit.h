@@ -114,9 +114,9 @@ class TScribEdit : public QAbstractScrollArea, public TCustomScribEdit {
   TScribEditorPainter painter_{*this};
   QtFontCache fonts_;
   int ascent_ = 0;
-  TScribFont measuredFont_;
+  TFont measuredFont_;
   bool measured_ = false;
-  std::optional<TFontDescription> measuredGutterFont_;
+  std::optional<TFont> measuredGutterFont_;
 
   QPixmap textCache_;
   QRegion staleText_;

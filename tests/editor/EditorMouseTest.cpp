@@ -58,7 +58,7 @@ TEST(EditorMouse, SelectionScrollsWhileThePointerIsOutside) {
 TEST(EditorMouse, AltDragSelectsAColumnWhenAllowed) {
   TCustomScribEdit edit;
   SetUpLikeMainWindow(edit, "abcd\r\nefgh");
-  edit.SetOptions(MainWindowOptions() | OptionBit(eoAltSetsColumnMode));
+  edit.SetOptions(kMainWindowEditorOptions | OptionBit(eoAltSetsColumnMode));
   edit.MouseDown({2, 1}, ssAlt, false);
   edit.MouseMove({4, 2});
   EXPECT_EQ(edit.SelText(), "bc\r\nfg");
@@ -76,7 +76,7 @@ TEST(EditorMouse, DroppedFilesReachTheHostOnlyWhenAllowed) {
   };
   edit.DropFiles(5, 5, {"a.txt"});
   EXPECT_TRUE(received.empty()) << "a new editor does not take files";
-  edit.SetOptions(MainWindowOptions());
+  edit.SetOptions(kMainWindowEditorOptions);
   edit.DropFiles(5, 5, {"a.txt", "b.c"});
   EXPECT_EQ(received, (std::vector<std::string>{"a.txt", "b.c"}));
 }

@@ -267,7 +267,7 @@ TEST_F(Painting, LinesStartInTheStoredStateOfTheLineBefore) {
   scan.ScanRanges();
   view.topLine = 2;  // the opening line is not even painted
   const RecordingCanvas canvas = Paint();
-  const TScribColor comment = orvane.AttriComment()->Foreground();
+  const TColor comment = orvane.AttriComment()->Foreground();
   EXPECT_EQ(Cell(canvas, 8, 1).foreground, comment);
   EXPECT_EQ(Cell(canvas, 1, 2).foreground, comment);
   EXPECT_EQ(Cell(canvas, 9, 2).foreground, orvane.AttriNumber()->Foreground());
@@ -285,7 +285,7 @@ TEST_F(Painting, MarkupCommentOpenedFarAboveColoursTheScreen) {
   scan.ScanRanges();
   view.topLine = 10001;
   const RecordingCanvas canvas = Paint();
-  const TScribColor comment = orvane.AttriComment()->Foreground();
+  const TColor comment = orvane.AttriComment()->Foreground();
   EXPECT_EQ(Cell(canvas, 4, 1).foreground, comment);
   EXPECT_EQ(Cell(canvas, 3, 2).foreground, comment);
   EXPECT_EQ(Cell(canvas, 5, 2).foreground, orvane.AttriNumber()->Foreground());
@@ -318,7 +318,7 @@ TEST_F(Painting, OnlyTheClipRectangleIsPainted) {
 
 TEST_F(Painting, SpecialAndActiveLineColours) {
   struct SpecialView : FakeViewState {
-    bool SpecialLineColors(int line, TScribViewColor& fg, TScribViewColor& bg) const override {
+    bool SpecialLineColors(int line, TColor& fg, TColor& bg) const override {
       if (line != 2) return false;
       fg = 0x0000FF;
       bg = 0x00FF00;

@@ -28,12 +28,12 @@ class FakeViewState : public TScribViewState {
            (blockBegin.Line != blockEnd.Line && selectionMode != smColumn);
   }
   TScribSelectionMode ActiveSelectionMode() const override { return selectionMode; }
-  TScribViewColor Color() const override { return color; }
-  TScribViewColor FontColor() const override { return fontColor; }
-  TScribViewColor ActiveLineColor() const override { return activeLineColor; }
+  TColor Color() const override { return color; }
+  TColor FontColor() const override { return fontColor; }
+  TColor ActiveLineColor() const override { return activeLineColor; }
   TScribSelectedColor SelectedColor() const override { return selectedColor; }
   int RightEdge() const override { return rightEdge; }
-  TScribViewColor RightEdgeColor() const override { return rightEdgeColor; }
+  TColor RightEdgeColor() const override { return rightEdgeColor; }
 
   void SetWordWrap(bool on) { wrap = on ? std::make_unique<TScribWordWrapPlugin>(this) : nullptr; }
 
@@ -45,8 +45,8 @@ class FakeViewState : public TScribViewState {
   int gutterCharWidth = 0;  // 0: as wide as the editor's cells
   TBufferCoord caret, blockBegin, blockEnd;
   TScribSelectionMode selectionMode = smNormal;
-  TScribViewColor color = 0xFFFFFF, fontColor = 0x000000, activeLineColor = kViewColorNone;
+  TColor color = 0xFFFFFF, fontColor = 0x000000, activeLineColor = clNone;
   TScribSelectedColor selectedColor{0x800000, 0xFFFFFF};
   int rightEdge = 0;
-  TScribViewColor rightEdgeColor = 0xC0C0C0;
+  TColor rightEdgeColor = 0xC0C0C0;
 };

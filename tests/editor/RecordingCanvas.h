@@ -6,40 +6,39 @@
 #include <string>
 #include <vector>
 
-#include "highlight/FontDescription.h"
 #include "platform/Canvas.h"
 
 struct DrawnCell {
   bool painted = false;
   bool text = false;
   char character = ' ';
-  std::uint32_t foreground = 0, background = 0;
+  TColor foreground = 0, background = 0;
   unsigned style = 0;
   std::string font;  // the face selected for the text; empty for the editor font
 };
 
 struct DrawnLine {
   int x1, y1, x2, y2;
-  std::uint32_t colour;
+  TColor colour;
 };
 
 class RecordingCanvas : public Canvas {
  public:
   explicit RecordingCanvas(int cellHeight) : cellHeight_(cellHeight) {}
 
-  void FillRect(const TRect& rect, std::uint32_t colour) override {
+  void FillRect(const TRect& rect, TColor colour) override {
     ops_.push_back({Op::Fill, rect, colour, 0, {}, 0, 0, style_, 1, {}});
   }
-  void DrawLine(int x1, int y1, int x2, int y2, std::uint32_t colour) override {
+  void DrawLine(int x1, int y1, int x2, int y2, TColor colour) override {
     lines.push_back({x1, y1, x2, y2, colour});
   }
-  void SelectFont(const TFontDescription* font) override { font_ = font ? font->face : ""; }
+  void SelectFont(const TFont* font) override { font_ = font ? font->name : ""; }
   void SetFontStyle(unsigned styles) override {
     style_ = styles;
     ++styleChanges;
   }
-  void DrawTextCells(int x, int y, std::string_view text, int cellWidth, std::uint32_t foreground,
-                     std::uint32_t background, const TRect& clip) override {
+  void DrawTextCells(int x, int y, std::string_view text, int cellWidth, TColor foreground,
+                     TColor background, const TRect& clip) override {
     ops_.push_back({Op::Text, clip, background, foreground, std::string(text), x, y, style_,
                     cellWidth, font_});
     ++textRuns;
@@ -86,9 +85,9 @@ class RecordingCanvas : public Canvas {
  private:
   struct Op {
     enum Kind { Fill, Text } kind;
-    TRect rect;            // filled area, or the clip of a text run
-    std::uint32_t colour;  // fill colour or text background
-    std::uint32_t foreground;
+    TRect rect;     // filled area, or the clip of a text run
+    TColor colour;  // fill colour or text background
+    TColor foreground;
     std::string text;
     int x, y;
     unsigned style;

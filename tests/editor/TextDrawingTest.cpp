@@ -18,13 +18,13 @@ TEST(FontStock, VariantsAreMadeOncePerStyle) {
   } catch (const std::invalid_argument& error) {
     EXPECT_STREQ(error.what(), "SetBaseFont: 'Value' must be specified.");
   }
-  TFontDescription base;
-  base.face = "Courier New";
+  TFont base;
+  base.name = "Courier New";
   base.height = -13;
   stock.SetBaseFont(&base);
-  const TFontDescription& boldItalic = stock.Variant(fsBold | fsItalic);
-  EXPECT_TRUE(boldItalic.bold && boldItalic.italic && !boldItalic.underline);
-  EXPECT_EQ(boldItalic.face, "Courier New");
+  const TFont& boldItalic = stock.Variant(fsBold | fsItalic);
+  EXPECT_EQ(boldItalic.style, fsBold | fsItalic);
+  EXPECT_EQ(boldItalic.name, "Courier New");
   stock.Variant(fsBold | fsItalic);
   stock.Variant(0);
   EXPECT_EQ(stock.VariantsMade(), 2);

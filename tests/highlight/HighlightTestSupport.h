@@ -77,7 +77,7 @@ class FixedScreen : public Screen {
 // Records what a style hands to the editor.
 class RecordingEditor : public TStyleEditorTarget {
  public:
-  void SetFont(const TFontDescription& value) override { font = value; }
+  void SetFont(const TFont& value) override { font = value; }
   void SetRightEdge(int column) override { rightEdge = column; }
   void SetTabWidth(int width) override { tabWidth = width; }
   void SetHighlighter(TScribCustomHighlighter* value) override {
@@ -85,7 +85,7 @@ class RecordingEditor : public TStyleEditorTarget {
     ++highlighterCalls;
   }
 
-  std::optional<TFontDescription> font;
+  std::optional<TFont> font;
   std::optional<int> rightEdge;
   std::optional<int> tabWidth;
   TScribCustomHighlighter* highlighter = nullptr;

@@ -53,7 +53,7 @@ TEST_F(ShippedStylesTest, DefaultStyleGivesEveryKeyWithUsableValues) {
   EXPECT_EQ(ini.ReadSectionKeys("ScriptColors", keys), 3 * highlighter.AttrCount());
 
   ApplyStyleFile(context, StylePath("default.ini"));
-  EXPECT_EQ(editor.font->face, "Courier New");
+  EXPECT_EQ(editor.font->name, "Courier New");
   EXPECT_EQ(editor.highlighter, &highlighter);
   // The shipped separators are the built-in ones.
   TScribOrvane builtIn;
@@ -65,10 +65,10 @@ TEST_F(ShippedStylesTest, DefaultStyleGivesEveryKeyWithUsableValues) {
   // Every colour key was taken: none was rejected as out of range.
   for (int i = 0; i < highlighter.AttrCount(); ++i) {
     const auto& attribute = *highlighter.Attribute(i);
-    EXPECT_EQ(attribute.Foreground(), static_cast<TScribColor>(ini.ReadInteger(
+    EXPECT_EQ(attribute.Foreground(), static_cast<TColor>(ini.ReadInteger(
                                           "ScriptColors", attribute.Name() + ".ForeColor", -1)))
         << attribute.Name();
-    EXPECT_EQ(attribute.Background(), static_cast<TScribColor>(ini.ReadInteger(
+    EXPECT_EQ(attribute.Background(), static_cast<TColor>(ini.ReadInteger(
                                           "ScriptColors", attribute.Name() + ".BackColor", -1)))
         << attribute.Name();
   }

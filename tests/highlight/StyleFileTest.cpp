@@ -30,8 +30,8 @@ TEST_F(StyleFileTest, StartupMarkerAppliesEveryBuiltInDefault) {
   highlighter.ApplyStoredDefaults();
   Apply(kStartupStyleMarker);
   ASSERT_TRUE(editor.font.has_value());
-  EXPECT_EQ(editor.font->face, "Courier New");
-  EXPECT_EQ(editor.font->points, 10);
+  EXPECT_EQ(editor.font->name, "Courier New");
+  EXPECT_EQ(editor.font->size, 10);
   EXPECT_EQ(editor.font->height, -13);
   EXPECT_EQ(editor.rightEdge, 0);
   EXPECT_EQ(editor.tabWidth, 4);
@@ -63,7 +63,7 @@ TEST_F(StyleFileTest, DefaultIniIsAppliedInFullAndOthersOnlyForTheirKeys) {
   KeyWords("base", "alpha\n");
   Apply(defaultStyle);
   EXPECT_EQ(editor.tabWidth, 3);
-  EXPECT_EQ(editor.font->face, "Courier New");  // missing key: built-in default
+  EXPECT_EQ(editor.font->name, "Courier New");  // missing key: built-in default
   EXPECT_EQ(highlighter.StringDelimiter(), sdBoth);
   EXPECT_EQ(highlighter.Comments(), CommentBit(csCPPStyle));
   EXPECT_EQ(highlighter.AttriComment()->Foreground(), 0x808080u);
@@ -127,33 +127,31 @@ TEST_F(StyleFileTest, FontDescriptions) {
     const char* text;
     const char* face;
     int points;
-    bool bold, italic, underline, strikeOut;
+    TFontStyles style;
   };
   const Case cases[] = {
-      {"\"Courier New\" 12 bi", "Courier New", 12, true, true, false, false},
-      {"Arial", "Arial", 8, false, false, false, false},
-      {"\"MS\" 9", "Tahoma", 9, false, false, false, false},
-      {"Consolas,11;us", "Consolas", 11, false, false, true, true},
-      {"bold italic", "italic", 8, true, false, false, false},
-      {"12pt", "Tahoma", 8, false, false, false, false},
-      {"", "Tahoma", 8, false, false, false, false},
-      {"\"Lucida Console\"-10.5", "Lucida Console", 5, false, false, false, false},
-      {"\"unclosed face 14", "unclosed face 14", 8, false, false, false, false},
-      {"99999999999999", "Tahoma", 8, false, false, false, false},
+      {"\"Courier New\" 12 bi", "Courier New", 12, fsBold | fsItalic},
+      {"Arial", "Arial", 8, 0},
+      {"\"MS\" 9", "Tahoma", 9, 0},
+      {"Consolas,11;us", "Consolas", 11, fsUnderline | fsStrikeOut},
+      {"bold italic", "italic", 8, fsBold},
+      {"12pt", "Tahoma", 8, 0},
+      {"", "Tahoma", 8, 0},
+      {"\"Lucida Console\"-10.5", "Lucida Console", 5, 0},
+      {"\"unclosed face 14", "unclosed face 14", 8, 0},
+      {"99999999999999", "Tahoma", 8, 0},
   };
   for (const auto& c : cases) {
-    const TFontDescription font = ParseFontDescription(c.text, 96);
-    EXPECT_EQ(font.face, c.face) << c.text;
-    EXPECT_EQ(font.points, c.points) << c.text;
+    const TFont font = ParseFontDescription(c.text, 96);
+    EXPECT_EQ(font.name, c.face) << c.text;
+    EXPECT_EQ(font.size, c.points) << c.text;
     EXPECT_EQ(font.height, FontHeightOf(c.points, 96)) << c.text;
-    EXPECT_EQ(std::make_tuple(font.bold, font.italic, font.underline, font.strikeOut),
-              std::make_tuple(c.bold, c.italic, c.underline, c.strikeOut))
-        << c.text;
+    EXPECT_EQ(font.style, c.style) << c.text;
   }
   EXPECT_EQ(FontHeightOf(10, 96), -13);
   EXPECT_EQ(FontHeightOf(9, 120), -15);
-  EXPECT_EQ(ParseFontDescription("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghij", 96).face.size(), 31u);
-  EXPECT_EQ(ParseFontDescription("5000", 96).points, TFontDescription::kMaximumPoints);
+  EXPECT_EQ(ParseFontDescription("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghij", 96).name.size(), 31u);
+  EXPECT_EQ(ParseFontDescription("5000", 96).size, kMaximumFontPoints);
 }
 
 TEST_F(StyleFileTest, KeyWordListComesFromTheKeyWordsFolder) {
@@ -231,7 +229,7 @@ TEST_F(StyleFileTest, GarbageValuesFallBackToDefaults) {
                   "[ScriptColors]\nComment.ForeColor=-1\nComment.BackColor=0x7FFFFFFF\n"
                   "String.ForeColor=0x1FFFFFFF\nNumber.Style=junk\nSymbol.Style=-1\n"
                   "Space.BackColor=$\n"));
-  EXPECT_EQ(editor.font->face, std::string(31, 'F'));
+  EXPECT_EQ(editor.font->name, std::string(31, 'F'));
   EXPECT_EQ(editor.rightEdge, 0);
   EXPECT_EQ(editor.tabWidth, 4);
   EXPECT_EQ(editor.highlighter, nullptr);  // not "1" nor "true"
@@ -247,8 +245,8 @@ TEST_F(StyleFileTest, GarbageValuesFallBackToDefaults) {
   EXPECT_EQ(highlighter.KeyWords().Count(), 0);
 
   Apply(Style("empty.ini", "[Editor]\nFont=\n"));
-  EXPECT_EQ(editor.font->face, "Tahoma");
-  EXPECT_EQ(editor.font->points, 8);
+  EXPECT_EQ(editor.font->name, "Tahoma");
+  EXPECT_EQ(editor.font->size, 8);
 }
 
 TEST_F(StyleFileTest, WideButValidValuesAreTaken) {

@@ -43,12 +43,12 @@ std::optional<std::string> FakeDialogs::ExecuteSave(const TFileDialogRequest& re
   return NextFileAnswer();
 }
 
-std::optional<std::uint32_t> FakeDialogs::ChooseColor(std::uint32_t, std::vector<std::uint32_t>&) {
+std::optional<TColor> FakeDialogs::ChooseColor(TColor, std::vector<TColor>&) {
   return PopOr(colorAnswers, std::optional<std::uint32_t>{});
 }
 
-std::optional<TFontChoice> FakeDialogs::ChooseFont(const TFontChoice&) {
-  return PopOr(fontAnswers, std::optional<TFontChoice>{});
+std::optional<TFont> FakeDialogs::ChooseFont(const TFont&) {
+  return PopOr(fontAnswers, std::optional<TFont>{});
 }
 
 int FakeDialogs::SelectItem(const std::string& label, const std::vector<std::string>&,

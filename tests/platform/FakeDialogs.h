@@ -21,8 +21,8 @@ class FakeDialogs : public Dialogs {
  public:
   std::deque<TMsgResult> messageAnswers;
   std::deque<std::optional<std::string>> fileAnswers;
-  std::deque<std::optional<std::uint32_t>> colorAnswers;
-  std::deque<std::optional<TFontChoice>> fontAnswers;
+  std::deque<std::optional<TColor>> colorAnswers;
+  std::deque<std::optional<TFont>> fontAnswers;
   std::deque<int> selectAnswers;
 
   std::vector<ShownMessage> messages;
@@ -34,9 +34,8 @@ class FakeDialogs : public Dialogs {
                         TMsgButtons buttons) override;
   std::optional<std::string> ExecuteOpen(const TFileDialogRequest& request) override;
   std::optional<std::string> ExecuteSave(const TFileDialogRequest& request) override;
-  std::optional<std::uint32_t> ChooseColor(std::uint32_t initial,
-                                           std::vector<std::uint32_t>& customColors) override;
-  std::optional<TFontChoice> ChooseFont(const TFontChoice& initial) override;
+  std::optional<TColor> ChooseColor(TColor initial, std::vector<TColor>& customColors) override;
+  std::optional<TFont> ChooseFont(const TFont& initial) override;
   int SelectItem(const std::string& label, const std::vector<std::string>& items,
                  const std::string& caption, int preselected) override;
 

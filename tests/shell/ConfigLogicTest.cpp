@@ -29,7 +29,7 @@ TConfigSettings RunningProgram() {
   for (int byte = 48; byte <= 255; ++byte) settings.identifierChars += static_cast<char>(byte);
   for (const char* name : {"Comment", "Identifier", "Number", "Preprocessor", "Reserved Word",
                            "Space", "String", "Symbol"})
-    settings.attributes.push_back({name, kNoColour, kNoColour, 0});
+    settings.attributes.push_back({name, clNone, clNone, 0});
   return settings;
 }
 
@@ -161,7 +161,7 @@ TEST(ConfigLogic, FontAndHelpButtons) {
   TConfigSettings settings = RunningProgram();
   EXPECT_FALSE(FontButtonClicked(settings, dialogs));
   EXPECT_EQ(settings.font.name, "Courier New");
-  dialogs.fontAnswers.push_back(TFontChoice{"Fixedsys", 12, true});
+  dialogs.fontAnswers.push_back(TFont{.name = "Fixedsys", .size = 12, .style = fsBold});
   EXPECT_TRUE(FontButtonClicked(settings, dialogs));
   EXPECT_EQ(FontText(settings.font), "Fixedsys, 12");
 
@@ -190,7 +190,7 @@ TEST(ConfigColors, PanelsNameKnownColoursAndShowOthersInHex) {
   EXPECT_EQ(ColourPanelText(0x80000018), "clInfoBk");
   EXPECT_EQ(ColourPanelText(0x80000019), "0x80000019");
   EXPECT_EQ(ColourPanelText(0x00ABCD), "0x00abcd");
-  EXPECT_EQ(ColourPanelText(kNoColour), "0x1fffffff");
+  EXPECT_EQ(ColourPanelText(clNone), "0x1fffffff");
 }
 
 TEST(ConfigColors, ContrastingTextFollowsTheGreyBands) {
@@ -202,7 +202,7 @@ TEST(ConfigColors, ContrastingTextFollowsTheGreyBands) {
   EXPECT_EQ(ContrastingTextColour(0xA1A1A1, noSystem), 0x5E5E5Eu);  // 161: inverted
   EXPECT_EQ(ContrastingTextColour(0x5F5F5F, noSystem), 0xA0A0A0u);  // 95: inverted
   EXPECT_EQ(ContrastingTextColour(0x0000FF, noSystem), 0xFFFF00u);  // red: grey 76
-  EXPECT_EQ(ContrastingTextColour(kNoColour, noSystem), 0xFFFFFFu) << "none counts as black";
+  EXPECT_EQ(ContrastingTextColour(clNone, noSystem), 0xFFFFFFu) << "none counts as black";
   auto grey = [](std::uint32_t system) -> std::uint32_t {
     return system == 0x8000000F ? 0x808080 : 0x111111;
   };
@@ -230,7 +230,7 @@ TEST_F(ConfigAttributesTest, PanelClicksPickOrClearTheColour) {
   EXPECT_TRUE(
       ColourPanelMouseDown(settings, 6, kBackgroundPanelTag, TMouseButton::Right, colourDialog));
   TAttributeView view = ShowAttribute(settings.attributes[6], resolve);
-  EXPECT_EQ(view.background.colour, kNoColour);
+  EXPECT_EQ(view.background.colour, clNone);
   EXPECT_EQ(view.background.text, "0x1fffffff");
 
   dialogs.colorAnswers.push_back(std::nullopt);  // cancelled
@@ -252,7 +252,7 @@ TEST_F(ConfigAttributesTest, WithoutAHighlighterThePanelsAndChecksDoNothing) {
       ColourPanelMouseDown(settings, -1, kBackgroundPanelTag, TMouseButton::Right, colourDialog));
   EXPECT_FALSE(
       ColourPanelMouseDown(settings, 8, kBackgroundPanelTag, TMouseButton::Right, colourDialog));
-  EXPECT_EQ(settings.attributes[0].background, kNoColour);
+  EXPECT_EQ(settings.attributes[0].background, clNone);
   EXPECT_EQ(settings.attributes[0].style, 0u);
 }
 

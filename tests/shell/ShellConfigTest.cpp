@@ -19,8 +19,8 @@ TEST(ShellConfig, DialogValuesRoundTripThroughTheProgram) {
   settings.keyWordsExactCase = true;
   settings.attributes[0].foreground = 0x00123456;
   settings.font.name = "DejaVu Sans Mono";
-  settings.font.pointSize = 12;
-  settings.font.bold = true;
+  settings.font.size = 12;
+  settings.font.style = fsBold;
   f.shell.ApplyConfigSettings(settings, {});
 
   EXPECT_EQ(f.caption, "Untitled");
@@ -29,9 +29,9 @@ TEST(ShellConfig, DialogValuesRoundTripThroughTheProgram) {
   EXPECT_EQ(f.shell.StyleTexts().commentChars, "#");
   EXPECT_TRUE(f.highlighter.KeyWordsExactCase());
   EXPECT_EQ(f.highlighter.AttriComment()->Foreground(), 0x00123456u);
-  EXPECT_EQ(f.editor.Font().Name, "DejaVu Sans Mono");
-  EXPECT_EQ(f.editor.Font().Height, -16) << "12 points at 96 pixels per inch";
-  EXPECT_TRUE(f.editor.Font().Style & fsBold);
+  EXPECT_EQ(f.editor.Font().name, "DejaVu Sans Mono");
+  EXPECT_EQ(f.editor.Font().height, -16) << "12 points at 96 pixels per inch";
+  EXPECT_TRUE(f.editor.Font().style & fsBold);
   EXPECT_EQ(f.shell.ConfigSettings().captionFormat, "%f%m");
   for (int width : {0, 1000, 65536}) {
     settings.tabWidth = width;

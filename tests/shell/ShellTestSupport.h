@@ -4,6 +4,7 @@
 
 #include <unistd.h>
 
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -21,11 +22,13 @@ class RecordingShell : public Shell {
  public:
   std::vector<std::string> opened;
   std::vector<std::string> started;
+  std::function<void()> onStart;  // runs as a process starts
   bool OpenDocument(const std::string& target) override {
     opened.push_back(target);
     return true;
   }
   bool StartProcess(const std::string& program, const std::vector<std::string>&) override {
+    if (onStart) onStart();
     started.push_back(program);
     return true;
   }

@@ -15,8 +15,7 @@ class EditingColorDialogs : public FakeDialogs {
   std::vector<std::uint32_t> seenCustom;
   std::uint32_t seenInitial = 0;
   std::optional<std::uint32_t> answer;
-  std::optional<std::uint32_t> ChooseColor(std::uint32_t initial,
-                                           std::vector<std::uint32_t>& custom) override {
+  std::optional<TColor> ChooseColor(TColor initial, std::vector<std::uint32_t>& custom) override {
     seenInitial = initial;
     seenCustom = custom;
     custom[2] = 0x000102;
@@ -43,7 +42,7 @@ TEST_F(OvColorDlgTest, StartsWithItsDocumentedDefaults) {
   EXPECT_FALSE(dialog.PreventFullOpen());
   EXPECT_FALSE(dialog.SolidColor());
   EXPECT_TRUE(dialog.AnyColor());
-  for (std::uint32_t colour : dialog.CustomColors()) EXPECT_EQ(colour, 0xFFFFFFu);
+  for (TColor colour : dialog.CustomColors()) EXPECT_EQ(colour, 0xFFFFFFu);
   dialog.SetPreventFullOpen(true);
   EXPECT_FALSE(dialog.FullOpen());
   dialog.SetFullOpen(true);

@@ -36,7 +36,7 @@ TConfigSettings SampleSettings() {
   settings.stringDelimiter = 3;
   settings.identifierChars = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ_abcdefghijklmnopqrstuvwxyz";
   for (const char* name : kAttributeNames)
-    settings.attributes.push_back({name, kNoColour, 0x008000, 0});
+    settings.attributes.push_back({name, clNone, 0x008000, 0});
   return settings;
 }
 
@@ -163,7 +163,7 @@ TEST_F(FormConfigTest, CancelKeepsOnlyColourStyleAndFontChanges) {
   Find<QCheckBox>("EscapeQuits_Chk")->click();
   Retype(Edit("TabWidth_Edit"), "2");
 
-  dialogs_.fontAnswers.push_back(TFontChoice{"Mono", 12});
+  dialogs_.fontAnswers.push_back(TFont{.name = "Mono", .size = 12});
   Press("Font_Btn");
   EXPECT_EQ(Edit("Font_Edit")->text(), "Mono, 12");
 
@@ -199,7 +199,7 @@ TEST_F(FormConfigTest, CancelKeepsOnlyColourStyleAndFontChanges) {
   EXPECT_EQ(settings_.tabWidth, before.tabWidth);
   EXPECT_EQ(settings_.font.name, "Mono");
   EXPECT_EQ(settings_.attributes[2].background, 0x00ABCDu);
-  EXPECT_EQ(settings_.attributes[2].foreground, kNoColour);
+  EXPECT_EQ(settings_.attributes[2].foreground, clNone);
   EXPECT_EQ(settings_.attributes[2].style, unsigned{fsItalic | fsStrikeOut});
   EXPECT_EQ(settings_.attributes[1].style, 0u);
 }
@@ -223,7 +223,7 @@ TEST_F(FormConfigTest, NoHighlighterLeavesTheHighlightingPageEmptyAndInert) {
   EXPECT_EQ(changedAtOnce_, 0);
   EXPECT_EQ(dialogs_.colorAnswers.size(), 1u) << "no colour dialog without an attribute";
   for (const TAttributeSettings& attribute : settings_.attributes) {
-    EXPECT_EQ(attribute.background, kNoColour);
+    EXPECT_EQ(attribute.background, clNone);
     EXPECT_EQ(attribute.style, 0u);
   }
 }

@@ -87,8 +87,8 @@ TEST(FormScribant, AHugeEditorFontLeavesTheTextInTheWindow) {
   TFormScribant form;
   form.show();
   auto& edit = dynamic_cast<TScribEdit&>(form.Editor());
-  TScribFont font = edit.Font();
-  font.Height = -2184;  // 1638 points, the largest the font dialog offers
+  TFont font = edit.Font();
+  font.height = -2184;  // 1638 points, the largest the font dialog offers
   edit.SetFont(font);
   EXPECT_GT(edit.CharWidth(), edit.viewport()->width() / 3);
   EXPECT_LT(edit.Painter().TextLeft(), edit.viewport()->width() / 3) << "the gutter keeps its font";

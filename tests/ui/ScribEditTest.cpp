@@ -23,16 +23,10 @@
 
 namespace {
 
-TScribEditorOptions MainWindowOptions() {
-  return OptionBit(eoAutoIndent) | OptionBit(eoDragDropEditing) | OptionBit(eoDropFiles) |
-         OptionBit(eoEnhanceEndKey) | OptionBit(eoGroupUndo) | OptionBit(eoScrollByOneLess) |
-         OptionBit(eoScrollPastEol) | OptionBit(eoShowScrollHint) | OptionBit(eoSmartTabDelete);
-}
-
 class ScribEditWidget : public ::testing::Test {
  protected:
   void SetUp() override {
-    edit.SetOptions(MainWindowOptions());
+    edit.SetOptions(kMainWindowEditorOptions);
     edit.SetWantTabs(true);
     edit.ShowError = [this](const std::string& message) { errors.push_back(message); };
     edit.resize(400, 300);
@@ -315,7 +309,7 @@ TEST_F(ScribEditWidget, CaretBlinkPaintsNoTextAndEditsStillShow) {
   Key(Qt::Key_Home, Qt::ShiftModifier);
   TScribEdit fresh;
   LineCountingOrvane freshHighlighter;
-  fresh.SetOptions(MainWindowOptions());
+  fresh.SetOptions(kMainWindowEditorOptions);
   fresh.SetHighlighter(&freshHighlighter);
   fresh.resize(edit.size());
   fresh.show();

@@ -91,10 +91,8 @@ TEST(QtClipboard, PlainTextHasTheSystemLineBreakAndEitherKindPastes) {
 }
 
 TEST(QtDialogs, FontDialogStartsOnTheFixedPitchFamilyTheEditorShows) {
-  TFontDescription editorFont;
-  editorFont.face = "Courier New";
-  editorFont.points = 10;
-  const QFont start = FontDialogStartFont({"Courier New", 10, true});
+  const TFont editorFont{"Courier New", 10, 0, 0};
+  const QFont start = FontDialogStartFont({"Courier New", 10, -13, fsBold});
   EXPECT_EQ(start.family(), QFontInfo(QFontOf(editorFont)).family());
   EXPECT_TRUE(QFontInfo(start).fixedPitch()) << "OK must not switch to a proportional font";
   EXPECT_EQ(start.pointSize(), 10);

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "shell/EditCommands.h"
+#include "shell/TextTransforms.h"
 #include "support/OvLib.h"
 
 TEST(ModifyCase, CodePageMethodsConvertAccentedLetters) {

@@ -136,8 +136,12 @@ TEST(ShellCommands, EscapeClosesToolWindowsBeforeQuitting) {
 
 TEST(ShellCommands, NewWindowSavesSettingsBeforeStarting) {
   CommandFixture f;
+  bool savedBeforeStart = false;
+  f.desktop.onStart = [&] {
+    savedBeforeStart = std::filesystem::exists(f.folder.File("scribant.ini"));
+  };
   f.shell.NewInstance_Cmd();
-  EXPECT_TRUE(std::filesystem::exists(f.folder.File("scribant.ini")));
+  EXPECT_TRUE(savedBeforeStart) << "the new window reads the settings this one saved";
   EXPECT_EQ(f.desktop.started, (std::vector<std::string>{"/opt/scribant/scribant"}));
 }
 

@@ -3,13 +3,11 @@
 #include <algorithm>
 
 #include "editor/CustomScribEdit.h"
+#include "support/CharClasses.h"
 #include "support/CodePage.h"
 
 namespace {
 
-bool IsBlank(char c) {
-  return c == ' ' || c == '\t';
-}
 // Leading whitespace for smart deletes: any character from 1 to 32.
 bool IsLowBlank(char c) {
   const auto byte = static_cast<unsigned char>(c);

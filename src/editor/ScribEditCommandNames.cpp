@@ -1,4 +1,4 @@
-#include "editor/ScribEditCommands.h"
+#include "editor/ScribEditCommandNames.h"
 
 #include <array>
 #include <string_view>

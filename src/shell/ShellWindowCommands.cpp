@@ -5,8 +5,8 @@
 #include "platform/Dialogs.h"
 #include "platform/Shell.h"
 #include "shell/Caption.h"
-#include "shell/EditCommands.h"
 #include "shell/ScribantShell.h"
+#include "shell/TextTransforms.h"
 
 namespace {
 

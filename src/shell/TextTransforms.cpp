@@ -1,7 +1,8 @@
-#include "shell/EditCommands.h"
+#include "shell/TextTransforms.h"
 
 #include <array>
 
+#include "support/CharClasses.h"
 #include "support/CodePage.h"
 #include "support/OvLib.h"
 
@@ -87,10 +88,9 @@ std::string ModifyCaseText(TCaseMethod method, std::string_view text, TRandomGen
 }
 
 std::string CenterWithSpacesText(std::string_view selected) {
-  auto isBlank = [](char c) { return static_cast<unsigned char>(c) <= 32; };
   std::size_t first = 0, last = selected.size();
-  while (first < last && isBlank(selected[first])) ++first;
-  while (last > first && isBlank(selected[last - 1])) --last;
+  while (first < last && IsBlankOrControl(selected[first])) ++first;
+  while (last > first && IsBlankOrControl(selected[last - 1])) --last;
   const std::string pad((selected.size() - (last - first)) / 2, ' ');
   return pad + std::string(selected.substr(first, last - first)) + pad;
 }

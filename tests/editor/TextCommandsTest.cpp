@@ -490,7 +490,7 @@ TEST(EditCommands, CaretStaysInViewWhenMovedFar) {
 TEST(EditCommands, OptionsTheMainWindowLeavesOff) {
   TCustomScribEdit edit;
   SetUpLikeMainWindow(edit, "  ab\r\n  cd");
-  edit.SetOptions(MainWindowOptions() | OptionBit(eoEnhanceHomeKey) | OptionBit(eoTabIndent));
+  edit.SetOptions(kMainWindowEditorOptions | OptionBit(eoEnhanceHomeKey) | OptionBit(eoTabIndent));
   edit.SetCaretXY({5, 1});
   Exec(edit, ecLineStart);
   EXPECT_EQ(edit.CaretX(), 3) << "Home goes to the text first";
@@ -501,7 +501,7 @@ TEST(EditCommands, OptionsTheMainWindowLeavesOff) {
   EXPECT_EQ(edit.Text(), "\t  ab\r\n  cd") << "Tab indents a selection over several lines";
   Exec(edit, ecShiftTab);
   EXPECT_EQ(edit.Text(), "  ab\r\n  cd");
-  edit.SetOptions(MainWindowOptions() | OptionBit(eoNoSelection));
+  edit.SetOptions(kMainWindowEditorOptions | OptionBit(eoNoSelection));
   Exec(edit, ecSelRight);
   EXPECT_FALSE(edit.SelAvail());
 }
