@@ -23,12 +23,11 @@ struct ShellBench {
   BenchScreen screen;
   TCustomScribEdit editor;
   TScribOrvane highlighter;
-  std::string folder = std::filesystem::temp_directory_path().string() + "/";
-  TScribantShell shell{editor,
-                       highlighter,
-                       {dialogs, clipboard, desktop, screen},
-                       folder,
-                       folder + "scribant-bench-settings.ini"};
+  TScribantShell shell{
+      editor,
+      highlighter,
+      {dialogs, clipboard, desktop, screen},
+      PortableFolders(std::filesystem::temp_directory_path(), "scribant-bench-settings.ini")};
 
   ShellBench() { editor.SetText(GenerateSourceText(kLineCount, 7)); }
 };

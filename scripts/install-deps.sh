@@ -4,10 +4,12 @@ set -euo pipefail
 
 packages=(
   g++ cmake ninja-build ccache pkg-config clang-format
+  clang libclang-rt-14-dev
   qt6-base-dev libgl-dev
   googletest libgtest-dev libgmock-dev
   xvfb xdotool x11-utils
   fonts-dejavu fonts-liberation2
+  librsvg2-bin desktop-file-utils appstream dpkg-dev
 )
 
 missing=()

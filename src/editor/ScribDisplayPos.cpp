@@ -1,26 +1,39 @@
 #include "editor/ScribDisplayPos.h"
 
+#include <algorithm>
+#include <climits>
+#include <cstdint>
+
 #include "editor/ScribEditStringList.h"
 #include "editor/ScribEditTabExpansion.h"
 #include "editor/WordWrapPlugin.h"
 
+namespace {
+
+// Columns of lines whose tabs expand past the int range stop at its end.
+int SaturatedColumn(std::int64_t column) {
+  return static_cast<int>(std::min<std::int64_t>(column, INT_MAX));
+}
+
+}  // namespace
+
 int CharToColumn(std::string_view line, int charIndex, int tabWidth) {
   if (charIndex < 1) return charIndex;
   const std::size_t inLine = std::min<std::size_t>(line.size(), charIndex - 1);
-  const int beyond = charIndex - 1 - static_cast<int>(inLine);
-  return ExpandedLength(line.substr(0, inLine), tabWidth) + beyond + 1;
+  const std::int64_t beyond = charIndex - 1 - static_cast<std::int64_t>(inLine);
+  return SaturatedColumn(ExpandedLength(line.substr(0, inLine), tabWidth) + beyond + 1);
 }
 
 int ColumnToChar(std::string_view line, int column, int tabWidth) {
   if (column < 1) return column;
-  int cellsBefore = 0;  // expanded cells of the characters before `index`
+  std::int64_t cellsBefore = 0;  // expanded cells of the characters before `index`
   for (std::size_t index = 0; index < line.size(); ++index) {
-    int cells = 1;
+    std::int64_t cells = 1;
     if (line[index] == '\t' && tabWidth >= 2) cells = tabWidth - cellsBefore % tabWidth;
     if (column <= cellsBefore + cells) return static_cast<int>(index) + 1;
     cellsBefore += cells;
   }
-  return static_cast<int>(line.size()) + 1 + (column - cellsBefore - 1);
+  return SaturatedColumn(static_cast<std::int64_t>(line.size()) + column - cellsBefore);
 }
 
 TDisplayCoord BufferToDisplayPos(TScribEditStringList& lines, const TScribWordWrapPlugin* wrap,

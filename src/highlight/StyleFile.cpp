@@ -7,7 +7,6 @@
 #include "highlight/ScribHighlighterOrvane.h"
 #include "platform/Screen.h"
 #include "support/CodePage.h"
-#include "support/OvFile.h"
 #include "support/OvIni.h"
 #include "support/Paths.h"
 
@@ -65,14 +64,6 @@ class StyleSection {
   bool complete_;
   std::vector<std::string> presentKeys_;
 };
-
-std::string WithSeparator(std::string folder) {
-  const std::string& separators = NativePathRule().directorySeparators;
-  if (!folder.empty() && separators.find(folder.back()) == std::string::npos) {
-    folder += separators.front();
-  }
-  return folder;
-}
 
 bool IsCompleteApplication(const std::string& path) {
   return path == kStartupStyleMarker ||
@@ -177,17 +168,9 @@ void ApplyColoursSection(TScribOrvane& highlighter, const StyleSection& section)
 
 }  // namespace
 
-std::string StylesFolder(const TStyleContext& context) {
-  return WithSeparator(WithSeparator(context.programFolder) + "Styles");
-}
-
-std::string KeyWordsFolder(const TStyleContext& context) {
-  return WithSeparator(WithSeparator(context.programFolder) + "KeyWords");
-}
-
 void LoadKeyWordList(const TStyleContext& context, const std::string& name) {
   TKeyWordList& keyWords = context.highlighter.KeyWords();
-  const std::string path = name.empty() ? std::string() : KeyWordsFolder(context) + name + ".kwf";
+  const std::string path = name.empty() ? std::string() : context.folders.KeyWordList(name);
   // The list kept from the same unchanged file is not read again.
   if (path.empty() || !keyWords.LoadFromFile(path)) keyWords.Clear();
 }

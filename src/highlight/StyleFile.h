@@ -1,6 +1,6 @@
-// Style files: INI files in the "Styles" folder beside the executable that set
+// Style files: INI files in the "Styles" folders (StyleFolders.h) that set
 // the editor's font, right edge, tab width and highlighter, the highlighter's
-// rules and colours, the keyword list (from the "KeyWords" folder) and the
+// rules and colours, the keyword list (from the "KeyWords" folders) and the
 // style texts of the main window. "default.ini" is applied in full, any other
 // style only for the keys it gives.
 #pragma once
@@ -8,6 +8,7 @@
 #include <string>
 
 #include "highlight/FontDescription.h"
+#include "highlight/StyleFolders.h"
 
 class Screen;
 class TScribCustomHighlighter;
@@ -37,15 +38,12 @@ class TStyleEditorTarget {
 
 // What a style is applied to.
 struct TStyleContext {
-  std::string programFolder;  // the executable's folder, with or without a final separator
+  TStyleFolders folders;
   TScribOrvane& highlighter;
   TStyleEditorTarget& editor;
   const Screen& screen;
   TStyleTexts& texts;
 };
-
-std::string StylesFolder(const TStyleContext& context);    // ends in a separator
-std::string KeyWordsFolder(const TStyleContext& context);  // ends in a separator
 
 // The style file for the document `fileName` ("Untitled" for none): the first
 // style whose "FileNames" list the file's whole name, else the first whose
@@ -57,6 +55,6 @@ std::string FindStyleFile(const TStyleContext& context, const std::string& fileN
 // Applies the style file at `path`, or the built-in defaults for kStartupStyleMarker.
 void ApplyStyleFile(const TStyleContext& context, const std::string& path);
 
-// Loads the keyword list `name` from the KeyWords folder into the highlighter
+// Loads the keyword list `name` from the KeyWords folders into the highlighter
 // without notifying; a missing file leaves the list empty.
 void LoadKeyWordList(const TStyleContext& context, const std::string& name);

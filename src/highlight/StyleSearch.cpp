@@ -1,5 +1,4 @@
 // Choosing the style file that claims a document's name or extension.
-#include <filesystem>
 #include <optional>
 #include <string_view>
 
@@ -19,12 +18,6 @@ bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b) {
   return true;
 }
 
-bool IsStyleFileName(std::string_view name) {
-  constexpr std::string_view kExtension = ".ini";
-  return name.size() >= kExtension.size() &&
-         EqualIgnoringAsciiCase(name.substr(name.size() - kExtension.size()), kExtension);
-}
-
 // True when the style's keys 0, 1, 2 ... of `section` list `wanted`.
 bool ClaimsInSection(TOvIni& ini, const std::string& section, const std::string& wanted) {
   const std::string endMarker(1, '\x1b');  // no real entry can be this
@@ -38,8 +31,7 @@ bool ClaimsInSection(TOvIni& ini, const std::string& section, const std::string&
 }  // namespace
 
 std::string FindStyleFile(const TStyleContext& context, const std::string& fileName) {
-  const std::string stylesFolder = StylesFolder(context);
-  const std::string defaultStyle = stylesFolder + "default.ini";
+  const std::string defaultStyle = context.folders.StyleFile("default.ini");
   if (fileName == "Untitled") return defaultStyle;
   // Files such as "Makefile" are known by their whole name ("FileNames"),
   // which wins over any style claiming their extension.
@@ -48,25 +40,17 @@ std::string FindStyleFile(const TStyleContext& context, const std::string& fileN
   const std::optional<std::string> extension =
       dot == std::string::npos ? std::nullopt : std::optional(fileName.substr(dot + 1));
 
-  namespace fs = std::filesystem;
-  std::error_code error;
-  fs::directory_iterator entries(fs::path(stylesFolder), error);
   TOvIni ini(defaultStyle);
   std::optional<std::string> match;
-  for (; !error && entries != fs::directory_iterator(); entries.increment(error)) {
-    const std::string styleName = entries->path().filename().string();
-    std::error_code typeError;
-    if (!IsStyleFileName(styleName) || !entries->is_regular_file(typeError)) continue;
-    ini.SetFileName(stylesFolder + styleName);
+  for (const std::string& style : context.folders.StyleFiles()) {
+    ini.SetFileName(style);
     if (!name.empty() && ClaimsInSection(ini, "FileNames", name)) {
-      match = styleName;
+      match = style;
       break;
     }
-    if (!match && extension && ClaimsInSection(ini, "Extensions", *extension)) {
-      match = styleName;
-    }
+    if (!match && extension && ClaimsInSection(ini, "Extensions", *extension)) match = style;
   }
   if (!match) return defaultStyle;
   ApplyStyleFile(context, defaultStyle);
-  return stylesFolder + *match;
+  return *match;
 }

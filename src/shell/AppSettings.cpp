@@ -12,14 +12,6 @@ const std::string kMissingMarker(1, '\x1B');
 
 }  // namespace
 
-std::string SettingsFileFor(const std::string& executablePath, const PathRule& rule) {
-  const std::size_t dot = executablePath.rfind('.');
-  const bool dotInFileName =
-      dot != std::string::npos &&
-      executablePath.find_first_of(rule.directorySeparators, dot) == std::string::npos;
-  return (dotInFileName ? executablePath.substr(0, dot) : executablePath) + ".ini";
-}
-
 TAppSettings LoadSettings(const std::string& iniPath, int screenWidth, int screenHeight) {
   TAppSettings s;
   TOvIni ini(iniPath);

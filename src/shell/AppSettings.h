@@ -5,8 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "support/Paths.h"
-
 enum class TWindowState { Normal = 0, Minimized = 1, Maximized = 2 };
 
 struct TAppSettings {
@@ -25,9 +23,6 @@ struct TAppSettings {
   std::string replaceString;
   std::vector<std::string> recentList;
 };
-
-// The executable's path with ".ini" in place of its extension.
-std::string SettingsFileFor(const std::string& executablePath, const PathRule& rule);
 
 // Reads every key with its default; the window is centred on a screen of the
 // given size when no position is stored.

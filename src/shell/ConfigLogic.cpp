@@ -2,11 +2,8 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <system_error>
 
 #include "platform/Canvas.h"
-
-namespace fs = std::filesystem;
 
 const std::string kCaptionFormatHelp =
     "%f\tBase filename, no directory path.\n"
@@ -17,13 +14,6 @@ const std::string kCaptionFormatHelp =
     "%a\tName of the application, i.e. \"Scribant\".";
 
 namespace {
-
-bool SameAsciiIgnoreCase(const std::string& a, const std::string& b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-    auto fold = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; };
-    return fold(x) == fold(y);
-  });
-}
 
 // The index of `text` among items[1..], else 0 (the "none" item).
 int IndexAfterFirst(const std::vector<std::string>& items, const std::string& text) {
@@ -107,19 +97,6 @@ std::string NonIdentifierChars(const std::string& identifierChars) {
     if (identifierChars.find(static_cast<char>(byte)) == std::string::npos)
       chars += static_cast<char>(byte);
   return chars;
-}
-
-std::vector<std::string> KeyWordListNames(const fs::path& keyWordsFolder) {
-  std::vector<std::string> names;
-  std::error_code error;
-  for (fs::directory_iterator it(keyWordsFolder, error), end; !error && it != end;
-       it.increment(error)) {
-    const fs::path& path = it->path();
-    if (it->is_directory(error) || !SameAsciiIgnoreCase(path.extension().string(), ".kwf"))
-      continue;
-    names.push_back(path.stem().string());
-  }
-  return names;
 }
 
 TConfigControls FillControls(const TConfigSettings& settings,

@@ -9,7 +9,6 @@
 
 #include <array>
 #include <cstdint>
-#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -100,10 +99,6 @@ struct TApplyEffects {
   std::optional<std::string> keyWordListToLoad;
   bool clearKeyWordList = false;
 };
-
-// The names (without ".kwf") of the keyword lists in the folder, in the
-// file system's order; none when the folder is missing.
-std::vector<std::string> KeyWordListNames(const std::filesystem::path& keyWordsFolder);
 
 // The dialog's opening state. `highlighterNames` are the language names of the
 // main window's highlighters.

@@ -8,6 +8,15 @@
 #include "support/OvFile.h"
 #include "support/OvLib.h"
 
+namespace {
+
+const std::string kSettingsCannotBeKept1 = "Settings cannot be kept: the folder\n";
+const std::string kSettingsCannotBeKept2 =
+    "\ncannot be written.\n\nScribant works as usual, but the window placement, the recent files "
+    "and the search history will be lost when it closes.";
+
+}  // namespace
+
 // Hands the editor settings a style decides to the editor.
 class TScribantShell::EditorStyleTarget : public TStyleEditorTarget {
  public:
@@ -25,13 +34,12 @@ class TScribantShell::EditorStyleTarget : public TStyleEditorTarget {
 };
 
 TScribantShell::TScribantShell(TCustomScribEdit& editor, TScribOrvane& highlighter,
-                               TShellServices services, std::string programFolder,
-                               std::string settingsFile, TFileReplaceOptions fileWriting)
+                               TShellServices services, TProgramFolders folders,
+                               TFileReplaceOptions fileWriting)
     : editor_(editor),
       highlighter_(highlighter),
       services_(services),
-      programFolder_(std::move(programFolder)),
-      settingsFile_(std::move(settingsFile)),
+      folders_(std::move(folders)),
       styleTarget_(std::make_unique<EditorStyleTarget>(editor)),
       fileName_(kUntitled),
       fileWriting_(std::move(fileWriting)) {
@@ -86,7 +94,8 @@ void TScribantShell::ConfigureEditor() {
 }
 
 TStyleContext TScribantShell::StyleContext() {
-  return TStyleContext{programFolder_, highlighter_, *styleTarget_, services_.screen, styleTexts_};
+  return TStyleContext{TStyleFolders(folders_.dataFolders), highlighter_, *styleTarget_,
+                       services_.screen, styleTexts_};
 }
 
 void TScribantShell::ApplyStyleFor(const std::string& fileName) {
@@ -96,7 +105,7 @@ void TScribantShell::ApplyStyleFor(const std::string& fileName) {
 
 void TScribantShell::FormCreate(int screenWidth, int screenHeight) {
   hexPrefix_ = "0x";
-  settings_ = LoadSettings(settingsFile_, screenWidth, screenHeight);
+  settings_ = LoadSettings(folders_.settingsFile.string(), screenWidth, screenHeight);
   searchState_.FindString = settings_.findString;
   searchState_.ReplaceString = settings_.replaceString;
   editor_.SetWordWrap(settings_.wordWrap);
@@ -112,6 +121,12 @@ void TScribantShell::FormShow(const std::string& firstArgument) {
   } else {
     NewDocument();
   }
+  // Said once, at the start, rather than losing the settings silently at the end.
+  if (!CanCreateFilesIn(folders_.configFolder)) {
+    services_.dialogs.MessageBox(
+        kSettingsCannotBeKept1 + folders_.configFolder.string() + kSettingsCannotBeKept2,
+        "Scribant", TMsgIcon::Warning, TMsgButtons::Ok);
+  }
 }
 
 bool TScribantShell::FormCloseQuery() {
@@ -123,7 +138,8 @@ bool TScribantShell::FormCloseQuery() {
 void TScribantShell::SaveSettings() {
   settings_.wordWrap = editor_.WordWrap();
   settings_.showGutter = editor_.Gutter().Visible();
-  ::SaveSettings(settingsFile_, settings_, hexPrefix_);
+  CreateFolderFor(folders_.settingsFile);
+  ::SaveSettings(folders_.settingsFile.string(), settings_, hexPrefix_);
 }
 
 void TScribantShell::UpdateCaption() {

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "desktop/ProgramFolders.h"
 #include "editor/CustomScribEdit.h"
 #include "highlight/StyleFile.h"
 #include "shell/AppSettings.h"
@@ -39,10 +40,10 @@ extern const std::string kSaveFilter;
 
 class TScribantShell {
  public:
-  // `programFolder` holds the settings file, Styles and KeyWords;
+  // `folders` says where the settings file, Styles and KeyWords are;
   // `fileWriting` says how documents reach the disk.
   TScribantShell(TCustomScribEdit& editor, TScribOrvane& highlighter, TShellServices services,
-                 std::string programFolder, std::string settingsFile,
+                 TProgramFolders folders,
                  TFileReplaceOptions fileWriting = TFileReplaceOptions::ForCurrentUser());
   ~TScribantShell();
   TScribantShell(const TScribantShell&) = delete;
@@ -59,11 +60,13 @@ class TScribantShell {
   // --- Start and stop (ScribantShell.cpp) -----------------------------------
   void FormCreate(int screenWidth, int screenHeight);
   // `firstArgument` is the command line's first argument ("" for none).
+  // Warns when the settings could not be kept.
   void FormShow(const std::string& firstArgument);
   // True when the window may close; then the settings are saved.
   bool FormCloseQuery();
   void SaveSettings();
   TAppSettings& Settings() { return settings_; }
+  const TProgramFolders& Folders() const { return folders_; }
   // Shared by the find/replace window and the search commands; starts with
   // the last find and replace texts of the settings.
   TSearchState& SearchState() { return searchState_; }
@@ -134,8 +137,7 @@ class TScribantShell {
   TCustomScribEdit& editor_;
   TScribOrvane& highlighter_;
   TShellServices services_;
-  std::string programFolder_;
-  std::string settingsFile_;
+  TProgramFolders folders_;
   std::unique_ptr<EditorStyleTarget> styleTarget_;
   TAppSettings settings_;
   TSearchState searchState_;

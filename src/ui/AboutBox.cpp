@@ -4,13 +4,13 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
-#include <QStyle>
 
 #include "platform/Locale.h"
 #include "platform/Shell.h"
 #include "shell/AboutInfo.h"
 #include "support/OvFile.h"
 #include "ui/DialogUnits.h"
+#include "ui/ProgramIcon.h"
 
 namespace {
 
@@ -38,8 +38,8 @@ QLabel* AddLink(QWidget* parent, const QString& text, const std::function<void()
 }  // namespace
 
 TAboutBox::TAboutBox(QWidget* owner, int buildDateCode, const QString& applicationName,
-                     const std::string& programFolder, Shell& shell, const Locale& locale)
-    : QDialog(owner), programFolder_(programFolder), shell_(shell) {
+                     std::filesystem::path documentsFolder, Shell& shell, const Locale& locale)
+    : QDialog(owner), documentsFolder_(std::move(documentsFolder)), shell_(shell) {
   setObjectName("AboutBox");
   setWindowTitle("About " + applicationName);
   const QRect size = DialogUnitsToPixels(0, 0, 210, 101);
@@ -51,7 +51,8 @@ TAboutBox::TAboutBox(QWidget* owner, int buildDateCode, const QString& applicati
 
   const QColor blueGrey(0, 64, 128), grey(80, 80, 80);
   auto* icon = new QLabel(this);
-  icon->setPixmap(style()->standardIcon(QStyle::SP_FileIcon).pixmap(32, 32));
+  icon->setObjectName("ProgramIcon");
+  icon->setPixmap(ProgramIcon().pixmap(32, 32));
   PlaceInDialogUnits(icon, 8, 8, 21, 20);
 
   QLabel* name = AddLabel(this, applicationName, blueGrey);
@@ -92,18 +93,19 @@ TAboutBox::TAboutBox(QWidget* owner, int buildDateCode, const QString& applicati
   readme_ = new QPushButton("&Readme", this);
   readme_->setDefault(true);
   PlaceInDialogUnits(readme_, 6, 83, 54, 14);
-  readme_->setEnabled(IsFile(programFolder_ + "readme.txt"));
+  readme_->setEnabled(IsFile((documentsFolder_ / "readme.txt").string()));
   connect(readme_, &QPushButton::clicked, this, &TAboutBox::Readme_Click);
   close->setFocus();
 }
 
 void TAboutBox::Readme_Click() {
   const bool shift = QApplication::keyboardModifiers() & Qt::ShiftModifier;
-  shell_.OpenDocument(programFolder_ + (shift ? "changelog.txt" : "readme.txt"));
+  shell_.OpenDocument((documentsFolder_ / (shift ? "changelog.txt" : "readme.txt")).string());
 }
 
 void ShowAboutBox(QWidget* owner, int buildDateCode, const QString& applicationName,
-                  const std::string& programFolder, Shell& shell, const Locale& locale) {
-  TAboutBox box(owner, buildDateCode, applicationName, programFolder, shell, locale);
+                  const std::filesystem::path& documentsFolder, Shell& shell,
+                  const Locale& locale) {
+  TAboutBox box(owner, buildDateCode, applicationName, documentsFolder, shell, locale);
   box.exec();
 }

@@ -2,7 +2,7 @@
 #pragma once
 
 #include <QDialog>
-#include <string>
+#include <filesystem>
 
 class QPushButton;
 class Shell;
@@ -12,19 +12,19 @@ class TAboutBox : public QDialog {
   Q_OBJECT
 
  public:
-  // `programFolder` holds readme.txt and changelog.txt.
+  // `documentsFolder` holds readme.txt and changelog.txt.
   TAboutBox(QWidget* owner, int buildDateCode, const QString& applicationName,
-            const std::string& programFolder, Shell& shell, const Locale& locale);
+            std::filesystem::path documentsFolder, Shell& shell, const Locale& locale);
 
   QPushButton* ReadmeButton() const { return readme_; }
 
  private:
   void Readme_Click();
 
-  std::string programFolder_;
+  std::filesystem::path documentsFolder_;
   Shell& shell_;
   QPushButton* readme_;
 };
 
 void ShowAboutBox(QWidget* owner, int buildDateCode, const QString& applicationName,
-                  const std::string& programFolder, Shell& shell, const Locale& locale);
+                  const std::filesystem::path& documentsFolder, Shell& shell, const Locale& locale);

@@ -108,8 +108,7 @@ TFormConfig::TFormConfig(QWidget* owner, TConfigSettings& settings,
     : QDialog(owner),
       settings_(settings),
       environment_(environment),
-      controls_(FillControls(settings, environment.highlighterNames,
-                             KeyWordListNames(environment.keyWordsFolder))),
+      controls_(FillControls(settings, environment.highlighterNames, environment.keyWordListNames)),
       colourDialog_(environment.dialogs, environment.registry) {
   setObjectName("FormConfig");
   setWindowTitle(FromCodePage(kConfigCaption));

@@ -30,7 +30,7 @@ struct TFormConfigEnvironment {
   Registry& registry;  // the colour dialog's custom colours
   TFileAssociation& association;
   std::vector<std::string> highlighterNames;  // GetLanguageName of each highlighter
-  std::filesystem::path keyWordsFolder;       // the program folder's "KeyWords"
+  std::vector<std::string> keyWordListNames;  // without ".kwf"
   // Apply and OK changed the settings: load or empty the keyword list as the
   // effects say, pass the values on, rebuild the caption, show or hide the status bar.
   std::function<void(const TApplyEffects&)> applied;

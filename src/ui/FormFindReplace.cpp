@@ -11,6 +11,7 @@
 #include <QScreen>
 #include <QSignalBlocker>
 
+#include "desktop/ProgramFolders.h"
 #include "shell/SearchCommands.h"
 #include "support/OvIni.h"
 #include "support/OvLib.h"
@@ -147,6 +148,7 @@ void TFormFindReplace::LoadHistory() {
 }
 
 void TFormFindReplace::SaveHistory() {
+  CreateFolderFor(historyFile_);
   TOvIni ini(historyFile_);
   SaveSearchHistory(ini, {findHistory_, replaceHistory_});
 }

@@ -23,7 +23,7 @@ class TFormFindReplace : public QDialog {
   Q_OBJECT
 
  public:
-  // `historyFile` is config.ini beside the executable; `maxListCount` entries
+  // `historyFile` is config.ini, in the settings' folder; `maxListCount` entries
   // of each history are read. `dialogs` (the main window's) shows the boxes
   // of a replace, which runs after this window has closed; `windowDialogs`
   // those of Find, Find Next and Count, raised while it is up: without one

@@ -11,9 +11,11 @@
 #include <QStatusBar>
 #include <QTimer>
 
+#include "desktop/ProgramFolders.h"
 #include "desktop/XdgDesktopAssociation.h"
 #include "desktop/XdgFolders.h"
 #include "editor/CustomScribEdit.h"
+#include "highlight/StyleFolders.h"
 #include "shell/AboutInfo.h"
 #include "shell/AppSettings.h"
 #include "shell/CalcSelection.h"
@@ -38,8 +40,9 @@ namespace {
 constexpr int kStatusBarHeight = 17;
 constexpr int kNarrowPanelWidth = 80;
 
-std::string ProgramFolder() {
-  return QCoreApplication::applicationDirPath().toStdString() + "/";
+TProgramFolders FoldersOfThisProgram() {
+  return ProgramFoldersFor(QCoreApplication::applicationFilePath().toStdString(),
+                           XdgFoldersFromEnvironment(), CanCreateFilesIn);
 }
 
 }  // namespace
@@ -47,7 +50,6 @@ std::string ProgramFolder() {
 TFormScribant::TFormScribant(std::string firstArgument, QWidget* parent)
     : QMainWindow(parent),
       firstArgument_(std::move(firstArgument)),
-      programFolder_(ProgramFolder()),
       registry_(TFileRegistry::StoreFileIn(ScribantConfigFolder(XdgFoldersFromEnvironment()))),
       codeEdit_(new TScribEdit(this)),
       editor_(&codeEdit_->Editor()) {
@@ -61,12 +63,11 @@ TFormScribant::TFormScribant(std::string firstArgument, QWidget* parent)
   setCentralWidget(codeEdit_);
   codeEdit_->setFocus();
 
-  shell_ = std::make_unique<TScribantShell>(
-      *editor_, highlighter_, TShellServices{dialogs_, clipboard_, desktop_, screen_},
-      programFolder_,
-      SettingsFileFor(QCoreApplication::applicationFilePath().toStdString(), NativePathRule()));
+  shell_ = std::make_unique<TScribantShell>(*editor_, highlighter_,
+                                            TShellServices{dialogs_, clipboard_, desktop_, screen_},
+                                            FoldersOfThisProgram());
   searchWindows_ = std::make_unique<TSearchWindows>(
-      this, *editor_, shell_->SearchState(), dialogs_, programFolder_,
+      this, *editor_, shell_->SearchState(), dialogs_, shell_->Folders().historyFile.string(),
       [this] { return shell_->Settings().maxListCount; });
 
   BuildMenu();
@@ -297,7 +298,8 @@ void TFormScribant::ClipboardMonitor_Click() {
 }
 
 void TFormScribant::About_Cmd() {
-  ShowAboutBox(this, kBuildDateCode, "Scribant", programFolder_, desktop_, locale_);
+  ShowAboutBox(this, kBuildDateCode, "Scribant", shell_->Folders().documentsFolder, desktop_,
+               locale_);
 }
 
 void TFormScribant::ColorPicker_Cmd() {
@@ -319,15 +321,16 @@ void TFormScribant::Config_Cmd() {
   TXdgDesktopAssociation desktop(XdgFoldersFromEnvironment(), runner);
   TFileAssociation association(registry_, &desktop,
                                QCoreApplication::applicationFilePath().toStdString());
-  TFormConfigEnvironment environment{dialogs_,
-                                     registry_,
-                                     association,
-                                     {highlighter_.GetLanguageName()},
-                                     std::filesystem::path(programFolder_) / "KeyWords",
-                                     [&](const TApplyEffects& effects) {
-                                       shell_->ApplyConfigSettings(settings, effects);
-                                       FormResize();
-                                     },
-                                     [&] { shell_->ApplyConfigAppearance(settings); }};
+  TFormConfigEnvironment environment{
+      dialogs_,
+      registry_,
+      association,
+      {highlighter_.GetLanguageName()},
+      TStyleFolders(shell_->Folders().dataFolders).KeyWordListNames(),
+      [&](const TApplyEffects& effects) {
+        shell_->ApplyConfigSettings(settings, effects);
+        FormResize();
+      },
+      [&] { shell_->ApplyConfigAppearance(settings); }};
   ShowFormConfig(this, settings, environment);
 }

@@ -62,7 +62,6 @@ class TFormScribant : public QMainWindow {
   void Config_Cmd();
 
   std::string firstArgument_;
-  std::string programFolder_;
   bool shown_ = false;
   QtDialogs dialogs_{this};
   QtClipboard clipboard_;

@@ -1,18 +1,16 @@
 #include "ui/SearchWindows.h"
 
-#include <filesystem>
-
 #include "shell/SearchCommands.h"
 #include "ui/FormJump.h"
 
 TSearchWindows::TSearchWindows(QWidget* mainWindow, TCustomScribEdit& editor, TSearchState& state,
-                               Dialogs& dialogs, const std::string& programFolder,
+                               Dialogs& dialogs, std::string historyFile,
                                std::function<int()> maxListCount)
     : mainWindow_(mainWindow),
       editor_(editor),
       state_(state),
       dialogs_(dialogs),
-      historyFile_((std::filesystem::path(programFolder) / "config.ini").string()),
+      historyFile_(std::move(historyFile)),
       maxListCount_(std::move(maxListCount)) {}
 
 TSearchWindows::~TSearchWindows() {

@@ -17,11 +17,10 @@ struct TSearchState;
 class TSearchWindows {
  public:
   // `dialogs` shows the boxes of Find Next (F3) and of a replace; the search
-  // history is kept in "config.ini" in `programFolder`; `maxListCount` is
-  // asked when the find/replace window is created.
+  // history is kept in `historyFile`; `maxListCount` is asked when the
+  // find/replace window is created.
   TSearchWindows(QWidget* mainWindow, TCustomScribEdit& editor, TSearchState& state,
-                 Dialogs& dialogs, const std::string& programFolder,
-                 std::function<int()> maxListCount);
+                 Dialogs& dialogs, std::string historyFile, std::function<int()> maxListCount);
   ~TSearchWindows();
   TSearchWindows(const TSearchWindows&) = delete;
   TSearchWindows& operator=(const TSearchWindows&) = delete;

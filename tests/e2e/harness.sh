@@ -1,5 +1,6 @@
 # Shared helpers for the end-to-end tests. Source it, then call e2e_start.
-# Usage in a test: e2e_start PROGRAM [ARGS...]; e2e_wait_window TITLE (sets E2E_WINDOW);
+# Usage in a test: e2e_start PROGRAM [ARGS...] (a private copy; e2e_launch runs
+# a program where it lies); e2e_wait_window TITLE (sets E2E_WINDOW);
 # e2e_focus WINDOW; e2e_keys KEY...;
 # e2e_type TEXT; e2e_wait_exit; e2e_fail MESSAGE; e2e_file NAME BYTES;
 # e2e_expect_bytes / e2e_wait_bytes FILE BYTES; e2e_wait_closed WINDOW;
@@ -55,7 +56,8 @@ e2e_start() {
   # Settings, history and styles stay inside the test's own folder.
   export HOME="$E2E_DIR/home" XDG_CONFIG_HOME="$E2E_DIR/home/.config"
   mkdir -p "$HOME"
-  # The program keeps its settings and history beside itself: run a private copy.
+  # Beside its Styles in a writable folder the program runs portable and keeps
+  # its settings and history there: run a private copy.
   local program=$1
   shift
   E2E_PROGRAM_DIR="$E2E_DIR/program"
@@ -65,9 +67,16 @@ e2e_start() {
   for data in Styles KeyWords readme.txt changelog.txt; do
     [ -e "$(dirname "$program")/$data" ] && cp -r "$(dirname "$program")/$data" "$E2E_PROGRAM_DIR/"
   done
+  e2e_launch "$E2E_PROGRAM_DIR/$(basename "$program")" "$@"
+}
+
+# Starts the program where it lies on the private X server (started when
+# needed); waits for its first window.
+e2e_launch() {
+  [ -n "$E2E_XVFB_PID" ] || e2e_start_xvfb
   local attempt
   for attempt in 1 2 3; do
-    "$E2E_PROGRAM_DIR/$(basename "$program")" "$@" >"$E2E_DIR/app.log" 2>&1 &
+    "$@" >"$E2E_DIR/app.log" 2>&1 &
     E2E_APP_PID=$!
     e2e_wait_started && return 0
     # The display went away under the program: start both again.

@@ -289,6 +289,7 @@ TEST_F(HighlightedEditor, AGutterThatNeedsAnotherDigitRepaintsEverything) {
   EXPECT_EQ(edit.Gutter().AutoSizeDigitCount(), 4);
   EXPECT_TRUE(Repainted(1));
   EXPECT_GE(settingsChanges, 1) << "the view must measure the wider gutter";
+  edit.OnSettingsChange = nullptr;  // TearDown changes settings after the counter is gone
 }
 
 }  // namespace

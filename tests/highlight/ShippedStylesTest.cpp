@@ -36,13 +36,13 @@ std::vector<std::string> ListOf(const std::string& stylePath, const std::string&
 
 class ShippedStylesTest : public ::testing::Test {
  protected:
-  std::string StylePath(const std::string& name) { return StylesFolder(context) + name; }
+  std::string StylePath(const std::string& name) { return context.folders.StyleFile(name); }
 
   TScribOrvane highlighter;
   RecordingEditor editor;
   FixedScreen screen;
   TStyleTexts texts;
-  TStyleContext context{kDataFolder, highlighter, editor, screen, texts};
+  TStyleContext context{TStyleFolders({kDataFolder}), highlighter, editor, screen, texts};
 };
 
 TEST_F(ShippedStylesTest, DefaultStyleGivesEveryKeyWithUsableValues) {
@@ -59,7 +59,7 @@ TEST_F(ShippedStylesTest, DefaultStyleGivesEveryKeyWithUsableValues) {
   TScribOrvane builtIn;
   RecordingEditor builtInEditor;
   TStyleTexts builtInTexts;
-  ApplyStyleFile(TStyleContext{"", builtIn, builtInEditor, screen, builtInTexts},
+  ApplyStyleFile(TStyleContext{TStyleFolders({}), builtIn, builtInEditor, screen, builtInTexts},
                  kStartupStyleMarker);
   EXPECT_EQ(highlighter.IdentifierChars(), builtIn.IdentifierChars());
   // Every colour key was taken: none was rejected as out of range.
@@ -102,7 +102,7 @@ TEST_F(ShippedStylesTest, EveryStyleAppliesAndLoadsAKeywordListThatCanMatch) {
     ApplyStyleFile(context, StylePath(name));
     EXPECT_EQ(editor.highlighter, &highlighter);
     ASSERT_FALSE(texts.keyWordListFile.empty());
-    ASSERT_TRUE(fs::is_regular_file(KeyWordsFolder(context) + texts.keyWordListFile + ".kwf"));
+    ASSERT_FALSE(context.folders.KeyWordList(texts.keyWordListFile).empty());
     ASSERT_GT(highlighter.KeyWords().Count(), 0);
     for (const auto& word : highlighter.KeyWords().Entries()) {
       EXPECT_TRUE(std::regex_match(word, identifier)) << word;

@@ -23,7 +23,7 @@ class StyleFileTest : public ::testing::Test {
   RecordingEditor editor;
   FixedScreen screen{96};
   TStyleTexts texts;
-  TStyleContext context{folder.Path(), highlighter, editor, screen, texts};
+  TStyleContext context{TStyleFolders({folder.Path()}), highlighter, editor, screen, texts};
 };
 
 TEST_F(StyleFileTest, StartupMarkerAppliesEveryBuiltInDefault) {

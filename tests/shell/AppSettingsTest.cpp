@@ -13,12 +13,6 @@ void WriteFile(const std::string& path, const std::string& content) {
 
 }  // namespace
 
-TEST(SettingsFile, SitsBesideTheExecutableWithIniExtension) {
-  EXPECT_EQ(SettingsFileFor("C:\\Tools\\Editor.exe", WindowsPathRule), "C:\\Tools\\Editor.ini");
-  EXPECT_EQ(SettingsFileFor("C:\\v1.2\\Editor", WindowsPathRule), "C:\\v1.2\\Editor.ini");
-  EXPECT_EQ(SettingsFileFor("/opt/scribant/scribant", PosixPathRule), "/opt/scribant/scribant.ini");
-}
-
 TEST(Settings, MissingFileGivesDefaultsCentredOnTheScreen) {
   TempFolder folder;
   const TAppSettings s = LoadSettings(folder.File("none.ini"), 1920, 1080);

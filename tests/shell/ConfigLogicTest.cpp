@@ -172,16 +172,6 @@ TEST(ConfigLogic, FontAndHelpButtons) {
   EXPECT_EQ(dialogs.messages[0].text.substr(0, 36), "%f\tBase filename, no directory path.");
 }
 
-TEST(ConfigLogic, KeyWordListsAreTheFolderKwfFiles) {
-  TempFolder folder;
-  for (const char* name : {"C.kwf", "Pascal.KWF", "notes.txt", "kwf", "Sub.kwf/x.kwf"})
-    WriteBytes(folder.Path() / name, "begin\n");
-  std::vector<std::string> names = KeyWordListNames(folder.Path());
-  std::sort(names.begin(), names.end());
-  EXPECT_EQ(names, (std::vector<std::string>{"C", "Pascal"}));
-  EXPECT_TRUE(KeyWordListNames(folder.Path() / "missing").empty());
-}
-
 TEST(ConfigColors, PanelsNameKnownColoursAndShowOthersInHex) {
   EXPECT_EQ(ColourPanelText(0x0000FF), "clRed");
   EXPECT_EQ(ColourPanelText(0x000000), "clBlack");

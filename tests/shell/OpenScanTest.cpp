@@ -31,8 +31,7 @@ TEST(OpenScan, OpeningAStyledDocumentScansItOnce) {
   TScribantShell shell{editor,
                        highlighter,
                        {dialogs, clipboard, desktop, screen},
-                       folder.Path().string() + "/",
-                       folder.File("s.ini")};
+                       PortableFolders(folder.Path(), "s.ini")};
   shell.FormCreate(100, 100);
   highlighter.scannedLines = 0;
   shell.OpenDocument(folder.File("a.c"));

@@ -53,18 +53,21 @@ struct ShellFixture {
   MemoryClipboard clipboard;
   RecordingShell desktop;
   FixedScreen screen;
-  TScribantShell shell{
-      editor,
-      highlighter,
-      {dialogs, clipboard, desktop, screen},
-      folder.Path().string() + "/",
-      folder.File("scribant.ini"),
-      {stateFolder.Path(), true,
-       [this](int fd, const char* data, std::size_t size) { return disk(fd, data, size); }}};
+  TScribantShell shell;
   std::string caption;
   std::map<int, std::string> panels;
 
-  ShellFixture() {
+  using FoldersFor = std::function<TProgramFolders(const std::filesystem::path& tempFolder)>;
+  static TProgramFolders Portable(const std::filesystem::path& tempFolder) {
+    return PortableFolders(tempFolder, "scribant.ini");
+  }
+
+  // By default a portable program in the temp folder.
+  explicit ShellFixture(const FoldersFor& foldersFor = Portable)
+      : shell(editor, highlighter, {dialogs, clipboard, desktop, screen}, foldersFor(folder.Path()),
+              {stateFolder.Path(), true, [this](int fd, const char* data, std::size_t size) {
+                 return disk(fd, data, size);
+               }}) {
     shell.OnCaption = [this](const std::string& text) { caption = text; };
     shell.OnStatusPanel = [this](int panel, const std::string& text) { panels[panel] = text; };
     shell.FormCreate(1920, 1080);

@@ -42,11 +42,6 @@ TConfigSettings SampleSettings() {
 
 class FormConfigTest : public ::testing::Test {
  protected:
-  FormConfigTest() {
-    WriteBytes(folder_.Path() / "KeyWords" / "pascal.kwf", "begin\r\nend\r\n");
-    WriteBytes(folder_.Path() / "KeyWords" / "cpp.kwf", "int\r\n");
-    WriteBytes(folder_.Path() / "KeyWords" / "notes.txt", "");
-  }
   void Open() {
     form_ = std::make_unique<TFormConfig>(nullptr, settings_, environment_);
     form_->show();
@@ -85,7 +80,7 @@ class FormConfigTest : public ::testing::Test {
       registry_,
       association_,
       {"General"},
-      folder_.Path() / "KeyWords",
+      {"pascal", "cpp"},
       [this](const TApplyEffects& effects) { applied_.push_back(effects); },
       [this] { ++changedAtOnce_; }};
   std::unique_ptr<TFormConfig> form_;
@@ -120,7 +115,7 @@ TEST_F(FormConfigTest, OpensOnMainPageWithTheSettingsShown) {
   EXPECT_EQ(styles->item(0)->checkState(), Qt::Unchecked);
   EXPECT_EQ(Find<QComboBox>("StrDelim_Combo")->currentText(), "Both Quotation Chars");
   auto* keyWords = Find<QComboBox>("KeyWordList_Combo");
-  EXPECT_EQ(keyWords->count(), 3) << "only .kwf files";
+  EXPECT_EQ(keyWords->count(), 3) << "No Keyword List and the two lists";
   EXPECT_EQ(keyWords->currentText(), "pascal");
   const std::string nonIdentifier = ToCodePage(Edit("Chars_Edit")->text());
   EXPECT_EQ(nonIdentifier.substr(0, 3), " !\"");

@@ -111,13 +111,20 @@ TEST_F(FormFindReplaceTest, LoadsAtMostMaxListCountEntriesAndSavesAllOnDestructi
   EXPECT_EQ(ini.ReadSectionKeys("ReplaceStrings", keys), 2);
 }
 
-TEST_F(FormFindReplaceTest, AMissingHistoryFolderGivesAnEmptyHistoryAndASilentSave) {
+TEST_F(FormFindReplaceTest, AMissingHistoryFolderIsCreatedOnFirstSaveAndABlockedOneIsSilent) {
   historyFile = folder.File("missing/config.ini");
   TypeFind("x");
   EXPECT_EQ(FindCombo()->count(), 0);
   Click(Button("FindNext_Btn"));
   form.reset();
-  EXPECT_FALSE(std::filesystem::exists(historyFile));
+  EXPECT_EQ(TOvIni(historyFile).ReadString("FindStrings", "0", ""), "x");
+
+  WriteBytes(folder.Path() / "blocked", "a file where the folder belongs");
+  historyFile = folder.File("blocked/config.ini");
+  TypeFind("y");
+  Click(Button("FindNext_Btn"));
+  form.reset();
+  EXPECT_EQ(ReadBytes(folder.Path() / "blocked"), "a file where the folder belongs");
 }
 
 TEST_F(FormFindReplaceTest, FindNextStepsThroughOverlapsAndReportsTheCountAtTheEnd) {

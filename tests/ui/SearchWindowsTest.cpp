@@ -30,8 +30,12 @@ class SearchWindowsTest : public ::testing::Test {
   TSearchState state;
   FakeDialogs dialogs;
   int maxListCount = 5;
-  TSearchWindows windows{
-      &mainWindow, editor, state, dialogs, folder.Path().string(), [this] { return maxListCount; }};
+  TSearchWindows windows{&mainWindow,
+                         editor,
+                         state,
+                         dialogs,
+                         folder.File("config.ini"),
+                         [this] { return maxListCount; }};
 };
 
 TEST_F(SearchWindowsTest, EscapeClosesTheSectionListFirstThenTheFindWindow) {

@@ -14,6 +14,7 @@
 #include "platform/Shell.h"
 #include "ui/AboutBox.h"
 #include "ui/ClipboardMonitorDialog.h"
+#include "ui/ProgramIcon.h"
 #include "ui/QtCanvas.h"
 #include "ui/QtClipboard.h"
 #include "ui/QtDialogs.h"
@@ -67,6 +68,12 @@ TEST(AboutBox, ShowsBuildDateAndOpensReadmeOnlyWhenPresent) {
     auto* compiled = box.findChild<QLabel*>("CompiledLabel");
     ASSERT_NE(compiled, nullptr);
     EXPECT_EQ(compiled->text(), "Compiled on 1-2-2014");
+    // The program's own icon, built into the executable in every size.
+    EXPECT_EQ(ProgramIcon().availableSizes().size(), 6);
+    auto* icon = box.findChild<QLabel*>("ProgramIcon");
+    ASSERT_NE(icon, nullptr);
+    ASSERT_FALSE(icon->pixmap().isNull());
+    EXPECT_EQ(icon->pixmap().toImage(), ProgramIcon().pixmap(32, 32).toImage());
   }
   std::ofstream(folder.File("readme.txt")) << "hello";
   TAboutBox box(nullptr, 0x0E0201, "Scribant", programFolder, shell, locale);

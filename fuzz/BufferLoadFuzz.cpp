@@ -1,0 +1,101 @@
+// Any bytes loaded into the editor's buffer in pieces of any size: the lines
+// are those of a plain split, whatever the piece boundaries cut (a CR LF
+// included); character offsets, tab-expanded widths and the break style
+// agree with the lines; uniform breaks save back to the same bytes.
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <algorithm>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "FuzzSupport.h"
+#include "editor/ScribEditStringList.h"
+
+namespace {
+
+struct Split {
+  std::vector<std::string> lines;
+  int crLf = 0, lf = 0, cr = 0;
+};
+
+// A final break is followed by an empty line.
+Split ReferenceSplit(std::string_view bytes) {
+  Split split;
+  std::string line;
+  for (std::size_t i = 0; i < bytes.size(); ++i) {
+    if (bytes[i] != '\r' && bytes[i] != '\n') {
+      line += bytes[i];
+      continue;
+    }
+    if (bytes.compare(i, 2, "\r\n") == 0) {
+      ++split.crLf;
+      ++i;
+    } else {
+      ++(bytes[i] == '\r' ? split.cr : split.lf);
+    }
+    split.lines.push_back(std::move(line));
+    line.clear();
+  }
+  if (!bytes.empty()) split.lines.push_back(std::move(line));
+  return split;
+}
+
+int ReferenceExpandedLength(std::string_view line, int tabWidth) {
+  int column = 0;
+  for (char c : line) column += c != '\t' || tabWidth < 2 ? 1 : tabWidth - column % tabWidth;
+  return column;
+}
+
+TScribLineBreakStyle ExpectedStyle(const Split& split) {
+  const bool sawCr = split.cr + split.crLf > 0, sawLf = split.lf + split.crLf > 0;
+  if (sawCr && !sawLf) return TScribLineBreakStyle::Cr;
+  if (sawLf && !sawCr) return TScribLineBreakStyle::Lf;
+  return TScribLineBreakStyle::CrLf;
+}
+
+void ExpectLines(TScribEditStringList& buffer, const Split& split) {
+  Expect(buffer.Count() == static_cast<int>(split.lines.size()), "line count of a plain split");
+  std::int64_t offset = 0;
+  int longest = 0;
+  for (int i = 0; i < buffer.Count(); ++i) {
+    const std::string& line = split.lines[i];
+    Expect(buffer.Get(i) == line, "line text of a plain split");
+    Expect(buffer.LineStartCharIndex(i) == offset, "line start offset");
+    Expect(buffer.LineOfCharIndex(offset) == i, "line of its first character");
+    const int width = ReferenceExpandedLength(line, buffer.TabWidth());
+    Expect(buffer.ExpandedStringLengths(i) == width, "tab-expanded width");
+    Expect(buffer.ExpandedStrings(i).size() == static_cast<std::size_t>(width),
+           "tab expansion as long as its width");
+    longest = std::max(longest, width);
+    offset += static_cast<std::int64_t>(line.size()) + 2;
+  }
+  Expect(buffer.LengthOfLongestLine() == longest, "longest line");
+  Expect(buffer.CharCount() == std::max<std::int64_t>(offset - 2, 0), "character count");
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  FuzzedDataProvider input(data, size);
+  const auto pieceSize = input.ConsumeIntegralInRange<std::size_t>(1, 32);
+  const int tabWidth = input.ConsumeIntegralInRange(0, 12);
+  const std::string bytes = input.ConsumeRemainingBytesAsString();
+  const Split split = ReferenceSplit(bytes);
+
+  TScribEditStringList buffer;
+  buffer.SetTabWidth(tabWidth);
+  TScribEditStringList::SetLoadPieceSize(pieceSize);
+  std::istringstream stream(bytes);
+  buffer.LoadFromStream(stream);
+  ExpectLines(buffer, split);
+  Expect(buffer.LineBreakStyle() == ExpectedStyle(split), "break style from the breaks seen");
+  const int kinds = (split.crLf > 0) + (split.lf > 0) + (split.cr > 0);
+  Expect(buffer.LoadedMixedLineBreaks() == (kinds > 1), "mixed breaks are noticed");
+  if (kinds <= 1) Expect(buffer.SaveToString() == bytes, "uniform breaks save back unchanged");
+
+  TScribEditStringList whole;
+  whole.LoadFromBytes(bytes);
+  Expect(whole.Text() == buffer.Text(), "loading in pieces or at once gives the same text");
+  return 0;
+}
