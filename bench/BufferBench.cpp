@@ -1,5 +1,6 @@
 // Text buffer workloads on a generated 1 000 000-line source file (~100 MB):
-// load, save, whole-text read, and the memory a load needs.
+// load, save, whole-text read, and the memory a load needs (also for
+// 10 000 000 lines).
 //
 // Memory is per process (VmHWM never goes down), so load_peak_mb and
 // loaded_mb come from a fresh copy of this program that only loads the file:
@@ -40,15 +41,20 @@ double StatusMegabytes(const std::string& key) {
   return -1;
 }
 
-// The generated document, written once per run.
-const TempFile& SourceFile() {
-  static const std::unique_ptr<TempFile> file = [] {
-    auto made = std::make_unique<TempFile>(GenerateSourceText(kLineCount, 20261208));
-    std::fprintf(stderr, "# source file: %zu lines, %.1f MB\n", kLineCount,
-                 static_cast<double>(std::filesystem::file_size(made->Path())) / 1048576.0);
-    return made;
-  }();
+// A generated document of `lineCount` lines, written once per run.
+const TempFile& SourceFileOf(std::size_t lineCount) {
+  static std::map<std::size_t, std::unique_ptr<TempFile>> files;
+  auto& file = files[lineCount];
+  if (!file) {
+    file = std::make_unique<TempFile>(GenerateSourceText(lineCount, 20261208));
+    std::fprintf(stderr, "# source file: %zu lines, %.1f MB\n", lineCount,
+                 static_cast<double>(std::filesystem::file_size(file->Path())) / 1048576.0);
+  }
   return *file;
+}
+
+const TempFile& SourceFile() {
+  return SourceFileOf(kLineCount);
 }
 
 TScribEditStringList& LoadedBuffer() {
@@ -65,22 +71,19 @@ double MedianMillisecondsOf(Work&& work) {
   return runs[1];
 }
 
-// Memory figures of a fresh process loading the source file, by name.
-const std::map<std::string, double>& ChildMemoryFigures() {
-  static const std::map<std::string, double> figures = [] {
-    std::map<std::string, double> parsed;
-    const std::string self = std::filesystem::read_symlink("/proc/self/exe").string();
-    const std::string command = std::string(kChildVariable) + "='" + SourceFile().Path() + "' '" +
-                                self + "' load_peak_mb loaded_mb";
-    FILE* child = popen(command.c_str(), "r");
-    if (child == nullptr) return parsed;
-    char name[64];
-    double value = 0;
-    while (std::fscanf(child, "%63s %lf %*s", name, &value) == 2) parsed[name] = value;
-    pclose(child);
-    return parsed;
-  }();
-  return figures;
+// Memory figures `names` of a fresh process loading `file`, by name.
+std::map<std::string, double> ChildMemoryFigures(const TempFile& file, const std::string& names) {
+  std::map<std::string, double> parsed;
+  const std::string self = std::filesystem::read_symlink("/proc/self/exe").string();
+  const std::string command =
+      std::string(kChildVariable) + "='" + file.Path() + "' '" + self + "' " + names;
+  FILE* child = popen(command.c_str(), "r");
+  if (child == nullptr) return parsed;
+  char name[64];
+  double value = 0;
+  while (std::fscanf(child, "%63s %lf %*s", name, &value) == 2) parsed[name] = value;
+  pclose(child);
+  return parsed;
 }
 
 // In the child: loads once, keeps the buffer, reports this process's memory.
@@ -92,8 +95,16 @@ double ChildMemory(const std::string& key) {
 
 double MemoryFigure(const std::string& name, const std::string& statusKey) {
   if (std::getenv(kChildVariable) != nullptr) return ChildMemory(statusKey);
-  const auto& figures = ChildMemoryFigures();
+  static const std::map<std::string, double> figures =
+      ChildMemoryFigures(SourceFile(), "load_peak_mb loaded_mb");
   const auto found = figures.find(name);
+  return found == figures.end() ? -1 : found->second;
+}
+
+double LoadedMegabytesOfTenMillionLines() {
+  if (std::getenv(kChildVariable) != nullptr) return ChildMemory("VmRSS");
+  const auto figures = ChildMemoryFigures(SourceFileOf(10 * kLineCount), "loaded_10m_mb");
+  const auto found = figures.find("loaded_10m_mb");
   return found == figures.end() ? -1 : found->second;
 }
 
@@ -110,6 +121,8 @@ SCRIBANT_BENCH_FIGURE("load_ms", "ms", [] {
 SCRIBANT_BENCH_FIGURE("load_peak_mb", "MB", [] { return MemoryFigure("load_peak_mb", "VmHWM"); });
 
 SCRIBANT_BENCH_FIGURE("loaded_mb", "MB", [] { return MemoryFigure("loaded_mb", "VmRSS"); });
+
+SCRIBANT_BENCH_FIGURE("loaded_10m_mb", "MB", LoadedMegabytesOfTenMillionLines);
 
 // A save as the program does it: the text joined once, then the file
 // replaced; with or without waiting for the disk.

@@ -114,7 +114,7 @@ double RescanOpenComment() {
   BenchView& view = document.view;
   TScribViewEvents events(view, document.scan, view.gutter);
   view.lines.OnPutted = [&](auto&, int index, int count) { events.LinesPutted(index, count); };
-  const std::string opened = "/* " + view.lines.Get(0);
+  const std::string opened = "/* " + std::string(view.lines.Get(0));
   const double elapsed = MillisecondsOf([&] { view.lines.Put(0, opened); });
   if (view.lines.Ranges(view.lines.Count() - 1) != rsCStyle)
     std::fprintf(stderr, "rescan_open_comment_ms: the comment did not reach the last line\n");

@@ -80,12 +80,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FuzzedDataProvider input(data, size);
   const auto pieceSize = input.ConsumeIntegralInRange<std::size_t>(1, 32);
   const int tabWidth = input.ConsumeIntegralInRange(0, 12);
+  const int blockLines = input.ConsumeIntegralInRange(1, 8);
+  const auto blockBytes = input.ConsumeIntegralInRange<std::size_t>(1, 64);
   const std::string bytes = input.ConsumeRemainingBytesAsString();
   const Split split = ReferenceSplit(bytes);
 
-  TScribEditStringList buffer;
+  TScribEditStringList buffer({.loadPieceBytes = pieceSize,
+                               .blocks = {.blockLines = blockLines, .blockBytes = blockBytes}});
   buffer.SetTabWidth(tabWidth);
-  TScribEditStringList::SetLoadPieceSize(pieceSize);
   std::istringstream stream(bytes);
   buffer.LoadFromStream(stream);
   ExpectLines(buffer, split);

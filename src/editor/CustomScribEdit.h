@@ -466,7 +466,7 @@ class TCustomScribEdit : public TScribViewState {
   void SetSelectionRaw(TBufferCoord anchor, TBufferCoord end);
   void CollapseSelection() { SetSelectionRaw(caret_, caret_); }
   int LineLength(int line) const;
-  const std::string& LineAt(int line) const;
+  std::string_view LineAt(int line) const;
   int CharToColumn(int line, int charIndex) const;
   // The left and right display columns of a column selection between two ends.
   std::pair<int, int> ColumnSpan(TBufferCoord begin, TBufferCoord end) const;

@@ -19,7 +19,7 @@ bool Before(TBufferCoord a, TBufferCoord b) {
 
 // --- Lines -------------------------------------------------------------------
 
-const std::string& TCustomScribEdit::LineAt(int line) const {
+std::string_view TCustomScribEdit::LineAt(int line) const {
   return lines_->Get(line - 1);
 }
 
@@ -28,7 +28,7 @@ int TCustomScribEdit::LineLength(int line) const {
 }
 
 std::string TCustomScribEdit::LineText() const {
-  return LineAt(caret_.Line);
+  return std::string(LineAt(caret_.Line));
 }
 
 void TCustomScribEdit::SetLineText(const std::string& text) {

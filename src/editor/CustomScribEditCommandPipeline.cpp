@@ -138,7 +138,7 @@ TCustomScribEdit::CaretTarget TCustomScribEdit::LineEndTarget() const {
     if (row < ViewLastRowOfLine(wrapPlugin_.get(), caret_.Line))
       return DisplayTarget({wrapPlugin_->GetRowLength(row) + 1, row});
   }
-  const std::string& line = LineAt(caret_.Line);
+  const std::string_view line = LineAt(caret_.Line);
   const int lineEnd = static_cast<int>(line.size()) + 1;
   if (!HasOption(eoEnhanceEndKey)) return TBufferCoord{lineEnd, caret_.Line};
   const std::size_t lastVisible = line.find_last_not_of(" \t");

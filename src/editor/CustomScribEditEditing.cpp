@@ -34,11 +34,11 @@ TBufferCoord TCustomScribEdit::InsertNormal(TBufferCoord position, std::string_v
   OwnChangeScope scope(*lines_, ownChange_);
   if (lines_->Count() == 0) lines_->Add("");
   const int lineIndex = std::clamp(position.Line, 1, lines_->Count()) - 1;
-  const std::string& line = lines_->Get(lineIndex);
+  const std::string_view line = lines_->Get(lineIndex);
   const std::size_t at = std::min<std::size_t>(std::max(position.Char, 1) - 1, line.size());
   const auto pieces = SplitLines(text);
-  std::string tail = line.substr(at);
-  std::string first = line.substr(0, at);
+  std::string tail(line.substr(at));
+  std::string first(line.substr(0, at));
   first.append(pieces.front());
   if (pieces.size() == 1) {
     const int endChar = Length(first) + 1;
@@ -63,11 +63,12 @@ std::string TCustomScribEdit::DeleteNormal(TBufferCoord from, TBufferCoord to) {
   OwnChangeScope scope(*lines_, ownChange_);
   const int firstLine = std::clamp(from.Line, 1, lines_->Count());
   const int lastLine = std::clamp(to.Line, 1, lines_->Count());
-  const std::string& first = lines_->Get(firstLine - 1);
-  const std::string& last = lines_->Get(lastLine - 1);
+  const std::string_view first = lines_->Get(firstLine - 1);
+  const std::string_view last = lines_->Get(lastLine - 1);
   const std::size_t fromAt = std::min<std::size_t>(std::max(from.Char, 1) - 1, first.size());
   const std::size_t toAt = std::min<std::size_t>(std::max(to.Char, 1) - 1, last.size());
-  std::string joined = first.substr(0, fromAt) + last.substr(toAt);
+  std::string joined(first.substr(0, fromAt));
+  joined.append(last.substr(toAt));
   lines_->Put(firstLine - 1, std::move(joined));
   if (lastLine > firstLine) lines_->DeleteLines(firstLine, lastLine - firstLine);
   return removed;
@@ -135,7 +136,7 @@ std::string TCustomScribEdit::TextOfRange(TBufferCoord begin, TBufferCoord end,
         0, RowColToCharIndex({end.Char, lastLine}) - RowColToCharIndex({begin.Char, firstLine}))));
   }
   for (int line = firstLine; line <= lastLine; ++line) {
-    const std::string& text = LineAt(line);
+    const std::string_view text = LineAt(line);
     std::size_t from = 0, to = text.size();
     if (mode == smNormal) {
       if (line == firstLine) from = std::min<std::size_t>(std::max(begin.Char, 1) - 1, to);
@@ -167,14 +168,14 @@ void TCustomScribEdit::PadLineTo(int line, int charIndex) {
   if (charIndex - 1 <= length) return;
   OwnChangeScope scope(*lines_, ownChange_);
   if (lines_->Count() == 0) lines_->Add("");
-  lines_->Put(line - 1, LineAt(line) + std::string(charIndex - 1 - length, ' '));
+  lines_->Put(line - 1, std::string(LineAt(line)) + std::string(charIndex - 1 - length, ' '));
 }
 
 TBufferCoord TCustomScribEdit::FillGapToCaret() {
   const int length = LineLength(caret_.Line);
   if (caret_.Char <= length + 1) return caret_;
   const TBufferCoord fillStart{length + 1, caret_.Line};
-  const std::string& line = LineAt(caret_.Line);
+  const std::string_view line = LineAt(caret_.Line);
   const bool blankLine = std::all_of(line.begin(), line.end(), IsBlank);
   std::string fill;
   const int tabWidth = TabWidth();

@@ -14,7 +14,7 @@ bool IsLowBlank(char c) {
   return byte >= 1 && byte <= 32;
 }
 
-int LeadingCount(const std::string& line, bool (*blank)(char)) {
+int LeadingCount(std::string_view line, bool (*blank)(char)) {
   int count = 0;
   while (count < static_cast<int>(line.size()) && blank(line[count])) ++count;
   return count;
@@ -121,7 +121,7 @@ void TCustomScribEdit::InsertString(const std::string& text, bool overwrite) {
 
 int TCustomScribEdit::SmartUnindentTarget(int line, int caretChar) const {
   for (int above = line - 1; above >= 1; --above) {
-    const std::string& text = LineAt(above);
+    const std::string_view text = LineAt(above);
     const int indent = CharToColumn(above, LeadingCount(text, IsBlank) + 1);
     if (indent < caretChar) return indent;
   }
@@ -131,7 +131,7 @@ int TCustomScribEdit::SmartUnindentTarget(int line, int caretChar) const {
 void TCustomScribEdit::DeleteLastChar() {
   if (DeleteSelectionRecorded()) return;
   const int line = caret_.Line;
-  const std::string& text = LineAt(line);
+  const std::string_view text = LineAt(line);
   const int length = static_cast<int>(text.size());
   if (caret_.Char > length + 1) {
     // Beyond the end only the caret moves.
@@ -213,7 +213,7 @@ void TCustomScribEdit::DeleteLine() {
 // --- Line breaks and tabs --------------------------------------------------------------
 
 std::string TCustomScribEdit::IndentationFor(int line, int caretChar) const {
-  const std::string& text = LineAt(line);
+  const std::string_view text = LineAt(line);
   const int blanks = std::min(LeadingCount(text, IsBlank), caretChar - 1);
   // Each TAB of the indentation counts as a whole tab width, wherever it stands.
   const int tabWidth = TabWidth();
@@ -243,7 +243,7 @@ void TCustomScribEdit::LineBreak(bool moveCaret) {
     if (autoIndent) newCaret.Char = LeadingCount(LineAt(line), IsLowBlank) + 1;
   } else if (length == 0 && autoIndent) {
     for (int above = line - 1; above >= 1; --above) {
-      const std::string& text = LineAt(above);
+      const std::string_view text = LineAt(above);
       if (text.empty()) continue;
       newCaret.Char = CharToColumn(above, LeadingCount(text, IsBlank) + 1);
       break;
@@ -272,7 +272,7 @@ void TCustomScribEdit::InsertTab() {
 
 void TCustomScribEdit::ShiftTab() {
   if (HasOption(eoTabIndent) && SelAvail()) return ChangeBlockIndent(false);
-  const std::string& text = LineAt(caret_.Line);
+  const std::string_view text = LineAt(caret_.Line);
   const int caretChar = caret_.Char;
   if (caretChar < 2 || caretChar - 1 > static_cast<int>(text.size())) return;
   if (!IsBlank(text[caretChar - 2])) return;
@@ -302,7 +302,7 @@ void TCustomScribEdit::ChangeBlockIndent(bool indent) {
   const std::string step = HasOption(eoTabsToSpaces) ? std::string(TabWidth(), ' ') : "\t";
   std::vector<std::string> prefixes;
   for (int line = first; line <= last; ++line) {
-    const std::string& text = LineAt(line);
+    const std::string_view text = LineAt(line);
     if (indent) {
       prefixes.push_back(step);
     } else if (!text.empty() && text[0] == '\t') {
@@ -387,7 +387,7 @@ void TCustomScribEdit::ChangeCase(TScribEditorCommand command) {
 // --- Brackets ---------------------------------------------------------------------------
 
 void TCustomScribEdit::MatchBracket() {
-  const std::string& text = LineAt(caret_.Line);
+  const std::string_view text = LineAt(caret_.Line);
   if (caret_.Char > static_cast<int>(text.size())) return;
   const char bracket = text[caret_.Char - 1];
   const std::size_t index = kBrackets.find(bracket);
@@ -398,7 +398,7 @@ void TCustomScribEdit::MatchBracket() {
   int line = caret_.Line;
   int charIndex = caret_.Char + (forward ? 1 : -1);
   while (line >= 1 && line <= lines_->Count()) {
-    const std::string& current = LineAt(line);
+    const std::string_view current = LineAt(line);
     for (; charIndex >= 1 && charIndex <= static_cast<int>(current.size());
          charIndex += forward ? 1 : -1) {
       const char c = current[charIndex - 1];

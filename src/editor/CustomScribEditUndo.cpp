@@ -199,7 +199,7 @@ void TCustomScribEdit::ApplyLinePrefixes(int firstLine, const std::vector<std::s
   for (std::size_t i = 0; i < prefixes.size(); ++i) {
     const int line = firstLine + static_cast<int>(i);
     if (prefixes[i].empty() || line > lines_->Count()) continue;
-    std::string text = LineAt(line);
+    std::string text(LineAt(line));
     if (removing)
       text.erase(0, std::min(prefixes[i].size(), text.size()));
     else

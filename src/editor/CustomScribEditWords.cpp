@@ -44,14 +44,14 @@ namespace {
 // First 1-based position at or after `from` whose character is (or is not) a
 // word character; 0 when there is none.
 template <typename Predicate>
-int ScanForward(const std::string& line, int from, Predicate wanted) {
+int ScanForward(std::string_view line, int from, Predicate wanted) {
   for (int i = std::max(from, 1); i <= static_cast<int>(line.size()); ++i)
     if (wanted(static_cast<unsigned char>(line[i - 1]))) return i;
   return 0;
 }
 
 template <typename Predicate>
-int ScanBackward(const std::string& line, int from, Predicate wanted) {
+int ScanBackward(std::string_view line, int from, Predicate wanted) {
   for (int i = std::min(from, static_cast<int>(line.size())); i >= 1; --i)
     if (wanted(static_cast<unsigned char>(line[i - 1]))) return i;
   return 0;
@@ -63,7 +63,7 @@ TBufferCoord TCustomScribEdit::NextWordPos(TBufferCoord position) const {
   if (position.Line < 1 || position.Line > lines_->Count()) return position;
   const auto word = [this](unsigned char c) { return IsWordChar(c); };
   const auto separator = [this](unsigned char c) { return c != 0 && !IsWordChar(c); };
-  const std::string& line = LineAt(position.Line);
+  const std::string_view line = LineAt(position.Line);
   const int length = static_cast<int>(line.size());
   int charIndex = position.Char;
   if (charIndex < length) {
@@ -83,7 +83,7 @@ TBufferCoord TCustomScribEdit::PrevWordPos(TBufferCoord position) const {
   if (position.Line < 1 || position.Line > lines_->Count()) return position;
   const auto word = [this](unsigned char c) { return IsWordChar(c); };
   const auto separator = [this](unsigned char c) { return c != 0 && !IsWordChar(c); };
-  const std::string& line = LineAt(position.Line);
+  const std::string_view line = LineAt(position.Line);
   int charIndex = std::min(position.Char, static_cast<int>(line.size()) + 1);
   if (charIndex > 1) {
     if (separator(static_cast<unsigned char>(line[charIndex - 2])))
@@ -100,7 +100,7 @@ TBufferCoord TCustomScribEdit::PrevWordPos(TBufferCoord position) const {
 
 TBufferCoord TCustomScribEdit::WordStart(TBufferCoord position) const {
   if (position.Line < 1 || position.Line > lines_->Count()) return position;
-  const std::string& line = LineAt(position.Line);
+  const std::string_view line = LineAt(position.Line);
   int charIndex = std::min(position.Char, static_cast<int>(line.size()) + 1);
   const auto separator = [this](unsigned char c) { return c != 0 && !IsWordChar(c); };
   if (charIndex > 1 && !separator(static_cast<unsigned char>(line[charIndex - 2])))
@@ -110,7 +110,7 @@ TBufferCoord TCustomScribEdit::WordStart(TBufferCoord position) const {
 
 TBufferCoord TCustomScribEdit::WordEnd(TBufferCoord position) const {
   if (position.Line < 1 || position.Line > lines_->Count()) return position;
-  const std::string& line = LineAt(position.Line);
+  const std::string_view line = LineAt(position.Line);
   const auto separator = [this](unsigned char c) { return c != 0 && !IsWordChar(c); };
   const int found = ScanForward(line, position.Char, separator);
   return {found == 0 ? static_cast<int>(line.size()) + 1 : found, position.Line};
@@ -121,12 +121,12 @@ std::string TCustomScribEdit::WordAt(TBufferCoord position) const {
   const TBufferCoord start = WordStart(position);
   const TBufferCoord end = WordEnd(start);
   if (end.Char <= start.Char) return {};
-  return LineAt(position.Line).substr(start.Char - 1, end.Char - start.Char);
+  return std::string(LineAt(position.Line).substr(start.Char - 1, end.Char - start.Char));
 }
 
 void TCustomScribEdit::SelectWordAt(TBufferCoord position) {
   position = ClampPosition(position);
-  const std::string& line = LineAt(position.Line);
+  const std::string_view line = LineAt(position.Line);
   const int length = static_cast<int>(line.size());
   // The character under the position, or the one before it at the line end.
   int at = std::min(position.Char, length);

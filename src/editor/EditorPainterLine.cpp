@@ -101,8 +101,8 @@ void TScribLinePainter::LayOutRows(int line, int firstRow, int lastRow) {
 
 void TScribLinePainter::PaintLine(int line, int firstRow, int lastRow) {
   TScribEditStringList& lines = context_.view.Lines();
-  text_ = &lines.Get(line - 1);
-  expanded_.emplace(*text_, lines.TabWidth());
+  text_ = lines.Get(line - 1);
+  expanded_.emplace(text_, lines.TabWidth());
   // Saturates at the largest int: cells beyond it can never be shown.
   expandedLength_ = lines.ExpandedStringLengths(line - 1);
   colors_ = ColorsOf(line);
@@ -129,11 +129,11 @@ std::int64_t TScribLinePainter::StartScan(TScribCustomHighlighter& highlighter, 
   const TScribLineMarks* marks = view.LineMarks();
   const TScribLineMark* mark =
       marks ? marks->Before(line - 1, view.Lines().TabWidth(), firstVisible) : nullptr;
-  if (mark && highlighter.SetLineAt(*text_, line - 1, mark->offset, mark->range)) {
+  if (mark && highlighter.SetLineAt(text_, line - 1, mark->offset, mark->range)) {
     expanded_->SetAnchor(mark->offset, mark->column);
     return mark->column;
   }
-  highlighter.SetLine(*text_, line - 1);
+  highlighter.SetLine(text_, line - 1);
   return 0;
 }
 

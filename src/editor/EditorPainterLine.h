@@ -86,7 +86,7 @@ class TScribLinePainter {
   void FillColumns(const Row& row, int firstColumn, int endColumn, TColor color);
 
   const TScribPaintContext& context_;
-  const std::string* text_ = nullptr;
+  std::string_view text_;
   std::optional<TScribExpandedLine> expanded_;
   std::int64_t expandedLength_ = 0;
   TScribLineColors colors_{};

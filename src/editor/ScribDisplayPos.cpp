@@ -47,7 +47,7 @@ TBufferCoord DisplayToBufferPos(TScribEditStringList& lines, const TScribWordWra
                                 TDisplayCoord position) {
   TBufferCoord expanded{position.Column, position.Row};
   if (wrap) expanded = wrap->DisplayToBufferPos(position);
-  const std::string& text = lines.Get(expanded.Line - 1);
+  const std::string_view text = lines.Get(expanded.Line - 1);
   return {ColumnToChar(text, expanded.Char, lines.TabWidth()), expanded.Line};
 }
 

@@ -4,22 +4,21 @@
 #include "editor/ScribEditStringList.h"
 
 #include <algorithm>
-#include <iterator>
 
 #include "editor/ScribEditTabExpansion.h"
 
-namespace {
-
-const std::string kEmptyLine;
-
-std::int64_t LengthOf(const std::string& text) {
-  return static_cast<std::int64_t>(text.size());
-}
-
-}  // namespace
-
 void TScribEditStringList::RaiseIndexError(int index) {
   throw EScribEditStringList("Invalid stringlist index " + std::to_string(index));
+}
+
+TScribEditStringList::TScribEditStringList(TScribBufferOptions options) {
+  SetOptions(options);
+}
+
+void TScribEditStringList::SetOptions(const TScribBufferOptions& options) {
+  options_ = options;
+  options_.loadPieceBytes = std::max<std::size_t>(options_.loadPieceBytes, 1);
+  store_.SetLimits(options_.blocks);
 }
 
 void TScribEditStringList::CheckIndex(int index, int upperBound) const {
@@ -34,21 +33,21 @@ void TScribEditStringList::Fire(const TNotifyEvent& event) {
   if (event) event(*this);
 }
 
-const std::string& TScribEditStringList::Get(int index) const {
-  return InRange(index) ? records_[static_cast<std::size_t>(index)].text : kEmptyLine;
+std::string_view TScribEditStringList::Get(int index) const {
+  return InRange(index) ? store_.Text(index) : std::string_view();
 }
 
 void* TScribEditStringList::Objects(int index) const {
-  return InRange(index) && !objects_.empty() ? objects_[static_cast<std::size_t>(index)] : nullptr;
+  return InRange(index) ? store_.Object(index) : nullptr;
 }
 
 std::int32_t TScribEditStringList::Ranges(int index) const {
-  return InRange(index) ? records_[static_cast<std::size_t>(index)].range : 0;
+  return InRange(index) ? store_.Range(index) : 0;
 }
 
 std::int64_t TScribEditStringList::LineStartCharIndex(int lineIndex) const {
   CheckIndex(lineIndex, Count());
-  return lineStarts_.Start(lineIndex);
+  return store_.LineStart(lineIndex);
 }
 
 void TScribEditStringList::BeginUpdate() {
@@ -62,15 +61,6 @@ void TScribEditStringList::EndUpdate() {
 void TScribEditStringList::SetCapacity(int capacity) {
   if (capacity < Count())
     throw EScribEditStringList("Stringlist capacity cannot be smaller than count");
-  const auto wanted = static_cast<std::size_t>(capacity);
-  if (wanted > records_.capacity()) {
-    records_.reserve(wanted);
-  } else if (wanted < records_.capacity()) {
-    std::vector<Record> smaller;
-    smaller.reserve(wanted);
-    std::move(records_.begin(), records_.end(), std::back_inserter(smaller));
-    records_.swap(smaller);
-  }
   capacity_ = capacity;
 }
 
@@ -79,13 +69,10 @@ void TScribEditStringList::GrowForOneMore() {
   SetCapacity(capacity_ + (capacity_ > 64 ? capacity_ / 4 : 16));
 }
 
-void TScribEditStringList::InsertRecord(int index, std::string text) {
+void TScribEditStringList::InsertLine(int index, std::string_view text) {
   GrowForOneMore();
-  const std::int64_t length = LengthOf(text);
-  records_.insert(records_.begin() + index, Record{std::move(text)});
-  if (!objects_.empty()) objects_.insert(objects_.begin() + index, nullptr);
-  lineStarts_.InsertEmpty(index, 1);
-  lineStarts_.ChangeLength(index, length);
+  store_.InsertEmpty(index, 1);
+  store_.Replace(index, text);
   if (indexOfLongestLine_ >= index) ++indexOfLongestLine_;
   ConsiderForLongest(index);
 }
@@ -93,7 +80,7 @@ void TScribEditStringList::InsertRecord(int index, std::string text) {
 int TScribEditStringList::Add(std::string text) {
   UpdateScope update(*this);
   const int index = Count();
-  InsertRecord(index, std::move(text));
+  InsertLine(index, text);
   Fire(OnInserted, index, 1);
   return index;
 }
@@ -101,7 +88,7 @@ int TScribEditStringList::Add(std::string text) {
 void TScribEditStringList::Insert(int index, std::string text) {
   CheckIndex(index, Count());
   UpdateScope update(*this);
-  InsertRecord(index, std::move(text));
+  InsertLine(index, text);
   Fire(OnInserted, index, 1);
 }
 
@@ -112,14 +99,13 @@ void TScribEditStringList::Put(int index, std::string text) {
   }
   CheckIndex(index, Count() - 1);
   UpdateScope update(*this);
-  Record& record = records_[static_cast<std::size_t>(index)];
-  const int oldExpandedLength = record.expandedLength;
-  lineStarts_.ChangeLength(index, LengthOf(text) - LengthOf(record.text));
-  record.text = std::move(text);
-  record.flags = ExpandedLengthInvalid;
-  if (index == indexOfLongestLine_) {
+  const bool wasLongest = index == indexOfLongestLine_;
+  const std::uint32_t oldWidth = wasLongest ? WidthOf(index) & kWidthBits : 0;
+  store_.Replace(index, text);
+  store_.Width(index) = TScribLineStore::kUnknownWidth;
+  if (wasLongest) {
     // The longest line stays first as long as it did not shrink.
-    if (ExpandedStringLengths(index) < oldExpandedLength) indexOfLongestLine_ = -1;
+    if ((WidthOf(index) & kWidthBits) < oldWidth) indexOfLongestLine_ = -1;
   } else {
     ConsiderForLongest(index);
   }
@@ -129,9 +115,7 @@ void TScribEditStringList::Put(int index, std::string text) {
 void TScribEditStringList::Delete(int index) {
   CheckIndex(index, Count() - 1);
   UpdateScope update(*this);
-  records_.erase(records_.begin() + index);
-  if (!objects_.empty()) objects_.erase(objects_.begin() + index);
-  lineStarts_.Remove(index, 1);
+  store_.Remove(index, 1);
   if (index == indexOfLongestLine_)
     indexOfLongestLine_ = -1;
   else if (index < indexOfLongestLine_)
@@ -143,10 +127,8 @@ void TScribEditStringList::Clear() {
   indexOfLongestLine_ = -1;
   if (Count() == 0) return;
   UpdateScope update(*this);
-  std::vector<Record>().swap(records_);
-  std::vector<void*>().swap(objects_);
+  store_.Clear();
   capacity_ = 0;
-  lineStarts_.Clear();
   Fire(OnCleared);
 }
 
@@ -155,15 +137,17 @@ void TScribEditStringList::Exchange(int index1, int index2) {
   CheckIndex(index2, Count() - 1);
   UpdateScope update(*this);
   if (index1 == index2) return;
-  auto& record1 = records_[static_cast<std::size_t>(index1)];
-  auto& record2 = records_[static_cast<std::size_t>(index2)];
-  const std::int64_t growth = LengthOf(record2.text) - LengthOf(record1.text);
-  std::swap(record1, record2);
-  if (!objects_.empty())
-    std::swap(objects_[static_cast<std::size_t>(index1)],
-              objects_[static_cast<std::size_t>(index2)]);
-  lineStarts_.ChangeLength(index1, growth);
-  lineStarts_.ChangeLength(index2, -growth);
+  const std::string text1(store_.Text(index1));
+  const std::string text2(store_.Text(index2));
+  store_.Replace(index1, text2);
+  store_.Replace(index2, text1);
+  std::swap(store_.Width(index1), store_.Width(index2));
+  const std::int32_t range1 = store_.Range(index1);
+  store_.SetRange(index1, store_.Range(index2));
+  store_.SetRange(index2, range1);
+  void* object1 = store_.Object(index1);
+  store_.SetObject(index1, store_.Object(index2));
+  store_.SetObject(index2, object1);
   if (indexOfLongestLine_ == index1)
     indexOfLongestLine_ = index2;
   else if (indexOfLongestLine_ == index2)
@@ -177,9 +161,9 @@ void TScribEditStringList::AddStrings(const std::vector<std::string>& lines) {
 }
 
 void TScribEditStringList::AddStrings(const TScribEditStringList& other) {
-  // Reads by index so that adding a list to itself is safe.
+  // Reads by index and copies so that adding a list to itself is safe.
   AppendLines(
-      other.Count(), [&other](int i) { return other.Get(i); }, &other);
+      other.Count(), [&other](int i) { return std::string(other.Get(i)); }, &other);
 }
 
 void TScribEditStringList::AppendLines(int count, const std::function<std::string(int)>& textOf,
@@ -189,15 +173,9 @@ void TScribEditStringList::AppendLines(int count, const std::function<std::strin
   const int first = Count();
   const int needed = first + count;
   if (needed > capacity_) SetCapacity((needed + 15) / 16 * 16);
-  lineStarts_.Reserve(needed);
-  for (int i = 0; i < count; ++i) {
-    Record record{textOf(i)};
-    lineStarts_.Append(LengthOf(record.text));
-    records_.push_back(std::move(record));
-  }
-  if (!objects_.empty()) objects_.resize(records_.size(), nullptr);
+  for (int i = 0; i < count; ++i) store_.Append(textOf(i));
   if (objectSource != nullptr)
-    for (int i = 0; i < count; ++i) StoreObject(first + i, objectSource->Objects(i));
+    for (int i = 0; i < count; ++i) store_.SetObject(first + i, objectSource->Objects(i));
   indexOfLongestLine_ = -1;
   Fire(OnInserted, first, count);
 }
@@ -207,10 +185,7 @@ void TScribEditStringList::InsertLines(int index, int numLines) {
   CheckIndex(index, Count());
   UpdateScope update(*this);
   SetCapacity(Count() + numLines);
-  records_.insert(records_.begin() + index, static_cast<std::size_t>(numLines), Record{});
-  if (!objects_.empty())
-    objects_.insert(objects_.begin() + index, static_cast<std::size_t>(numLines), nullptr);
-  lineStarts_.InsertEmpty(index, numLines);
+  store_.InsertEmpty(index, numLines);
   indexOfLongestLine_ = -1;
   Fire(OnInserted, index, numLines);
 }
@@ -221,10 +196,7 @@ void TScribEditStringList::DeleteLines(int index, int numLines) {
   const int removed = std::min(numLines, Count() - index);
   {
     UpdateScope update(*this);
-    records_.erase(records_.begin() + index, records_.begin() + index + removed);
-    if (!objects_.empty())
-      objects_.erase(objects_.begin() + index, objects_.begin() + index + removed);
-    lineStarts_.Remove(index, removed);
+    store_.Remove(index, removed);
     indexOfLongestLine_ = -1;
   }
   Fire(OnDeleted, index, removed);
@@ -233,51 +205,41 @@ void TScribEditStringList::DeleteLines(int index, int numLines) {
 void TScribEditStringList::PutObject(int index, void* object) {
   CheckIndex(index, Count() - 1);
   UpdateScope update(*this);
-  StoreObject(index, object);
-}
-
-void TScribEditStringList::StoreObject(int index, void* object) {
-  if (objects_.empty()) {
-    if (object == nullptr) return;
-    objects_.assign(records_.size(), nullptr);
-  }
-  objects_[static_cast<std::size_t>(index)] = object;
+  store_.SetObject(index, object);
 }
 
 void TScribEditStringList::PutRange(int index, std::int32_t range) {
   CheckIndex(index, Count() - 1);
   UpdateScope update(*this);
-  records_[static_cast<std::size_t>(index)].range = range;
+  store_.SetRange(index, range);
 }
 
 void TScribEditStringList::SetTabWidth(int tabWidth) {
   if (tabWidth == tabWidth_) return;
   tabWidth_ = tabWidth;
   indexOfLongestLine_ = -1;
-  for (Record& record : records_) {
-    record.expandedLength = -1;
-    record.flags = static_cast<std::uint8_t>((record.flags & ~HasNoTabs) | ExpandedLengthInvalid);
-  }
+  store_.ForgetWidths();
 }
 
-void TScribEditStringList::UpdateExpandedLength(Record& record) const {
-  record.expandedLength = ExpandedLength(record.text, tabWidth_);
-  record.flags = record.text.find('\t') == std::string::npos ? HasNoTabs : HasTabs;
+std::uint32_t TScribEditStringList::WidthOf(int index) {
+  std::uint32_t& width = store_.Width(index);
+  if (width == TScribLineStore::kUnknownWidth) {
+    const std::string_view text = store_.Text(index);
+    const auto length = static_cast<std::uint32_t>(ExpandedLength(text, tabWidth_)) & kWidthBits;
+    width = text.find('\t') == std::string_view::npos ? length : length | kHasTabs;
+  }
+  return width;
 }
 
 std::string TScribEditStringList::ExpandedStrings(int index) {
   if (!InRange(index)) return {};
-  Record& record = records_[static_cast<std::size_t>(index)];
-  if (record.flags & ExpandedLengthInvalid) UpdateExpandedLength(record);
-  if (record.flags & HasNoTabs) return record.text;
-  return ExpandTabs(record.text, tabWidth_);
+  const std::string_view text = store_.Text(index);
+  if ((WidthOf(index) & kHasTabs) == 0) return std::string(text);
+  return ExpandTabs(text, tabWidth_);
 }
 
 int TScribEditStringList::ExpandedStringLengths(int index) {
-  if (!InRange(index)) return 0;
-  Record& record = records_[static_cast<std::size_t>(index)];
-  if (record.flags & ExpandedLengthInvalid) UpdateExpandedLength(record);
-  return record.expandedLength;
+  return InRange(index) ? static_cast<int>(WidthOf(index) & kWidthBits) : 0;
 }
 
 int TScribEditStringList::LengthOfLongestLine() {

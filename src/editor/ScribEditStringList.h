@@ -1,15 +1,14 @@
-// The line store behind the editor: the document as an array of line records.
+// The line store behind the editor: the document as a sequence of lines,
+// each with a highlighter range, a cached tab-expanded width and an object.
+// The lines live in blocks (TScribLineStore), so adding or removing lines
+// costs the same in a short and in a very long document.
 //
 // Invariants:
 //  - line indexes are 0-based (the editor's line numbers are index + 1);
-//  - Count() <= Capacity();
-//  - a record caches its tab-expanded width; ExpandedLengthInvalid means the
-//    cache must be recomputed, otherwise exactly one of HasTabs / HasNoTabs is set;
-//  - lineStarts_ always matches the texts: character offsets of every line
-//    start in Text(), counting each line break as two characters;
-//  - indexOfLongestLine_ is -1 or the first line of the greatest expanded width;
-//  - objects_ is empty while no line has an object (nothing in the program
-//    sets one, so they cost no memory), otherwise it has one entry per line.
+//  - Count() <= Capacity(); Capacity() follows the growth rules of a record
+//    array, though the blocks allocate by their own;
+//  - a line's cached width is either unknown or its exact tab-expanded length;
+//  - indexOfLongestLine_ is -1 or the first line of the greatest expanded width.
 //
 // Every change runs inside the update bracket and fires its event; the buffer
 // knows nothing of who listens.
@@ -23,7 +22,7 @@
 #include <string_view>
 #include <vector>
 
-#include "editor/ScribLineStarts.h"
+#include "editor/ScribLineStore.h"
 
 // An index outside the range an operation allows: "Invalid stringlist index %d".
 class EScribEditStringList : public std::runtime_error {
@@ -40,6 +39,13 @@ class EScribEditFileError : public std::runtime_error {
 // The line break written when saving; found by loading.
 enum class TScribLineBreakStyle : std::uint8_t { CrLf, Lf, Cr };
 
+struct TScribBufferOptions {
+  // Bytes read at a time when loading a stream.
+  std::size_t loadPieceBytes = std::size_t{1} << 20;
+  // How many lines and bytes a block of lines holds.
+  TScribBlockLimits blocks;
+};
+
 class TScribEditStringList {
  public:
   using TNotifyEvent = std::function<void(TScribEditStringList& sender)>;
@@ -47,15 +53,15 @@ class TScribEditStringList {
 
   static constexpr std::int32_t NullRange = -1;
 
-  TScribEditStringList() = default;
+  explicit TScribEditStringList(TScribBufferOptions options = {});
   TScribEditStringList(const TScribEditStringList&) = delete;
   TScribEditStringList& operator=(const TScribEditStringList&) = delete;
 
   // Reading: an index outside 0..Count()-1 gives an empty or zero value, never an error.
-  int Count() const { return static_cast<int>(records_.size()); }
+  int Count() const { return store_.Count(); }
   int Capacity() const { return capacity_; }
-  // The line's text; valid until the line is changed or removed.
-  const std::string& Get(int index) const;
+  // The line's text; valid until the buffer changes.
+  std::string_view Get(int index) const;
   void* Objects(int index) const;
   std::int32_t Ranges(int index) const;
   std::string ExpandedStrings(int index);
@@ -66,14 +72,14 @@ class TScribEditStringList {
 
   // Character indexes into Text(), each line break counting two. All O(1)
   // amortised or O(log Count()).
-  std::int64_t CharCount() const { return lineStarts_.CharCount(); }
+  std::int64_t CharCount() const { return store_.CharCount(); }
   // Index of the first character of `lineIndex`, 0 <= lineIndex <= Count();
   // Count() gives CharCount() + 2 (as if a break followed the last line).
   // Raises EScribEditStringList outside that range.
   std::int64_t LineStartCharIndex(int lineIndex) const;
   // The line holding `charIndex` (a line owns the break after it), clamped to
   // 0..Count()-1; 0 for an empty buffer.
-  int LineOfCharIndex(std::int64_t charIndex) const { return lineStarts_.LineOf(charIndex); }
+  int LineOfCharIndex(std::int64_t charIndex) const { return store_.LineOfChar(charIndex); }
 
   // Changing. Out-of-range indexes raise EScribEditStringList and change nothing.
   void SetCapacity(int capacity);
@@ -115,9 +121,9 @@ class TScribEditStringList {
   void SaveToFile(const std::string& fileName) const;
   void SaveToStream(std::ostream& stream) const;
   std::string SaveToString() const;
-  // Bytes read at a time when loading a stream (1 MiB); tests make it tiny to
-  // exercise piece boundaries.
-  static void SetLoadPieceSize(std::size_t bytes) { loadPieceSize_ = bytes > 0 ? bytes : 1; }
+  const TScribBufferOptions& Options() const { return options_; }
+  // New block limits apply to the blocks made or changed from now on.
+  void SetOptions(const TScribBufferOptions& options);
 
   // Events, each with the buffer as sender. Index and Count name the lines
   // affected; SetText and loading report all new lines with one OnInserted
@@ -142,25 +148,19 @@ class TScribEditStringList {
   };
 
  private:
-  enum Flag : std::uint8_t { HasTabs = 1, HasNoTabs = 2, ExpandedLengthInvalid = 4 };
-
-  struct Record {
-    std::string text;
-    std::int32_t range = NullRange;
-    std::int32_t expandedLength = -1;
-    std::uint8_t flags = ExpandedLengthInvalid;
-  };
+  // A cached width: bit 31 says the line holds a TAB, the rest is the width.
+  static constexpr std::uint32_t kHasTabs = 0x80000000;
+  static constexpr std::uint32_t kWidthBits = 0x7FFFFFFF;
 
   [[noreturn]] static void RaiseIndexError(int index);
   void CheckIndex(int index, int upperBound) const;
   bool InRange(int index) const { return index >= 0 && index < Count(); }
   void GrowForOneMore();
-  void InsertRecord(int index, std::string text);
+  void InsertLine(int index, std::string_view text);
   // Appends `count` lines with texts textOf(i) and, from `objectSource`, the
   // objects of its first lines; fires one OnInserted.
   void AppendLines(int count, const std::function<std::string(int)>& textOf,
                    const TScribEditStringList* objectSource);
-  void StoreObject(int index, void* object);
   // Gathers the lines of a text or stream before they replace the buffer's.
   class LineCollector;
   void Adopt(LineCollector& collected);
@@ -168,16 +168,14 @@ class TScribEditStringList {
   void Fire(const TLinesEvent& event, int index, int count);
   void Fire(const TNotifyEvent& event);
 
-  void UpdateExpandedLength(Record& record) const;
+  // The cached width of line `index`, computed first when unknown.
+  std::uint32_t WidthOf(int index);
   // Keeps a known longest line exact after line `index` alone changed or arrived.
   void ConsiderForLongest(int index);
 
-  static std::size_t loadPieceSize_;
-
-  std::vector<Record> records_;
-  std::vector<void*> objects_;
+  TScribBufferOptions options_;
+  TScribLineStore store_;
   int capacity_ = 0;
-  TScribLineStarts lineStarts_;
   TScribLineBreakStyle lineBreakStyle_ = TScribLineBreakStyle::CrLf;
   bool loadedMixedLineBreaks_ = false;
   int tabWidth_ = 8;

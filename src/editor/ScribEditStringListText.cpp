@@ -5,12 +5,12 @@
 #include <filesystem>
 #include <fstream>
 #include <istream>
+#include <new>
 #include <ostream>
+#include <stdexcept>
 
 #include "editor/ScribEditFileWriter.h"
 #include "editor/ScribEditStringList.h"
-
-std::size_t TScribEditStringList::loadPieceSize_ = std::size_t{1} << 20;
 
 namespace {
 
@@ -81,10 +81,12 @@ std::size_t CompleteLinesEnd(std::string_view pending, std::size_t searchFrom) {
 
 class TScribEditStringList::LineCollector {
  public:
+  explicit LineCollector(const TScribBufferOptions& options) : store(options.blocks) {}
+
   // Adds every line of `bytes`; the last one needs no break after it.
   void AddText(std::string_view bytes) {
     NoteBytes(bytes);
-    AddLines(LineSplitter(bytes));
+    AddLines(bytes);
   }
 
   // Reads the stream from its start in pieces, so that the whole file and
@@ -103,14 +105,14 @@ class TScribEditStringList::LineCollector {
       const std::string_view view(pending);
       NoteBytes(view.substr(kept));
       const std::size_t end = last ? view.size() : CompleteLinesEnd(view, kept > 0 ? kept - 1 : 0);
-      AddLines(LineSplitter(view.substr(0, end)));
+      AddLines(view.substr(0, end));
       pending.erase(0, end);
     }
   }
 
   // Loading keeps the empty line after a final break, so that saving restores it.
   void AddEmptyLineAfterFinalBreak() {
-    if (lastByte_ == '\r' || lastByte_ == '\n') AddLine({});
+    if (lastByte_ == '\r' || lastByte_ == '\n') store.Append({});
   }
 
   // CR only gives Cr, LF only gives Lf, both or neither CrLf.
@@ -123,18 +125,25 @@ class TScribEditStringList::LineCollector {
   // More than one kind of break: saving cannot give the same bytes back.
   bool MixedBreaks() const { return std::popcount(breakKinds_) > 1; }
 
-  std::vector<Record> records;
-  TScribLineStarts starts;
+  TScribLineStore store;
 
  private:
-  void AddLines(LineSplitter splitter) {
+  // The lines are packed into blocks a batch at a time; the views point into
+  // `bytes`, so every batch is stored before this returns.
+  void AddLines(std::string_view bytes) {
+    constexpr std::size_t kBatch = 1 << 16;
+    LineSplitter splitter(bytes);
     std::string_view line;
-    while (splitter.Next(line)) AddLine(line);
+    while (splitter.Next(line)) {
+      batch_.push_back(line);
+      if (batch_.size() == kBatch) StoreBatch();
+    }
+    StoreBatch();
     breakKinds_ |= splitter.BreakKinds();
   }
-  void AddLine(std::string_view line) {
-    records.push_back(Record{std::string(line)});
-    starts.Append(static_cast<std::int64_t>(line.size()));
+  void StoreBatch() {
+    store.AppendPacked(batch_);
+    batch_.clear();
   }
   void NoteBytes(std::string_view bytes) {
     if (bytes.empty()) return;
@@ -143,6 +152,7 @@ class TScribEditStringList::LineCollector {
     lastByte_ = bytes.back();
   }
 
+  std::vector<std::string_view> batch_;
   bool sawCr_ = false;
   bool sawLf_ = false;
   char lastByte_ = 0;
@@ -152,15 +162,14 @@ class TScribEditStringList::LineCollector {
 void TScribEditStringList::Adopt(LineCollector& collected) {
   UpdateScope update(*this);
   Clear();
-  records_.swap(collected.records);
-  capacity_ = static_cast<int>(records_.capacity());
-  lineStarts_ = std::move(collected.starts);
+  store_ = std::move(collected.store);
+  capacity_ = Count();
   indexOfLongestLine_ = -1;
   if (Count() > 0) Fire(OnInserted, 0, Count());
 }
 
 void TScribEditStringList::SetText(std::string_view text) {
-  LineCollector collected;
+  LineCollector collected(options_);
   collected.AddText(text);
   Adopt(collected);
 }
@@ -174,22 +183,23 @@ std::string TScribEditStringList::SaveToString() const {
 }
 
 std::string TScribEditStringList::Join(std::string_view lineBreak) const {
-  if (records_.empty()) return {};
+  if (Count() == 0) return {};
   // CharCount() counts two characters per break.
-  const auto breaks = static_cast<std::int64_t>(records_.size() - 1);
+  const std::int64_t breaks = Count() - 1;
   const std::int64_t size =
       CharCount() - breaks * (2 - static_cast<std::int64_t>(lineBreak.size()));
   std::string text;
   text.reserve(static_cast<std::size_t>(size));
-  for (std::size_t i = 0; i < records_.size(); ++i) {
-    if (i > 0) text.append(lineBreak);
-    text.append(records_[i].text);
-  }
+  store_.ForEachText([&text, lineBreak, first = true](std::string_view line) mutable {
+    if (!first) text.append(lineBreak);
+    first = false;
+    text.append(line);
+  });
   return text;
 }
 
 void TScribEditStringList::LoadFromBytes(std::string bytes) {
-  LineCollector collected;
+  LineCollector collected(options_);
   collected.AddText(bytes);
   bytes = std::string();
   collected.AddEmptyLineAfterFinalBreak();
@@ -201,8 +211,8 @@ void TScribEditStringList::LoadFromBytes(std::string bytes) {
 void TScribEditStringList::LoadFromStream(std::istream& stream) {
   // Everything is read before the buffer changes: a failed read leaves it
   // and its listeners alone.
-  LineCollector collected;
-  collected.AddStream(stream, loadPieceSize_);
+  LineCollector collected(options_);
+  collected.AddStream(stream, options_.loadPieceBytes);
   collected.AddEmptyLineAfterFinalBreak();
   Adopt(collected);
   lineBreakStyle_ = collected.Style();
@@ -222,14 +232,23 @@ void TScribEditStringList::LoadFromFile(const std::string& fileName) {
     LoadFromStream(file);
   } catch (const EScribEditFileError&) {
     throw EScribEditFileError(FileErrorMessage("Cannot read", fileName));
+  } catch (const std::bad_alloc&) {
+    // The lines read so far are gone again; the buffer still holds what it had.
+    errno = ENOMEM;
+    throw EScribEditFileError(FileErrorMessage("Cannot read", fileName));
+  } catch (const std::length_error&) {
+    errno = EFBIG;
+    throw EScribEditFileError(FileErrorMessage("Cannot read", fileName));
   }
 }
 
 void TScribEditStringList::SaveToFile(const std::string& fileName) const {
   TScribEditFileWriter writer(fileName);
   const std::string_view lineBreak = BreakOf(lineBreakStyle_);
-  for (std::size_t i = 0; i < records_.size(); ++i)
-    writer.WriteLine(records_[i].text, i + 1 < records_.size() ? lineBreak : std::string_view());
+  int remaining = Count();
+  store_.ForEachText([&writer, &remaining, lineBreak](std::string_view line) {
+    writer.WriteLine(line, --remaining > 0 ? lineBreak : std::string_view());
+  });
   writer.Close();
 }
 

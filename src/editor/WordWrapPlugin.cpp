@@ -47,7 +47,7 @@ int TScribWordWrapPlugin::LineToRow(int line) const {
 int TScribWordWrapPlugin::RowToLine(int row) const {
   if (row > RowCount()) return LineCount() + (row - RowCount());
   if (row < 1) return row;
-  return rows_.LineOfRow(row - 1) + 1;
+  return rows_.BoundaryAtOrBefore(row - 1) + 1;
 }
 
 int TScribWordWrapPlugin::GetRowLength(int row) const {
@@ -58,7 +58,7 @@ int TScribWordWrapPlugin::GetRowLength(int row) const {
 
 int TScribWordWrapPlugin::RowsOfLine(int line) const {
   if (line < 1 || line > LineCount()) return 1;
-  return rows_.RowsThrough(line - 1) - rows_.RowsThrough(line - 2);
+  return rows_.Size(line - 1);
 }
 
 TDisplayCoord TScribWordWrapPlugin::BufferToDisplayPos(TBufferCoord position,
@@ -66,7 +66,7 @@ TDisplayCoord TScribWordWrapPlugin::BufferToDisplayPos(TBufferCoord position,
   if (position.Line > LineCount()) return {position.Char, RowCount() + position.Line - LineCount()};
   if (position.Line < 1) return {position.Char, position.Line};
   std::int32_t row = FirstRowIndex(position.Line - 1);
-  const std::int32_t lastRow = rows_.RowsThrough(position.Line - 1) - 1;
+  const std::int32_t lastRow = rows_.Start(position.Line) - 1;
   int column = position.Char;
   const int endOfRowAllowance = atEndOfRow ? 1 : 0;
   while (row < lastRow && column > rowLengths_[row] + endOfRowAllowance)
@@ -80,7 +80,7 @@ TBufferCoord TScribWordWrapPlugin::DisplayToBufferPos(TDisplayCoord position) co
   const int line = RowToLine(position.Row);
   const std::int32_t firstRow = FirstRowIndex(line - 1);
   const std::int32_t row = position.Row - 1;
-  const bool lastRowOfLine = row == rows_.RowsThrough(line - 1) - 1;
+  const bool lastRowOfLine = row == rows_.Start(line) - 1;
   const int limit = lastRowOfLine ? maxRowLength_ + 1 : rowLengths_[row] + 1;
   int character = std::min(position.Column, limit);
   for (std::int32_t earlier = firstRow; earlier < row; ++earlier) character += rowLengths_[earlier];
@@ -117,7 +117,7 @@ void TScribWordWrapPlugin::DisplayChanged() {
 
 void TScribWordWrapPlugin::LayOutLine(int lineIndex) {
   TScribEditStringList& lines = owner_->Lines();
-  const std::string& text = lines.Get(lineIndex);
+  const std::string_view text = lines.Get(lineIndex);
   // Lines without tabs are laid out in place; only tabbed lines are expanded.
   if (std::memchr(text.data(), '\t', text.size()) == nullptr) return LayOutText(text);
   expandScratch_ = ExpandTabs(text, lines.TabWidth());
@@ -155,7 +155,7 @@ int TScribWordWrapPlugin::ReplaceRows(int lineIndex) {
   else if (newRows < oldRows)
     rowLengths_.erase(at + newRows, at + oldRows);
   std::copy(rowScratch_.begin(), rowScratch_.end(), rowLengths_.begin() + first);
-  rows_.AddRows(lineIndex, newRows - oldRows);
+  rows_.Resize(lineIndex, newRows - oldRows);
   return newRows - oldRows;
 }
 
@@ -164,7 +164,7 @@ int TScribWordWrapPlugin::LayOutNewLines(int index, int count) {
   for (int k = 0; k < count; ++k) {
     LayOutLine(index + k);
     added.insert(added.end(), rowScratch_.begin(), rowScratch_.end());
-    rows_.AddRows(index + k, static_cast<std::int32_t>(rowScratch_.size()));
+    rows_.Resize(index + k, static_cast<std::int32_t>(rowScratch_.size()));
   }
   rowLengths_.insert(rowLengths_.begin() + FirstRowIndex(index), added.begin(), added.end());
   return static_cast<int>(added.size());
@@ -183,7 +183,7 @@ int TScribWordWrapPlugin::LinesDeleted(int index, int count) {
   count = std::min(count, LineCount() - index);
   if (count <= 0) return 0;
   const std::int32_t first = FirstRowIndex(index);
-  const std::int32_t last = rows_.RowsThrough(index + count - 1);
+  const std::int32_t last = rows_.Start(index + count);
   rowLengths_.erase(rowLengths_.begin() + first, rowLengths_.begin() + last);
   rows_.Remove(index, count);
   return -(last - first);

@@ -6,7 +6,7 @@
 //  - lines are laid out from their tab-expanded text; positions passed in and
 //    out count expanded columns (Char / Column, 1-based) and rows (1-based);
 //  - rowLengths_ holds one byte per row, the rows of all lines in order;
-//    rows_ is the partition of those rows into lines (cumulative counts);
+//    rows_ is the partition of those rows into lines;
 //  - every line has at least one row, so a row count of 0 means no lines;
 //  - 1 <= MinRowLength() <= MaxRowLength() <= 255.
 // Rows and lines past the last laid-out line continue one row per line.
@@ -19,7 +19,7 @@
 #include <vector>
 
 #include "editor/ScribDisplayPos.h"
-#include "editor/WordWrapRowPartition.h"
+#include "editor/ScribStepPartition.h"
 
 class TScribViewState;
 
@@ -31,8 +31,8 @@ class TScribWordWrapPlugin {
   // std::invalid_argument "Owner of TScribWordWrapPlugin must be a TCustomScribEdit".
   explicit TScribWordWrapPlugin(const TScribViewState* owner);
 
-  int LineCount() const { return rows_.Count(); }
-  int RowCount() const { return rows_.TotalRows(); }
+  int LineCount() const { return rows_.PartCount(); }
+  int RowCount() const { return rows_.Total(); }
   // First row of 1-based `line`.
   int LineToRow(int line) const;
   // The 1-based line holding 1-based `row`.
@@ -74,10 +74,10 @@ class TScribWordWrapPlugin {
   // Replaces the rows of one line by rowScratch_; returns the change in rows.
   int ReplaceRows(int lineIndex);
   void TakeOwnerSettings();
-  std::int32_t FirstRowIndex(int lineIndex) const { return rows_.RowsThrough(lineIndex - 1); }
+  std::int32_t FirstRowIndex(int lineIndex) const { return rows_.Start(lineIndex); }
 
   const TScribViewState* owner_;
-  TScribRowPartition rows_;
+  TScribStepPartition<std::int32_t> rows_;
   std::vector<std::uint8_t> rowLengths_;
   std::vector<std::uint8_t> rowScratch_;
   std::string expandScratch_;

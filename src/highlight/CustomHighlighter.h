@@ -75,18 +75,18 @@ class TScribCustomHighlighter : public TScribPersistent {
   virtual int GetTokenLength() const { return static_cast<int>(GetToken().size()); }
   virtual bool IsKeyword(std::string_view) const { return false; }
   virtual void Next() = 0;
-  virtual void SetLine(const std::string& text, int lineIndex) = 0;
+  virtual void SetLine(std::string_view text, int lineIndex) = 0;
   // A temporary would be gone before the line is scanned.
-  void SetLine(const std::string&& text, int lineIndex) = delete;
+  void SetLine(std::string&& text, int lineIndex) = delete;
   // Starts scanning `text` at byte `offset`, a token boundary that an earlier
   // scan of the same text passed in state `range`, giving the tokens that scan
   // gave from there on. False when the highlighter cannot start inside a line
   // (the caller then scans from the start with SetLine).
-  virtual bool SetLineAt(const std::string& /*text*/, int /*lineIndex*/, int /*offset*/,
+  virtual bool SetLineAt(std::string_view /*text*/, int /*lineIndex*/, int /*offset*/,
                          int /*range*/) {
     return false;
   }
-  bool SetLineAt(const std::string&& text, int lineIndex, int offset, int range) = delete;
+  bool SetLineAt(std::string&& text, int lineIndex, int offset, int range) = delete;
   virtual void SetRange(int) {}
   virtual void ResetRange() {}
   void NextToEol();

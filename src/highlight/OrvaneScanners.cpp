@@ -37,12 +37,12 @@ constexpr bool IsHexDigit(unsigned char c) {
 
 }  // namespace
 
-void TScribOrvane::SetLine(const std::string& text, int lineIndex) {
+void TScribOrvane::SetLine(std::string_view text, int lineIndex) {
   SetLineAt(text, lineIndex, 0, range_);
 }
 
-bool TScribOrvane::SetLineAt(const std::string& text, int lineIndex, int offset, int range) {
-  line_ = text.c_str();
+bool TScribOrvane::SetLineAt(std::string_view text, int lineIndex, int offset, int range) {
+  line_ = text.data();
   lineLength_ = static_cast<int>(text.size());
   lineNumber_ = lineIndex;
   run_ = std::clamp(offset, 0, lineLength_);
@@ -132,11 +132,11 @@ void TScribOrvane::IdentifierProc() {
 void TScribOrvane::NumberProc() {
   tokenKind_ = tkNumber;
   ++run_;
-  if (line_[run_ - 1] == '0' && line_[run_] == 'x') return HexNumberProc();
+  if (At(run_ - 1) == '0' && At(run_) == 'x') return HexNumberProc();
   for (;;) {
     const unsigned char c = At(run_);
     if (c == '.') {
-      if (line_[run_ + 1] == '.') return;
+      if (At(run_ + 1) == '.') return;
     } else if (!IsDigit(c) && c != 'E' && c != 'e') {
       return;
     }
@@ -153,7 +153,7 @@ void TScribOrvane::HexNumberProc() {
 
 void TScribOrvane::StringProc() {
   tokenKind_ = tkString;
-  const char delimiter = line_[run_];
+  const char delimiter = static_cast<char>(At(run_));
   for (;;) {
     ++run_;
     const unsigned char c = At(run_);
@@ -162,7 +162,7 @@ void TScribOrvane::StringProc() {
       ++run_;  // the escaped byte is taken as it is
       if (IsLineEnd(At(run_))) return;
     } else if (c == static_cast<unsigned char>(delimiter)) {
-      if (line_[run_ + 1] != delimiter) {
+      if (At(run_ + 1) != delimiter) {
         ++run_;
         return;
       }
@@ -173,7 +173,7 @@ void TScribOrvane::StringProc() {
 
 void TScribOrvane::RoundOpenProc() {
   ++run_;
-  if (HasComment(csAnsiStyle) && line_[run_] == '*') {
+  if (HasComment(csAnsiStyle) && At(run_) == '*') {
     tokenKind_ = tkComment;
     range_ = rsAnsi;
   } else {
@@ -193,11 +193,11 @@ void TScribOrvane::BraceOpenProc() {
 
 void TScribOrvane::SlashProc() {
   ++run_;
-  if (HasComment(csCPPStyle) && line_[run_] == '/') {
+  if (HasComment(csCPPStyle) && At(run_) == '/') {
     tokenKind_ = tkComment;
     range_ = rsUnknown;
     ToEndOfText();
-  } else if (HasComment(csCStyle) && line_[run_] == '*') {
+  } else if (HasComment(csCStyle) && At(run_) == '*') {
     tokenKind_ = tkComment;
     range_ = rsCStyle;
   } else {
@@ -218,12 +218,12 @@ void TScribOrvane::SemicolonProc() {
 
 void TScribOrvane::MinusProc() {
   ++run_;
-  if (!HasComment(csLuaStyle) || line_[run_] != '-') {
+  if (!HasComment(csLuaStyle) || At(run_) != '-') {
     tokenKind_ = tkSymbol;
     return;
   }
   tokenKind_ = tkComment;
-  if (line_[run_ + 1] == '[' && line_[run_ + 2] == '[') {
+  if (At(run_ + 1) == '[' && At(run_ + 2) == '[') {
     range_ = rsLua;
   } else {
     range_ = rsUnknown;
@@ -234,10 +234,10 @@ void TScribOrvane::MinusProc() {
 bool TScribOrvane::HashComment() {
   // "$#", "${#" and "\#" are a count, a length and an escaped character in
   // shell, Perl and make, not comments.
-  if (!HasComment(csHashStyle) || line_[run_] != '#') return false;
-  const char before = run_ > 0 ? line_[run_ - 1] : '\0';
+  if (!HasComment(csHashStyle) || At(run_) != '#') return false;
+  const char before = run_ > 0 ? static_cast<char>(At(run_ - 1)) : '\0';
   if (before == '$' || before == '\\') return false;
-  if (before == '{' && run_ > 1 && line_[run_ - 2] == '$') return false;
+  if (before == '{' && run_ > 1 && At(run_ - 2) == '$') return false;
   tokenKind_ = tkComment;
   range_ = rsUnknown;
   ToEndOfText();

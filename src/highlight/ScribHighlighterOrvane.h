@@ -76,10 +76,10 @@ class TScribOrvane : public TScribCustomHighlighter {
   bool IsKeyword(std::string_view word) const override;
   void Next() override;
   using TScribCustomHighlighter::SetLine;
-  void SetLine(const std::string& text, int lineIndex) override;
+  void SetLine(std::string_view text, int lineIndex) override;
   using TScribCustomHighlighter::SetLineAt;
   // The state at a token boundary is the range alone, so any boundary will do.
-  bool SetLineAt(const std::string& text, int lineIndex, int offset, int range) override;
+  bool SetLineAt(std::string_view text, int lineIndex, int offset, int range) override;
   void SetRange(int value) override { range_ = static_cast<std::uint8_t>(value & 0xFF); }
   void ResetRange() override { range_ = rsUnknown; }
 
@@ -130,13 +130,16 @@ class TScribOrvane : public TScribCustomHighlighter {
   // Points the enabled quote characters at the string routine.
   void SetQuoteRoutines();
   bool HasComment(TCommentStyle style) const { return (comments_ & CommentBit(style)) != 0; }
-  unsigned char At(int offset) const { return static_cast<unsigned char>(line_[offset]); }
+  // Past the end of the line reads as a zero byte: the text need not be terminated.
+  unsigned char At(int offset) const {
+    return offset < lineLength_ ? static_cast<unsigned char>(line_[offset]) : 0;
+  }
   void ToEndOfText() { run_ = lineLength_; }
   // Whether `text` (without zero bytes) is in the line at `offset`; never
   // reads past the terminating zero.
   bool StartsAt(int offset, std::string_view text) const {
     for (const char c : text) {
-      if (line_[offset++] != c) return false;
+      if (At(offset++) != static_cast<unsigned char>(c)) return false;
     }
     return true;
   }

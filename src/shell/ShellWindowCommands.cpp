@@ -45,7 +45,8 @@ void TScribantShell::ToggleComments_Click() {
   const int lastIndex = std::min(lastLine, editor_.Lines().Count()) - 1;
   const TScribEditStringList& lines = editor_.Lines();
   const TCommentToggle toggle = ToggleComments(
-      firstIndex, lastIndex, [&](int i) { return lines.Get(i); }, styleTexts_.commentChars, length);
+      firstIndex, lastIndex, [&](int i) { return std::string(lines.Get(i)); },
+      styleTexts_.commentChars, length);
 
   if (!toggle.changedLines.empty()) {
     // The changed lines go in as one replacement, so one undo step takes them back.
@@ -55,7 +56,10 @@ void TScribantShell::ToggleComments_Click() {
       if (i > firstIndex) replacement += "\r\n";
       const bool changed =
           next < toggle.changedLines.size() && toggle.changedLines[next].first == i;
-      replacement += changed ? toggle.changedLines[next++].second : lines.Get(i);
+      if (changed)
+        replacement += toggle.changedLines[next++].second;
+      else
+        replacement += lines.Get(i);
     }
     const TBufferCoord rangeEnd{static_cast<int>(lines.Get(lastIndex).size()) + 1, lastIndex + 1};
     editor_.SetCaretAndSelection(rangeEnd, {1, firstIndex + 1}, rangeEnd);

@@ -307,7 +307,7 @@ void TFormScribant::ColorPicker_Cmd() {
   std::optional<char> before;
   if (selStart > 0) {
     const TBufferCoord previous = editor_->CharIndexToRowCol(selStart - 1);
-    const std::string& line = editor_->Lines().Get(previous.Line - 1);
+    const std::string_view line = editor_->Lines().Get(previous.Line - 1);
     before = previous.Char <= static_cast<int>(line.size()) ? line[previous.Char - 1] : '\n';
   }
   if (auto replacement =

@@ -363,7 +363,7 @@ class StuckHighlighter : public TScribCustomHighlighter {
   int GetTokenKind() const override { return 0; }
   int GetTokenPos() const override { return 0; }
   void Next() override {}
-  void SetLine(const std::string&, int) override {}
+  void SetLine(std::string_view, int) override {}
 };
 
 TEST_F(Painting, StuckHighlighterIsReported) {

@@ -204,6 +204,14 @@ void RandomEdit(TCustomScribEdit& edit, std::mt19937& random, MemoryClipboard& c
   }
 }
 
+// The text joined from the lines one by one.
+std::string NaiveText(const TCustomScribEdit& edit) {
+  std::string text;
+  for (int line = 0; line < edit.Lines().Count(); ++line)
+    text.append(line > 0 ? "\r\n" : "").append(edit.Lines().Get(line));
+  return text;
+}
+
 // The character index of a position, counted line by line.
 std::int64_t NaiveCharIndex(const TCustomScribEdit& edit, TBufferCoord position) {
   std::int64_t index = 0;
@@ -220,6 +228,9 @@ TEST(EditorUndo, RandomEditsUndoToTheOriginalAndRedoToTheFinalBytes) {
     MemoryClipboard clipboard;
     TCustomScribEdit edit;
     edit.SetClipboard(&clipboard);
+    // Blocks of a few lines and bytes, so that edits split, merge and cross them.
+    edit.Lines().SetOptions(
+        {.blocks = {.blockLines = 2 + static_cast<int>(seed % 3), .blockBytes = 4 + seed % 20}});
     SetUpLikeMainWindow(edit, "int main()\r\n{\r\n\tif (a) {\r\n    b = 1;\r\n\t}\r\n}\r\n");
     edit.Lines().Add("");
     const std::string original = edit.Text();
@@ -230,6 +241,7 @@ TEST(EditorUndo, RandomEditsUndoToTheOriginalAndRedoToTheFinalBytes) {
       const int records = edit.UndoList().ItemCount();
       RandomEdit(edit, random, clipboard);
       ASSERT_EQ(edit.TextLength(), static_cast<std::int64_t>(edit.Text().size()));
+      ASSERT_EQ(edit.Text(), NaiveText(edit));
       ASSERT_EQ(edit.SelStart(),
                 NaiveCharIndex(edit, edit.SelAvail() ? edit.BlockBegin() : edit.CaretXY()));
       if (records == edit.UndoList().ItemCount()) continue;  // nothing was recorded

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -82,7 +84,7 @@ std::vector<std::string> NaiveLines(const std::string& bytes) {
 
 std::vector<std::string> LinesOf(const TScribEditStringList& lines) {
   std::vector<std::string> result;
-  for (int i = 0; i < lines.Count(); ++i) result.push_back(lines.Get(i));
+  for (int i = 0; i < lines.Count(); ++i) result.emplace_back(lines.Get(i));
   return result;
 }
 
@@ -163,6 +165,38 @@ TEST_F(LoadSave, HugeLineWithNulBytesSurvives) {
   EXPECT_EQ(lines.LineOfCharIndex(7 + 1000), 1);
 }
 
+#if defined(__linux__) && !defined(__SANITIZE_ADDRESS__)
+TEST_F(LoadSave, RunningOutOfMemoryKeepsTheBufferAndSaysWhy) {
+  // 64 MB of lines against an address space that has 32 MB to spare, in a
+  // child process so that the limit binds nobody else.
+  std::string bytes(64 * 1024 * 1024, 'x');
+  for (std::size_t i = 99; i < bytes.size(); i += 100) bytes[i] = '\n';
+  const std::string path = Write(bytes);
+  bytes = std::string();
+  const auto loadWithLittleMemory = [&path] {
+    TScribEditStringList lines;
+    lines.SetText("keep\r\nme");
+    std::ifstream status("/proc/self/status");
+    std::string key;
+    long long kilobytes = 0;
+    while (status >> key && key != "VmSize:") status.ignore(1 << 10, '\n');
+    status >> kilobytes;
+    const rlim_t limit = static_cast<rlim_t>(kilobytes + 32 * 1024) * 1024;
+    const rlimit addressSpace{limit, limit};
+    if (setrlimit(RLIMIT_AS, &addressSpace) != 0) std::_Exit(2);
+    try {
+      lines.LoadFromFile(path);
+    } catch (const EScribEditFileError& error) {
+      const bool clear =
+          std::string(error.what()).find("Cannot allocate memory") != std::string::npos;
+      std::_Exit(clear && lines.Text() == "keep\r\nme" ? 0 : 3);
+    }
+    std::_Exit(4);  // the limit did not bite
+  };
+  EXPECT_EXIT(loadWithLittleMemory(), ::testing::ExitedWithCode(0), "");
+}
+#endif
+
 TEST_F(LoadSave, FailedOpenLeavesTheBufferAndReportsThePath) {
   TScribEditStringList lines;
   lines.SetText("keep\r\nme");
@@ -215,9 +249,10 @@ TEST(LoadPieces, LoadingInTinyPiecesSplitsLikeTheWholeText) {
     ASSERT_EQ(whole.LoadedMixedLineBreaks(), whole.SaveToString() != bytes)
         << "mixed exactly when saving cannot give the bytes back";
     for (const std::size_t piece : {1u, 2u, 3u, 5u, 64u}) {
-      TScribEditStringList::SetLoadPieceSize(piece);
       std::istringstream stream(bytes);
-      TScribEditStringList pieces;
+      // Small blocks too, so that lines also cross block boundaries.
+      TScribEditStringList pieces(
+          {.loadPieceBytes = piece, .blocks = {.blockLines = 2, .blockBytes = 3}});
       pieces.LoadFromStream(stream);
       ASSERT_EQ(LinesOf(pieces), LinesOf(whole)) << "piece size " << piece;
       ASSERT_EQ(pieces.LineBreakStyle(), whole.LineBreakStyle());
@@ -225,5 +260,4 @@ TEST(LoadPieces, LoadingInTinyPiecesSplitsLikeTheWholeText) {
       ASSERT_EQ(pieces.CharCount(), whole.CharCount());
     }
   }
-  TScribEditStringList::SetLoadPieceSize(1 << 20);
 }

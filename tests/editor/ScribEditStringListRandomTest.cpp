@@ -1,6 +1,7 @@
-// Random edits against a plain vector of lines: every cache of the buffer
-// (line start offsets, text length, expanded widths, the longest line, the
-// objects kept aside) must match a naive recomputation after each step.
+// Random edits against a plain vector of lines, with blocks of many sizes:
+// the texts and every cache of the buffer (line start offsets, text length,
+// expanded widths, the longest line, the objects) must match a naive
+// recomputation after each step.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -20,7 +21,10 @@ struct ModelLine {
 
 class RandomEdits {
  public:
-  explicit RandomEdits(unsigned seed) : random_(seed) {}
+  // Tiny blocks make nearly every edit split, merge or cross a block.
+  explicit RandomEdits(unsigned seed,
+                       TScribBlockLimits blocks = {.blockLines = 3, .blockBytes = 10})
+      : random_(seed), lines_({.blocks = blocks}) {}
 
   void Step() {
     const int count = static_cast<int>(model_.size());
@@ -119,6 +123,7 @@ class RandomEdits {
 
   void ExpectCachesMatch() {
     ASSERT_EQ(lines_.Count(), static_cast<int>(model_.size()));
+    ASSERT_EQ(lines_.Text(), JoinedModel());
     std::int64_t start = 0;
     int longest = 0;
     for (int i = 0; i < lines_.Count(); ++i) {
@@ -144,6 +149,13 @@ class RandomEdits {
   }
 
   int LineCount() const { return static_cast<int>(model_.size()); }
+
+  std::string JoinedModel() const {
+    std::string joined;
+    for (std::size_t i = 0; i < model_.size(); ++i)
+      joined += (i > 0 ? "\r\n" : "") + model_[i].text;
+    return joined;
+  }
 
  private:
   int Below(int n) { return n <= 0 ? 0 : static_cast<int>(random_() % static_cast<unsigned>(n)); }
@@ -175,10 +187,10 @@ TEST(ScribEditStringListRandom, CachesMatchNaiveRecomputationOnSmallBuffers) {
 }
 
 TEST(ScribEditStringListRandom, CachesMatchNaiveRecomputationOnLargerBuffers) {
-  // Enough lines that the pending step is sometimes moved back and sometimes
-  // settled over the whole array.
+  // Enough lines that the pending steps are sometimes moved back and
+  // sometimes settled, with blocks both tiny and of a few dozen lines.
   for (unsigned seed = 100; seed < 104; ++seed) {
-    RandomEdits edits(seed);
+    RandomEdits edits(seed, {.blockLines = 2 + static_cast<int>(seed % 3) * 20, .blockBytes = 64});
     for (int step = 0; step < 3000; ++step) {
       edits.Step();
       if (step % 50 == 0) edits.ExpectCachesMatch();

@@ -28,7 +28,7 @@ struct EventLog {
 
 std::vector<std::string> LinesOf(const TScribEditStringList& lines) {
   std::vector<std::string> result;
-  for (int i = 0; i < lines.Count(); ++i) result.push_back(lines.Get(i));
+  for (int i = 0; i < lines.Count(); ++i) result.emplace_back(lines.Get(i));
   return result;
 }
 

@@ -400,7 +400,7 @@ namespace {
 class StringAwareEdit : public TCustomScribEdit {
  public:
   bool IsBracketIgnored(TBufferCoord position) const override {
-    const std::string& line = Lines().Get(position.Line - 1);
+    const std::string_view line = Lines().Get(position.Line - 1);
     int quotes = 0;
     for (int i = 0; i < position.Char - 1; ++i) quotes += line[i] == '"';
     return quotes % 2 == 1;

@@ -7,7 +7,7 @@ namespace {
 // Counts the lines the editor hands the highlighter.
 struct CountingOrvane : TScribOrvane {
   int scannedLines = 0;
-  void SetLine(const std::string& text, int index) override {
+  void SetLine(std::string_view text, int index) override {
     ++scannedLines;
     TScribOrvane::SetLine(text, index);
   }

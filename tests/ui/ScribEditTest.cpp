@@ -286,7 +286,7 @@ namespace {
 class LineCountingOrvane : public TScribOrvane {
  public:
   using TScribOrvane::SetLine;
-  void SetLine(const std::string& text, int lineIndex) override {
+  void SetLine(std::string_view text, int lineIndex) override {
     ++lines;
     TScribOrvane::SetLine(text, lineIndex);
   }
