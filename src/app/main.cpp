@@ -4,12 +4,13 @@
 #include "ui/ScribantApplication.h"
 
 int main(int argc, char** argv) {
+  // The application takes its own options out of argv.
   TScribantApplication application(argc, argv);
   // Ties the windows to the installed desktop entry (its StartupWMClass and icon).
   TScribantApplication::setDesktopFileName("scribant");
   TScribantApplication::setWindowIcon(ProgramIcon());
-  const QStringList arguments = application.arguments();
-  TFormScribant form(arguments.size() > 1 ? arguments[1].toStdString() : std::string());
+  // Paths are bytes: a name that is not valid UTF-8 must reach the file as it is.
+  TFormScribant form(argc > 1 ? std::string(argv[1]) : std::string());
   form.ShowAsSaved();
   return application.exec();
 }

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <optional>
+#include <set>
+#include <utility>
 
 #include "desktop/TextFiles.h"
 
@@ -44,9 +46,16 @@ std::optional<int> ParseWeight(const std::string& text) {
   return weight;
 }
 
-// Updates the best match of every extension from one globs2 text.
-void ScanGlobs(const std::string& text, const std::vector<std::string>& extensions,
-               std::vector<GlobMatch>& best) {
+struct ExtensionGlob {
+  int weight;
+  std::string mimeType;
+  std::string extension;  // of a "*.ext" glob
+  bool caseSensitive;
+};
+
+// The "*.ext" globs of one globs2 text, in file order.
+std::vector<ExtensionGlob> ExtensionGlobs(const std::string& text) {
+  std::vector<ExtensionGlob> globs;
   for (std::string_view lineView : SplitAtLineFeeds(text)) {
     const std::string line(lineView);
     if (line.empty() || line.front() == '#') continue;
@@ -54,12 +63,28 @@ void ScanGlobs(const std::string& text, const std::vector<std::string>& extensio
     if (fields.size() < 3 || fields[2].size() < 3 || fields[2].compare(0, 2, "*.") != 0) continue;
     std::optional<int> weight = ParseWeight(fields[0]);
     if (!weight || fields[1].find('/') == std::string::npos) continue;
-    bool caseSensitive = fields.size() > 3 && fields[3].find("cs") != std::string::npos;
-    std::string globExtension = fields[2].substr(2);
+    const bool caseSensitive = fields.size() > 3 && fields[3].find("cs") != std::string::npos;
+    globs.push_back({*weight, fields[1], fields[2].substr(2), caseSensitive});
+  }
+  return globs;
+}
+
+// Updates the best match of every extension from one globs2 text.
+void ScanGlobs(const std::string& text, const std::vector<std::string>& extensions,
+               std::vector<GlobMatch>& best) {
+  const std::vector<ExtensionGlob> globs = ExtensionGlobs(text);
+  // The database repeats each case-sensitive glob without its flags for
+  // readers that know no flags; that copy must not match other cases.
+  std::set<std::pair<std::string, std::string>> caseSensitiveGlobs;
+  for (const ExtensionGlob& glob : globs)
+    if (glob.caseSensitive) caseSensitiveGlobs.insert({glob.mimeType, glob.extension});
+  for (const ExtensionGlob& glob : globs) {
+    const bool caseSensitive =
+        glob.caseSensitive || caseSensitiveGlobs.contains({glob.mimeType, glob.extension});
     for (std::size_t i = 0; i < extensions.size(); ++i) {
-      bool same = caseSensitive ? globExtension == extensions[i]
-                                : AsciiLower(globExtension) == AsciiLower(extensions[i]);
-      if (same && *weight > best[i].weight) best[i] = {*weight, fields[1]};
+      const bool same = caseSensitive ? glob.extension == extensions[i]
+                                      : AsciiLower(glob.extension) == AsciiLower(extensions[i]);
+      if (same && glob.weight > best[i].weight) best[i] = {glob.weight, glob.mimeType};
     }
   }
 }

@@ -91,6 +91,8 @@ void TCustomScribEdit::LinesChanged() {
     Invalidate(area.firstLine, area.lastLine == INT_MAX ? -1 : area.lastLine);
   // A wider gutter leaves fewer columns for the text.
   if (gutter_.RealWidth(GutterCharWidth()) != gutterWidth) GutterChanged();
+  // The text's length and line count shown beside the caret position changed.
+  StatusChanged(stSelection);
   // A host that changed lines directly sets its selection afterwards; the
   // editor's own operations set theirs once the buffer is done.
   if (ownChange_ > 0) return;

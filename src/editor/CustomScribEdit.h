@@ -104,6 +104,7 @@ inline constexpr TScribStatusChanges stLeftChar = 1 << 3;
 inline constexpr TScribStatusChanges stTopLine = 1 << 4;
 inline constexpr TScribStatusChanges stInsertMode = 1 << 5;
 inline constexpr TScribStatusChanges stModified = 1 << 6;
+// The selection or the caret moved, or the text changed under them.
 inline constexpr TScribStatusChanges stSelection = 1 << 7;
 inline constexpr TScribStatusChanges stReadOnly = 1 << 8;
 

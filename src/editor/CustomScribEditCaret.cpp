@@ -102,6 +102,8 @@ void TCustomScribEdit::MoveCaret(TBufferCoord position, bool ensureVisible, bool
   // The end-of-row flag alone moves the caret on screen, not in the text.
   TScribStatusChanges changes = endOfRow != caretAtEndOfRow_ ? stCaretX : 0;
   if (target.Char != caret_.Char) changes |= stCaretX;
+  // The host's caret position display follows stSelection.
+  if (target != caret_) changes |= stSelection;
   if (target.Line != caret_.Line) {
     changes |= stCaretY;
     if (activeLineColor_ != clNone) {

@@ -116,6 +116,7 @@ class TScribEditStringList {
   // so load-then-save gives back the same bytes for uniform breaks.
   void LoadFromFile(const std::string& fileName);
   void LoadFromStream(std::istream& stream);
+  void LoadFromStream(std::istream& stream, std::uintmax_t maxBytes);
   void LoadFromBytes(std::string bytes);
   // Lines separated by the LineBreakStyle() break, none after the last.
   void SaveToFile(const std::string& fileName) const;

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <istream>
+#include <limits>
 #include <new>
 #include <ostream>
 #include <stdexcept>
@@ -91,17 +92,21 @@ class TScribEditStringList::LineCollector {
 
   // Reads the stream from its start in pieces, so that the whole file and
   // all its lines are never held at once.
-  void AddStream(std::istream& stream, std::size_t pieceSize) {
+  // Reads to the end of the stream, or `maxBytes` at most.
+  void AddStream(std::istream& stream, std::size_t pieceSize, std::uintmax_t maxBytes) {
     stream.clear();
     if (!stream.seekg(0, std::ios::beg)) stream.clear();  // not seekable: read what comes
     std::string pending;
     for (bool last = false; !last;) {
       const std::size_t kept = pending.size();
-      pending.resize(kept + pieceSize);
-      stream.read(pending.data() + kept, static_cast<std::streamsize>(pieceSize));
+      const auto wanted = static_cast<std::size_t>(std::min<std::uintmax_t>(pieceSize, maxBytes));
+      pending.resize(kept + wanted);
+      stream.read(pending.data() + kept, static_cast<std::streamsize>(wanted));
       if (stream.bad()) throw EScribEditFileError("Cannot read the stream.");
-      pending.resize(kept + static_cast<std::size_t>(stream.gcount()));
-      last = pending.size() - kept < pieceSize;
+      const auto got = static_cast<std::size_t>(stream.gcount());
+      pending.resize(kept + got);
+      maxBytes -= got;
+      last = got < wanted || maxBytes == 0;
       const std::string_view view(pending);
       NoteBytes(view.substr(kept));
       const std::size_t end = last ? view.size() : CompleteLinesEnd(view, kept > 0 ? kept - 1 : 0);
@@ -209,10 +214,14 @@ void TScribEditStringList::LoadFromBytes(std::string bytes) {
 }
 
 void TScribEditStringList::LoadFromStream(std::istream& stream) {
+  LoadFromStream(stream, std::numeric_limits<std::uintmax_t>::max());
+}
+
+void TScribEditStringList::LoadFromStream(std::istream& stream, std::uintmax_t maxBytes) {
   // Everything is read before the buffer changes: a failed read leaves it
   // and its listeners alone.
   LineCollector collected(options_);
-  collected.AddStream(stream, options_.loadPieceBytes);
+  collected.AddStream(stream, options_.loadPieceBytes, maxBytes);
   collected.AddEmptyLineAfterFinalBreak();
   Adopt(collected);
   lineBreakStyle_ = collected.Style();
@@ -220,16 +229,25 @@ void TScribEditStringList::LoadFromStream(std::istream& stream) {
 }
 
 void TScribEditStringList::LoadFromFile(const std::string& fileName) {
-  std::error_code ignored;
-  if (std::filesystem::is_directory(fileName, ignored)) {
+  std::error_code error;
+  const std::filesystem::file_status status = std::filesystem::status(fileName, error);
+  if (std::filesystem::is_directory(status)) {
     errno = EISDIR;
     throw EScribEditFileError(FileErrorMessage("Cannot open", fileName));
+  }
+  // A pipe or a device would block the program or never end.
+  if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
+    errno = 0;
+    throw EScribEditFileError(FileErrorMessage("Cannot open", fileName) +
+                              " It is not a regular file.");
   }
   errno = 0;
   std::ifstream file(fileName, std::ios::binary);
   if (!file) throw EScribEditFileError(FileErrorMessage("Cannot open", fileName));
+  // A file that grows while it is read (a log) is read as it was at opening.
+  const std::uintmax_t size = std::filesystem::file_size(fileName, error);
   try {
-    LoadFromStream(file);
+    LoadFromStream(file, error ? std::numeric_limits<std::uintmax_t>::max() : size);
   } catch (const EScribEditFileError&) {
     throw EScribEditFileError(FileErrorMessage("Cannot read", fileName));
   } catch (const std::bad_alloc&) {

@@ -94,7 +94,7 @@ bool TKeyWordList::LoadFromFile(const std::string& path) {
   std::optional<Source> source = IsFile(path) ? SourceOf(path) : std::nullopt;
   if (source && source == source_) return true;
   Clear();
-  if (!IsFile(path)) return false;
+  if (!IsRegularFile(path)) return false;
   std::ifstream file(path, std::ios::binary);
   if (!file) return false;
   const std::string text{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};

@@ -1,5 +1,9 @@
 #include "shell/AppSettings.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+
 #include "support/OvIni.h"
 
 namespace {
@@ -10,21 +14,32 @@ const std::string kRecentList = "RecentList";
 // A default no file can produce, to tell a missing key from an empty one.
 const std::string kMissingMarker(1, '\x1B');
 
+// Any stored extent, however large or negative, gives an int position.
+int CentredStart(int screenExtent, int windowExtent) {
+  const std::int64_t start = (std::int64_t{screenExtent} - windowExtent) / 2;
+  return static_cast<int>(std::clamp<std::int64_t>(start, std::numeric_limits<int>::min(),
+                                                   std::numeric_limits<int>::max()));
+}
+
 }  // namespace
+
+int BoundedListCount(int count) {
+  return std::clamp(count, 0, kMaxListCountLimit);
+}
 
 TAppSettings LoadSettings(const std::string& iniPath, int screenWidth, int screenHeight) {
   TAppSettings s;
   TOvIni ini(iniPath);
   s.width = ini.ReadInteger(kWindow, "Width", s.width);
   s.height = ini.ReadInteger(kWindow, "Height", s.height);
-  s.left = ini.ReadInteger(kWindow, "Left", (screenWidth - s.width) / 2);
-  s.top = ini.ReadInteger(kWindow, "Top", (screenHeight - s.height) / 2);
+  s.left = ini.ReadInteger(kWindow, "Left", CentredStart(screenWidth, s.width));
+  s.top = ini.ReadInteger(kWindow, "Top", CentredStart(screenHeight, s.height));
   s.state = ini.ReadInteger(kWindow, "State", s.state);
   s.showStatusBar = ini.ReadBool(kGeneral, "ShowStatusBar", s.showStatusBar);
   s.escapeQuits = ini.ReadBool(kGeneral, "EscapeQuits", s.escapeQuits);
   s.wordWrap = ini.ReadBool(kGeneral, "WordWrap", s.wordWrap);
   s.showGutter = ini.ReadBool(kGeneral, "ShowGutter", s.showGutter);
-  s.maxListCount = ini.ReadInteger(kGeneral, "MaxListCount", s.maxListCount);
+  s.maxListCount = BoundedListCount(ini.ReadInteger(kGeneral, "MaxListCount", s.maxListCount));
   s.captionFormat = ini.ReadString(kGeneral, "CaptionFormat", s.captionFormat);
   s.findString = ini.ReadString("FindStrings", "0", "");
   s.replaceString = ini.ReadString("ReplaceStrings", "0", "");

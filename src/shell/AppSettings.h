@@ -7,7 +7,13 @@
 
 enum class TWindowState { Normal = 0, Minimized = 1, Maximized = 2 };
 
+// More recent files or search texts than a menu or a drop-down list can show
+// would only slow the start; stored counts are bounded to 0..100.
+inline constexpr int kMaxListCountLimit = 100;
+int BoundedListCount(int count);
+
 struct TAppSettings {
+  // The window's inner size and its frame's position, as Qt restores them.
   int width = 1080;
   int height = 675;
   int left = 0;

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "platform/Canvas.h"
+#include "shell/AppSettings.h"
 
 const std::string kCaptionFormatHelp =
     "%f\tBase filename, no directory path.\n"
@@ -141,7 +142,7 @@ TApplyEffects ApplyControls(const TConfigControls& controls, TConfigSettings& se
   settings.escapeQuits = controls.escapeQuits;
   settings.wordWrap = controls.wordWrap;
   settings.gutterVisible = controls.gutter;
-  settings.maxListCount = ParseInteger(controls.maxRecentEntries).value_or(12);
+  settings.maxListCount = BoundedListCount(ParseInteger(controls.maxRecentEntries).value_or(12));
   settings.captionFormat = controls.captionFormat;
   settings.rightEdge = ParseInteger(controls.rightEdge).value_or(settings.rightEdge);
   settings.tabWidth = ParseInteger(controls.tabWidth).value_or(settings.tabWidth);

@@ -1,5 +1,7 @@
 #include "shell/ScribantShell.h"
 
+#include <filesystem>
+
 #include "highlight/ScribHighlighterOrvane.h"
 #include "highlight/StyleFile.h"
 #include "platform/Dialogs.h"
@@ -48,11 +50,12 @@ TScribantShell::TScribantShell(TCustomScribEdit& editor, TScribOrvane& highlight
 }
 
 TScribantShell::~TScribantShell() {
-  // The editor may outlive the highlighter it was given here.
-  editor_.SetHighlighter(nullptr);
+  // Unhooked first: dropping the highlighter below may still report changes.
   editor_.OnStatusChange = nullptr;
   editor_.OnKeyDown = nullptr;
   editor_.OnDropFiles = nullptr;
+  // The editor may outlive the highlighter it was given here.
+  editor_.SetHighlighter(nullptr);
 }
 
 void TScribantShell::ConfigureEditor() {
@@ -116,11 +119,14 @@ void TScribantShell::FormCreate(int screenWidth, int screenHeight) {
 void TScribantShell::FormShow(const std::string& firstArgument) {
   // Before the argument is loaded, so that a file put back is loaded as it is now.
   OfferKeptCopies();
+  bool opened = false;
   if (!firstArgument.empty() && IsFile(firstArgument)) {
-    OpenDocument(firstArgument);
-  } else {
-    NewDocument();
+    // The recent list must name the file wherever the next run starts.
+    std::error_code error;
+    const std::filesystem::path full = std::filesystem::absolute(firstArgument, error);
+    opened = OpenDocument(error ? firstArgument : full.lexically_normal().string());
   }
+  if (!opened) NewDocument();
   // Said once, at the start, rather than losing the settings silently at the end.
   if (!CanCreateFilesIn(folders_.configFolder)) {
     services_.dialogs.MessageBox(

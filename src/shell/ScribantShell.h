@@ -81,7 +81,8 @@ class TScribantShell {
 
   // --- Documents (ShellDocuments.cpp) ---------------------------------------
   void NewDocument();
-  void OpenDocument(const std::string& path);
+  // False when the file could not be loaded (reported; the document stays).
+  bool OpenDocument(const std::string& path);
   bool QuerySave();
   bool SaveDocument(bool askForName);
   bool SaveDocumentAs(const std::string& path);
@@ -126,7 +127,8 @@ class TScribantShell {
   TStyleContext StyleContext();
   bool LoadIntoEditor(const std::string& path);
   void DetachHighlighter();
-  void LoadUtf16(const std::string& path, std::uint32_t size);
+  void LoadUtf16(const std::string& path, std::uintmax_t size);
+  void AddToRecentList(const std::string& path);
   // The questions asked before writing over the document's own file.
   bool ConfirmOverwrite(const std::string& path);
   bool ConfirmOverwriteOfChangedFile(const std::string& path);

@@ -1,4 +1,8 @@
 // New, open, save and reload, the save prompt, and the recent-file commands.
+#include <cstdint>
+#include <filesystem>
+#include <limits>
+#include <new>
 #include <stdexcept>
 
 #include "highlight/StyleFile.h"
@@ -52,6 +56,13 @@ std::string Utf16ToCodePage(const char* bytes, std::size_t unitCount) {
   return text;
 }
 
+// True when the file starts with the UTF-16 little-endian byte-order mark
+// and holds more than the mark.
+bool IsUtf16File(const std::string& path, std::uintmax_t size) {
+  char mark[2] = {};
+  return size > 2 && ReadFileBlock(path, 0, 2, mark) == 2 && mark[0] == '\xFF' && mark[1] == '\xFE';
+}
+
 std::string LineBreakName(TScribLineBreakStyle style) {
   switch (style) {
     case TScribLineBreakStyle::Lf:
@@ -83,9 +94,14 @@ void TScribantShell::DetachHighlighter() {
   editor_.SetHighlighter(nullptr);
 }
 
-void TScribantShell::LoadUtf16(const std::string& path, std::uint32_t size) {
+void TScribantShell::LoadUtf16(const std::string& path, std::uintmax_t size) {
+  // One read of the whole content; anything larger would load cut short.
+  if (size - 2 > std::numeric_limits<std::uint32_t>::max())
+    throw std::length_error("The unicode file is too large to be loaded (4 GB at most).\r\n\r\n\"" +
+                            path + "\"");
   std::string bytes(size - 2, '\0');
-  const std::uint32_t read = ReadFileBlock(path, 2, size - 2, bytes.data());
+  const std::uint32_t read =
+      ReadFileBlock(path, 2, static_cast<std::uint32_t>(size - 2), bytes.data());
   const std::string text = Utf16ToCodePage(bytes.data(), read / 2);
   editor_.SetText(text);
   if (text.size() > 2 && text.ends_with("\r\n")) editor_.Lines().Add("");
@@ -99,48 +115,56 @@ void TScribantShell::LoadUtf16(const std::string& path, std::uint32_t size) {
       kScribant, TMsgIcon::Warning, TMsgButtons::Ok);
 }
 
-// Clears the editor and loads the file; false (after reporting) when it failed.
+// Loads the file in place of the document; false (after reporting) when it
+// failed, the document then being left as it was: all bytes are read before
+// the editor changes.
 bool TScribantShell::LoadIntoEditor(const std::string& path) {
-  editor_.ClearAll();
-  uneditedChange_.clear();
   try {
-    const std::uint32_t size = FileSizeOf(path);
-    char mark[2] = {};
-    if (size > 2 && size != 0xFFFFFFFFu && ReadFileBlock(path, 0, 2, mark) == 2 &&
-        mark[0] == '\xFF' && mark[1] == '\xFE') {
+    std::error_code error;
+    const std::uintmax_t size = IsRegularFile(path) ? std::filesystem::file_size(path, error) : 0;
+    if (!error && IsUtf16File(path, size)) {
       LoadUtf16(path, size);
     } else {
       editor_.Lines().LoadFromFile(path);
+      uneditedChange_.clear();
       if (editor_.Lines().LoadedMixedLineBreaks()) {
         uneditedChange_ = "This file has mixed line breaks. Saving writes every line break as " +
                           LineBreakName(editor_.Lines().LineBreakStyle()) +
                           ", which changes lines you did not edit.";
       }
     }
-    diskWatch_.Remember(path);
-    return true;
+  } catch (const std::bad_alloc&) {
+    services_.dialogs.MessageBox(
+        "There is not enough memory to open the file.\r\n\r\n\"" + path + "\"", kScribant,
+        TMsgIcon::Error, TMsgButtons::Ok);
+    return false;
   } catch (const std::exception& error) {
     services_.dialogs.MessageBox(error.what(), kScribant, TMsgIcon::Error, TMsgButtons::Ok);
     return false;
   }
+  diskWatch_.Remember(path);
+  // Nothing of the previous document may be undone into this one.
+  editor_.ClearUndo();
+  editor_.SetModified(false);
+  return true;
 }
 
-void TScribantShell::OpenDocument(const std::string& path) {
+bool TScribantShell::OpenDocument(const std::string& path) {
   bool loaded = false;
   {
     const TScribEditStringList::UpdateScope update(editor_.Lines());
     DetachHighlighter();
     loaded = LoadIntoEditor(path);
+    if (loaded) fileName_ = path;
+    // After a failed load the previous document keeps its style.
+    ApplyStyleFor(fileName_);
     if (loaded) {
-      fileName_ = path;
-      ApplyStyleFor(fileName_);
       UpdateCaption();
       Code_Edit_StatusChange(stSelection);
-      AddToHistory(settings_.recentList, fileName_, true);
+      AddToRecentList(fileName_);
     }
   }
-  // An empty editor must never be saved over the previous document's file.
-  if (!loaded) NewDocument();
+  return loaded;
 }
 
 bool TScribantShell::QuerySave() {
@@ -168,8 +192,13 @@ bool TScribantShell::SaveDocumentAs(const std::string& path) {
   if (!WriteDocument(path)) return false;
   fileName_ = path;
   UpdateCaption();
-  AddToHistory(settings_.recentList, fileName_, true);
+  AddToRecentList(fileName_);
   return true;
+}
+
+// Paths differing only in case are one file only where the platform says so.
+void TScribantShell::AddToRecentList(const std::string& path) {
+  AddToHistory(settings_.recentList, path, NativePathRule().namesIgnoreCase);
 }
 
 bool TScribantShell::WriteDocument(const std::string& path) {

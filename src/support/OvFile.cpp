@@ -32,6 +32,10 @@ bool IsFile(const std::string& path) {
   return fs::exists(status) && !fs::is_directory(status);
 }
 
+bool IsRegularFile(const std::string& path) {
+  return fs::is_regular_file(StatusOf(path));
+}
+
 std::uint32_t FileSizeOf(const std::string& path) {
   constexpr std::uint32_t kUnknownSize = 0xFFFFFFFFu;
   const fs::file_status status = StatusOf(path);
@@ -44,7 +48,7 @@ std::uint32_t FileSizeOf(const std::string& path) {
 
 std::uint32_t ReadFileBlock(const std::string& path, std::uint64_t offset, std::uint32_t count,
                             char* buffer) {
-  if (!IsFile(path) || count == 0) return 0;
+  if (!IsRegularFile(path) || count == 0) return 0;
   std::ifstream in(path, std::ios::binary);
   if (!in || !in.seekg(static_cast<std::streamoff>(offset))) return 0;
   in.read(buffer, static_cast<std::streamsize>(count));

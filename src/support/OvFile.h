@@ -26,11 +26,15 @@ TFileStamp FileStampOf(const std::string& path);
 // True when `path` names an existing entry that is not a directory.
 bool IsFile(const std::string& path);
 
+// True for a regular file: not a folder, pipe or device, which could block a
+// reader or never end.
+bool IsRegularFile(const std::string& path);
+
 // The file's size in bytes (low 32 bits), or 0xFFFFFFFF when it cannot be read.
 std::uint32_t FileSizeOf(const std::string& path);
 
 // Reads up to `count` bytes at `offset` into `buffer`; returns the number read,
-// 0 when the path is missing, a directory or cannot be opened.
+// 0 when the path is missing, not a regular file or cannot be opened.
 std::uint32_t ReadFileBlock(const std::string& path, std::uint64_t offset, std::uint32_t count,
                             char* buffer);
 

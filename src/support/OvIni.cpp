@@ -39,6 +39,17 @@ std::optional<IniDocument> LoadDocument(const std::string& fileName) {
   return IniDocument(std::move(content));
 }
 
+// Whether the file's place takes a replacement: an existing folder, and a
+// writable file or none yet. The write itself may still fail (a full disk).
+bool CanReplace(const std::string& fileName) {
+  std::error_code error;
+  const fs::path path(fileName);
+  const fs::file_status status = fs::status(path, error);
+  if (fs::exists(status)) return fs::is_regular_file(status) && !IsReadOnly(path);
+  const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
+  return fs::is_directory(folder, error);
+}
+
 // Names that fit the key-list buffer, the way the platform's reader fills it.
 std::vector<std::string> KeyNamesWithinBuffer(const IniDocument& document,
                                               std::string_view section) {
@@ -126,17 +137,39 @@ TOvIni::~TOvIni() {
 void TOvIni::SetFileName(const std::string& fileName) {
   Flush();
   fileName_ = fileName;
+  loaded_ = false;
+  document_.reset();
 }
 
-// Every write already reaches the file before it returns; nothing is cached.
-void TOvIni::Flush() {}
+bool TOvIni::Flush() {
+  if (!changed_) return true;
+  changed_ = false;
+  if (ReplaceFileContent(fileName_, document_->Content()).Succeeded()) return true;
+  // Later reads must not show what never reached the file.
+  loaded_ = false;
+  document_.reset();
+  return false;
+}
+
+IniDocument* TOvIni::Document() {
+  if (!loaded_) {
+    document_ = LoadDocument(fileName_);
+    loaded_ = true;
+  }
+  return document_ ? &*document_ : nullptr;
+}
+
+IniDocument* TOvIni::DocumentToChange() {
+  IniDocument* document = Document();
+  return document && CanReplace(fileName_) ? document : nullptr;
+}
 
 std::string TOvIni::ReadString(const std::string& section, const std::string& key,
                                const std::string& defaultValue) {
   const std::string_view sectionName = TrimBlanks(section);
   const std::string_view keyName = TrimBlanks(key);
   if (sectionName.empty() || keyName.empty()) return "";
-  const auto document = LoadDocument(fileName_);
+  const IniDocument* document = Document();
   if (!document) return defaultValue;
   const auto value = document->Value(sectionName, keyName);
   if (!value) return defaultValue;
@@ -161,10 +194,11 @@ bool TOvIni::WriteString(const std::string& section, const std::string& key,
       !IniDocument::IsValidValue(value)) {
     return false;
   }
-  auto document = LoadDocument(fileName_);
+  IniDocument* document = DocumentToChange();
   if (!document) return false;
   document->SetValue(sectionName, keyName, QuotedForWriting(value));
-  return ReplaceFileContent(fileName_, document->Content()).Succeeded();
+  changed_ = true;
+  return true;
 }
 
 bool TOvIni::WriteInteger(const std::string& section, const std::string& key, int value) {
@@ -184,7 +218,7 @@ int TOvIni::ReadSectionKeys(const std::string& section, std::vector<std::string>
   keys.clear();
   const std::string_view sectionName = TrimBlanks(section);
   if (sectionName.empty()) return 0;
-  if (const auto document = LoadDocument(fileName_)) {
+  if (const IniDocument* document = Document()) {
     keys = KeyNamesWithinBuffer(*document, sectionName);
   }
   return static_cast<int>(keys.size());
@@ -193,10 +227,10 @@ int TOvIni::ReadSectionKeys(const std::string& section, std::vector<std::string>
 int TOvIni::EraseSectionKeys(const std::string& section) {
   const std::string_view sectionName = TrimBlanks(section);
   if (sectionName.empty()) return 0;
-  auto document = LoadDocument(fileName_);
+  IniDocument* document = DocumentToChange();
   if (!document) return 0;
   const std::vector<std::string> names = KeyNamesWithinBuffer(*document, sectionName);
   const int erased = document->EraseKeys(sectionName, names);
-  if (erased == 0) return 0;
-  return ReplaceFileContent(fileName_, document->Content()).Succeeded() ? erased : 0;
+  changed_ = changed_ || erased > 0;
+  return erased;
 }

@@ -1,7 +1,7 @@
 #include "support/Paths.h"
 
-const PathRule WindowsPathRule{"\\", ":"};
-const PathRule PosixPathRule{"/", ""};
+const PathRule WindowsPathRule{"\\", ":", true};
+const PathRule PosixPathRule{"/", "", false};
 
 const PathRule& NativePathRule() {
 #ifdef _WIN32

@@ -7,6 +7,7 @@
 struct PathRule {
   std::string directorySeparators;  // "\\" on Windows, "/" on POSIX
   std::string driveSeparators;      // ":" on Windows, none on POSIX
+  bool namesIgnoreCase = false;     // whether Case.txt and case.txt name one file
 };
 
 extern const PathRule WindowsPathRule;  // "\" and ":"

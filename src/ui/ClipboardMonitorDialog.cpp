@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
+#include <algorithm>
 
 #include "ui/DialogUnits.h"
 
@@ -33,7 +34,6 @@ TClipboardMonitorDialog::TClipboardMonitorDialog(QWidget* owner, Clipboard& clip
     : QDialog(owner), monitor_(clipboard, std::move(insert)) {
   setObjectName("ClipboardMonitor");
   setWindowTitle("Clipboard Monitor");
-  setFixedSize(DialogUnitsToPixels(0, 0, 210, 109).size());
   setAutoFillBackground(true);
   QPalette palette = this->palette();
   palette.setColor(QPalette::Window, palette.color(QPalette::Base));
@@ -48,7 +48,14 @@ TClipboardMonitorDialog::TClipboardMonitorDialog(QWidget* owner, Clipboard& clip
   headlineFont.setBold(true);
   headline->setFont(headlineFont);
   PlaceInDialogUnits(headline, 40, 8, 160, 20);
-  PlaceInDialogUnits(AddLabel(this, kExplanation, QColor(80, 80, 80)), 40, 22, 160, 58);
+  QLabel* explanation = AddLabel(this, kExplanation, QColor(80, 80, 80));
+  PlaceInDialogUnits(explanation, 40, 22, 160, 58);
+  // A larger desktop font needs more lines: everything below moves down.
+  const int grown =
+      std::max(0, explanation->heightForWidth(explanation->width()) - explanation->height());
+  explanation->resize(explanation->width(), explanation->height() + grown);
+  const QSize size = DialogUnitsToPixels(0, 0, 210, 109).size();
+  setFixedSize(size.width(), size.height() + grown);
 
   auto* line = new QFrame(this);
   line->setFrameStyle(QFrame::HLine | QFrame::Sunken);
@@ -62,6 +69,8 @@ TClipboardMonitorDialog::TClipboardMonitorDialog(QWidget* owner, Clipboard& clip
   auto* close = new QPushButton("&Close", this);
   close->setDefault(true);
   PlaceInDialogUnits(close, 150, 93, 54, 13);
+  for (QWidget* below : {static_cast<QWidget*>(line), static_cast<QWidget*>(close)})
+    below->move(below->x(), below->y() + grown);
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
 }
 

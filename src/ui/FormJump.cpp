@@ -52,7 +52,6 @@ TFormJump::TFormJump(QWidget* owner, TCustomScribEdit& editor)
       editor_(editor) {
   setObjectName("FormJump");
   setWindowTitle("Go to Dialog");
-  setFixedSize(232, 141);
   BuildControls();
   FormCreate();
   CentreOnScreen(this, owner);
@@ -61,29 +60,42 @@ TFormJump::TFormJump(QWidget* owner, TCustomScribEdit& editor)
 void TFormJump::BuildControls() {
   auto* panel = new QFrame(this);
   panel->setFrameShape(QFrame::StyledPanel);
-  panel->setGeometry(6, 6, 220, 96);
   // Created in tab order: each radio button, then its box.
   for (int tag = 0; tag < 3; ++tag) {
-    const int top = 10 + tag * 28;
     radios_[tag] = new QRadioButton(kBoxes[tag].radioCaption, panel);
     radios_[tag]->setObjectName(kBoxes[tag].radioName);
-    radios_[tag]->setGeometry(8, top, 80, 20);
     edits_[tag] = new QLineEdit(panel);
     edits_[tag]->setObjectName(kBoxes[tag].editName);
-    edits_[tag]->setGeometry(92, top, 64, 20);
     edits_[tag]->installEventFilter(this);
     connect(edits_[tag], &QLineEdit::textChanged, this, &TFormJump::Edits_Change);
     maxLabels_[tag] = new QLabel(panel);
     maxLabels_[tag]->setObjectName(kBoxes[tag].maxLabelName);
-    maxLabels_[tag]->setGeometry(162, top + 2, 56, 16);
   }
+  // The captions' column is as wide as the widest caption needs in this font.
+  int radioWidth = 80;
+  for (const QRadioButton* radio : radios_)
+    radioWidth = std::max(radioWidth, radio->sizeHint().width());
+  const int editX = 8 + radioWidth + 4;
+  const int labelX = editX + 70;
+  for (int tag = 0; tag < 3; ++tag) {
+    const int top = 10 + tag * 28;
+    radios_[tag]->setGeometry(8, top, radioWidth, 20);
+    edits_[tag]->setGeometry(editX, top, 64, 20);
+    maxLabels_[tag]->setGeometry(labelX, top + 2, 56, 16);
+  }
+  const int panelWidth = labelX + 58;
+  panel->setGeometry(6, 6, panelWidth, 96);
   seekBtn_ = new QPushButton("&Seek", this);
   seekBtn_->setObjectName("Seek_Btn");
-  seekBtn_->setGeometry(70, 110, 75, 25);
   seekBtn_->setDefault(true);
   cancelBtn_ = new QPushButton("&Cancel", this);
   cancelBtn_->setObjectName("Cancel_Btn");
-  cancelBtn_->setGeometry(151, 110, 75, 25);
+  const int buttonWidth =
+      std::max({75, seekBtn_->sizeHint().width(), cancelBtn_->sizeHint().width()});
+  const int right = 6 + std::max(panelWidth, 2 * buttonWidth + 6);
+  seekBtn_->setGeometry(right - 2 * buttonWidth - 6, 110, buttonWidth, 25);
+  cancelBtn_->setGeometry(right - buttonWidth, 110, buttonWidth, 25);
+  setFixedSize(right + 6, 141);
   connect(seekBtn_, &QPushButton::clicked, this, &TFormJump::Seek_Cmd);
   connect(cancelBtn_, &QPushButton::clicked, this, &QDialog::reject);
   // No radio button is checked until a box is entered.

@@ -23,6 +23,7 @@
 #include "shell/RecentFiles.h"
 #include "shell/ScribantShell.h"
 #include "shell/SearchCommands.h"
+#include "shell/WindowPlacement.h"
 #include "support/OvFile.h"
 #include "ui/AboutBox.h"
 #include "ui/ClipboardMonitorDialog.h"
@@ -43,6 +44,26 @@ constexpr int kNarrowPanelWidth = 80;
 TProgramFolders FoldersOfThisProgram() {
   return ProgramFoldersFor(QCoreApplication::applicationFilePath().toStdString(),
                            XdgFoldersFromEnvironment(), CanCreateFilesIn);
+}
+
+// The window title Qt shows as the caption itself: an empty title would show
+// the program's name instead, and "[*]" is Qt's modified-flag placeholder
+// unless doubled.
+QString TitleShowing(QString caption) {
+  if (caption.isEmpty()) return QString(QChar(0x200B));
+  return caption.replace("[*]", "[*][*]");
+}
+
+// The usable area of every screen, the primary one first.
+std::vector<TWindowRect> ScreenAreas() {
+  std::vector<TWindowRect> areas;
+  const QScreen* primary = QGuiApplication::primaryScreen();
+  for (const QScreen* screen : QGuiApplication::screens()) {
+    const QRect area = screen->availableGeometry();
+    const TWindowRect rect{area.x(), area.y(), area.width(), area.height()};
+    areas.insert(screen == primary ? areas.begin() : areas.end(), rect);
+  }
+  return areas;
 }
 
 }  // namespace
@@ -83,7 +104,9 @@ TFormScribant::~TFormScribant() {
 }
 
 void TFormScribant::FormCreate() {
-  shell_->OnCaption = [this](const std::string& caption) { setWindowTitle(FromCodePage(caption)); };
+  shell_->OnCaption = [this](const std::string& caption) {
+    setWindowTitle(TitleShowing(FromCodePage(caption)));
+  };
   shell_->OnStatusPanel = [this](int panel, const std::string& text) {
     statusPanels_[panel]->setText(FromCodePage(text));
   };
@@ -93,8 +116,10 @@ void TFormScribant::FormCreate() {
   const QRect screen = QGuiApplication::primaryScreen()->geometry();
   shell_->FormCreate(screen.width(), screen.height());
   const TAppSettings& settings = shell_->Settings();
-  resize(settings.width, settings.height);
-  move(settings.left, settings.top);
+  const TWindowRect bounds =
+      FitOnScreens({settings.left, settings.top, settings.width, settings.height}, ScreenAreas());
+  resize(bounds.width, bounds.height);
+  move(bounds.left, bounds.top);
 }
 
 void TFormScribant::ShowAsSaved() {
@@ -125,15 +150,21 @@ void TFormScribant::BuildMenu() {
     QMenu* menu = menuBar()->addMenu(QString::fromStdString(menuDef.caption));
     menu->setObjectName(QString::fromStdString(menuDef.name));
     for (const TMenuItemDef& item : menuDef.items) AddMenuItem(menu, item);
-    if (menuDef.name == "Search1")
+    if (menuDef.name == "Search1") {
       connect(menu, &QMenu::aboutToShow, this, &TFormScribant::Search_Popup);
+      // Qt drops the shortcuts of disabled actions: F3 must outlive the menu.
+      connect(menu, &QMenu::aboutToHide, this,
+              [this] { MenuAction("FindNext1")->setEnabled(true); });
+    }
   }
   ConnectMenu();
 }
 
 void TFormScribant::AddMenuItem(QMenu* menu, const TMenuItemDef& item) {
   if (item.caption == "-") {
-    menu->addSeparator()->setObjectName(QString::fromStdString(item.name));
+    QAction* separator = menu->addSeparator();
+    separator->setObjectName(QString::fromStdString(item.name));
+    actions_[item.name] = separator;
     return;
   }
   QAction* action;
@@ -241,9 +272,12 @@ void TFormScribant::StoreWindowPlacement() {
   settings.state = static_cast<int>(isMaximized()   ? TWindowState::Maximized
                                     : isMinimized() ? TWindowState::Minimized
                                                     : TWindowState::Normal);
-  const QRect normal = isMaximized() || isMinimized() ? normalGeometry() : frameGeometry();
-  settings.left = normal.left();
-  settings.top = normal.top();
+  // The frame's position and the inner size, as move() and resize() take them
+  // back: a frame size stored here would grow the window at every start.
+  const QRect normal = isMaximized() || isMinimized() ? normalGeometry() : geometry();
+  const QPoint frameOffset = geometry().topLeft() - pos();
+  settings.left = normal.left() - frameOffset.x();
+  settings.top = normal.top() - frameOffset.y();
   settings.width = normal.width();
   settings.height = normal.height();
 }
@@ -269,13 +303,13 @@ void TFormScribant::changeEvent(QEvent* event) {
 }
 
 void TFormScribant::RecentFiles_Popup() {
-  // Generated items stand above the three fixed ones.
-  const QList<QAction*> existing = recentMenu_->actions();
-  for (qsizetype i = 0; i + 3 < existing.size(); ++i) {
-    recentMenu_->removeAction(existing[i]);
-    existing[i]->deleteLater();
-  }
+  // Generated items stand above the separator that leads the fixed ones.
   QAction* separator = MenuAction("N5");
+  for (QAction* action : recentMenu_->actions()) {
+    if (action == separator) break;
+    recentMenu_->removeAction(action);
+    action->deleteLater();
+  }
   const auto items = RecentMenuItems(shell_->Settings().recentList, shell_->FileName(),
                                      [](const std::string& path) { return IsFile(path); });
   for (const TRecentMenuItem& item : items) {
@@ -283,7 +317,7 @@ void TFormScribant::RecentFiles_Popup() {
     action->setEnabled(item.enabled);
     const int tag = item.tag;
     connect(action, &QAction::triggered, this, [this, tag] { shell_->OpenRecentFile_Cmd(tag); });
-    recentMenu_->insertAction(separator ? separator : nullptr, action);
+    recentMenu_->insertAction(separator, action);
   }
 }
 

@@ -1,5 +1,6 @@
 #include "ui/FormSectionList.h"
 
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QPainter>
@@ -19,6 +20,7 @@ constexpr int kItemHeight = kFontPixelHeight + 5;
 constexpr int kDividerX = 50;
 constexpr int kNumberX = 4;
 constexpr int kTextX = 60;
+constexpr int kRuleGap = 4;
 constexpr int kMarkerRole = Qt::UserRole;
 constexpr int kTargetLineRole = Qt::UserRole + 1;
 
@@ -48,17 +50,22 @@ class TSectionItemDelegate : public QStyledItemDelegate {
                       Qt::AlignLeft | Qt::AlignTop, number);
 
     const bool marker = index.data(kMarkerRole).toInt() != static_cast<int>(TSectionMarker::Name);
-    if (marker) {
-      painter->setPen(ToQColor(colors::kMarkerRule));
-      const int ruleY = bottom - item.height() / 2;
-      painter->drawLine(kDividerX, ruleY, option.widget ? option.widget->width() : item.right(),
-                        ruleY);
-    }
+    const QString text = index.data(Qt::DisplayRole).toString();
     font.setBold(marker);
+    if (marker) {
+      // The rule stops short of the text on both sides instead of striking it.
+      const int textEnd = kTextX + QFontMetrics(font).horizontalAdvance(text);
+      const int ruleY = bottom - item.height() / 2;
+      const int right = option.widget ? option.widget->width() : item.right();
+      const QColor rule = ToQColor(colors::kMarkerRule);
+      painter->fillRect(QRect(QPoint(kDividerX, ruleY), QPoint(kTextX - kRuleGap, ruleY)), rule);
+      if (textEnd + kRuleGap < right)
+        painter->fillRect(QRect(QPoint(textEnd + kRuleGap, ruleY), QPoint(right, ruleY)), rule);
+    }
     painter->setFont(font);
     painter->setPen(ToQColor(colors::kText));
     painter->drawText(QRect(kTextX, item.top() + 1, item.right() - kTextX, item.height() - 1),
-                      Qt::AlignLeft | Qt::AlignTop, index.data(Qt::DisplayRole).toString());
+                      Qt::AlignLeft | Qt::AlignTop, text);
     painter->restore();
   }
 

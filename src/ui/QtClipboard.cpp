@@ -3,6 +3,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
+#include <QRegularExpression>
 #include <QUrl>
 
 #include "ui/CodePageText.h"
@@ -24,6 +25,25 @@ QString PlainText(const std::string& text) {
   return plain;
 }
 
+// X11 offers a file list as plain text too, made of the files' URLs: that is
+// no text of the user's, and pasting it would give file:// URLs, not paths.
+bool TextIsTheUrlList(const QMimeData& data) {
+  if (!data.hasUrls()) return false;
+  const QList<QUrl> urls = data.urls();
+  const QStringList lines = data.text().split(QRegularExpression("[\r\n]+"), Qt::SkipEmptyParts);
+  if (lines.size() != urls.size()) return false;
+  // Compared decoded: "R%26D" and "R&D" name the same file.
+  const auto decoded = [](const QByteArray& url) { return QUrl::fromPercentEncoding(url); };
+  for (qsizetype i = 0; i < lines.size(); ++i)
+    if (decoded(lines[i].trimmed().toUtf8()) != decoded(urls[i].toEncoded())) return false;
+  return true;
+}
+
+// The user's text on the clipboard, if any.
+bool HoldsText(const QMimeData* data) {
+  return data && data->hasText() && !TextIsTheUrlList(*data);
+}
+
 }  // namespace
 
 QtClipboard::QtClipboard() {
@@ -33,13 +53,12 @@ QtClipboard::QtClipboard() {
 }
 
 bool QtClipboard::HasText() const {
-  const QMimeData* data = Data();
-  return data && data->hasText();
+  return HoldsText(Data());
 }
 
 std::string QtClipboard::GetText() const {
   const QMimeData* data = Data();
-  return data && data->hasText() ? ToCodePage(data->text()) : std::string();
+  return HoldsText(data) ? ToCodePage(data->text()) : std::string();
 }
 
 void QtClipboard::SetText(const std::string& text) {

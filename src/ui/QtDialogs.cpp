@@ -5,6 +5,7 @@
 #include <QFontDialog>
 #include <QFontInfo>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QStringList>
 
 #include "ui/CodePageText.h"
@@ -13,6 +14,8 @@
 #include "ui/SelectItemDialog.h"
 
 namespace {
+
+const char* const kStandardButtonProperty = "scribantStandardButton";
 
 QMessageBox::Icon ToQtIcon(TMsgIcon icon) {
   switch (icon) {
@@ -46,8 +49,7 @@ ButtonSet ToQtButtons(TMsgButtons buttons) {
     case TMsgButtons::YesNoCancel:
       return {QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Cancel};
     case TMsgButtons::YesNoNoToAllYesToAll:
-      return {QMessageBox::Yes | QMessageBox::No | QMessageBox::NoToAll | QMessageBox::YesToAll,
-              QMessageBox::Cancel};
+      break;  // AddButtonsInOrder
   }
   return {QMessageBox::Ok, QMessageBox::Ok};
 }
@@ -82,16 +84,58 @@ QStringList ToQtFilters(const std::string& filter) {
   return filters;
 }
 
+// Qt arranges standard buttons by role, which would put Yes to All second:
+// buttons of one role keep the order they were added in. Escape answers No
+// to All, which stops without replacing.
+void AddButtonsInOrder(QMessageBox& box) {
+  const std::pair<QMessageBox::StandardButton, const char*> buttons[] = {
+      {QMessageBox::Yes, "&Yes"},
+      {QMessageBox::No, "&No"},
+      {QMessageBox::NoToAll, "N&o to All"},
+      {QMessageBox::YesToAll, "Yes to &All"}};
+  for (const auto& [standard, text] : buttons) {
+    QPushButton* button = box.addButton(text, QMessageBox::ActionRole);
+    button->setProperty(kStandardButtonProperty, static_cast<int>(standard));
+    if (standard == QMessageBox::NoToAll) box.setEscapeButton(button);
+    if (standard == QMessageBox::Yes) box.setDefaultButton(button);
+  }
+}
+
+// Qt's label breaks lines only at blanks: a long search text or path would be
+// cut at the screen's edge. A zero-width space every so many characters of a
+// run without blanks gives it places to break.
+QString WrappableText(const QString& text) {
+  constexpr int kLongestRun = 60;
+  QString result;
+  result.reserve(text.size() + text.size() / kLongestRun);
+  int run = 0;
+  for (const QChar c : text) {
+    run = c.isSpace() ? 0 : run + 1;
+    if (run > kLongestRun) {
+      result += QChar(0x200B);
+      run = 1;
+    }
+    result += c;
+  }
+  return result;
+}
+
 }  // namespace
 
 TMsgResult QtDialogs::MessageBox(const std::string& text, const std::string& caption, TMsgIcon icon,
                                  TMsgButtons buttons) {
+  QMessageBox box(ToQtIcon(icon), FromCodePage(caption), WrappableText(FromCodePage(text)),
+                  QMessageBox::NoButton, owner_);
+  if (buttons == TMsgButtons::YesNoNoToAllYesToAll) {
+    AddButtonsInOrder(box);
+    box.exec();
+    return box.clickedButton()
+               ? FromQtButton(box.clickedButton()->property(kStandardButtonProperty).toInt())
+               : TMsgResult::Cancel;
+  }
   const ButtonSet set = ToQtButtons(buttons);
-  QMessageBox box(ToQtIcon(icon), FromCodePage(caption), FromCodePage(text), set.buttons, owner_);
-  if (buttons == TMsgButtons::YesNoNoToAllYesToAll)
-    box.setEscapeButton(nullptr);
-  else
-    box.setEscapeButton(set.escape);
+  box.setStandardButtons(set.buttons);
+  box.setEscapeButton(set.escape);
   return FromQtButton(box.exec());
 }
 

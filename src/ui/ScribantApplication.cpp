@@ -2,12 +2,15 @@
 
 #include <QMessageBox>
 #include <exception>
+#include <new>
 
 #include "ui/CodePageText.h"
 
 bool TScribantApplication::notify(QObject* receiver, QEvent* event) {
   try {
     return QApplication::notify(receiver, event);
+  } catch (const std::bad_alloc&) {
+    ShowErrorBox("There is not enough memory to complete the operation.");
   } catch (const std::exception& error) {
     ShowErrorBox(FromCodePage(error.what()));
   } catch (...) {

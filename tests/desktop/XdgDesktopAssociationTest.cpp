@@ -44,6 +44,7 @@ const char kGlobs[] =
     "50:text/x-nfo:*.nfo\n"
     "10:text/x-csrc:*.c\n"
     "50:text/x-c++src:*.C:cs\n"
+    "50:text/x-c++src:*.C\n"  // the database's copy for readers without flags
     "55:text/x-csrc:*.h\n"
     "20:text/x-chdr:*.h\n"
     "50:application/x-troff:*.[1-9]\n"
@@ -173,6 +174,12 @@ TEST_F(XdgDesktopAssociationTest, HeavierAndCaseInsensitiveGlobsDecide) {
   EXPECT_EQ(DefaultFor("text/x-csrc"), "scribant-file.desktop;");
   EXPECT_EQ(DefaultFor("text/x-chdr"), std::nullopt);
   EXPECT_EQ(DefaultFor("text/plain"), "scribant-file.desktop;");
+}
+
+TEST_F(XdgDesktopAssociationTest, ACaseSensitiveGlobMatchesOnlyItsOwnCase) {
+  association.Associate("c");
+  EXPECT_EQ(DefaultFor("text/x-csrc"), "scribant-file.desktop;");
+  EXPECT_EQ(DefaultFor("text/x-c++src"), std::nullopt) << "*.C is C++, *.c is C";
 }
 
 TEST(DesktopEntry, ExecQuotesTheExecutablePathSafely) {

@@ -236,7 +236,7 @@ TEST_F(LoadSave, LinesLongerThanTheWriterBufferAreWrittenWhole) {
   EXPECT_EQ(Read(out).size(), 10000u + 40000 + 1 + 16383 + 6);
 }
 
-TEST(LoadPieces, LoadingInTinyPiecesSplitsLikeTheWholeText) {
+TEST(LoadPieces, LoadingInTinyPiecesOrUpToALimitSplitsLikeTheText) {
   // Breaks of every kind, pairs such as LF CR, CR at the ends of pieces.
   std::mt19937 random(7);
   const char alphabet[] = {'a', 'b', '\r', '\n', '\0', '\t'};
@@ -258,6 +258,12 @@ TEST(LoadPieces, LoadingInTinyPiecesSplitsLikeTheWholeText) {
       ASSERT_EQ(pieces.LineBreakStyle(), whole.LineBreakStyle());
       ASSERT_EQ(pieces.LoadedMixedLineBreaks(), whole.LoadedMixedLineBreaks());
       ASSERT_EQ(pieces.CharCount(), whole.CharCount());
+      // A file growing while it is read is read as it was at opening.
+      const std::size_t limit = random() % (bytes.size() + 1);
+      std::istringstream growing(bytes);
+      TScribEditStringList limited;
+      limited.LoadFromStream(growing, limit);
+      ASSERT_EQ(LinesOf(limited), NaiveLines(bytes.substr(0, limit))) << "limit " << limit;
     }
   }
 }

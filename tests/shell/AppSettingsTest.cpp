@@ -2,6 +2,7 @@
 
 #include "TempFolder.h"
 #include "shell/AppSettings.h"
+#include "shell/WindowPlacement.h"
 #include "support/OvIni.h"
 #include "support/OvLib.h"
 
@@ -78,4 +79,32 @@ TEST(Settings, RoundTripKeepsBlanksAndWholeRecentList) {
   SaveSettings(ini, s, "0x");
   EXPECT_EQ(LoadSettings(ini, 100, 100).recentList, (std::vector<std::string>{"/only"}))
       << "the recent section is replaced as a whole";
+}
+
+TEST(Settings, ExtremeStoredValuesGiveAUsableWindowAndBoundedLists) {
+  TempFolder folder;
+  const std::string ini = folder.File("s.ini");
+  std::string recent = "[RecentList]\n";
+  for (int i = 0; i < 3000; ++i) recent += std::to_string(i) + "=/f" + std::to_string(i) + "\n";
+  WriteFile(ini,
+            "[Window]\nWidth=-2147483648\nHeight=2147483647\n[General]\nMaxListCount=2147483647\n" +
+                recent);
+  const TAppSettings s = LoadSettings(ini, 1920, 1080);
+  EXPECT_EQ(s.maxListCount, kMaxListCountLimit);
+  EXPECT_EQ(s.recentList.size(), static_cast<std::size_t>(kMaxListCountLimit));
+  EXPECT_EQ(s.left, 1073742784) << "centred without overflow";
+  EXPECT_EQ(s.top, -1073741283);
+  EXPECT_EQ(BoundedListCount(-5), 0);
+
+  const std::vector<TWindowRect> screens{{0, 0, 1280, 1024}, {1280, 0, 1920, 1080}};
+  const TWindowRect fitted = FitOnScreens({s.left, s.top, s.width, s.height}, screens);
+  EXPECT_EQ((std::vector<int>{fitted.left, fitted.top, fitted.width, fitted.height}),
+            (std::vector<int>{1180, 0, 100, 1024}))
+      << "on the screen holding its centre, within that screen's size";
+  const TWindowRect second = FitOnScreens({3000, 100000, 800, 600}, screens);
+  EXPECT_EQ((std::vector<int>{second.left, second.top}), (std::vector<int>{480, 424}))
+      << "off every screen: onto the primary one";
+  const TWindowRect onSecond = FitOnScreens({1500, 10, 800, 600}, screens);
+  EXPECT_EQ((std::vector<int>{onSecond.left, onSecond.top}), (std::vector<int>{1500, 10}))
+      << "a window that fits stays where it was";
 }

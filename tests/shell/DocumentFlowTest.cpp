@@ -80,16 +80,26 @@ TEST(DocumentFlow, FailedWriteKeepsDocumentModifiedAndAbortsTheClose) {
   EXPECT_FALSE(fs::exists(f.folder.File("scribant.ini"))) << "no settings written";
 }
 
-TEST(DocumentFlow, FailedLoadFallsBackToAnUntitledDocument) {
+TEST(DocumentFlow, FailedLoadReportsAndKeepsThePreviousDocument) {
   ShellFixture f;
   const std::string first = f.File("first.txt", "precious");
   f.shell.OpenDocument(first);
-  f.shell.OpenDocument(f.folder.Path().string());  // a folder cannot be loaded
-  ASSERT_FALSE(f.dialogs.messages.empty());
-  EXPECT_EQ(f.dialogs.messages.back().icon, TMsgIcon::Error);
-  EXPECT_EQ(f.shell.FileName(), "Untitled") << "a later Save must not hit first.txt";
-  EXPECT_EQ(f.caption, "Scribant <Untitled>");
-  EXPECT_EQ(ReadBytes(first), "precious");
+  f.Type("!");
+  const std::string hugeUtf16 = f.File("huge.txt", "\xFF\xFE");
+  fs::resize_file(hugeUtf16, (std::uintmax_t{1} << 32) + 4);  // sparse: costs no disk
+  const std::vector<std::string> unloadable{f.folder.Path().string(), "/dev/zero", hugeUtf16};
+  for (const std::string& path : unloadable) {
+    f.dialogs.messages.clear();
+    EXPECT_FALSE(f.shell.OpenDocument(path)) << path;
+    ASSERT_EQ(f.dialogs.messages.size(), 1u) << path;
+    EXPECT_EQ(f.dialogs.messages[0].icon, TMsgIcon::Error);
+    EXPECT_NE(f.dialogs.messages[0].text.find(path), std::string::npos) << "names what failed";
+    EXPECT_EQ(f.shell.FileName(), first);
+    EXPECT_EQ(f.editor.Text(), "!precious");
+    EXPECT_TRUE(f.editor.Modified()) << "the edit is still there to be saved";
+  }
+  f.shell.FormShow("/dev/zero");
+  EXPECT_EQ(f.shell.FileName(), "Untitled") << "a device at start-up gives an untitled document";
 }
 
 TEST(DocumentFlow, Utf16FilesAreConvertedWithAWarning) {
@@ -162,4 +172,20 @@ TEST(DocumentFlow, DroppedFilesOpenOnlyTheFirst) {
   f.shell.Code_Edit_DropFiles({a, b});
   EXPECT_EQ(f.shell.FileName(), a);
   EXPECT_EQ(f.editor.Text(), "A");
+}
+
+TEST(DocumentFlow, RecentListHoldsFullPathsComparedByThePlatformsRule) {
+  ShellFixture f;
+  f.File("Case.txt", "upper");
+  const std::string lower = f.File("case.txt", "lower");
+  const fs::path started = fs::current_path();
+  fs::current_path(f.folder.Path());
+  f.shell.FormShow("Case.txt");
+  fs::current_path(started);
+  EXPECT_EQ(f.shell.FileName(), f.folder.File("Case.txt")) << "valid from any folder";
+  f.shell.OpenDocument(lower);
+  const std::vector<std::string> expected =
+      NativePathRule().namesIgnoreCase ? std::vector<std::string>{lower}
+                                       : std::vector<std::string>{lower, f.folder.File("Case.txt")};
+  EXPECT_EQ(f.shell.Settings().recentList, expected);
 }

@@ -11,9 +11,18 @@
 class IniFileFixture : public ::testing::Test {
  protected:
   std::string Path() const { return folder_.File("settings.ini"); }
-  std::string Bytes() const { return ReadBytes(Path()); }
-  void SetBytes(const std::string& bytes) { WriteBytes(Path(), bytes); }
+  // The file as the object's pending changes leave it.
+  std::string Bytes() const {
+    ini_.Flush();
+    return ReadBytes(Path());
+  }
+  // Replaces the file under the object, which then reads it afresh.
+  void SetBytes(const std::string& bytes) {
+    ini_.Flush();
+    WriteBytes(Path(), bytes);
+    ini_.SetFileName(Path());
+  }
 
   TempFolder folder_;
-  TOvIni ini_{folder_.File("settings.ini")};
+  mutable TOvIni ini_{folder_.File("settings.ini")};
 };

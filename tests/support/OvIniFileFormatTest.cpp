@@ -111,7 +111,8 @@ TEST_F(OvIniFileFormatTest, FailingDiskLeavesTheFileWhole) {
     ::signal(SIGXFSZ, SIG_IGN);
     const rlimit limit{8, 8};  // no file may grow past 8 bytes
     if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) return "no size limit";
-    return ini_.WriteString("S", "k", "new") ? "reported as written" : "";
+    if (!ini_.WriteString("S", "k", "new")) return "refused before writing";
+    return ini_.Flush() ? "reported as written" : "";
   });
   EXPECT_EQ(report, "");
   EXPECT_EQ(Bytes(), "[S]\r\nk=old\r\n");

@@ -190,4 +190,21 @@ TEST_F(OvIniTest, NamesOrValuesThatWouldCorruptTheFileAreRefused) {
   EXPECT_EQ(Bytes(), "[S]\r\nKey=new\r\n");
 }
 
+TEST_F(OvIniTest, ABatchReadsTheFileOnceAndWritesItOnce) {
+  SetBytes("[S]\r\nk=1\r\n");
+  EXPECT_EQ(ini_.ReadString("S", "k", ""), "1");
+  WriteBytes(Path(), "[S]\r\nk=changed elsewhere\r\n");
+  EXPECT_EQ(ini_.ReadString("S", "k", ""), "1") << "read once, at the first call";
+  ASSERT_TRUE(ini_.WriteString("S", "a", "x"));
+  ASSERT_TRUE(ini_.WriteInteger("S", "b", 2));
+  EXPECT_EQ(ini_.EraseSectionKeys("S"), 3);
+  ASSERT_TRUE(ini_.WriteString("S", "c", "y"));
+  EXPECT_EQ(ReadBytes(Path()), "[S]\r\nk=changed elsewhere\r\n") << "nothing written yet";
+  EXPECT_TRUE(ini_.Flush());
+  EXPECT_EQ(ReadBytes(Path()), "[S]\r\nc=y\r\n");
+  ini_.SetFileName(Path());
+  WriteBytes(Path(), "[S]\r\nk=new\r\n");
+  EXPECT_EQ(ini_.ReadString("S", "k", ""), "new") << "a new batch reads afresh";
+}
+
 }  // namespace

@@ -105,6 +105,17 @@ TEST_F(FormSectionListTest, DrawsSelectionDividerAndMarkerRules) {
     for (int y = name.top(); y < name.top() + name.height(); ++y)
       if (PixelAt(image, x, y) == QColor(0, 0, 128)) lineNumberInk = true;
   EXPECT_TRUE(lineNumberInk) << "line numbers in navy";
+  // No column holds both the rule and the marker's ink.
+  int struckThrough = 0;
+  for (int x = 60; x < image.width(); ++x) {
+    if (PixelAt(image, x, ruleY) != QColor(160, 160, 160)) continue;
+    for (int y = top.top(); y < top.top() + top.height(); ++y)
+      if (qGray(image.pixel(x, y)) < 100) {
+        ++struckThrough;
+        break;
+      }
+  }
+  EXPECT_EQ(struckThrough, 0) << "the rule stops short of the bold marker text";
 }
 
 }  // namespace

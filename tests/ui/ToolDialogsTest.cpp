@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QMimeData>
 #include <QPushButton>
+#include <QRadioButton>
 
 #include "FakeLocale.h"
 #include "TempFolder.h"
@@ -14,6 +15,7 @@
 #include "platform/Shell.h"
 #include "ui/AboutBox.h"
 #include "ui/ClipboardMonitorDialog.h"
+#include "ui/FormJump.h"
 #include "ui/ProgramIcon.h"
 #include "ui/QtCanvas.h"
 #include "ui/QtClipboard.h"
@@ -104,4 +106,48 @@ TEST(QtDialogs, FontDialogStartsOnTheFixedPitchFamilyTheEditorShows) {
   EXPECT_TRUE(QFontInfo(start).fixedPitch()) << "OK must not switch to a proportional font";
   EXPECT_EQ(start.pointSize(), 10);
   EXPECT_TRUE(start.bold());
+}
+
+namespace {
+
+// Every caption of the window shows whole: a word-wrapped label has the
+// height its text needs at its width, any other label or button the width.
+void ExpectEveryCaptionFits(const QWidget& window) {
+  for (const QLabel* label : window.findChildren<QLabel*>()) {
+    if (label->text().isEmpty()) continue;
+    if (label->wordWrap())
+      EXPECT_LE(label->heightForWidth(label->width()), label->height())
+          << label->text().toStdString();
+    else
+      EXPECT_LE(label->sizeHint().width(), label->width()) << label->text().toStdString();
+  }
+  for (const QAbstractButton* button : window.findChildren<QAbstractButton*>())
+    EXPECT_LE(button->sizeHint().width(), button->width()) << button->text().toStdString();
+}
+
+// A desktop with larger text than the layouts were drawn for.
+class LargeDesktopFont {
+ public:
+  LargeDesktopFont() : saved_(QApplication::font()) {
+    QFont large = saved_;
+    large.setPointSize(13);
+    QApplication::setFont(large);
+  }
+  ~LargeDesktopFont() { QApplication::setFont(saved_); }
+
+ private:
+  QFont saved_;
+};
+
+}  // namespace
+
+TEST(ToolDialogs, CaptionsShowWholeWithALargerDesktopFont) {
+  const LargeDesktopFont font;
+  QtClipboard clipboard;
+  TClipboardMonitorDialog monitor(nullptr, clipboard, [](const std::string&) {});
+  ExpectEveryCaptionFits(monitor);
+  TCustomScribEdit editor;
+  editor.SetText("some text");
+  TFormJump jump(nullptr, editor);
+  ExpectEveryCaptionFits(jump);
 }
