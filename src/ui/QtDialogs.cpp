@@ -187,8 +187,8 @@ std::optional<TFont> QtDialogs::ChooseFont(const TFont& initial) {
   TFont result = initial;
   result.name = chosen.family().toStdString();
   result.size = chosen.pointSize();
-  result.style = (chosen.bold() ? fsBold : 0) | (chosen.italic() ? fsItalic : 0) |
-                 (chosen.underline() ? fsUnderline : 0) | (chosen.strikeOut() ? fsStrikeOut : 0);
+  result.style = (chosen.bold() ? fsBold : 0u) | (chosen.italic() ? fsItalic : 0u) |
+                 (chosen.underline() ? fsUnderline : 0u) | (chosen.strikeOut() ? fsStrikeOut : 0u);
   return result;
 }
 
