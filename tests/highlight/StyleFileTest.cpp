@@ -250,6 +250,18 @@ TEST_F(StyleFileTest, GarbageValuesFallBackToDefaults) {
   EXPECT_EQ(editor.font->size, 8);
 }
 
+TEST_F(StyleFileTest, WideButValidValuesAreTaken) {
+  Apply(Style("default.ini",
+              "[Editor]\nTabWidth=0\nRightEdge=2000\n"
+              "[ScriptColors]\nComment.BackColor=0x80000005\nComment.ForeColor=0x80000019\n"));
+  EXPECT_EQ(editor.tabWidth, 0);
+  EXPECT_EQ(editor.rightEdge, 2000);
+  EXPECT_EQ(highlighter.AttriComment()->Background(), 0x80000005u) << "the window colour";
+  EXPECT_EQ(highlighter.AttriComment()->Foreground(), 0x00FFFFu) << "no system colour 25";
+  Apply(Style("default.ini", "[Editor]\nTabWidth=65536\n"));
+  EXPECT_EQ(editor.tabWidth, 65536);
+}
+
 TEST_F(StyleFileTest, StylesFolderWithSubfoldersAndManyFiles) {
   std::filesystem::create_directories(folder.Path() + "Styles/dir.ini/inner.ini");
   folder.Write("Styles/notes.txt", "[Extensions]\n0=zz\n");
