@@ -14,12 +14,14 @@ void TScribRepaintArea::AddLines(int first, int last) {
 }
 
 void TScribViewEvents::LinesInserted(int index, int count) {
+  scan_.Marks().LinesInserted(index, count);
   scan_.ScanChangedLines(index, count);
   if (TScribWordWrapPlugin* wrap = view_.WordWrapPlugin()) wrap->LinesInserted(index, count);
   pending_.AddLines(index + 1, INT_MAX);
 }
 
 void TScribViewEvents::LinesDeleted(int index, int count) {
+  scan_.Marks().LinesDeleted(index, count);
   scan_.ScanChangedLines(index, 1);
   if (TScribWordWrapPlugin* wrap = view_.WordWrapPlugin()) wrap->LinesDeleted(index, count);
   pending_.AddLines(index + 1, INT_MAX);
@@ -27,6 +29,7 @@ void TScribViewEvents::LinesDeleted(int index, int count) {
 
 void TScribViewEvents::LinesPutted(int index, int count) {
   int lastLine = index + count;  // 1-based number of the last changed line
+  for (int changed = index; changed < index + count; ++changed) scan_.Marks().Drop(changed);
   if (TScribWordWrapPlugin* wrap = view_.WordWrapPlugin()) {
     // Rows moved: every line below is drawn elsewhere now.
     if (wrap->LinesPutted(index, count) != 0) lastLine = INT_MAX;
@@ -38,6 +41,7 @@ void TScribViewEvents::LinesPutted(int index, int count) {
 }
 
 void TScribViewEvents::LinesCleared() {
+  scan_.Marks().Clear();
   if (TScribWordWrapPlugin* wrap = view_.WordWrapPlugin()) wrap->Reset();
   pending_.AddEverything();
 }

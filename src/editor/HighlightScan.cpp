@@ -18,6 +18,7 @@ void TScribHighlightScan::StartStateOf(int index) {
 
 int TScribHighlightScan::ScanLine(int index) {
   ++scannedLines_;
+  marks_.Drop(index);  // its text or its start state may differ now
   highlighter_->SetLine(lines_.Get(index), index);
   highlighter_->NextToEol();
   return highlighter_->GetRange();
@@ -41,6 +42,7 @@ int TScribHighlightScan::ScanFrom(int index) {
 void TScribHighlightScan::ScanRanges() {
   if (!highlighter_) return;
   TScribEditStringList::UpdateScope bracket(lines_);
+  marks_.Clear();
   highlighter_->ResetRange();
   for (int index = 0; index < lines_.Count(); ++index) lines_.PutRange(index, ScanLine(index));
 }
@@ -52,4 +54,53 @@ int TScribHighlightScan::ScanChangedLines(int index, int count) {
        next = last + 1)
     last = ScanFrom(next);
   return last;
+}
+
+// --- Marks along long lines ------------------------------------------------------
+
+const TScribLineMarks::LineEntry* TScribLineMarks::EntryOf(int line, int tabWidth) const {
+  const auto found = lines_.find(line);
+  return found == lines_.end() || found->second.tabWidth != tabWidth ? nullptr : &found->second;
+}
+
+const TScribLineMark* TScribLineMarks::Before(int line, int tabWidth, std::int64_t column) const {
+  const LineEntry* entry = EntryOf(line, tabWidth);
+  if (!entry) return nullptr;
+  const auto after = std::upper_bound(
+      entry->marks.begin(), entry->marks.end(), column,
+      [](std::int64_t value, const TScribLineMark& mark) { return value < mark.column; });
+  return after == entry->marks.begin() ? nullptr : &*(after - 1);
+}
+
+int TScribLineMarks::NextOffset(int line, int tabWidth) const {
+  const LineEntry* entry = EntryOf(line, tabWidth);
+  return entry && !entry->marks.empty() ? entry->marks.back().offset + kSpacing : kSpacing;
+}
+
+void TScribLineMarks::Add(int line, int tabWidth, const TScribLineMark& mark) {
+  LineEntry& entry = lines_[line];
+  if (entry.tabWidth != tabWidth) entry = LineEntry{tabWidth, {}};
+  if (!entry.marks.empty() && mark.offset < entry.marks.back().offset + kSpacing) return;
+  entry.marks.push_back(mark);
+}
+
+void TScribLineMarks::Drop(int line) {
+  if (!lines_.empty()) lines_.erase(line);
+}
+
+void TScribLineMarks::Shift(int index, int delta) {
+  std::map<int, LineEntry> shifted;
+  for (auto& [line, entry] : lines_)
+    shifted.emplace(line >= index ? line + delta : line, std::move(entry));
+  lines_ = std::move(shifted);
+}
+
+void TScribLineMarks::LinesInserted(int index, int count) {
+  if (!lines_.empty()) Shift(index, count);
+}
+
+void TScribLineMarks::LinesDeleted(int index, int count) {
+  if (lines_.empty()) return;
+  lines_.erase(lines_.lower_bound(index), lines_.lower_bound(index + count));
+  Shift(index + count, -count);
 }
