@@ -133,7 +133,7 @@ void TScribLinePainter::PaintTokens(int line) {
   if (line == 1)
     highlighter.ResetRange();
   else
-    highlighter.SetRange(view.Lines().Ranges(line - 2));
+    highlighter.SetRange(view.LineEndRange(line - 2));
   highlighter.SetLine(Expanded(), line - 1);
   int drawnTo = 0;
   int emptyTokens = 0;
