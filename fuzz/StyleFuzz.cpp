@@ -59,7 +59,7 @@ void ExpectSensible(const EditorSettings& editor, const TScribOrvane& highlighte
   Expect(editor.highlighterCalls == 1, "the highlighter is set once");
   if (editor.font) ExpectSensibleFont(*editor.font);
   if (editor.rightEdge) Expect(*editor.rightEdge >= 0 && *editor.rightEdge <= 65535, "right edge");
-  if (editor.tabWidth) Expect(*editor.tabWidth >= 0 && *editor.tabWidth <= 256, "tab width");
+  if (editor.tabWidth) Expect(*editor.tabWidth >= 0 && *editor.tabWidth <= 65536, "tab width");
   Expect(highlighter.Comments() < (1u << kCommentStyleCount), "known comment styles");
   Expect(highlighter.StringDelimiter() <= sdBoth, "known string delimiter");
   for (int i = 0; i < highlighter.AttrCount(); ++i) {

@@ -83,14 +83,14 @@ void TCustomScribEdit::LinesCleared() {
 }
 
 void TCustomScribEdit::LinesChanged() {
-  const int gutterWidth = gutter_.RealWidth(charWidth_);
+  const int gutterWidth = gutter_.RealWidth(GutterCharWidth());
   const TScribRepaintArea area = viewEvents_.EndOfChange();
   if (area.everything)
     InvalidateAll();
   else if (!area.Empty())
     Invalidate(area.firstLine, area.lastLine == INT_MAX ? -1 : area.lastLine);
   // A wider gutter leaves fewer columns for the text.
-  if (gutter_.RealWidth(charWidth_) != gutterWidth) GutterChanged();
+  if (gutter_.RealWidth(GutterCharWidth()) != gutterWidth) GutterChanged();
   // The text's length and line count shown beside the caret position changed.
   StatusChanged(stSelection);
   // A host that changed lines directly sets its selection afterwards; the
@@ -183,7 +183,8 @@ void TCustomScribEdit::SetActiveSelectionMode(TScribSelectionMode value) {
 }
 
 void TCustomScribEdit::SetTabWidth(int value) {
-  value = std::clamp(value, 1, 256);
+  // 0 and 1 both make a TAB one column; beyond 65536 no tab stop is useful.
+  value = std::clamp(value, 0, 65536);
   if (value == lines_->TabWidth()) return;
   lines_->SetTabWidth(value);
   // Tabs expand differently: rows and display columns change.
@@ -194,6 +195,8 @@ void TCustomScribEdit::SetTabWidth(int value) {
 void TCustomScribEdit::SetRightEdge(int value) {
   if (rightEdge_ == value) return;
   rightEdge_ = value;
+  // A margin beyond the scrolling width could never be seen.
+  if (value >= maxScrollWidth_) SetMaxScrollWidth(value + 1);
   SettingsChanged();
 }
 

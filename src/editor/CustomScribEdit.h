@@ -238,6 +238,11 @@ class TCustomScribEdit : public TScribViewState {
   int LineHeight() const override { return lineHeight_; }
   void SetCharWidth(int value);
   void SetLineHeight(int value);
+  // A digit of the gutter font, measured by the view; the editor's cell width until then.
+  int GutterCharWidth() const override {
+    return gutterCharWidth_ > 0 ? gutterCharWidth_ : charWidth_;
+  }
+  void SetGutterCharWidth(int value);
   // Lays wrapped lines out again when the window width in characters changed,
   // keeping the same buffer line at the top.
   void DisplayChanged();
@@ -407,6 +412,7 @@ class TCustomScribEdit : public TScribViewState {
   void SetSelectedColor(TScribSelectedColor value);
   bool SpecialLineColors(int line, TColor& foreground, TColor& background) const override;
   void GutterGetText(int line, std::string& text) const override;
+  TScribLineMarks* LineMarks() const override { return &scan_.Marks(); }
 
   // --- Events ---------------------------------------------------------------
   TStatusChangeEvent OnStatusChange;
@@ -500,6 +506,9 @@ class TCustomScribEdit : public TScribViewState {
   void AddUndo(TScribChangeReason reason, TBufferCoord start, TBufferCoord end,
                const std::string& text, TScribSelectionMode mode);
 
+  // What a copy puts on the clipboard (CustomScribEditClipboard.cpp).
+  std::string ClipboardText() const;
+
   // Commands (CustomScribEditCommandPipeline.cpp, CustomScribEditTextCommands.cpp)
   bool ExecuteMove(TScribEditorCommand command, const void* data);
   bool ExecuteViewCommand(TScribEditorCommand command);
@@ -585,6 +594,7 @@ class TCustomScribEdit : public TScribViewState {
   int charsInWindow_ = 80;
   int maxScrollWidth_ = 1024;
   int charWidth_ = 8;
+  int gutterCharWidth_ = 0;
   int lineHeight_ = 16;
   int rightEdge_ = 80;
   TColor rightEdgeColor_ = clSilver;

@@ -13,9 +13,18 @@ bool Before(TBufferCoord a, TBufferCoord b) {
 
 }  // namespace
 
+std::string TCustomScribEdit::ClipboardText() const {
+  const TBufferCoord begin = BlockBegin(), end = BlockEnd();
+  // A selection wholly past its line end holds no characters, only the blanks it shows.
+  if (activeSelectionMode_ == smNormal && begin.Line == end.Line &&
+      begin.Char > LineLength(begin.Line))
+    return std::string(end.Char - begin.Char, ' ');
+  return SelText();
+}
+
 void TCustomScribEdit::CopyToClipboard() {
   if (!SelAvail() || !clipboard_) return;
-  const std::string text = SelText();
+  const std::string text = ClipboardText();
   try {
     // The block format carries the mode byte: 0 normal, 1 line, 2 column.
     clipboard_->SetTextWithBlock(text, static_cast<unsigned char>(activeSelectionMode_));

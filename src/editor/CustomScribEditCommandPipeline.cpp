@@ -215,9 +215,17 @@ void TCustomScribEdit::PageScroll(int direction, bool selecting) {
 }
 
 bool TCustomScribEdit::ExecuteMove(TScribEditorCommand command, const void* data) {
-  const bool selecting = command > ecSelection && command <= ecSelGotoXY;
-  const TScribEditorCommand move = selecting ? command - ecSelection : command;
+  const bool columnSelecting =
+      command > ecColumnSelection && command < ecColumnSelection + ecGotoXY;
+  const bool selecting = columnSelecting || (command > ecSelection && command <= ecSelGotoXY);
+  const TScribEditorCommand move = columnSelecting ? command - ecColumnSelection
+                                   : selecting     ? command - ecSelection
+                                                   : command;
   if (move < ecLeft || move > ecGotoXY) return false;
+  if (columnSelecting)
+    SetActiveSelectionMode(smColumn);
+  else if (selecting && activeSelectionMode_ == smColumn)
+    SetActiveSelectionMode(selectionMode_);  // a plain selecting move leaves column mode
   if (move == ecPageUp || move == ecPageDown) {
     PageScroll(move == ecPageUp ? -1 : 1, selecting);
     return true;

@@ -215,7 +215,8 @@ bool TCustomScribEdit::DeleteSelectionRecorded() {
     MoveCaret({1, begin.Line}, false);
   } else {
     DeleteRecorded(begin, end, urDelete);
-    MoveCaret(ClampToText(begin), false);
+    // A start beyond the line end stays there, so what replaces the selection fills the gap.
+    MoveCaret({begin.Char, ClampToText(begin).Line}, false);
   }
   CollapseSelection();
   return true;

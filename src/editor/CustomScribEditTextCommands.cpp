@@ -113,8 +113,8 @@ void TCustomScribEdit::InsertString(const std::string& text, bool overwrite) {
     activeSelectionMode_ = smNormal;
     SetSelectionRaw(caret_, {caret_.Char + replaced, caret_.Line});
   }
-  const bool column = SelAvail() && activeSelectionMode_ == smColumn;
-  ReplaceSelection(text, column ? smColumn : smNormal, urInsert);
+  // Typing over a line or column selection replaces it in its own mode.
+  ReplaceSelection(text, SelAvail() ? activeSelectionMode_ : smNormal, urInsert);
 }
 
 // --- Deleting ------------------------------------------------------------------------
@@ -215,8 +215,10 @@ void TCustomScribEdit::DeleteLine() {
 std::string TCustomScribEdit::IndentationFor(int line, int caretChar) const {
   const std::string_view text = LineAt(line);
   const int blanks = std::min(LeadingCount(text, IsBlank), caretChar - 1);
-  const int width = CharToColumn(line, blanks + 1) - 1;
+  // Each TAB of the indentation counts as a whole tab width, wherever it stands.
   const int tabWidth = TabWidth();
+  const auto tabs = std::count(text.begin(), text.begin() + blanks, '\t');
+  const int width = static_cast<int>(blanks + tabs * (std::max(tabWidth, 1) - 1));
   if (HasOption(eoTabsToSpaces) || tabWidth < 2) return std::string(width, ' ');
   return std::string(width / tabWidth, '\t') + std::string(width % tabWidth, ' ');
 }

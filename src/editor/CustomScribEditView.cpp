@@ -23,6 +23,13 @@ void TCustomScribEdit::SetCharWidth(int value) {
   SettingsChanged();
 }
 
+void TCustomScribEdit::SetGutterCharWidth(int value) {
+  value = std::max(1, value);
+  if (value == gutterCharWidth_) return;
+  gutterCharWidth_ = value;
+  GutterChanged();
+}
+
 void TCustomScribEdit::SetLineHeight(int value) {
   value = std::max(1, value);
   if (value == lineHeight_) return;

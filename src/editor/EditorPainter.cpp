@@ -13,7 +13,7 @@
 #include "editor/WordWrapPlugin.h"
 
 int TScribEditorPainter::GutterWidth() const {
-  return view_.Gutter().RealWidth(view_.CharWidth());
+  return view_.Gutter().RealWidth(view_.GutterCharWidth());
 }
 
 int TScribEditorPainter::RowCount() const {
@@ -87,12 +87,14 @@ void TScribEditorPainter::PaintLineNumber(Canvas& canvas, const TRect& rowRect, 
   const TScribGutter& gutter = view_.Gutter();
   std::string text = gutter.LineNumberText(line);
   view_.GutterGetText(line, text);
-  const int charWidth = view_.CharWidth();
+  const int charWidth = view_.GutterCharWidth();
   const int x = gutter.NumberRight(charWidth) - static_cast<int>(text.size()) * charWidth;
   const int y = RowToY(FirstRowOfLine(line));
   TTextDrawer drawer(canvas, charWidth);
   drawer.SetStyle(0);
+  canvas.SelectFont(&gutter.Font());
   drawer.TextOut(x, y, text, gutter.FontColor(), gutter.Color(), rowRect);
+  canvas.SelectFont(nullptr);
 }
 
 void TScribEditorPainter::PaintWrapGlyph(Canvas& canvas, const TRect& rowRect) const {

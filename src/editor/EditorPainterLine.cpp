@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "editor/EditorPainter.h"
+#include "editor/HighlightScan.h"
 #include "editor/ScribEditStringList.h"
 #include "editor/ScribGutter.h"
 #include "editor/WordWrapPlugin.h"
@@ -18,8 +19,8 @@ TColor OrDefault(TColor color, TColor fallback) {
 }  // namespace
 
 int ColumnLeft(const TScribViewState& view, int column) {
-  return (column - view.LeftChar()) * view.CharWidth() + view.Gutter().RealWidth(view.CharWidth()) +
-         2;
+  return (column - view.LeftChar()) * view.CharWidth() +
+         view.Gutter().RealWidth(view.GutterCharWidth()) + 2;
 }
 
 TRect Intersect(const TRect& a, const TRect& b) {
@@ -84,7 +85,7 @@ void TScribLinePainter::LayOutRows(int line, int firstRow, int lastRow) {
   for (; row <= lastRow; ++row) {
     const bool lastOfLine = row == lineLastRow;
     const int length =
-        lastOfLine ? static_cast<int>(Expanded().size()) - start : wrap->GetRowLength(row);
+        lastOfLine ? static_cast<int>(expandedLength_ - start) : wrap->GetRowLength(row);
     if (row >= firstRow) {
       Row& painted = rows_.emplace_back();
       painted.row = row;
@@ -98,47 +99,58 @@ void TScribLinePainter::LayOutRows(int line, int firstRow, int lastRow) {
   }
 }
 
-void TScribLinePainter::TakeText(int line) {
-  TScribEditStringList& lines = context_.view.Lines();
-  const std::string_view text = lines.Get(line - 1);
-  if (text.find('\t') == std::string::npos) {
-    expanded_ = text;
-    return;
-  }
-  expandedStorage_ = lines.ExpandedStrings(line - 1);
-  expanded_ = expandedStorage_;
-}
-
 void TScribLinePainter::PaintLine(int line, int firstRow, int lastRow) {
-  TakeText(line);
+  TScribEditStringList& lines = context_.view.Lines();
+  text_ = lines.Get(line - 1);
+  expanded_.emplace(text_, lines.TabWidth());
+  // Saturates at the largest int: cells beyond it can never be shown.
+  expandedLength_ = lines.ExpandedStringLengths(line - 1);
   colors_ = ColorsOf(line);
   LayOutRows(line, firstRow, lastRow);
   if (rows_.empty()) return;
-  const TScribCustomHighlighter* highlighter = context_.view.Highlighter();
+  TScribCustomHighlighter* highlighter = context_.view.Highlighter();
   if (highlighter && highlighter->Enabled())
     PaintTokens(line);
   else
-    AddPiece(0, static_cast<int>(Expanded().size()), colors_.foreground, colors_.background, 0);
+    AddPiece(0, expandedLength_, colors_.foreground, colors_.background, 0);
   for (Row& row : rows_) {
     FlushRun(row);
     FillAfterText(row);
   }
 }
 
-void TScribLinePainter::PaintTokens(int line) {
+std::int64_t TScribLinePainter::StartScan(TScribCustomHighlighter& highlighter, int line,
+                                          std::int64_t firstVisible) {
   const TScribViewState& view = context_.view;
-  TScribCustomHighlighter& highlighter = *view.Highlighter();
-  const int firstVisible = rows_.front().start + context_.firstColumn - 1;
-  const int endVisible = rows_.back().start + std::min(rows_.back().length, context_.lastColumn);
   if (line == 1)
     highlighter.ResetRange();
   else
     highlighter.SetRange(view.LineEndRange(line - 2));
-  highlighter.SetLine(Expanded(), line - 1);
-  int drawnTo = 0;
+  const TScribLineMarks* marks = view.LineMarks();
+  const TScribLineMark* mark =
+      marks ? marks->Before(line - 1, view.Lines().TabWidth(), firstVisible) : nullptr;
+  if (mark && highlighter.SetLineAt(text_, line - 1, mark->offset, mark->range)) {
+    expanded_->SetAnchor(mark->offset, mark->column);
+    return mark->column;
+  }
+  highlighter.SetLine(text_, line - 1);
+  return 0;
+}
+
+void TScribLinePainter::PaintTokens(int line) {
+  const TScribViewState& view = context_.view;
+  TScribCustomHighlighter& highlighter = *view.Highlighter();
+  const std::int64_t firstVisible =
+      static_cast<std::int64_t>(rows_.front().start) + context_.firstColumn - 1;
+  const std::int64_t endVisible = static_cast<std::int64_t>(rows_.back().start) +
+                                  std::min(rows_.back().length, context_.lastColumn);
+  TScribLineMarks* marks = view.LineMarks();
+  const int tabWidth = view.Lines().TabWidth();
+  int nextMark = marks ? marks->NextOffset(line - 1, tabWidth) : INT_MAX;
+  std::int64_t drawnTo = StartScan(highlighter, line, firstVisible);
   int emptyTokens = 0;
   while (!highlighter.GetEol()) {
-    const std::size_t length = highlighter.GetToken().size();
+    const int length = highlighter.GetTokenLength();
     if (length == 0) {
       if (++emptyTokens >= 2)
         throw std::runtime_error("The highlighter seems to be in an infinite loop");
@@ -146,9 +158,10 @@ void TScribLinePainter::PaintTokens(int line) {
       continue;
     }
     emptyTokens = 0;
-    const int position = highlighter.GetTokenPos();
+    const int offset = highlighter.GetTokenPos();
+    const std::int64_t position = expanded_->ColumnOf(offset);
     if (position >= endVisible) break;
-    const int end = position + static_cast<int>(length);
+    const std::int64_t end = expanded_->ColumnOf(offset + length);
     if (end > firstVisible) {
       if (position > drawnTo)
         AddPiece(drawnTo, position, colors_.foreground, colors_.background, 0);
@@ -166,19 +179,28 @@ void TScribLinePainter::PaintTokens(int line) {
       AddPiece(std::max(position, drawnTo), end, foreground, background, style);
     }
     drawnTo = std::max(drawnTo, end);
+    if (offset + length >= nextMark) {
+      // A later paint of this line may start here.
+      marks->Add(line - 1, tabWidth, {offset + length, end, highlighter.GetRange()});
+      nextMark = offset + length + TScribLineMarks::kSpacing;
+    }
     highlighter.Next();
   }
-  AddPiece(drawnTo, static_cast<int>(Expanded().size()), colors_.foreground, colors_.background, 0);
+  AddPiece(drawnTo, expandedLength_, colors_.foreground, colors_.background, 0);
 }
 
-void TScribLinePainter::AddPiece(int from, int to, TColor foreground, TColor background,
-                                 unsigned style) {
+void TScribLinePainter::AddPiece(std::int64_t from, std::int64_t to, TColor foreground,
+                                 TColor background, unsigned style) {
   for (Row& row : rows_) {
     // The piece in display columns of this row, limited to what is visible.
-    const int first = std::max(std::max(from, row.start) - row.start + 1, context_.firstColumn);
-    const int end =
-        std::min(std::min(to, row.start + row.length) - row.start + 1, context_.lastColumn + 1);
-    if (first >= end) continue;
+    const std::int64_t rowEnd = static_cast<std::int64_t>(row.start) + row.length;
+    const std::int64_t wideFirst = std::max<std::int64_t>(
+        std::max<std::int64_t>(from, row.start) - row.start + 1, context_.firstColumn);
+    const std::int64_t wideEnd = std::min<std::int64_t>(
+        std::min(to, rowEnd) - row.start + 1, static_cast<std::int64_t>(context_.lastColumn) + 1);
+    if (wideFirst >= wideEnd) continue;
+    // Both lie inside the visible columns now.
+    const int first = static_cast<int>(wideFirst), end = static_cast<int>(wideEnd);
     const auto [selectedFirst, selectedEnd] = row.selected;
     const int plainEnd = std::min(end, selectedFirst);
     if (first < plainEnd) AddToRun(row, first, plainEnd - first, foreground, background, style);
@@ -205,7 +227,7 @@ void TScribLinePainter::AddToRun(Row& row, int column, int count, TColor foregro
     row.runBackground = background;
     row.runStyle = style;
   }
-  row.runText.append(Expanded(), row.start + column - 1, count);
+  expanded_->Append(row.runText, static_cast<std::int64_t>(row.start) + column - 1, count);
 }
 
 void TScribLinePainter::FlushRun(Row& row) {
@@ -229,7 +251,9 @@ void TScribLinePainter::FillColumns(const Row& row, int firstColumn, int endColu
 
 void TScribLinePainter::FillAfterText(const Row& row) {
   // The space after the text, selected where the selection runs past the end.
-  const int first = std::max(row.length + 1, context_.firstColumn);
+  const int first = static_cast<int>(std::min<std::int64_t>(
+      std::max<std::int64_t>(static_cast<std::int64_t>(row.length) + 1, context_.firstColumn),
+      INT_MAX));
   const auto [selectedFirst, selectedEnd] = row.selected;
   const int selectionFirst = std::max(first, selectedFirst);
   const int selectionEnd = std::max(selectionFirst, selectedEnd);

@@ -2,17 +2,21 @@
 //
 // Columns of the line are 0-based offsets into its expanded text; columns of
 // a row are 1-based display columns. A row without word wrap is the whole
-// line; with word wrap it is the slice the layout gives.
+// line; with word wrap it is the slice the layout gives. The highlighter reads
+// the line's own text (a TAB is one byte to it, whatever it covers), and only
+// the visible cells are expanded, so a long line costs what is shown of it.
 #pragma once
 
 #include <climits>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "editor/EditorViewState.h"
 #include "editor/ScribDisplayPos.h"
+#include "editor/ScribEditTabExpansion.h"
 #include "editor/TextDrawer.h"
 
 // Which display columns of each row the selection covers.
@@ -45,6 +49,8 @@ struct TScribPaintContext {
   int firstColumn, lastColumn;  // visible display columns
 };
 
+class TScribCustomHighlighter;
+
 class TScribLinePainter {
  public:
   explicit TScribLinePainter(const TScribPaintContext& context) : context_(context) {}
@@ -67,21 +73,22 @@ class TScribLinePainter {
   TScribLineColors ColorsOf(int line) const;
   void LayOutRows(int line, int firstRow, int lastRow);
   void PaintTokens(int line);
+  // Sets the highlighter on the line at the last mark before the visible
+  // columns, or at its start; returns the column it starts at.
+  std::int64_t StartScan(TScribCustomHighlighter& highlighter, int line, std::int64_t firstVisible);
   // Adds line columns [from, to) in the given look to every row they touch.
-  void AddPiece(int from, int to, TColor foreground, TColor background, unsigned style);
+  void AddPiece(std::int64_t from, std::int64_t to, TColor foreground, TColor background,
+                unsigned style);
   void AddToRun(Row& row, int column, int count, TColor foreground, TColor background,
                 unsigned style);
   void FlushRun(Row& row);
   void FillAfterText(const Row& row);
   void FillColumns(const Row& row, int firstColumn, int endColumn, TColor color);
 
-  // The line's expanded text: the buffer's own string when it has no tabs.
-  std::string_view Expanded() const { return expanded_; }
-  void TakeText(int line);
-
   const TScribPaintContext& context_;
-  std::string_view expanded_;
-  std::string expandedStorage_;
+  std::string_view text_;
+  std::optional<TScribExpandedLine> expanded_;
+  std::int64_t expandedLength_ = 0;
   TScribLineColors colors_{};
   std::vector<Row> rows_;
 };

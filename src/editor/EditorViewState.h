@@ -16,6 +16,7 @@ class TScribEditStringList;
 class TScribCustomHighlighter;
 class TScribGutter;
 class TScribWordWrapPlugin;
+class TScribLineMarks;
 
 // Colours of selected text.
 struct TScribSelectedColor {
@@ -39,6 +40,8 @@ class TScribViewState {
   virtual int CharsInWindow() const = 0;
   virtual int CharWidth() const = 0;
   virtual int LineHeight() const = 0;
+  // Width of a digit in the gutter's own font.
+  virtual int GutterCharWidth() const { return CharWidth(); }
 
   virtual TBufferCoord CaretXY() const = 0;
   // The selection's smaller and larger end.
@@ -62,6 +65,9 @@ class TScribViewState {
                                  TColor& /*background*/) const {
     return false;
   }
+  // Highlighter states along long lines that painting may use and add to;
+  // null when the view keeps none.
+  virtual TScribLineMarks* LineMarks() const { return nullptr; }
   // OnGutterGetText: may replace the number text of 1-based `line`.
   virtual void GutterGetText(int /*line*/, std::string& /*text*/) const {}
 };

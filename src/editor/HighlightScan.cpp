@@ -10,6 +10,11 @@ void TScribHighlightScan::SetHighlighter(TScribCustomHighlighter* highlighter) {
   ForgetRanges();
 }
 
+void TScribHighlightScan::ForgetRanges() {
+  scannedCount_ = 0;
+  marks_.Clear();
+}
+
 bool TScribHighlightScan::Active() const {
   return highlighter_ && lines_.Count() > 0;
 }
@@ -23,6 +28,7 @@ void TScribHighlightScan::StartStateOf(int index) {
 
 int TScribHighlightScan::ScanLine(int index) {
   ++scannedLines_;
+  marks_.Drop(index);  // its text or its start state may differ now
   highlighter_->SetLine(lines_.Get(index), index);
   highlighter_->NextToEol();
   return highlighter_->GetRange();
@@ -61,7 +67,11 @@ int TScribHighlightScan::ScanFrom(int index) {
     const int range = ScanLine(index);
     if (range == lines_.Ranges(index)) return index;
     lines_.PutRange(index, range);
-    if (index == last) return index;
+    if (index == last) {
+      // The next line starts from another state, and is not scanned yet.
+      marks_.Drop(index + 1);
+      return index;
+    }
   }
 }
 
@@ -74,16 +84,71 @@ int TScribHighlightScan::ScanChangedLines(int index, int count) {
 }
 
 int TScribHighlightScan::LinesInserted(int index, int count) {
+  marks_.LinesInserted(index, count);
+  marks_.Drop(index + count);  // it follows another line now
   if (index < scannedCount_) scannedCount_ += count;
   return ScanChangedLines(index, count);
 }
 
 int TScribHighlightScan::LinesDeleted(int index, int count) {
+  marks_.LinesDeleted(index, count);
+  marks_.Drop(index);
   // The lines that follow the deleted ones start from another state now.
   if (index < scannedCount_) scannedCount_ = std::max(index, scannedCount_ - count);
   return ScanChangedLines(index, 1);
 }
 
 int TScribHighlightScan::LinesPutted(int index, int count) {
+  // The line after the changed ones may start from another state.
+  for (int changed = index; changed <= index + count; ++changed) marks_.Drop(changed);
   return ScanChangedLines(index, count);
+}
+
+// --- Marks along long lines ------------------------------------------------------
+
+const TScribLineMarks::LineEntry* TScribLineMarks::EntryOf(int line, int tabWidth) const {
+  const auto found = lines_.find(line);
+  return found == lines_.end() || found->second.tabWidth != tabWidth ? nullptr : &found->second;
+}
+
+const TScribLineMark* TScribLineMarks::Before(int line, int tabWidth, std::int64_t column) const {
+  const LineEntry* entry = EntryOf(line, tabWidth);
+  if (!entry) return nullptr;
+  const auto after = std::upper_bound(
+      entry->marks.begin(), entry->marks.end(), column,
+      [](std::int64_t value, const TScribLineMark& mark) { return value < mark.column; });
+  return after == entry->marks.begin() ? nullptr : &*(after - 1);
+}
+
+int TScribLineMarks::NextOffset(int line, int tabWidth) const {
+  const LineEntry* entry = EntryOf(line, tabWidth);
+  return entry && !entry->marks.empty() ? entry->marks.back().offset + kSpacing : kSpacing;
+}
+
+void TScribLineMarks::Add(int line, int tabWidth, const TScribLineMark& mark) {
+  LineEntry& entry = lines_[line];
+  if (entry.tabWidth != tabWidth) entry = LineEntry{tabWidth, {}};
+  if (!entry.marks.empty() && mark.offset < entry.marks.back().offset + kSpacing) return;
+  entry.marks.push_back(mark);
+}
+
+void TScribLineMarks::Drop(int line) {
+  if (!lines_.empty()) lines_.erase(line);
+}
+
+void TScribLineMarks::Shift(int index, int delta) {
+  std::map<int, LineEntry> shifted;
+  for (auto& [line, entry] : lines_)
+    shifted.emplace(line >= index ? line + delta : line, std::move(entry));
+  lines_ = std::move(shifted);
+}
+
+void TScribLineMarks::LinesInserted(int index, int count) {
+  if (!lines_.empty()) Shift(index, count);
+}
+
+void TScribLineMarks::LinesDeleted(int index, int count) {
+  if (lines_.empty()) return;
+  lines_.erase(lines_.lower_bound(index), lines_.lower_bound(index + count));
+  Shift(index + count, -count);
 }

@@ -10,9 +10,51 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
+#include <vector>
 
 class TScribEditStringList;
 class TScribCustomHighlighter;
+
+// A token boundary inside a line and the highlighter's state there.
+struct TScribLineMark {
+  int offset;           // 0-based byte of the line
+  std::int64_t column;  // 0-based expanded column of that byte
+  int range;            // the state a scan resumed there starts in
+};
+
+// Highlighter states kept along long lines, so that painting the visible part
+// of a long line resumes near it instead of scanning from the line start.
+// Invariants: the marks of a line ascend, lie kSpacing bytes or more apart and
+// were passed by a scan of the line's current text from its current start
+// state with the tab width they are kept for; any change of the line, of its
+// start state or of the highlighter drops them.
+class TScribLineMarks {
+ public:
+  static constexpr int kSpacing = 1 << 14;
+
+  // The last mark of 0-based `line` at or before `column`, or null.
+  const TScribLineMark* Before(int line, int tabWidth, std::int64_t column) const;
+  // Where a scan past `offset` should leave its next mark.
+  int NextOffset(int line, int tabWidth) const;
+  void Add(int line, int tabWidth, const TScribLineMark& mark);
+
+  void Drop(int line);
+  void LinesInserted(int index, int count);
+  void LinesDeleted(int index, int count);
+  void Clear() { lines_.clear(); }
+
+ private:
+  struct LineEntry {
+    int tabWidth = 0;
+    std::vector<TScribLineMark> marks;
+  };
+  const LineEntry* EntryOf(int line, int tabWidth) const;
+  // Moves the entries of lines from `index` on by `delta` lines.
+  void Shift(int index, int delta);
+
+  std::map<int, LineEntry> lines_;
+};
 
 class TScribHighlightScan {
  public:
@@ -31,7 +73,7 @@ class TScribHighlightScan {
   // a change: they are a cache of the text, which did not change.
   void ScanThrough(int index);
   // Forgets every state; they are scanned again when asked for.
-  void ForgetRanges() { scannedCount_ = 0; }
+  void ForgetRanges();
   // Scans every line from the reset state now.
   void ScanRanges();
 
@@ -52,6 +94,9 @@ class TScribHighlightScan {
   // Lines run through the highlighter since creation.
   std::int64_t ScannedLineCount() const { return scannedLines_; }
 
+  // A cache beside the stored states: painting fills it, changes empty it.
+  TScribLineMarks& Marks() const { return marks_; }
+
  private:
   bool Active() const;
   // Puts the highlighter in the state at the start of 0-based `index`.
@@ -64,4 +109,5 @@ class TScribHighlightScan {
   TScribCustomHighlighter* highlighter_ = nullptr;
   int scannedCount_ = 0;
   std::int64_t scannedLines_ = 0;
+  mutable TScribLineMarks marks_;
 };

@@ -47,6 +47,18 @@ inline constexpr TScribEditorCommand ecSelEditorTop = ecEditorTop + ecSelection;
 inline constexpr TScribEditorCommand ecSelEditorBottom = ecEditorBottom + ecSelection;
 inline constexpr TScribEditorCommand ecSelGotoXY = ecGotoXY + ecSelection;
 
+// Column-selecting moves: the move plus ecColumnSelection. They make the
+// selection a column selection, whatever SelectionMode is.
+inline constexpr TScribEditorCommand ecColumnSelection = 400;
+inline constexpr TScribEditorCommand ecColSelLeft = ecLeft + ecColumnSelection;
+inline constexpr TScribEditorCommand ecColSelRight = ecRight + ecColumnSelection;
+inline constexpr TScribEditorCommand ecColSelUp = ecUp + ecColumnSelection;
+inline constexpr TScribEditorCommand ecColSelDown = ecDown + ecColumnSelection;
+inline constexpr TScribEditorCommand ecColSelLineStart = ecLineStart + ecColumnSelection;
+inline constexpr TScribEditorCommand ecColSelLineEnd = ecLineEnd + ecColumnSelection;
+inline constexpr TScribEditorCommand ecColSelPageUp = ecPageUp + ecColumnSelection;
+inline constexpr TScribEditorCommand ecColSelPageDown = ecPageDown + ecColumnSelection;
+
 inline constexpr TScribEditorCommand ecSelWord = 198;
 inline constexpr TScribEditorCommand ecSelectAll = 199;
 inline constexpr TScribEditorCommand ecCopy = 201;

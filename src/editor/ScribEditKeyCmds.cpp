@@ -1,5 +1,7 @@
 #include "editor/ScribEditKeyCmds.h"
 
+#include <utility>
+
 TShortCut ShortCutOf(std::uint16_t key, TShiftState shift) {
   TShortCut result = key & 0xFF;
   if (shift & ssShift) result |= scShift;
@@ -190,6 +192,17 @@ std::vector<TScribKeyBinding> RemovedKeystrokes(const TScribEditKeyStrokes& stro
   TScribEditKeyStrokes defaults;
   defaults.ResetDefaults();
   return Missing(defaults, strokes);
+}
+
+void AddColumnSelectionKeys(TScribEditKeyStrokes& strokes) {
+  const std::pair<std::uint16_t, TScribEditorCommand> keys[] = {
+      {vk::Left, ecColSelLeft},    {vk::Right, ecColSelRight},    {vk::Up, ecColSelUp},
+      {vk::Down, ecColSelDown},    {vk::Home, ecColSelLineStart}, {vk::End, ecColSelLineEnd},
+      {vk::Prior, ecColSelPageUp}, {vk::Next, ecColSelPageDown},
+  };
+  for (const auto& [key, command] : keys)
+    if (strokes.FindKeycode(key, ssShift | ssAlt) < 0)
+      strokes.AddKey(command, key, ssShift | ssAlt);
 }
 
 std::vector<TScribKeyBinding> AddedKeystrokes(const TScribEditKeyStrokes& strokes) {

@@ -108,6 +108,10 @@ class TScribEditKeyStrokes {
   std::vector<std::unique_ptr<TScribEditKeyStroke>> items_;
 };
 
+// Binds Alt+Shift with the cursor keys to the column-selecting moves, keys
+// that are still free.
+void AddColumnSelectionKeys(TScribEditKeyStrokes& strokes);
+
 // A binding as stored with a window description.
 struct TScribKeyBinding {
   TShortCut shortCut = 0;

@@ -14,6 +14,7 @@
 #include <string>
 
 #include "platform/Color.h"
+#include "platform/Font.h"
 
 class TScribGutter {
  public:
@@ -44,6 +45,9 @@ class TScribGutter {
   void SetWidth(int value) { Assign(width_, value < 0 ? 0 : value); }
   TColor Color() const { return color_; }
   void SetColor(TColor value) { Assign(color_, value); }
+  // The font of the line numbers; the gutter is as wide as its digits need.
+  const TFont& Font() const { return font_; }
+  void SetFont(const TFont& value) { Assign(font_, value); }
   // Colour of the line numbers and the wrap glyph.
   TColor FontColor() const { return fontColor_; }
   void SetFontColor(TColor value) { Assign(fontColor_, value); }
@@ -56,7 +60,7 @@ class TScribGutter {
   // (the editor then resizes the gutter and repaints everything).
   bool UpdateAutoSizeDigitCount(int lineCount);
 
-  // Gutter width in pixels for the editor font's `charWidth`.
+  // Gutter width in pixels for digits `charWidth` wide in the gutter font.
   int RealWidth(int charWidth) const;
   // The x where line numbers end (right-aligned against it).
   int NumberRight(int charWidth) const { return RealWidth(charWidth) - rightOffset_ - 2; }
@@ -90,5 +94,6 @@ class TScribGutter {
   TColor color_ = kButtonFace;
   TColor fontColor_ = 0;
   bool showWrapGlyph_ = true;
+  TFont font_{"Courier New", 8, 0, 0};
   int lastLineCount_ = 0;
 };

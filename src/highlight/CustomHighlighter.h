@@ -78,6 +78,15 @@ class TScribCustomHighlighter : public TScribPersistent {
   virtual void SetLine(std::string_view text, int lineIndex) = 0;
   // A temporary would be gone before the line is scanned.
   void SetLine(std::string&& text, int lineIndex) = delete;
+  // Starts scanning `text` at byte `offset`, a token boundary that an earlier
+  // scan of the same text passed in state `range`, giving the tokens that scan
+  // gave from there on. False when the highlighter cannot start inside a line
+  // (the caller then scans from the start with SetLine).
+  virtual bool SetLineAt(std::string_view /*text*/, int /*lineIndex*/, int /*offset*/,
+                         int /*range*/) {
+    return false;
+  }
+  bool SetLineAt(std::string&& text, int lineIndex, int offset, int range) = delete;
   virtual void SetRange(int) {}
   virtual void ResetRange() {}
   void NextToEol();

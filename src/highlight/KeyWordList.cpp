@@ -43,6 +43,7 @@ int CompareFolded(std::string_view foldedEntry, std::string_view word,
 bool TKeyWordList::Add(const std::string& word) {
   const auto position = std::lower_bound(entries_.begin(), entries_.end(), word, LessIgnoringCase);
   if (position != entries_.end() && codepage::CompareIgnoreCase(*position, word) == 0) return false;
+  source_.reset();
   foldedEntries_.insert(foldedEntries_.begin() + (position - entries_.begin()),
                         codepage::UpperCase(word));
   entries_.insert(position, word);
@@ -51,29 +52,47 @@ bool TKeyWordList::Add(const std::string& word) {
 }
 
 void TKeyWordList::Clear() {
+  source_.reset();
   entries_.clear();
   foldedEntries_.clear();
   ResetSummary();
 }
 
 void TKeyWordList::Assign(std::vector<std::string> words) {
-  // A stable sort keeps equal words in their original order, so unique keeps the first.
-  std::stable_sort(words.begin(), words.end(), LessIgnoringCase);
-  const auto last = std::unique(words.begin(), words.end(), [](const auto& a, const auto& b) {
-    return codepage::CompareIgnoreCase(a, b) == 0;
-  });
-  words.erase(last, words.end());
-  entries_ = std::move(words);
+  source_.reset();
+  // Sorting the upper-cased forms byte-wise gives the case-insensitive order
+  // without folding every byte again in each comparison.
+  std::vector<std::string> folded;
+  folded.reserve(words.size());
+  for (const auto& word : words) folded.push_back(codepage::UpperCase(word));
+  std::vector<std::size_t> order(words.size());
+  for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+  // A stable sort keeps equal words in their original order, so the first one stays.
+  std::stable_sort(order.begin(), order.end(),
+                   [&folded](std::size_t a, std::size_t b) { return folded[a] < folded[b]; });
+  entries_.clear();
   foldedEntries_.clear();
-  foldedEntries_.reserve(entries_.size());
   ResetSummary();
-  for (const auto& word : entries_) {
-    foldedEntries_.push_back(codepage::UpperCase(word));
-    Summarise(word);
+  for (const std::size_t index : order) {
+    if (!foldedEntries_.empty() && foldedEntries_.back() == folded[index]) continue;
+    foldedEntries_.push_back(std::move(folded[index]));
+    entries_.push_back(std::move(words[index]));
+    Summarise(entries_.back());
   }
 }
 
+std::optional<TKeyWordList::Source> TKeyWordList::SourceOf(const std::string& path) {
+  std::error_code error;
+  Source source{path, std::filesystem::file_size(path, error), {}};
+  if (error) return std::nullopt;
+  source.time = std::filesystem::last_write_time(path, error);
+  if (error) return std::nullopt;
+  return source;
+}
+
 bool TKeyWordList::LoadFromFile(const std::string& path) {
+  std::optional<Source> source = IsFile(path) ? SourceOf(path) : std::nullopt;
+  if (source && source == source_) return true;
   Clear();
   if (!IsRegularFile(path)) return false;
   std::ifstream file(path, std::ios::binary);
@@ -81,6 +100,7 @@ bool TKeyWordList::LoadFromFile(const std::string& path) {
   const std::string text{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
   if (file.bad()) return false;
   Assign(SplitKeyWordFileLines(text));
+  source_ = std::move(source);
   return true;
 }
 

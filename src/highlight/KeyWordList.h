@@ -5,6 +5,9 @@
 #pragma once
 
 #include <bitset>
+#include <cstdint>
+#include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,6 +25,7 @@ class TKeyWordList {
   void Assign(std::vector<std::string> words);
   // Replaces the entries with the lines of the file (CR LF, CR or LF breaks,
   // lines kept untrimmed). A file that cannot be read leaves the list empty.
+  // Loading the file the list already holds, unchanged since, reads nothing.
   bool LoadFromFile(const std::string& path);
 
   // Binary search; with `exactCase` a word must also match the kept spelling.
@@ -35,6 +39,16 @@ class TKeyWordList {
   void Summarise(const std::string& word);
   void ResetSummary();
 
+  // The file the entries were loaded from, as it was then; empty after any other change.
+  struct Source {
+    std::string path;
+    std::uintmax_t size = 0;
+    std::filesystem::file_time_type time;
+    bool operator==(const Source&) const = default;
+  };
+  static std::optional<Source> SourceOf(const std::string& path);
+
+  std::optional<Source> source_;
   std::vector<std::string> entries_;
   std::vector<std::string> foldedEntries_;  // entries_ upper-cased, for the search
   std::size_t shortest_ = static_cast<std::size_t>(-1);

@@ -1,5 +1,6 @@
 // The scanning routines of the configurable highlighter: one per kind of
 // first byte, plus the continuation of comments left open.
+#include <algorithm>
 #include <array>
 
 #include "highlight/ScribHighlighterOrvane.h"
@@ -22,6 +23,8 @@ constexpr std::array<bool, 256> kBlankBytes = [] {
   return table;
 }();
 
+constexpr int kCommentPiece = 1 << 12;
+
 constexpr bool IsLineEnd(unsigned char c) {
   return c == 0 || c == 10 || c == 13;
 }
@@ -35,11 +38,17 @@ constexpr bool IsHexDigit(unsigned char c) {
 }  // namespace
 
 void TScribOrvane::SetLine(std::string_view text, int lineIndex) {
+  SetLineAt(text, lineIndex, 0, range_);
+}
+
+bool TScribOrvane::SetLineAt(std::string_view text, int lineIndex, int offset, int range) {
   line_ = text.data();
   lineLength_ = static_cast<int>(text.size());
   lineNumber_ = lineIndex;
-  run_ = 0;
+  run_ = std::clamp(offset, 0, lineLength_);
+  SetRange(range);
   Next();
+  return true;
 }
 
 void TScribOrvane::Next() {
@@ -72,6 +81,8 @@ void TScribOrvane::CommentContinuation(std::string_view closer) {
   if (first == 10) return LineFeedProc();
   if (first == 13) return CarriageReturnProc();
   tokenKind_ = tkComment;
+  // A comment runs on in pieces, so that a scan can resume inside a long one.
+  const int pieceEnd = run_ + kCommentPiece;
   do {
     if (StartsAt(run_, closer)) {
       range_ = rsUnknown;
@@ -79,7 +90,7 @@ void TScribOrvane::CommentContinuation(std::string_view closer) {
       return;
     }
     ++run_;
-  } while (!IsLineEnd(At(run_)));
+  } while (!IsLineEnd(At(run_)) && run_ < pieceEnd);
 }
 
 void TScribOrvane::NullProc() {

@@ -77,6 +77,9 @@ class TScribOrvane : public TScribCustomHighlighter {
   void Next() override;
   using TScribCustomHighlighter::SetLine;
   void SetLine(std::string_view text, int lineIndex) override;
+  using TScribCustomHighlighter::SetLineAt;
+  // The state at a token boundary is the range alone, so any boundary will do.
+  bool SetLineAt(std::string_view text, int lineIndex, int offset, int range) override;
   void SetRange(int value) override { range_ = static_cast<std::uint8_t>(value & 0xFF); }
   void ResetRange() override { range_ = rsUnknown; }
 

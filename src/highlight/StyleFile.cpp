@@ -21,8 +21,11 @@ constexpr int StyleFileCommentBit(int style) {
   return 1 << (style < csHashStyle ? style : style + 1);
 }
 // Widths and columns beyond these would only make the editor build absurd lines.
-constexpr int kMaximumTabWidth = 256;
+constexpr int kMaximumTabWidth = 65536;
 constexpr int kMaximumRightEdge = 65535;
+// System colours: 0x80000000 + the index of the desktop's colour, 0 to 24.
+constexpr TColor kFirstSystemColour = 0x80000000;
+constexpr TColor kLastSystemColour = 0x80000018;
 
 // One section of a style being applied. In a complete application every key
 // is read (a missing one gives its default); in a partial one only the keys
@@ -133,10 +136,11 @@ void ApplyFormatSection(TScribOrvane& highlighter, TStyleTexts& texts,
   }
 }
 
-// Plain RGB or "none"; anything else is not a colour the painter can use.
+// Plain RGB, a system colour or "none"; anything else is not a colour the painter can use.
 bool IsStyleColour(int value) {
   const auto colour = static_cast<TColor>(value);
-  return colour <= 0x00FFFFFF || colour == clNone;
+  return colour <= 0x00FFFFFF || colour == clNone ||
+         (colour >= kFirstSystemColour && colour <= kLastSystemColour);
 }
 
 TColor ReadColour(const StyleSection& section, const std::string& key, TColor current) {
@@ -166,10 +170,9 @@ void ApplyColoursSection(TScribOrvane& highlighter, const StyleSection& section)
 
 void LoadKeyWordList(const TStyleContext& context, const std::string& name) {
   TKeyWordList& keyWords = context.highlighter.KeyWords();
-  keyWords.Clear();
-  if (name.empty()) return;
-  const std::string path = context.folders.KeyWordList(name);
-  if (!path.empty()) keyWords.LoadFromFile(path);
+  const std::string path = name.empty() ? std::string() : context.folders.KeyWordList(name);
+  // The list kept from the same unchanged file is not read again.
+  if (path.empty() || !keyWords.LoadFromFile(path)) keyWords.Clear();
 }
 
 void ApplyStyleFile(const TStyleContext& context, const std::string& path) {

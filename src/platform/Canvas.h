@@ -22,6 +22,9 @@ class Canvas {
   virtual void DrawLine(int x1, int y1, int x2, int y2, TColor colour) = 0;
   // Sets the style (a TFontStyle set) of the editor font for following text.
   virtual void SetFontStyle(unsigned styles) = 0;
+  // Draws following text in `font`, vertically centred in the row, instead
+  // of the editor font; null goes back to the editor font.
+  virtual void SelectFont(const TFont* /*font*/) {}
   // Draws `text` with its first cell at (x, y), each byte in a cell `cellWidth`
   // wide, on an opaque `background` clipped to `clip`.
   virtual void DrawTextCells(int x, int y, std::string_view text, int cellWidth, TColor foreground,

@@ -63,7 +63,8 @@ void TScribantShell::ConfigureEditor() {
   font.name = "Courier New";
   font.height = -13;
   editor_.SetFont(font);
-  editor_.SetOptions(kMainWindowEditorOptions);
+  // Alt+drag selects a column, as in other Linux editors.
+  editor_.SetOptions(kMainWindowEditorOptions | OptionBit(eoAltSetsColumnMode));
   editor_.SetRightEdge(104);
   editor_.SetWantTabs(true);
   TScribGutter& gutter = editor_.Gutter();
@@ -73,6 +74,7 @@ void TScribantShell::ConfigureEditor() {
   gutter.SetRightOffset(3);
   gutter.SetShowLineNumbers(true);
   gutter.SetWidth(60);
+  gutter.SetFont(TFont{"Courier New", 10, -13, 0});
   editor_.SetHighlighter(&highlighter_);
   editor_.SetClipboard(&services_.clipboard);
 
@@ -81,6 +83,7 @@ void TScribantShell::ConfigureEditor() {
   const int helpOnF1 = keys.FindKeycode(vk::F1, ssNone);
   if (helpOnF1 >= 0 && keys[helpOnF1].Command == ecContextHelp) keys.Delete(helpOnF1);
   if (keys.FindKeycode(vk::F1, ssCtrl) < 0) keys.AddKey(ecContextHelp, vk::F1, ssCtrl);
+  AddColumnSelectionKeys(keys);
 
   editor_.OnStatusChange = [this](TCustomScribEdit&, TScribStatusChanges changes) {
     Code_Edit_StatusChange(changes);

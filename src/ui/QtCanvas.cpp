@@ -1,5 +1,6 @@
 #include "ui/QtCanvas.h"
 
+#include <QFontMetrics>
 #include <QRect>
 #include <QString>
 #include <algorithm>
@@ -46,7 +47,11 @@ const QFont& QtFontCache::Variant(unsigned styles) {
 }
 
 QtCanvas::QtCanvas(QPainter& painter, QtFontCache& fonts, int lineHeight, int ascent)
-    : painter_(painter), fonts_(fonts), lineHeight_(lineHeight), ascent_(ascent) {
+    : painter_(painter),
+      fonts_(fonts),
+      lineHeight_(lineHeight),
+      ascent_(ascent),
+      baseline_(ascent) {
   painter_.setFont(fonts_.Variant(0));
 }
 
@@ -62,6 +67,17 @@ void QtCanvas::DrawLine(int x1, int y1, int x2, int y2, TColor colour) {
 
 void QtCanvas::SetFontStyle(unsigned styles) {
   painter_.setFont(fonts_.Variant(styles));
+}
+
+void QtCanvas::SelectFont(const TFont* font) {
+  if (!font) {
+    painter_.setFont(fonts_.Variant(0));
+    baseline_ = ascent_;
+    return;
+  }
+  painter_.setFont(QFontOf(*font));
+  const QFontMetrics metrics(painter_.font());
+  baseline_ = (lineHeight_ - metrics.height()) / 2 + metrics.ascent();
 }
 
 void QtCanvas::DrawTextCells(int x, int y, std::string_view text, int cellWidth, TColor foreground,
@@ -83,7 +99,7 @@ void QtCanvas::DrawTextCells(int x, int y, std::string_view text, int cellWidth,
     // A blank cell still carries the underline of its run.
     if (byte == ' ' && !decorated) continue;
     const QChar glyph(static_cast<char16_t>(codepage::ToUnicode(byte)));
-    painter_.drawText(QPointF(x + i * cellWidth, y + ascent_), QString(glyph));
+    painter_.drawText(QPointF(x + i * cellWidth, y + baseline_), QString(glyph));
   }
   painter_.restore();
 }

@@ -34,6 +34,7 @@ class QtCanvas : public Canvas {
   void FillRect(const TRect& rect, TColor colour) override;
   void DrawLine(int x1, int y1, int x2, int y2, TColor colour) override;
   void SetFontStyle(unsigned styles) override;
+  void SelectFont(const TFont* font) override;
   void DrawTextCells(int x, int y, std::string_view text, int cellWidth, TColor foreground,
                      TColor background, const TRect& clip) override;
 
@@ -42,4 +43,5 @@ class QtCanvas : public Canvas {
   QtFontCache& fonts_;
   int lineHeight_;
   int ascent_;
+  int baseline_;  // of the font in use, from the top of a row
 };

@@ -16,6 +16,15 @@ const QMimeData* Data() {
   return QGuiApplication::clipboard()->mimeData();
 }
 
+// Plain text for other programs, with the platform's own line break.
+QString PlainText(const std::string& text) {
+  QString plain = FromCodePage(text);
+#ifndef Q_OS_WIN
+  plain.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+#endif
+  return plain;
+}
+
 // X11 offers a file list as plain text too, made of the files' URLs: that is
 // no text of the user's, and pasting it would give file:// URLs, not paths.
 bool TextIsTheUrlList(const QMimeData& data) {
@@ -53,12 +62,12 @@ std::string QtClipboard::GetText() const {
 }
 
 void QtClipboard::SetText(const std::string& text) {
-  QGuiApplication::clipboard()->setText(FromCodePage(text));
+  QGuiApplication::clipboard()->setText(PlainText(text));
 }
 
 void QtClipboard::SetTextWithBlock(const std::string& text, unsigned char selectionMode) {
   auto* data = new QMimeData;
-  data->setText(FromCodePage(text));
+  data->setText(PlainText(text));
   QByteArray block(1, static_cast<char>(selectionMode));
   block.append(text.data(), static_cast<qsizetype>(text.size()));
   data->setData(kBlockMimeType, block);

@@ -3,11 +3,13 @@
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStringList>
 
 #include "ui/CodePageText.h"
+#include "ui/QtCanvas.h"
 #include "ui/QtColors.h"
 #include "ui/SelectItemDialog.h"
 
@@ -170,20 +172,23 @@ std::optional<TColor> QtDialogs::ChooseColor(TColor initial, std::vector<TColor>
   return FromQColor(chosen);
 }
 
+QFont FontDialogStartFont(const TFont& initial) {
+  TFont byPoints = initial;
+  byPoints.height = 0;
+  QFont font = QFontOf(byPoints);
+  font.setFamily(QFontInfo(font).family());
+  return font;
+}
+
 std::optional<TFont> QtDialogs::ChooseFont(const TFont& initial) {
-  QFont font(QString::fromStdString(initial.name), initial.size);
-  font.setBold(initial.style & fsBold);
-  font.setItalic(initial.style & fsItalic);
-  font.setUnderline(initial.style & fsUnderline);
-  font.setStrikeOut(initial.style & fsStrikeOut);
   bool ok = false;
-  const QFont chosen = QFontDialog::getFont(&ok, font, owner_);
+  const QFont chosen = QFontDialog::getFont(&ok, FontDialogStartFont(initial), owner_);
   if (!ok) return std::nullopt;
   TFont result = initial;
   result.name = chosen.family().toStdString();
   result.size = chosen.pointSize();
-  result.style = (chosen.bold() ? fsBold : 0) | (chosen.italic() ? fsItalic : 0) |
-                 (chosen.underline() ? fsUnderline : 0) | (chosen.strikeOut() ? fsStrikeOut : 0);
+  result.style = (chosen.bold() ? fsBold : 0u) | (chosen.italic() ? fsItalic : 0u) |
+                 (chosen.underline() ? fsUnderline : 0u) | (chosen.strikeOut() ? fsStrikeOut : 0u);
   return result;
 }
 

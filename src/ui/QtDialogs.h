@@ -1,9 +1,16 @@
 // Dialogs on Qt: message boxes, file, colour, font and list dialogs.
 #pragma once
 
+#include <QFont>
+
 #include "platform/Dialogs.h"
 
 class QWidget;
+
+// The font the font dialog opens on: the family the editor really shows for
+// the face (a missing face falls back to a fixed-pitch one), so that OK
+// without a change keeps what the user sees.
+QFont FontDialogStartFont(const TFont& initial);
 
 class QtDialogs : public Dialogs {
  public:

@@ -34,6 +34,7 @@ TScribEdit::TScribEdit(QWidget* parent) : QAbstractScrollArea(parent) {
           [this](int value) { ShowScrollHint(value + 1); });
   TakeSystemColours();
   MeasureFont();
+  MeasureGutterFont();
   UpdateWindowSize();
 }
 
@@ -72,6 +73,12 @@ void TScribEdit::MeasureFont() {
   ascent_ = plain.ascent();
   SetLineHeight(std::max(1, plain.height()));
   SetCharWidth(std::max(1, qRound(bold.horizontalAdvance(QLatin1Char('W')))));
+}
+
+void TScribEdit::MeasureGutterFont() {
+  measuredGutterFont_ = Gutter().Font();
+  const QFontMetricsF metrics(QFontOf(*measuredGutterFont_));
+  SetGutterCharWidth(qRound(metrics.horizontalAdvance(QLatin1Char('0'))));
 }
 
 void TScribEdit::UpdateWindowSize() {
@@ -122,13 +129,32 @@ bool TScribEdit::event(QEvent* event) {
   return QAbstractScrollArea::event(event);
 }
 
+void TScribEdit::MarkTextStale(const QRect& area) {
+  staleText_ += area;
+  viewport()->update(area);
+}
+
+void TScribEdit::PaintStaleText(const QRegion& exposed) {
+  const qreal ratio = viewport()->devicePixelRatioF();
+  const QSize size = viewport()->size();
+  if (textCache_.deviceIndependentSize().toSize() != size ||
+      textCache_.devicePixelRatio() != ratio) {
+    textCache_ = QPixmap(size * ratio);
+    textCache_.setDevicePixelRatio(ratio);
+    staleText_ = QRect(QPoint(0, 0), size);
+  }
+  const QRect area = (staleText_ & exposed).boundingRect();
+  if (area.isEmpty()) return;
+  staleText_ -= area;
+  QPainter painter(&textCache_);
+  painter.setClipRect(area);
+  QtCanvas canvas(painter, fonts_, LineHeight(), ascent_);
+  painter_.Paint(canvas, {area.left(), area.top(), area.right() + 1, area.bottom() + 1});
+}
+
 void TScribEdit::paintEvent(QPaintEvent* event) {
-  QPainter painter(viewport());
-  const QRect area = event->rect();
   try {
-    QtCanvas canvas(painter, fonts_, LineHeight(), ascent_);
-    painter_.Paint(canvas, {area.left(), area.top(), area.right() + 1, area.bottom() + 1});
-    PaintCaret(painter);
+    PaintStaleText(event->region());
   } catch (const std::exception& error) {
     // No message box inside a paint: show it once the paint is over.
     const std::string message = error.what();
@@ -136,6 +162,9 @@ void TScribEdit::paintEvent(QPaintEvent* event) {
       if (ShowError) ShowError(message);
     });
   }
+  QPainter painter(viewport());
+  painter.drawPixmap(QPoint(0, 0), textCache_);
+  PaintCaret(painter);
 }
 
 void TScribEdit::resizeEvent(QResizeEvent* event) {
@@ -176,7 +205,8 @@ void TScribEdit::StatusReported(TScribStatusChanges changes) {
 void TScribEdit::LinesInvalidated(int firstLine, int lastLine) {
   const TRect area = painter_.LinesRect(firstLine, lastLine < 0 ? INT_MAX : lastLine,
                                         {0, 0, viewport()->width(), viewport()->height()});
-  if (area.top < area.bottom) viewport()->update(area.left, area.top, area.Width(), area.Height());
+  if (area.top < area.bottom)
+    MarkTextStale(QRect(area.left, area.top, area.Width(), area.Height()));
   // Lines to the end: rows may have come or gone.
   if (lastLine < 0) UpdateScrollBars();
   TCustomScribEdit::LinesInvalidated(firstLine, lastLine);
@@ -184,8 +214,9 @@ void TScribEdit::LinesInvalidated(int firstLine, int lastLine) {
 
 void TScribEdit::ViewSettingsChanged() {
   if (!measured_ || !(Font() == measuredFont_)) MeasureFont();
+  if (measuredGutterFont_ != Gutter().Font()) MeasureGutterFont();
   UpdateWindowSize();
-  viewport()->update();
+  MarkTextStale(viewport()->rect());
   TCustomScribEdit::ViewSettingsChanged();
 }
 

@@ -11,7 +11,9 @@
 #pragma once
 
 #include <QAbstractScrollArea>
+#include <QPixmap>
 #include <QPoint>
+#include <QRegion>
 #include <QTimer>
 #include <exception>
 #include <functional>
@@ -83,6 +85,7 @@ class TScribEdit : public QAbstractScrollArea, public TCustomScribEdit {
   // The window, text, selection and button-face colours of the desktop.
   void TakeSystemColours();
   void MeasureFont();
+  void MeasureGutterFont();
   void UpdateScrollBars();
   // While the vertical thumb is dragged: the line that will be at the top.
   void ShowScrollHint(int topRow);
@@ -91,6 +94,11 @@ class TScribEdit : public QAbstractScrollArea, public TCustomScribEdit {
   void ToggleCaret();
   void InvalidateCaret();
   void PaintCaret(QPainter& painter);
+  // Text, gutter and selection are painted into a cache and shown from it, so
+  // that a caret blink repaints no text. Every change of what the painter
+  // would draw marks its area stale.
+  void MarkTextStale(const QRect& area);
+  void PaintStaleText(const QRegion& exposed);
   QRect ClientRect() const;
 
   // Mouse selection and its scroll timer (ScribEditInput.cpp)
@@ -108,6 +116,10 @@ class TScribEdit : public QAbstractScrollArea, public TCustomScribEdit {
   int ascent_ = 0;
   TFont measuredFont_;
   bool measured_ = false;
+  std::optional<TFont> measuredGutterFont_;
+
+  QPixmap textCache_;
+  QRegion staleText_;
 
   QTimer caretTimer_;
   bool caretShown_ = false;

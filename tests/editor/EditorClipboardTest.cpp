@@ -38,6 +38,9 @@ TEST(EditorClipboard, CopyPutsTextAndModeAndPasteUndoesInOneStep) {
   EXPECT_EQ(edit.Text(), "one two\r\nthree") << "paste and the replaced selection in one step";
   Exec(edit, ecRedo);
   EXPECT_EQ(edit.Text(), "two\r\nthr two\r\nthree");
+  edit.SetCaretAndSelection({12, 3}, {9, 3}, {12, 3});
+  Exec(edit, ecCopy);
+  EXPECT_EQ(clipboard.GetText(), "   ") << "a selection past the line end copies its blanks";
 }
 
 TEST(EditorClipboard, ColumnCopyPastesAsAColumn) {

@@ -31,6 +31,14 @@ class Painting : public ::testing::Test {
   DrawnCell Cell(const RecordingCanvas& canvas, int column, int row) const {
     return canvas.At(painter.ColumnToX(column) + kCell / 2, (row - 1) * kRow + kRow / 2);
   }
+  // Three digits between offsets of 2 and 3 pixels.
+  void ShowLineNumbersLikeTheMainWindow() {
+    view.gutter.SetVisible(true);
+    view.gutter.SetShowLineNumbers(true);
+    view.gutter.SetDigitCount(3);
+    view.gutter.SetLeftOffset(2);
+    view.gutter.SetRightOffset(3);
+  }
   void Select(TBufferCoord begin, TBufferCoord end, TScribSelectionMode mode) {
     view.blockBegin = begin;
     view.blockEnd = end;
@@ -95,6 +103,17 @@ TEST_F(Painting, TokensLeftOfTheWindowAreSkipped) {
   EXPECT_EQ(Cell(canvas, 11, 1).foreground, orvane.AttriNumber()->Foreground());
 }
 
+TEST_F(Painting, ALineWiderThanTheIntRangePaintsWithoutExpandingIt) {
+  TScribOrvane orvane;
+  view.highlighter = &orvane;
+  view.lines.SetTabWidth(65536);
+  view.lines.Add(std::string(33000, '\t') + "x");  // "x" stands past column 2^31
+  view.leftChar = 65530;
+  const RecordingCanvas canvas = Paint();
+  EXPECT_EQ(canvas.Text(painter.ColumnToX(65530), 0, 10, kCell), "          ");
+  EXPECT_EQ(Cell(canvas, 65536, 1).background, view.color);
+}
+
 TEST_F(Painting, NormalSelectionAcrossLines) {
   view.lines.Add("abcdef");
   view.lines.Add("ghij");
@@ -147,11 +166,7 @@ TEST_F(Painting, ColumnSelectionUsesDisplayColumnsAndPassesShortLines) {
 }
 
 TEST_F(Painting, RightEdgeFollowsHorizontalScrolling) {
-  view.gutter.SetVisible(true);
-  view.gutter.SetShowLineNumbers(true);
-  view.gutter.SetDigitCount(3);
-  view.gutter.SetLeftOffset(2);
-  view.gutter.SetRightOffset(3);
+  ShowLineNumbersLikeTheMainWindow();
   view.rightEdge = 104;
   view.lines.Add("text");
   view.lines.Add("more");
@@ -171,11 +186,7 @@ TEST_F(Painting, RightEdgeFollowsHorizontalScrolling) {
 }
 
 TEST_F(Painting, GutterGrowsAtTheThousandthLine) {
-  view.gutter.SetVisible(true);
-  view.gutter.SetShowLineNumbers(true);
-  view.gutter.SetDigitCount(3);
-  view.gutter.SetLeftOffset(2);
-  view.gutter.SetRightOffset(3);
+  ShowLineNumbersLikeTheMainWindow();
   TScribHighlightScan scan(view.lines);
   TScribViewEvents events(view, scan, view.gutter);
   view.lines.OnInserted = [&](auto&, int index, int count) { events.LinesInserted(index, count); };
@@ -197,6 +208,21 @@ TEST_F(Painting, GutterGrowsAtTheThousandthLine) {
   EXPECT_EQ(canvas.Text(wide - 3 - 2 - 4 * kCell, kRow, 4, kCell), "1000");
   EXPECT_EQ(canvas.Text(wide + 2, kRow, 4, kCell), "last");
   EXPECT_EQ(canvas.At(narrow + 3, kRow + 4).background, view.gutter.Color());
+}
+
+TEST_F(Painting, LineNumbersUseTheGutterFontWhateverTheEditorFont) {
+  ShowLineNumbersLikeTheMainWindow();
+  view.gutter.SetFont({"Gutter Face", 8});
+  view.charWidth = 200;  // a huge editor font must not push the text out of the window
+  view.gutterCharWidth = 7;
+  view.lines.Add("abc");
+  const RecordingCanvas canvas = Paint();
+  const int width = 2 + 3 + 3 * 7 + 2;
+  EXPECT_EQ(painter.GutterWidth(), width);
+  EXPECT_EQ(canvas.Text(width - 3 - 2 - 3 * 7, 0, 3, 7), "  1");
+  EXPECT_EQ(canvas.At(width - 3 - 2 - 3, 4).font, "Gutter Face");
+  EXPECT_EQ(canvas.At(width + 2 + 100, 4).character, 'a');
+  EXPECT_EQ(canvas.At(width + 2 + 100, 4).font, "") << "text stays in the editor font";
 }
 
 TEST_F(Painting, WrappedRowsShowTextGutterAndGlyph) {

@@ -19,6 +19,7 @@ class FakeViewState : public TScribViewState {
   int CharsInWindow() const override { return charsInWindow; }
   int CharWidth() const override { return charWidth; }
   int LineHeight() const override { return lineHeight; }
+  int GutterCharWidth() const override { return gutterCharWidth ? gutterCharWidth : charWidth; }
   TBufferCoord CaretXY() const override { return caret; }
   TBufferCoord BlockBegin() const override { return blockBegin; }
   TBufferCoord BlockEnd() const override { return blockEnd; }
@@ -42,6 +43,7 @@ class FakeViewState : public TScribViewState {
   TScribGutter gutter;
   std::unique_ptr<TScribWordWrapPlugin> wrap;
   int topLine = 1, leftChar = 1, charsInWindow = 80, charWidth = 8, lineHeight = 16;
+  int gutterCharWidth = 0;  // 0: as wide as the editor's cells
   TBufferCoord caret, blockBegin, blockEnd;
   TScribSelectionMode selectionMode = smNormal;
   TColor color = 0xFFFFFF, fontColor = 0x000000, activeLineColor = clNone;

@@ -14,6 +14,7 @@ struct DrawnCell {
   char character = ' ';
   TColor foreground = 0, background = 0;
   unsigned style = 0;
+  std::string font;  // the face selected for the text; empty for the editor font
 };
 
 struct DrawnLine {
@@ -26,19 +27,20 @@ class RecordingCanvas : public Canvas {
   explicit RecordingCanvas(int cellHeight) : cellHeight_(cellHeight) {}
 
   void FillRect(const TRect& rect, TColor colour) override {
-    ops_.push_back({Op::Fill, rect, colour, 0, {}, 0, 0, style_});
+    ops_.push_back({Op::Fill, rect, colour, 0, {}, 0, 0, style_, 1, {}});
   }
   void DrawLine(int x1, int y1, int x2, int y2, TColor colour) override {
     lines.push_back({x1, y1, x2, y2, colour});
   }
+  void SelectFont(const TFont* font) override { font_ = font ? font->name : ""; }
   void SetFontStyle(unsigned styles) override {
     style_ = styles;
     ++styleChanges;
   }
   void DrawTextCells(int x, int y, std::string_view text, int cellWidth, TColor foreground,
                      TColor background, const TRect& clip) override {
-    ops_.push_back(
-        {Op::Text, clip, background, foreground, std::string(text), x, y, style_, cellWidth});
+    ops_.push_back({Op::Text, clip, background, foreground, std::string(text), x, y, style_,
+                    cellWidth, font_});
     ++textRuns;
   }
 
@@ -48,11 +50,11 @@ class RecordingCanvas : public Canvas {
     for (const Op& op : ops_) {
       if (!Inside(op.rect, x, y)) continue;
       if (op.kind == Op::Fill) {
-        cell = {true, false, ' ', 0, op.colour, 0};
+        cell = {true, false, ' ', 0, op.colour, 0, {}};
       } else if (y >= op.y && y < op.y + cellHeight_ && x >= op.x) {
         const std::size_t index = static_cast<std::size_t>((x - op.x) / op.cellWidth);
         if (index < op.text.size())
-          cell = {true, true, op.text[index], op.foreground, op.colour, op.style};
+          cell = {true, true, op.text[index], op.foreground, op.colour, op.style, op.font};
       }
     }
     return cell;
@@ -90,6 +92,7 @@ class RecordingCanvas : public Canvas {
     int x, y;
     unsigned style;
     int cellWidth = 1;
+    std::string font;
   };
   static bool Inside(const TRect& r, int x, int y) {
     return x >= r.left && x < r.right && y >= r.top && y < r.bottom;
@@ -97,5 +100,6 @@ class RecordingCanvas : public Canvas {
 
   int cellHeight_;
   unsigned style_ = 0;
+  std::string font_;
   std::vector<Op> ops_;
 };

@@ -23,6 +23,23 @@ TEST(EditCommands, TypingBeyondTheLineEndFillsTheGap) {
   EXPECT_EQ(edit.Lines().Get(2), "  ") << "the fill undoes with the character";
 }
 
+TEST(EditCommands, TypingReplacesTheSelectionInItsMode) {
+  TCustomScribEdit edit;
+  SetUpLikeMainWindow(edit, "one\r\ntwo\r\nthree");
+  edit.SetSelectionMode(smLine);
+  edit.SetCaretAndSelection({2, 2}, {2, 1}, {2, 2});
+  Type(edit, "x");
+  EXPECT_EQ(edit.Text(), "x\r\nthree") << "a line selection is replaced by a whole line";
+  Exec(edit, ecUndo);
+  EXPECT_EQ(edit.Text(), "one\r\ntwo\r\nthree");
+
+  edit.SetSelectionMode(smNormal);
+  edit.SetCaretAndSelection({9, 1}, {6, 1}, {9, 1});
+  Type(edit, "y");
+  EXPECT_EQ(edit.Lines().Get(0), "one  y") << "a selection past the end fills up to its start";
+  EXPECT_EQ(edit.CaretXY(), (TBufferCoord{7, 1}));
+}
+
 TEST(EditCommands, ControlCharactersAreNotTypedAndOverwriteReplaces) {
   TCustomScribEdit edit;
   SetUpLikeMainWindow(edit, "abcd");
@@ -87,6 +104,11 @@ TEST(EditCommands, LineBreakKeepsIndentation) {
   Exec(edit, ecLineBreak);
   EXPECT_EQ(edit.Text(), "\t  if (x)\r\n\t   y;") << "TABs for full widths, spaces for the rest";
   EXPECT_EQ(edit.CaretXY(), (TBufferCoord{4, 2}));
+
+  edit.SetText("  \tif (x) y;");
+  edit.SetCaretXY({11, 1});
+  Exec(edit, ecLineBreak);
+  EXPECT_EQ(edit.Lines().Get(1), "\t  y;") << "a TAB after spaces still counts a whole width";
 
   edit.SetText("    abc");
   edit.SetCaretXY({8, 1});
@@ -494,4 +516,13 @@ TEST(EditCommands, SmartBackspaceInsideTheIndentationCountsTheWholeIndentation) 
   Exec(edit, ecUndo);
   EXPECT_EQ(edit.Lines().Get(1), "\t       x");
   EXPECT_EQ(edit.CaretXY(), (TBufferCoord{4, 2}));
+}
+
+TEST(EditCommands, ARightEdgeBeyondTheScrollingWidthCanBeReached) {
+  TCustomScribEdit edit;
+  SetUpLikeMainWindow(edit, "x");
+  edit.SetRightEdge(2000);
+  edit.SetCaretXY({2001, 1});
+  EXPECT_EQ(edit.CaretX(), 2001);
+  EXPECT_GT(edit.LeftChar() + edit.CharsInWindow(), 2000) << "scrolled to the margin";
 }

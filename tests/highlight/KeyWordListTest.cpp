@@ -65,6 +65,22 @@ TEST(KeyWordListTest, MissingOrFolderPathLeavesTheListEmpty) {
   EXPECT_EQ(list.Count(), 0);
 }
 
+TEST(KeyWordListTest, ReloadingKeepsTheListOnlyWhileFileAndListAreUnchanged) {
+  TempFolder folder;
+  const std::string path = folder.Write("k.kwf", "b\na\n");
+  TKeyWordList list;
+  ASSERT_TRUE(list.LoadFromFile(path));
+  list.Add("c");
+  ASSERT_TRUE(list.LoadFromFile(path));
+  EXPECT_EQ(list.Entries(), (std::vector<std::string>{"a", "b"})) << "read again after a change";
+  folder.Write("k.kwf", "zz\n");
+  ASSERT_TRUE(list.LoadFromFile(path));
+  EXPECT_EQ(list.Entries(), (std::vector<std::string>{"zz"}));
+  list.Assign({"q"});
+  ASSERT_TRUE(list.LoadFromFile(path));
+  EXPECT_EQ(list.Entries(), (std::vector<std::string>{"zz"}));
+}
+
 TEST(KeyWordListTest, AMillionEntriesLoad) {
   TempFolder folder;
   std::string text;

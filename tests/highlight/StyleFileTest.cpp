@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "ChildProcess.h"
 #include "HighlightTestSupport.h"
 
 namespace {
@@ -249,6 +250,18 @@ TEST_F(StyleFileTest, GarbageValuesFallBackToDefaults) {
   EXPECT_EQ(editor.font->size, 8);
 }
 
+TEST_F(StyleFileTest, WideButValidValuesAreTaken) {
+  Apply(Style("default.ini",
+              "[Editor]\nTabWidth=0\nRightEdge=2000\n"
+              "[ScriptColors]\nComment.BackColor=0x80000005\nComment.ForeColor=0x80000019\n"));
+  EXPECT_EQ(editor.tabWidth, 0);
+  EXPECT_EQ(editor.rightEdge, 2000);
+  EXPECT_EQ(highlighter.AttriComment()->Background(), 0x80000005u) << "the window colour";
+  EXPECT_EQ(highlighter.AttriComment()->Foreground(), 0x00FFFFu) << "no system colour 25";
+  Apply(Style("default.ini", "[Editor]\nTabWidth=65536\n"));
+  EXPECT_EQ(editor.tabWidth, 65536);
+}
+
 TEST_F(StyleFileTest, StylesFolderWithSubfoldersAndManyFiles) {
   std::filesystem::create_directories(folder.Path() + "Styles/dir.ini/inner.ini");
   folder.Write("Styles/notes.txt", "[Extensions]\n0=zz\n");
@@ -265,10 +278,13 @@ TEST_F(StyleFileTest, StylesFolderWithSubfoldersAndManyFiles) {
 TEST_F(StyleFileTest, UnreadableStyleFilesAreSkipped) {
   const std::string locked = Style("locked.ini", "[Extensions]\n0=lk\n[Editor]\nTabWidth=9\n");
   std::filesystem::permissions(locked, std::filesystem::perms::none);
-  if (std::ifstream(locked).is_open()) GTEST_SKIP() << "running with rights that read anything";
-  EXPECT_EQ(Find("a.lk"), StylePath("default.ini"));
-  Apply(locked);
-  EXPECT_FALSE(editor.tabWidth.has_value());
+  const std::string report = RunAsOrdinaryUser({}, [&]() -> std::string {
+    if (std::ifstream(locked).is_open()) return "the file is readable";
+    if (Find("a.lk") != StylePath("default.ini")) return "the unreadable style was chosen";
+    Apply(locked);
+    return editor.tabWidth.has_value() ? "the unreadable style was applied" : "";
+  });
+  EXPECT_EQ(report, "");
 }
 
 }  // namespace

@@ -33,6 +33,11 @@ TEST(ShellConfig, DialogValuesRoundTripThroughTheProgram) {
   EXPECT_EQ(f.editor.Font().height, -16) << "12 points at 96 pixels per inch";
   EXPECT_TRUE(f.editor.Font().style & fsBold);
   EXPECT_EQ(f.shell.ConfigSettings().captionFormat, "%f%m");
+  for (int width : {0, 1000, 65536}) {
+    settings.tabWidth = width;
+    f.shell.ApplyConfigSettings(settings, {});
+    EXPECT_EQ(f.shell.ConfigSettings().tabWidth, width) << "a valid width is kept as typed";
+  }
 
   settings.highlighter = "";
   f.shell.ApplyConfigSettings(settings, {std::nullopt, true});

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "WidgetEvents.h"
+#include "highlight/ScribHighlighterOrvane.h"
 #include "ui/KeyMapping.h"
 #include "ui/QtColors.h"
 #include "ui/ScribEdit.h"
@@ -278,6 +279,47 @@ TEST_F(ScribEditWidget, PaintingDrawsTextGutterNumbersAndSelection) {
   const QPoint inside = firstRowText.topLeft() + QPoint(1, 1);
   EXPECT_EQ(QColor(image.pixel(inside)), selection);
   EXPECT_TRUE(errors.empty());
+}
+
+namespace {
+
+class LineCountingOrvane : public TScribOrvane {
+ public:
+  using TScribOrvane::SetLine;
+  void SetLine(std::string_view text, int lineIndex) override {
+    ++lines;
+    TScribOrvane::SetLine(text, lineIndex);
+  }
+  int lines = 0;
+};
+
+}  // namespace
+
+TEST_F(ScribEditWidget, CaretBlinkPaintsNoTextAndEditsStillShow) {
+  LineCountingOrvane highlighter;
+  edit.SetHighlighter(&highlighter);
+  edit.SetText("alpha beta\r\ngamma");
+  edit.viewport()->repaint();
+  highlighter.lines = 0;
+  edit.viewport()->repaint(edit.CaretRect());
+  EXPECT_EQ(highlighter.lines, 0) << "the caret cell comes from what was painted";
+
+  edit.SetCaretXY({6, 2});
+  Type("x");
+  Key(Qt::Key_Home, Qt::ShiftModifier);
+  TScribEdit fresh;
+  LineCountingOrvane freshHighlighter;
+  fresh.SetOptions(kMainWindowEditorOptions);
+  fresh.SetHighlighter(&freshHighlighter);
+  fresh.resize(edit.size());
+  fresh.show();
+  fresh.SetText("alpha beta\r\ngammax");
+  fresh.SetCaretAndSelection({1, 2}, {7, 2}, {1, 2});
+  edit.clearFocus();  // no caret in the comparison
+  EXPECT_FALSE(edit.CaretShown());
+  EXPECT_EQ(edit.viewport()->grab().toImage(), fresh.viewport()->grab().toImage())
+      << "edits and selections repaint what they change";
+  edit.SetHighlighter(nullptr);
 }
 
 TEST(KeyMapping, QtKeysBecomeVirtualKeyCodes) {

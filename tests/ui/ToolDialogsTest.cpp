@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFontInfo>
 #include <QLabel>
 #include <QMimeData>
 #include <QPushButton>
@@ -16,7 +17,9 @@
 #include "ui/ClipboardMonitorDialog.h"
 #include "ui/FormJump.h"
 #include "ui/ProgramIcon.h"
+#include "ui/QtCanvas.h"
 #include "ui/QtClipboard.h"
+#include "ui/QtDialogs.h"
 
 namespace {
 
@@ -80,6 +83,29 @@ TEST(AboutBox, ShowsBuildDateAndOpensReadmeOnlyWhenPresent) {
   box.ReadmeButton()->click();
   ASSERT_EQ(shell.opened.size(), 1u);
   EXPECT_EQ(shell.opened[0], programFolder + "readme.txt");
+}
+
+TEST(QtClipboard, PlainTextHasTheSystemLineBreakAndEitherKindPastes) {
+  QtClipboard clipboard;
+  clipboard.SetTextWithBlock("one\r\ntwo\r\n", 0);
+  EXPECT_EQ(QApplication::clipboard()->text(), "one\ntwo\n") << "other programs get LF";
+  TCustomScribEdit edit;
+  edit.SetClipboard(&clipboard);
+  edit.SetText("x");
+  edit.SetCaretXY({2, 1});
+  edit.PasteFromClipboard();
+  QApplication::clipboard()->setText("three\r\nfour");
+  edit.PasteFromClipboard();
+  EXPECT_EQ(edit.Text(), "xone\r\ntwo\r\nthree\r\nfour");
+}
+
+TEST(QtDialogs, FontDialogStartsOnTheFixedPitchFamilyTheEditorShows) {
+  const TFont editorFont{"Courier New", 10, 0, 0};
+  const QFont start = FontDialogStartFont({"Courier New", 10, -13, fsBold});
+  EXPECT_EQ(start.family(), QFontInfo(QFontOf(editorFont)).family());
+  EXPECT_TRUE(QFontInfo(start).fixedPitch()) << "OK must not switch to a proportional font";
+  EXPECT_EQ(start.pointSize(), 10);
+  EXPECT_TRUE(start.bold());
 }
 
 namespace {
