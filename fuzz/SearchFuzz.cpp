@@ -22,6 +22,15 @@ struct Query {
   bool wholeWord;
 };
 
+// The whole-word letters written out plainly: ASCII letters, five letters
+// among 0x8A to 0x9F, and 0xC0 on except the signs 0xD7 and 0xF7 and the
+// sharp s 0xDF.
+bool IsPlainWordLetter(unsigned char c) {
+  if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')) return true;
+  if (c == 0x8A || c == 0x8C || c == 0x9A || c == 0x9C || c == 0x9F) return true;
+  return c >= 0xC0 && c != 0xD7 && c != 0xDF && c != 0xF7;
+}
+
 unsigned char Folded(char c, bool matchCase) {
   const auto byte = static_cast<unsigned char>(c);
   return matchCase ? byte : codepage::ToUpper(byte);
@@ -35,7 +44,9 @@ bool MatchesAt(std::string_view text, std::size_t index, const Query& query) {
     }
   }
   if (!query.wholeWord) return true;
-  auto letter = [&](std::size_t at) { return IsWordLetter(Folded(text[at], query.matchCase)); };
+  auto letter = [&](std::size_t at) {
+    return IsPlainWordLetter(Folded(text[at], query.matchCase));
+  };
   const std::size_t after = index + query.pattern.size();
   return !(index > 0 && letter(index - 1)) && !(after < text.size() && letter(after));
 }

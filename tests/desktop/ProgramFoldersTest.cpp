@@ -2,6 +2,7 @@
 
 #include <map>
 
+#include "ChildProcess.h"
 #include "TempFolder.h"
 #include "desktop/ProgramFolders.h"
 
@@ -94,12 +95,17 @@ TEST(ProgramFolders, ProbingCreatesNothingAndAFileInThePlaceOfAFolderFails) {
   EXPECT_FALSE(CreateFolderFor(home.Path() / "blocked" / "scribant" / "config.ini"));
   EXPECT_FALSE(CanCreateFilesIn(home.Path() / "blocked"));
 
-  if (!RunningAsRoot()) {  // a privileged process writes into read-only folders
-    fs::create_directories(home.Path() / "locked");
-    fs::permissions(home.Path() / "locked", fs::perms::owner_read | fs::perms::owner_exec);
-    EXPECT_FALSE(CanCreateFilesIn(home.Path() / "locked" / "scribant"));
-    fs::permissions(home.Path() / "locked", fs::perms::owner_all);
-  }
+  const fs::path locked = home.Path() / "locked";
+  fs::create_directories(locked);
+  fs::permissions(locked, fs::perms::owner_read | fs::perms::owner_exec);
+  EXPECT_EQ(RunAsOrdinaryUser({home.Path(), locked},
+                              [&]() -> std::string {
+                                return CanCreateFilesIn(locked / "scribant")
+                                           ? "created in a read-only folder"
+                                           : "";
+                              }),
+            "");
+  fs::permissions(locked, fs::perms::owner_all);
 }
 
 }  // namespace

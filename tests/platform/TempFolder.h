@@ -41,6 +41,24 @@ class TempFolder {
   std::filesystem::path path_;
 };
 
+// Makes a folder the process's working folder while the guard lives.
+class WorkingFolder {
+ public:
+  explicit WorkingFolder(const std::filesystem::path& folder)
+      : previous_(std::filesystem::current_path()) {
+    std::filesystem::current_path(folder);
+  }
+  ~WorkingFolder() {
+    std::error_code ignored;
+    std::filesystem::current_path(previous_, ignored);
+  }
+  WorkingFolder(const WorkingFolder&) = delete;
+  WorkingFolder& operator=(const WorkingFolder&) = delete;
+
+ private:
+  std::filesystem::path previous_;
+};
+
 inline std::string ReadBytes(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
@@ -51,19 +69,6 @@ inline void WriteBytes(const std::filesystem::path& path, const std::string& byt
   if (path.has_parent_path()) std::filesystem::create_directories(path.parent_path());
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
-inline bool RunningAsRoot() {
-  // Probe instead of asking for the user id (no POSIX calls in tests either):
-  // a privileged process can open a file that has no write permission.
-  namespace fs = std::filesystem;
-  TempFolder folder;
-  const fs::path probe = folder.Path() / "probe";
-  WriteBytes(probe, "x");
-  fs::permissions(probe, fs::perms::owner_read);
-  const bool writable = static_cast<bool>(std::ofstream(probe, std::ios::app));
-  fs::permissions(probe, fs::perms::owner_all);
-  return writable;
 }
 
 inline std::map<std::string, std::string> TempFolder::Snapshot() const {

@@ -184,10 +184,10 @@ TEST(DocumentFlow, RecentListHoldsFullPathsComparedByThePlatformsRule) {
   ShellFixture f;
   f.File("Case.txt", "upper");
   const std::string lower = f.File("case.txt", "lower");
-  const fs::path started = fs::current_path();
-  fs::current_path(f.folder.Path());
-  f.shell.FormShow("Case.txt");
-  fs::current_path(started);
+  {
+    const WorkingFolder inFolder(f.folder.Path());
+    f.shell.FormShow("Case.txt");
+  }
   EXPECT_EQ(f.shell.FileName(), f.folder.File("Case.txt")) << "valid from any folder";
   f.shell.OpenDocument(lower);
   const std::vector<std::string> expected =

@@ -136,12 +136,14 @@ TEST(ShellCommands, EscapeClosesToolWindowsBeforeQuitting) {
 
 TEST(ShellCommands, NewWindowSavesSettingsBeforeStarting) {
   CommandFixture f;
-  bool savedBeforeStart = false;
-  f.desktop.onStart = [&] {
-    savedBeforeStart = std::filesystem::exists(f.folder.File("scribant.ini"));
-  };
+  const std::filesystem::path settings = f.folder.File("scribant.ini");
+  ASSERT_FALSE(std::filesystem::exists(settings));
+  f.shell.Settings().captionFormat = "changed just now";
+  std::string settingsAtStart;
+  f.desktop.onStart = [&] { settingsAtStart = ReadBytes(settings); };
   f.shell.NewInstance_Cmd();
-  EXPECT_TRUE(savedBeforeStart) << "the new window reads the settings this one saved";
+  EXPECT_NE(settingsAtStart.find("CaptionFormat=changed just now"), std::string::npos)
+      << "the new window reads what this one had, saved before it started: " << settingsAtStart;
   EXPECT_EQ(f.desktop.started, (std::vector<std::string>{"/opt/scribant/scribant"}));
 }
 

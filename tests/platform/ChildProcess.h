@@ -8,8 +8,10 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <filesystem>
 #include <functional>
 #include <string>
+#include <vector>
 
 // The child's report, or why it has none. `body` returns "" when all went well.
 inline std::string RunInChild(const std::function<std::string()>& body) {
@@ -40,4 +42,16 @@ constexpr uid_t kNobody = 65534;
 // Drops root for good; false when that is not possible.
 inline bool BecomeNobody() {
   return ::setgroups(0, nullptr) == 0 && ::setgid(kNobody) == 0 && ::setuid(kNobody) == 0;
+}
+
+// Runs `body` with the rights of an ordinary user, whom file permissions
+// stop: here when this process is one, else in a child that becomes nobody
+// after `handedOver` became nobody's. The report is as RunInChild's.
+inline std::string RunAsOrdinaryUser(const std::vector<std::filesystem::path>& handedOver,
+                                     const std::function<std::string()>& body) {
+  if (::geteuid() != 0) return body();
+  for (const std::filesystem::path& path : handedOver) {
+    if (::chown(path.c_str(), kNobody, kNobody) != 0) return "cannot hand over " + path.string();
+  }
+  return RunInChild([&] { return BecomeNobody() ? body() : "cannot drop privileges"; });
 }
