@@ -49,6 +49,7 @@ class BenchView : public TScribViewState {
   TScribSelectedColor SelectedColor() const override { return {}; }
   int RightEdge() const override { return 104; }
   TColor RightEdgeColor() const override { return 0xC0C0C0; }
+  std::int32_t LineEndRange(int index) const override { return lines.Ranges(index); }
 
   mutable TScribEditStringList lines;
   TScribCustomHighlighter* highlighter = nullptr;

@@ -387,15 +387,15 @@ class TCustomScribEdit : public TScribViewState {
   const TScribGutter& Gutter() const override { return gutter_; }
   TScribGutter& Gutter() { return gutter_; }
   // The highlighter is referred to, not owned: it must outlive the editor or
-  // be unset first. Setting one rescans every line.
+  // be unset first. Lines are scanned as they are shown or edited.
   TScribCustomHighlighter* Highlighter() const override { return highlighter_; }
   void SetHighlighter(TScribCustomHighlighter* value);
-  // Rescans every line.
-  void ScanRanges();
-  // After the highlighter's rules changed: rescans every line, lays wrapped
+  // Scans the lines above `index` first when they were not yet.
+  std::int32_t LineEndRange(int index) const override { return scan_.RangeOf(index); }
+  // After the highlighter's rules changed: forgets every line's state, lays wrapped
   // lines out again (the break characters may differ) and repaints. Changes of
   // the current highlighter arrive here by themselves; while the paint lock is
-  // held (BeginUpdate) they are collected into one rescan at the last EndUpdate.
+  // held (BeginUpdate) they are collected into one change at the last EndUpdate.
   void HighlighterChanged();
   // Lines run through the highlighter so far (for tests of the rescan cost).
   std::int64_t ScannedLineCount() const { return scan_.ScannedLineCount(); }
@@ -627,7 +627,8 @@ class TCustomScribEdit : public TScribViewState {
 
   // The view's parts, declared last: they refer to the members above.
   TScribGutter gutter_;
-  TScribHighlightScan scan_{*lines_};
+  // The line states are a cache filled as lines are read.
+  mutable TScribHighlightScan scan_{*lines_};
   TScribViewEvents viewEvents_{*this, scan_, gutter_};
   std::unique_ptr<TScribWordWrapPlugin> wrapPlugin_;
 };

@@ -4,7 +4,6 @@
 
 #include "editor/CustomScribEdit.h"
 #include "editor/ScribDisplayPos.h"
-#include "editor/ScribEditScopes.h"
 #include "editor/WordWrapPlugin.h"
 #include "highlight/CustomHighlighter.h"
 
@@ -90,12 +89,6 @@ void TCustomScribEdit::SetHighlighter(TScribCustomHighlighter* value) {
   HighlighterChanged();
 }
 
-void TCustomScribEdit::ScanRanges() {
-  // Storing ranges must not collapse the selection.
-  const OwnChangeScope change(*lines_, ownChange_);
-  scan_.ScanRanges();
-}
-
 void TCustomScribEdit::HighlighterHookFired(TScribPersistent* sender) {
   // Colours and font styles of tokens do not change the stored ranges.
   if (dynamic_cast<TScribHighlighterAttributes*>(sender))
@@ -111,7 +104,7 @@ void TCustomScribEdit::HighlighterChanged() {
     return;
   }
   highlighterChangePending_ = false;
-  ScanRanges();
+  scan_.ForgetRanges();
   // The break characters of wrapped rows come from the highlighter.
   if (wrapPlugin_) RelayOut();
   SettingsChanged();

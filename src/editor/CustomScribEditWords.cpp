@@ -25,7 +25,7 @@ bool TCustomScribEdit::IsBracketIgnored(TBufferCoord position) const {
   if (position.Line == 1)
     highlighter_->ResetRange();
   else
-    highlighter_->SetRange(lines_->Ranges(position.Line - 2));
+    highlighter_->SetRange(LineEndRange(position.Line - 2));
   highlighter_->SetLine(lines_->Get(position.Line - 1), position.Line - 1);
   const int offset = position.Char - 1;
   for (; !highlighter_->GetEol(); highlighter_->Next()) {

@@ -125,7 +125,7 @@ std::int64_t TScribLinePainter::StartScan(TScribCustomHighlighter& highlighter, 
   if (line == 1)
     highlighter.ResetRange();
   else
-    highlighter.SetRange(view.Lines().Ranges(line - 2));
+    highlighter.SetRange(view.LineEndRange(line - 2));
   const TScribLineMarks* marks = view.LineMarks();
   const TScribLineMark* mark =
       marks ? marks->Before(line - 1, view.Lines().TabWidth(), firstVisible) : nullptr;

@@ -14,34 +14,31 @@ void TScribRepaintArea::AddLines(int first, int last) {
 }
 
 void TScribViewEvents::LinesInserted(int index, int count) {
-  scan_.Marks().LinesInserted(index, count);
-  scan_.ScanChangedLines(index, count);
+  scan_.LinesInserted(index, count);
   if (TScribWordWrapPlugin* wrap = view_.WordWrapPlugin()) wrap->LinesInserted(index, count);
   pending_.AddLines(index + 1, INT_MAX);
 }
 
 void TScribViewEvents::LinesDeleted(int index, int count) {
-  scan_.Marks().LinesDeleted(index, count);
-  scan_.ScanChangedLines(index, 1);
+  scan_.LinesDeleted(index, count);
   if (TScribWordWrapPlugin* wrap = view_.WordWrapPlugin()) wrap->LinesDeleted(index, count);
   pending_.AddLines(index + 1, INT_MAX);
 }
 
 void TScribViewEvents::LinesPutted(int index, int count) {
   int lastLine = index + count;  // 1-based number of the last changed line
-  for (int changed = index; changed < index + count; ++changed) scan_.Marks().Drop(changed);
   if (TScribWordWrapPlugin* wrap = view_.WordWrapPlugin()) {
     // Rows moved: every line below is drawn elsewhere now.
     if (wrap->LinesPutted(index, count) != 0) lastLine = INT_MAX;
   }
   // Every changed line is scanned, even where the state settles before it.
-  const int lastScanned = scan_.ScanChangedLines(index, count);
+  const int lastScanned = scan_.LinesPutted(index, count);
   if (lastScanned >= 0) lastLine = std::max(lastLine, lastScanned + 1);
   pending_.AddLines(index + 1, lastLine);
 }
 
 void TScribViewEvents::LinesCleared() {
-  scan_.Marks().Clear();
+  scan_.LinesCleared();
   if (TScribWordWrapPlugin* wrap = view_.WordWrapPlugin()) wrap->Reset();
   pending_.AddEverything();
 }

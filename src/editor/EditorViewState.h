@@ -57,6 +57,9 @@ class TScribViewState {
   virtual int RightEdge() const = 0;
   virtual TColor RightEdgeColor() const = 0;
 
+  // The highlighter's state at the end of 0-based line `index`.
+  virtual std::int32_t LineEndRange(int index) const = 0;
+
   // OnSpecialLineColors: may replace the colours of 1-based `line`; true when it did.
   virtual bool SpecialLineColors(int /*line*/, TColor& /*foreground*/,
                                  TColor& /*background*/) const {

@@ -5,6 +5,16 @@
 #include "editor/ScribEditStringList.h"
 #include "highlight/CustomHighlighter.h"
 
+void TScribHighlightScan::SetHighlighter(TScribCustomHighlighter* highlighter) {
+  highlighter_ = highlighter;
+  ForgetRanges();
+}
+
+void TScribHighlightScan::ForgetRanges() {
+  scannedCount_ = 0;
+  marks_.Clear();
+}
+
 bool TScribHighlightScan::Active() const {
   return highlighter_ && lines_.Count() > 0;
 }
@@ -24,36 +34,74 @@ int TScribHighlightScan::ScanLine(int index) {
   return highlighter_->GetRange();
 }
 
-int TScribHighlightScan::ScanFrom(int index) {
-  if (!highlighter_ || index >= lines_.Count()) return index;
-  if (index < 0) index = 0;
-  // One bracket for all stored states, so listeners hear of them once.
-  TScribEditStringList::UpdateScope bracket(lines_);
-  StartStateOf(index);
-  const int last = lines_.Count() - 1;
-  for (;; ++index) {
-    const int range = ScanLine(index);
-    if (range == lines_.Ranges(index)) return index;
-    lines_.PutRange(index, range);
-    if (index == last) return index;
-  }
+std::int32_t TScribHighlightScan::RangeOf(int index) {
+  ScanThrough(index);
+  return lines_.Ranges(index);
+}
+
+void TScribHighlightScan::ScanThrough(int index) {
+  if (!Active()) return;
+  index = std::min(index, lines_.Count() - 1);
+  if (index < scannedCount_) return;
+  StartStateOf(scannedCount_);
+  for (; scannedCount_ <= index; ++scannedCount_)
+    lines_.CacheRange(scannedCount_, ScanLine(scannedCount_));
 }
 
 void TScribHighlightScan::ScanRanges() {
   if (!highlighter_) return;
+  // One bracket for all stored states, so listeners hear of them once.
   TScribEditStringList::UpdateScope bracket(lines_);
-  marks_.Clear();
-  highlighter_->ResetRange();
-  for (int index = 0; index < lines_.Count(); ++index) lines_.PutRange(index, ScanLine(index));
+  ForgetRanges();
+  ScanThrough(lines_.Count() - 1);
+}
+
+int TScribHighlightScan::ScanFrom(int index) {
+  if (!highlighter_ || index >= scannedCount_) return index;
+  if (index < 0) index = 0;
+  TScribEditStringList::UpdateScope bracket(lines_);
+  StartStateOf(index);
+  // Below the scanned lines nothing is stored that could change.
+  const int last = scannedCount_ - 1;
+  for (;; ++index) {
+    const int range = ScanLine(index);
+    if (range == lines_.Ranges(index)) return index;
+    lines_.PutRange(index, range);
+    if (index == last) {
+      // The next line starts from another state, and is not scanned yet.
+      marks_.Drop(index + 1);
+      return index;
+    }
+  }
 }
 
 int TScribHighlightScan::ScanChangedLines(int index, int count) {
   if (!Active()) return -1;
   int last = -1;
-  for (int next = std::max(index, 0); next < index + count && next < lines_.Count();
-       next = last + 1)
-    last = ScanFrom(next);
+  const int end = std::min(index + count, scannedCount_);
+  for (int next = std::max(index, 0); next < end; next = last + 1) last = ScanFrom(next);
   return last;
+}
+
+int TScribHighlightScan::LinesInserted(int index, int count) {
+  marks_.LinesInserted(index, count);
+  marks_.Drop(index + count);  // it follows another line now
+  if (index < scannedCount_) scannedCount_ += count;
+  return ScanChangedLines(index, count);
+}
+
+int TScribHighlightScan::LinesDeleted(int index, int count) {
+  marks_.LinesDeleted(index, count);
+  marks_.Drop(index);
+  // The lines that follow the deleted ones start from another state now.
+  if (index < scannedCount_) scannedCount_ = std::max(index, scannedCount_ - count);
+  return ScanChangedLines(index, 1);
+}
+
+int TScribHighlightScan::LinesPutted(int index, int count) {
+  // The line after the changed ones may start from another state.
+  for (int changed = index; changed <= index + count; ++changed) marks_.Drop(changed);
+  return ScanChangedLines(index, count);
 }
 
 // --- Marks along long lines ------------------------------------------------------

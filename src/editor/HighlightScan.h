@@ -1,10 +1,12 @@
 // TScribHighlightScan: keeps the highlighter's end-of-line state of every line
-// in the buffer's Ranges up to date.
+// in the buffer's Ranges, computed on demand from the top down.
 //
-// Invariants: the stored range of line i is the highlighter's state after
-// scanning line i; NullRange means never computed. The state at the start of
-// line i is the range of line i - 1, or the reset state for line 0. So a line
-// can be scanned, or painted, from its predecessor's range alone.
+// Invariants: lines 0 .. ScannedCount() - 1 hold the highlighter's state after
+// scanning them; the stored ranges of the lines below are meaningless until a
+// reader asks for them (RangeOf, ScanThrough). The state at the start of line i
+// is the range of line i - 1, or the reset state for line 0. So a line can be
+// scanned, or painted, from its predecessor's range alone, and a large file
+// costs nothing to scan until its lines are shown.
 #pragma once
 
 #include <cstdint>
@@ -59,23 +61,35 @@ class TScribHighlightScan {
   explicit TScribHighlightScan(TScribEditStringList& lines) : lines_(lines) {}
 
   TScribCustomHighlighter* Highlighter() const { return highlighter_; }
-  // Stores the highlighter only; the editor rescans with ScanRanges.
-  void SetHighlighter(TScribCustomHighlighter* highlighter) {
-    highlighter_ = highlighter;
-    marks_.Clear();
-  }
+  // Stores the highlighter and forgets every state.
+  void SetHighlighter(TScribCustomHighlighter* highlighter);
 
-  // Scans from 0-based `index` until a line's stored state is unchanged; returns
-  // the index of the last line scanned (`index` itself when it is past the end).
-  int ScanFrom(int index);
-  // Scans every line from the reset state.
+  // Lines from the top whose stored state is current.
+  int ScannedCount() const { return scannedCount_; }
+  // The state at the end of 0-based `index`, scanning the lines above it first
+  // when needed. Without a highlighter, or outside the lines, the stored value.
+  std::int32_t RangeOf(int index);
+  // Makes the states of lines 0..index current. Stores them without announcing
+  // a change: they are a cache of the text, which did not change.
+  void ScanThrough(int index);
+  // Forgets every state; they are scanned again when asked for.
+  void ForgetRanges();
+  // Scans every line from the reset state now.
   void ScanRanges();
 
-  // After lines index..index+count-1 were inserted or changed (or, with count 1,
-  // lines before `index` were deleted): scans every one of them, even where
-  // the state settles early, and on until it settles. Returns the last line
-  // index scanned, or -1 when nothing was (no highlighter, or no such line).
-  int ScanChangedLines(int index, int count);
+  // Rescans from 0-based `index` until a line's stored state is unchanged or
+  // the scanned lines end; returns the index of the last line scanned
+  // (`index` itself when it is past them).
+  int ScanFrom(int index);
+
+  // Keep the states in step with the buffer (0-based, as its events give
+  // them). Changed or inserted lines among the scanned ones are each scanned,
+  // even where the state settles early, and on until it settles. Each returns
+  // the last line index scanned, or -1 when nothing was.
+  int LinesInserted(int index, int count);
+  int LinesDeleted(int index, int count);
+  int LinesPutted(int index, int count);
+  void LinesCleared() { ForgetRanges(); }
 
   // Lines run through the highlighter since creation.
   std::int64_t ScannedLineCount() const { return scannedLines_; }
@@ -89,9 +103,11 @@ class TScribHighlightScan {
   void StartStateOf(int index);
   // Scans one line from the current state and returns its end state.
   int ScanLine(int index);
+  int ScanChangedLines(int index, int count);
 
   TScribEditStringList& lines_;
   TScribCustomHighlighter* highlighter_ = nullptr;
+  int scannedCount_ = 0;
   std::int64_t scannedLines_ = 0;
   mutable TScribLineMarks marks_;
 };

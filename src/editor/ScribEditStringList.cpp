@@ -214,6 +214,11 @@ void TScribEditStringList::PutRange(int index, std::int32_t range) {
   store_.SetRange(index, range);
 }
 
+void TScribEditStringList::CacheRange(int index, std::int32_t range) {
+  CheckIndex(index, Count() - 1);
+  store_.SetRange(index, range);
+}
+
 void TScribEditStringList::SetTabWidth(int tabWidth) {
   if (tabWidth == tabWidth_) return;
   tabWidth_ = tabWidth;

@@ -95,6 +95,9 @@ class TScribEditStringList {
   void DeleteLines(int index, int numLines);
   void PutObject(int index, void* object);
   void PutRange(int index, std::int32_t range);
+  // Stores a highlighter state computed from the text without announcing a
+  // change: the text is what it was.
+  void CacheRange(int index, std::int32_t range);
   // Replaces everything; splits at CR LF, CR and LF; a final break adds no line.
   void SetText(std::string_view text);
 

@@ -190,6 +190,7 @@ class HighlightedEditor : public ::testing::Test {
     for (int i = 0; i < kLines; ++i) text += "int x = " + std::to_string(i) + ";\r\n";
     SetUpLikeMainWindow(edit, text);
     edit.SetHighlighter(&orvane);
+    edit.LineEndRange(kLines - 1);  // as if every line had been shown
     edit.OnInvalidate = [this](TCustomScribEdit&, int first, int last) {
       repaints.emplace_back(first, last);
     };
@@ -215,10 +216,12 @@ class HighlightedEditor : public ::testing::Test {
   std::vector<std::pair<int, int>> repaints;
 };
 
-TEST_F(HighlightedEditor, SettingTheHighlighterScansEveryLine) {
-  EXPECT_EQ(edit.Lines().Ranges(kLines - 1), rsUnknown);
+TEST_F(HighlightedEditor, LinesAreScannedOnceWhenFirstRead) {
   TScribOrvane other;
-  EXPECT_EQ(ScannedBy([&] { edit.SetHighlighter(&other); }), edit.Lines().Count());
+  EXPECT_EQ(ScannedBy([&] { edit.SetHighlighter(&other); }), 0);
+  EXPECT_EQ(ScannedBy([&] { EXPECT_EQ(edit.LineEndRange(99), rsUnknown); }), 100);
+  EXPECT_EQ(ScannedBy([&] { edit.LineEndRange(50); }), 0);
+  EXPECT_EQ(ScannedBy([&] { edit.LineEndRange(kLines - 1); }), kLines - 100);
   edit.SetHighlighter(&orvane);
 }
 
@@ -235,11 +238,11 @@ TEST_F(HighlightedEditor, OpeningACommentRescansAndRepaintsTheRest) {
   edit.SetCaretXY({1, 10});
   repaints.clear();
   EXPECT_GE(ScannedBy([&] { Type(edit, "/*"); }), kLines - 9);
-  EXPECT_EQ(edit.Lines().Ranges(kLines - 1), rsCStyle);
+  EXPECT_EQ(edit.LineEndRange(kLines - 1), rsCStyle);
   EXPECT_TRUE(Repainted(kLines));
   EXPECT_FALSE(Repainted(9));
   Exec(edit, ecUndo);
-  EXPECT_EQ(edit.Lines().Ranges(kLines - 1), rsUnknown);
+  EXPECT_EQ(edit.LineEndRange(kLines - 1), rsUnknown);
 }
 
 TEST_F(HighlightedEditor, AttributeChangesRepaintEverythingWithoutARescan) {
@@ -256,9 +259,14 @@ TEST_F(HighlightedEditor, RuleChangesUnderThePaintLockCostOneRescan) {
               orvane.SetComments(CommentBit(csCPPStyle));
               orvane.SetComments(CommentBit(csCStyle) | CommentBit(csCPPStyle));
               edit.EndUpdate();
+              edit.LineEndRange(lines - 1);
             }),
             lines);
-  EXPECT_EQ(ScannedBy([&] { orvane.SetComments(CommentBit(csCStyle)); }), lines);
+  EXPECT_EQ(ScannedBy([&] {
+              orvane.SetComments(CommentBit(csCStyle));
+              edit.LineEndRange(lines - 1);
+            }),
+            lines);
 }
 
 TEST_F(HighlightedEditor, BracketsInCommentsAndStringsDoNotMatch) {

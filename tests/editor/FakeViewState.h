@@ -34,6 +34,7 @@ class FakeViewState : public TScribViewState {
   TScribSelectedColor SelectedColor() const override { return selectedColor; }
   int RightEdge() const override { return rightEdge; }
   TColor RightEdgeColor() const override { return rightEdgeColor; }
+  std::int32_t LineEndRange(int index) const override { return lines.Ranges(index); }
 
   void SetWordWrap(bool on) { wrap = on ? std::make_unique<TScribWordWrapPlugin>(this) : nullptr; }
 

@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
+#include <random>
+#include <string>
+#include <vector>
 
 #include "FakeViewState.h"
 #include "editor/EditorViewEvents.h"
@@ -95,7 +99,7 @@ TEST_F(ScannedView, NothingIsScannedWithoutAHighlighter) {
   scan.SetHighlighter(nullptr);
   EXPECT_EQ(ScannedBy([&] { view.lines.Put(0, "/*"); }), 0);
   EXPECT_EQ(scan.ScanFrom(0), 0);
-  EXPECT_EQ(scan.ScanChangedLines(0, 1), -1);
+  EXPECT_EQ(scan.LinesPutted(0, 1), -1);
 }
 
 TEST_F(ScannedView, ScanFromPastTheEndReturnsTheIndex) {
@@ -133,6 +137,45 @@ TEST_F(ScannedView, WrapRowChangeRepaintsEverythingBelow) {
   view.lines.Put(20, std::string(100, 'a'));
   EXPECT_EQ(events.EndOfChange().lastLine, INT_MAX);
   EXPECT_EQ(view.wrap->RowCount(), kLines + 2);
+}
+
+// States read on demand after any edits equal a full scan of the same text.
+TEST_F(ScannedView, StatesReadLazilyMatchAFullScan) {
+  const std::vector<std::string> kinds = {"int x;", "/* open", "close */", "// c /*", "a */ /*"};
+  std::mt19937 random(7);
+  const auto pick = [&](int size) { return static_cast<int>(random() % std::max(size, 1)); };
+  const auto text = [&] { return kinds[pick(static_cast<int>(kinds.size()))]; };
+  view.lines.Clear();
+  for (int i = 0; i < 300; ++i) view.lines.Add(text());
+  for (int step = 0; step < 400; ++step) {
+    const int count = view.lines.Count();
+    switch (pick(6)) {
+      case 0:
+        view.lines.Insert(pick(count + 1), text());
+        break;
+      case 1:
+        if (count > 1) view.lines.DeleteLines(pick(count), 1 + pick(3));
+        break;
+      case 2:
+        view.lines.InsertLines(pick(count + 1), 1 + pick(20));
+        break;
+      case 3:
+        scan.ForgetRanges();
+        break;
+      default:
+        view.lines.Put(pick(count), text());
+        break;
+    }
+    const int read = pick(view.lines.Count());
+    const std::int32_t lazy = scan.RangeOf(read);
+    TScribEditStringList copy;
+    copy.AddStrings(view.lines);
+    TScribHighlightScan full(copy);
+    full.SetHighlighter(&orvane);
+    full.ScanRanges();
+    ASSERT_EQ(lazy, copy.Ranges(read)) << "step " << step << ", line " << read;
+    ASSERT_LE(scan.ScannedCount(), view.lines.Count());
+  }
 }
 
 }  // namespace
