@@ -16,7 +16,6 @@
 #include "TempFolder.h"
 #include "WidgetEvents.h"
 #include "editor/CustomScribEdit.h"
-#include "shell/MainMenu.h"
 #include "shell/ScribantShell.h"
 #include "ui/FormScribant.h"
 #include "ui/ScribEdit.h"
@@ -31,30 +30,7 @@ QString CaretPanels(const TFormScribant& form) {
   return Panel(form, 1) + " " + Panel(form, 2) + " " + Panel(form, 3);
 }
 
-void ExpectItemsBuilt(const TFormScribant& form, const std::vector<TMenuItemDef>& items) {
-  for (const TMenuItemDef& item : items) {
-    if (item.caption == "-") continue;
-    QAction* action = form.MenuAction(item.name);
-    ASSERT_NE(action, nullptr) << item.name;
-    EXPECT_EQ(action->text().toStdString(), item.caption);
-    EXPECT_EQ(action->shortcut(), QKeySequence(QString::fromStdString(item.shortcut))) << item.name;
-    ExpectItemsBuilt(form, item.children);
-  }
-}
-
 }  // namespace
-
-TEST(FormScribant, MenuHasEveryItemWithItsShortcut) {
-  TFormScribant form;
-  const QList<QAction*> menus = form.menuBar()->actions();
-  ASSERT_EQ(menus.size(), static_cast<qsizetype>(MainMenuDefinition().size()));
-  for (std::size_t i = 0; i < MainMenuDefinition().size(); ++i) {
-    EXPECT_EQ(menus[i]->text().toStdString(), MainMenuDefinition()[i].caption);
-    ExpectItemsBuilt(form, MainMenuDefinition()[i].items);
-  }
-  EXPECT_EQ(form.MenuAction("Close1")->shortcut(), QKeySequence("Alt+Q"));
-  EXPECT_EQ(form.MenuAction("CalcSel1")->shortcut(), QKeySequence("Ctrl+Shift+C"));
-}
 
 TEST(FormScribant, StartsUntitledAndHidesStatusBarWhenTooSmall) {
   TFormScribant form;
@@ -110,6 +86,25 @@ TEST(FormScribant, AHugeEditorFontLeavesTheTextInTheWindow) {
   edit.SetFont(font);
   EXPECT_GT(edit.CharWidth(), edit.viewport()->width() / 3);
   EXPECT_LT(edit.Painter().TextLeft(), edit.viewport()->width() / 3) << "the gutter keeps its font";
+}
+
+TEST(FormScribant, EncodingAndLineBreakShowAtTheRightAndAMarkIsSavedBack) {
+  TempFolder folder;
+  WriteBytes(folder.File("bom.txt"),
+             "\xEF\xBB\xBF"
+             "caf\xC3\xA9\nend\n");
+  WriteBytes(folder.File("legacy.txt"), "caf\xE9\r\n");
+  TFormScribant form(folder.File("bom.txt"));
+  form.show();
+  EXPECT_EQ(Panel(form, 4), QString::fromUtf8("UTF-8 BOM \u00B7 LF"));
+  EXPECT_EQ(form.Editor().Lines().Get(0), "caf\xC3\xA9") << "the mark is no text";
+  TypeText(form.centralWidget(), "x");
+  form.MenuAction("Save1")->trigger();
+  EXPECT_EQ(ReadBytes(folder.File("bom.txt")), "\xEF\xBB\xBFxcaf\xC3\xA9\nend\n");
+  form.ScribantShell().OpenDocument(folder.File("legacy.txt"));
+  EXPECT_EQ(Panel(form, 4), QString::fromUtf8("Windows-1252 \u00B7 CRLF"));
+  form.MenuAction("New1")->trigger();
+  EXPECT_EQ(Panel(form, 4), QString::fromUtf8("UTF-8 \u00B7 CRLF"));
 }
 
 TEST(FormScribant, StatusBarFollowsEveryCaretMoveAndEdit) {
