@@ -68,9 +68,10 @@ std::vector<TWindowRect> ScreenAreas() {
 
 }  // namespace
 
-TFormScribant::TFormScribant(std::string firstArgument, QWidget* parent)
+TFormScribant::TFormScribant(std::string firstArgument, QWidget* parent, Shell* desktop)
     : QMainWindow(parent),
       firstArgument_(std::move(firstArgument)),
+      desktop_(desktop ? *desktop : qtDesktop_),
       registry_(TFileRegistry::StoreFileIn(ScribantConfigFolder(XdgFoldersFromEnvironment()))),
       codeEdit_(new TScribEdit(this)),
       editor_(&codeEdit_->Editor()) {

@@ -28,7 +28,9 @@ class TFormScribant : public QMainWindow {
 
  public:
   // `firstArgument`: the command line's first argument, "" for none.
-  explicit TFormScribant(std::string firstArgument = {}, QWidget* parent = nullptr);
+  // `desktop` opens documents and starts programs; null for the desktop's own.
+  explicit TFormScribant(std::string firstArgument = {}, QWidget* parent = nullptr,
+                         Shell* desktop = nullptr);
   ~TFormScribant() override;
 
   // Shows the window normal, minimised or maximised as the settings say.
@@ -65,7 +67,8 @@ class TFormScribant : public QMainWindow {
   bool shown_ = false;
   QtDialogs dialogs_{this};
   QtClipboard clipboard_;
-  QtShell desktop_;
+  QtShell qtDesktop_;
+  Shell& desktop_;
   QtScreen screen_;
   QtLocale locale_;
   TFileRegistry registry_;

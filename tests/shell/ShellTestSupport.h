@@ -11,29 +11,12 @@
 
 #include "FakeDialogs.h"
 #include "MemoryClipboard.h"
+#include "RecordingShell.h"
 #include "TempFolder.h"
 #include "editor/CustomScribEdit.h"
 #include "highlight/ScribHighlighterOrvane.h"
 #include "platform/Screen.h"
-#include "platform/Shell.h"
 #include "shell/ScribantShell.h"
-
-class RecordingShell : public Shell {
- public:
-  std::vector<std::string> opened;
-  std::vector<std::string> started;
-  std::function<void()> onStart;  // runs as a process starts
-  bool OpenDocument(const std::string& target) override {
-    opened.push_back(target);
-    return true;
-  }
-  bool StartProcess(const std::string& program, const std::vector<std::string>&) override {
-    if (onStart) onStart();
-    started.push_back(program);
-    return true;
-  }
-  std::string ExecutablePath() const override { return "/opt/scribant/scribant"; }
-};
 
 class FixedScreen : public Screen {
  public:

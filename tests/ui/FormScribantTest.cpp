@@ -16,7 +16,6 @@
 #include "TempFolder.h"
 #include "WidgetEvents.h"
 #include "editor/CustomScribEdit.h"
-#include "shell/MainMenu.h"
 #include "shell/ScribantShell.h"
 #include "ui/FormScribant.h"
 #include "ui/ScribEdit.h"
@@ -31,30 +30,7 @@ QString CaretPanels(const TFormScribant& form) {
   return Panel(form, 1) + " " + Panel(form, 2) + " " + Panel(form, 3);
 }
 
-void ExpectItemsBuilt(const TFormScribant& form, const std::vector<TMenuItemDef>& items) {
-  for (const TMenuItemDef& item : items) {
-    if (item.caption == "-") continue;
-    QAction* action = form.MenuAction(item.name);
-    ASSERT_NE(action, nullptr) << item.name;
-    EXPECT_EQ(action->text().toStdString(), item.caption);
-    EXPECT_EQ(action->shortcut(), QKeySequence(QString::fromStdString(item.shortcut))) << item.name;
-    ExpectItemsBuilt(form, item.children);
-  }
-}
-
 }  // namespace
-
-TEST(FormScribant, MenuHasEveryItemWithItsShortcut) {
-  TFormScribant form;
-  const QList<QAction*> menus = form.menuBar()->actions();
-  ASSERT_EQ(menus.size(), static_cast<qsizetype>(MainMenuDefinition().size()));
-  for (std::size_t i = 0; i < MainMenuDefinition().size(); ++i) {
-    EXPECT_EQ(menus[i]->text().toStdString(), MainMenuDefinition()[i].caption);
-    ExpectItemsBuilt(form, MainMenuDefinition()[i].items);
-  }
-  EXPECT_EQ(form.MenuAction("Close1")->shortcut(), QKeySequence("Alt+Q"));
-  EXPECT_EQ(form.MenuAction("CalcSel1")->shortcut(), QKeySequence("Ctrl+Shift+C"));
-}
 
 TEST(FormScribant, StartsUntitledAndHidesStatusBarWhenTooSmall) {
   TFormScribant form;

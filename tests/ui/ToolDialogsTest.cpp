@@ -9,10 +9,10 @@
 #include <QRadioButton>
 
 #include "FakeLocale.h"
+#include "RecordingShell.h"
 #include "TempFolder.h"
 #include "editor/CustomScribEdit.h"
 #include "platform/Locale.h"
-#include "platform/Shell.h"
 #include "ui/AboutBox.h"
 #include "ui/ClipboardMonitorDialog.h"
 #include "ui/FormJump.h"
@@ -20,21 +20,6 @@
 #include "ui/QtCanvas.h"
 #include "ui/QtClipboard.h"
 #include "ui/QtDialogs.h"
-
-namespace {
-
-class RecordingShell : public Shell {
- public:
-  std::vector<std::string> opened;
-  bool OpenDocument(const std::string& target) override {
-    opened.push_back(target);
-    return true;
-  }
-  bool StartProcess(const std::string&, const std::vector<std::string>&) override { return true; }
-  std::string ExecutablePath() const override { return "/opt/scribant"; }
-};
-
-}  // namespace
 
 TEST(ClipboardMonitorDialog, InsertsTextCopiedWhileShownInCodePage) {
   QApplication::clipboard()->setText("before");

@@ -2,7 +2,25 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QTemporaryDir>
+#include <QWidget>
+
+namespace {
+
+// Qt takes the modifiers of the last key pressed in any widget for the ones
+// held down: every test starts with none held, whatever the last one typed.
+class ReleaseModifiers : public ::testing::EmptyTestEventListener {
+  void OnTestStart(const ::testing::TestInfo&) override {
+    QWidget target;
+    for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+      QKeyEvent plainKey(type, Qt::Key_unknown, Qt::NoModifier);
+      QApplication::sendEvent(&target, &plainKey);
+    }
+  }
+};
+
+}  // namespace
 
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -13,5 +31,6 @@ int main(int argc, char** argv) {
   qputenv("HOME", home.path().toUtf8());
   QApplication application(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);
+  ::testing::UnitTest::GetInstance()->listeners().Append(new ReleaseModifiers);
   return RUN_ALL_TESTS();
 }
