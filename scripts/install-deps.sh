@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build ccache pkg-config clang-format
   clang libclang-rt-14-dev
-  qt6-base-dev libgl-dev
+  qt6-base-dev libgl-dev libutf8proc-dev
   googletest libgtest-dev libgmock-dev
   xvfb xdotool x11-utils
   fonts-dejavu fonts-liberation2

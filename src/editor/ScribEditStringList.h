@@ -23,6 +23,7 @@
 #include <vector>
 
 #include "editor/ScribLineStore.h"
+#include "support/TextEncoding.h"
 
 // An index outside the range an operation allows: "Invalid stringlist index %d".
 class EScribEditStringList : public std::runtime_error {
@@ -109,6 +110,12 @@ class TScribEditStringList {
   // LF): saving then writes bytes the file did not hold.
   bool LoadedMixedLineBreaks() const { return loadedMixedLineBreaks_; }
 
+  // Found by loading: UTF-8 (with or without its byte-order mark, which is
+  // not part of the text and is written back by saving) when every byte is
+  // well-formed UTF-8, else Windows-1252. Other changes keep it.
+  TTextEncoding Encoding() const { return encoding_; }
+  void SetEncoding(TTextEncoding encoding) { encoding_ = encoding; }
+
   // The outermost BeginUpdate fires OnChanging, the matching EndUpdate OnChange.
   void BeginUpdate();
   void EndUpdate();
@@ -168,7 +175,8 @@ class TScribEditStringList {
   // Gathers the lines of a text or stream before they replace the buffer's.
   class LineCollector;
   void Adopt(LineCollector& collected);
-  std::string Join(std::string_view lineBreak) const;
+  std::string Join(std::string_view prefix, std::string_view lineBreak) const;
+  std::string_view ByteOrderMark() const;
   void Fire(const TLinesEvent& event, int index, int count);
   void Fire(const TNotifyEvent& event);
 
@@ -182,6 +190,7 @@ class TScribEditStringList {
   int capacity_ = 0;
   TScribLineBreakStyle lineBreakStyle_ = TScribLineBreakStyle::CrLf;
   bool loadedMixedLineBreaks_ = false;
+  TTextEncoding encoding_ = TTextEncoding::Utf8;
   int tabWidth_ = 8;
   int indexOfLongestLine_ = -1;
   int updateCount_ = 0;

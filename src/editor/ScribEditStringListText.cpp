@@ -12,6 +12,7 @@
 
 #include "editor/ScribEditFileWriter.h"
 #include "editor/ScribEditStringList.h"
+#include "support/Utf8.h"
 
 namespace {
 
@@ -90,6 +91,13 @@ class TScribEditStringList::LineCollector {
     AddLines(bytes);
   }
 
+  // Adds the whole bytes of a file.
+  void AddLoaded(std::string& bytes) {
+    NoteBytes(bytes);
+    TakeByteOrderMark(bytes, true);
+    AddLines(bytes);
+  }
+
   // Reads the stream from its start in pieces, so that the whole file and
   // all its lines are never held at once.
   // Reads to the end of the stream, or `maxBytes` at most.
@@ -107,9 +115,11 @@ class TScribEditStringList::LineCollector {
       pending.resize(kept + got);
       maxBytes -= got;
       last = got < wanted || maxBytes == 0;
+      NoteBytes(std::string_view(pending).substr(kept));
+      const std::size_t searchFrom = TakeByteOrderMark(pending, last) ? 0 : kept;
       const std::string_view view(pending);
-      NoteBytes(view.substr(kept));
-      const std::size_t end = last ? view.size() : CompleteLinesEnd(view, kept > 0 ? kept - 1 : 0);
+      const std::size_t end =
+          last ? view.size() : CompleteLinesEnd(view, searchFrom > 0 ? searchFrom - 1 : 0);
       AddLines(view.substr(0, end));
       pending.erase(0, end);
     }
@@ -129,6 +139,17 @@ class TScribEditStringList::LineCollector {
 
   // More than one kind of break: saving cannot give the same bytes back.
   bool MixedBreaks() const { return std::popcount(breakKinds_) > 1; }
+
+  // UTF-8 when every byte read is (behind its mark, when it has one);
+  // otherwise the legacy code page, with a mark that was taken off put back.
+  TTextEncoding SettleEncoding() {
+    if (utf8_.Valid()) return hadByteOrderMark_ ? TTextEncoding::Utf8Bom : TTextEncoding::Utf8;
+    if (hadByteOrderMark_) {
+      if (store.Count() == 0) store.Append({});
+      store.Replace(0, std::string(kUtf8ByteOrderMark) + std::string(store.Text(0)));
+    }
+    return TTextEncoding::Windows1252;
+  }
 
   TScribLineStore store;
 
@@ -150,7 +171,17 @@ class TScribEditStringList::LineCollector {
     store.AppendPacked(batch_);
     batch_.clear();
   }
+  // Takes a UTF-8 byte-order mark off the start of the data, once its first
+  // three bytes (or all of a shorter file) are in.
+  bool TakeByteOrderMark(std::string& pending, bool last) {
+    if (markChecked_ || (pending.size() < kUtf8ByteOrderMark.size() && !last)) return false;
+    markChecked_ = true;
+    hadByteOrderMark_ = pending.starts_with(kUtf8ByteOrderMark);
+    if (hadByteOrderMark_) pending.erase(0, kUtf8ByteOrderMark.size());
+    return hadByteOrderMark_;
+  }
   void NoteBytes(std::string_view bytes) {
+    utf8_.Feed(bytes);
     if (bytes.empty()) return;
     sawCr_ = sawCr_ || bytes.find('\r') != std::string_view::npos;
     sawLf_ = sawLf_ || bytes.find('\n') != std::string_view::npos;
@@ -162,6 +193,9 @@ class TScribEditStringList::LineCollector {
   bool sawLf_ = false;
   char lastByte_ = 0;
   unsigned breakKinds_ = 0;
+  utf8::TValidator utf8_;
+  bool markChecked_ = false;
+  bool hadByteOrderMark_ = false;
 };
 
 void TScribEditStringList::Adopt(LineCollector& collected) {
@@ -180,21 +214,26 @@ void TScribEditStringList::SetText(std::string_view text) {
 }
 
 std::string TScribEditStringList::Text() const {
-  return Join("\r\n");
+  return Join({}, "\r\n");
 }
 
 std::string TScribEditStringList::SaveToString() const {
-  return Join(BreakOf(lineBreakStyle_));
+  return Join(ByteOrderMark(), BreakOf(lineBreakStyle_));
 }
 
-std::string TScribEditStringList::Join(std::string_view lineBreak) const {
-  if (Count() == 0) return {};
+std::string_view TScribEditStringList::ByteOrderMark() const {
+  return encoding_ == TTextEncoding::Utf8Bom ? kUtf8ByteOrderMark : std::string_view();
+}
+
+std::string TScribEditStringList::Join(std::string_view prefix, std::string_view lineBreak) const {
+  if (Count() == 0) return std::string(prefix);
   // CharCount() counts two characters per break.
   const std::int64_t breaks = Count() - 1;
   const std::int64_t size =
       CharCount() - breaks * (2 - static_cast<std::int64_t>(lineBreak.size()));
   std::string text;
-  text.reserve(static_cast<std::size_t>(size));
+  text.reserve(prefix.size() + static_cast<std::size_t>(size));
+  text.append(prefix);
   store_.ForEachText([&text, lineBreak, first = true](std::string_view line) mutable {
     if (!first) text.append(lineBreak);
     first = false;
@@ -205,9 +244,10 @@ std::string TScribEditStringList::Join(std::string_view lineBreak) const {
 
 void TScribEditStringList::LoadFromBytes(std::string bytes) {
   LineCollector collected(options_);
-  collected.AddText(bytes);
+  collected.AddLoaded(bytes);
   bytes = std::string();
   collected.AddEmptyLineAfterFinalBreak();
+  encoding_ = collected.SettleEncoding();
   Adopt(collected);
   lineBreakStyle_ = collected.Style();
   loadedMixedLineBreaks_ = collected.MixedBreaks();
@@ -223,6 +263,7 @@ void TScribEditStringList::LoadFromStream(std::istream& stream, std::uintmax_t m
   LineCollector collected(options_);
   collected.AddStream(stream, options_.loadPieceBytes, maxBytes);
   collected.AddEmptyLineAfterFinalBreak();
+  encoding_ = collected.SettleEncoding();
   Adopt(collected);
   lineBreakStyle_ = collected.Style();
   loadedMixedLineBreaks_ = collected.MixedBreaks();
@@ -262,6 +303,7 @@ void TScribEditStringList::LoadFromFile(const std::string& fileName) {
 
 void TScribEditStringList::SaveToFile(const std::string& fileName) const {
   TScribEditFileWriter writer(fileName);
+  writer.WriteLine(ByteOrderMark(), {});
   const std::string_view lineBreak = BreakOf(lineBreakStyle_);
   int remaining = Count();
   store_.ForEachText([&writer, &remaining, lineBreak](std::string_view line) {

@@ -52,6 +52,8 @@ class TScribantShell {
   // Hooks the window fills in.
   std::function<void(const std::string& caption)> OnCaption;
   std::function<void(int panel, const std::string& text)> OnStatusPanel;
+  // The panel at the right end that names the document's encoding and line break.
+  static constexpr int kDocumentFormatPanel = 4;
   // Escape first closes a visible tool window (the section list, then the
   // find/replace window); true when it closed one.
   std::function<bool()> CloseVisibleToolWindow;
@@ -127,7 +129,8 @@ class TScribantShell {
   TStyleContext StyleContext();
   bool LoadIntoEditor(const std::string& path);
   void DetachHighlighter();
-  void LoadUtf16(const std::string& path, std::uintmax_t size);
+  void ShowDocumentFormat();
+  void LoadUtf16(const std::string& path, std::uintmax_t size, bool bigEndian);
   void AddToRecentList(const std::string& path);
   // The questions asked before writing over the document's own file.
   bool ConfirmOverwrite(const std::string& path);

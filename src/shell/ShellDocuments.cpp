@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <limits>
 #include <new>
+#include <optional>
 #include <stdexcept>
 
 #include "highlight/StyleFile.h"
@@ -10,9 +11,10 @@
 #include "shell/Caption.h"
 #include "shell/RecentFiles.h"
 #include "shell/ScribantShell.h"
-#include "support/CodePage.h"
+#include "shell/StatusTexts.h"
 #include "support/OvFile.h"
 #include "support/OvLib.h"
+#include "support/Utf8.h"
 
 const std::string kOpenFilter =
     "All files (*.*)|*.*|Plain text files|*.txt;*.c;*.cpp;*.tsf;*.pas;*.bat;*.html;*.htm;*.nfo;"
@@ -37,30 +39,14 @@ namespace {
 
 const std::string kScribant = "Scribant";
 
-// UTF-16 little-endian code units to the code page; a character the code
-// page lacks (a surrogate pair counts as one) becomes "?".
-std::string Utf16ToCodePage(const char* bytes, std::size_t unitCount) {
-  std::string text;
-  text.reserve(unitCount);
-  for (std::size_t i = 0; i < unitCount; ++i) {
-    const auto unit = static_cast<char32_t>(static_cast<unsigned char>(bytes[2 * i]) |
-                                            (static_cast<unsigned char>(bytes[2 * i + 1]) << 8));
-    const bool pairLead = unit >= 0xD800 && unit <= 0xDBFF && i + 1 < unitCount;
-    if (pairLead) {
-      const auto next = static_cast<char32_t>(static_cast<unsigned char>(bytes[2 * i + 2]) |
-                                              (static_cast<unsigned char>(bytes[2 * i + 3]) << 8));
-      if (next >= 0xDC00 && next <= 0xDFFF) ++i;
-    }
-    text += static_cast<char>(codepage::FromUnicode(unit));
-  }
-  return text;
-}
-
-// True when the file starts with the UTF-16 little-endian byte-order mark
-// and holds more than the mark.
-bool IsUtf16File(const std::string& path, std::uintmax_t size) {
+// The byte order of a file that starts with a UTF-16 byte-order mark and
+// holds more than the mark.
+std::optional<bool> Utf16BigEndian(const std::string& path, std::uintmax_t size) {
   char mark[2] = {};
-  return size > 2 && ReadFileBlock(path, 0, 2, mark) == 2 && mark[0] == '\xFF' && mark[1] == '\xFE';
+  if (size <= 2 || ReadFileBlock(path, 0, 2, mark) != 2) return std::nullopt;
+  if (mark[0] == '\xFF' && mark[1] == '\xFE') return false;
+  if (mark[0] == '\xFE' && mark[1] == '\xFF') return true;
+  return std::nullopt;
 }
 
 std::string LineBreakName(TScribLineBreakStyle style) {
@@ -83,8 +69,10 @@ void TScribantShell::NewDocument() {
   uneditedChange_.clear();
   DetachHighlighter();
   editor_.ClearAll();
+  editor_.Lines().SetEncoding(TTextEncoding::Utf8);
   ApplyStyleFor(fileName_);
   UpdateCaption();
+  ShowDocumentFormat();
   Code_Edit_StatusChange(stSelection);
 }
 
@@ -94,7 +82,13 @@ void TScribantShell::DetachHighlighter() {
   editor_.SetHighlighter(nullptr);
 }
 
-void TScribantShell::LoadUtf16(const std::string& path, std::uintmax_t size) {
+void TScribantShell::ShowDocumentFormat() {
+  if (OnStatusPanel)
+    OnStatusPanel(kDocumentFormatPanel, DocumentFormatPanelText(editor_.Lines().Encoding(),
+                                                                editor_.Lines().LineBreakStyle()));
+}
+
+void TScribantShell::LoadUtf16(const std::string& path, std::uintmax_t size, bool bigEndian) {
   // One read of the whole content; anything larger would load cut short.
   if (size - 2 > std::numeric_limits<std::uint32_t>::max())
     throw std::length_error("The unicode file is too large to be loaded (4 GB at most).\r\n\r\n\"" +
@@ -102,8 +96,12 @@ void TScribantShell::LoadUtf16(const std::string& path, std::uintmax_t size) {
   std::string bytes(size - 2, '\0');
   const std::uint32_t read =
       ReadFileBlock(path, 2, static_cast<std::uint32_t>(size - 2), bytes.data());
-  const std::string text = Utf16ToCodePage(bytes.data(), read / 2);
+  bytes.resize(read);
+  // Into the legacy code page while the editor shows every byte as one cell.
+  const std::string text = utf8::ToWindows1252(utf8::FromUtf16(bytes, bigEndian));
+  bytes = std::string();
   editor_.SetText(text);
+  editor_.Lines().SetEncoding(TTextEncoding::Windows1252);
   if (text.size() > 2 && text.ends_with("\r\n")) editor_.Lines().Add("");
   uneditedChange_ =
       "This file was converted from unicode when it was loaded. Saving writes it as 8-bit text, "
@@ -122,8 +120,9 @@ bool TScribantShell::LoadIntoEditor(const std::string& path) {
   try {
     std::error_code error;
     const std::uintmax_t size = IsRegularFile(path) ? std::filesystem::file_size(path, error) : 0;
-    if (!error && IsUtf16File(path, size)) {
-      LoadUtf16(path, size);
+    const std::optional<bool> utf16BigEndian = error ? std::nullopt : Utf16BigEndian(path, size);
+    if (utf16BigEndian) {
+      LoadUtf16(path, size, *utf16BigEndian);
     } else {
       editor_.Lines().LoadFromFile(path);
       uneditedChange_.clear();
@@ -160,6 +159,7 @@ bool TScribantShell::OpenDocument(const std::string& path) {
     ApplyStyleFor(fileName_);
     if (loaded) {
       UpdateCaption();
+      ShowDocumentFormat();
       Code_Edit_StatusChange(stSelection);
       AddToRecentList(fileName_);
     }

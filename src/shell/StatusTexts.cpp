@@ -16,6 +16,13 @@ std::string PositionPanelText(long long selStart) {
   return "Pos: " + std::to_string(selStart);
 }
 
+std::string DocumentFormatPanelText(TTextEncoding encoding, TScribLineBreakStyle lineBreak) {
+  const char* breakName = lineBreak == TScribLineBreakStyle::Lf   ? "LF"
+                          : lineBreak == TScribLineBreakStyle::Cr ? "CR"
+                                                                  : "CRLF";
+  return EncodingName(encoding) + " \xB7 " + breakName;  // a middle dot in the code page
+}
+
 std::string SelectionInfoText(long long selLength, unsigned char selectedChar, long long textLength,
                               int lineCount, const std::string& hexPrefix) {
   if (selLength == 0) {

@@ -1,11 +1,16 @@
-// Texts of the four status-bar panels.
+// Texts of the status-bar panels.
 #pragma once
 
 #include <string>
 
+#include "editor/ScribEditStringList.h"
+#include "support/TextEncoding.h"
+
 std::string LinePanelText(int caretY);
 std::string ColumnPanelText(int caretX);
 std::string PositionPanelText(long long selStart);
+// The document's encoding and line break, as "UTF-8 · CRLF".
+std::string DocumentFormatPanelText(TTextEncoding encoding, TScribLineBreakStyle lineBreak);
 
 // Panel 0. `selectedChar` and `hexPrefix` are used only when exactly one
 // character is selected; `textLength` and `lineCount` only when nothing is.

@@ -40,6 +40,7 @@ namespace {
 
 constexpr int kStatusBarHeight = 17;
 constexpr int kNarrowPanelWidth = 80;
+constexpr int kFormatPanelWidth = 150;
 
 TProgramFolders FoldersOfThisProgram() {
   return ProgramFoldersFor(QCoreApplication::applicationFilePath().toStdString(),
@@ -234,7 +235,7 @@ void TFormScribant::BuildStatusBar() {
   bar->setObjectName("StatusBar");
   bar->setSizeGripEnabled(false);
   bar->setFixedHeight(kStatusBarHeight);
-  for (int i = 0; i < 4; ++i) {
+  for (int i = 0; i < 5; ++i) {
     statusPanels_[i] = new QLabel(bar);
     statusPanels_[i]->setObjectName(QString("StatusPanel%1").arg(i));
     statusPanels_[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -244,7 +245,8 @@ void TFormScribant::BuildStatusBar() {
       statusPanels_[i]->setMinimumWidth(0);
       bar->addWidget(statusPanels_[i], 1);
     } else {
-      statusPanels_[i]->setFixedWidth(kNarrowPanelWidth);
+      statusPanels_[i]->setFixedWidth(
+          i == TScribantShell::kDocumentFormatPanel ? kFormatPanelWidth : kNarrowPanelWidth);
       bar->addWidget(statusPanels_[i]);
     }
   }

@@ -79,5 +79,5 @@ class TFormScribant : public QMainWindow {
   std::unique_ptr<TSearchWindows> searchWindows_;
   std::map<std::string, QAction*> actions_;
   QMenu* recentMenu_ = nullptr;
-  QLabel* statusPanels_[4] = {};
+  QLabel* statusPanels_[5] = {};
 };

@@ -4,12 +4,14 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <random>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "editor/ScribEditStringList.h"
+#include "support/Utf8.h"
 
 namespace {
 
@@ -236,16 +238,29 @@ TEST_F(LoadSave, LinesLongerThanTheWriterBufferAreWrittenWhole) {
   EXPECT_EQ(Read(out).size(), 10000u + 40000 + 1 + 16383 + 6);
 }
 
-TEST(LoadPieces, LoadingInTinyPiecesOrUpToALimitSplitsLikeTheText) {
-  // Breaks of every kind, pairs such as LF CR, CR at the ends of pieces.
+// UTF-8 as the file holds it: behind a byte-order mark, which is not text.
+std::optional<std::string> Utf8TextOf(const std::string& bytes) {
+  const std::string text = bytes.starts_with(kUtf8ByteOrderMark) ? bytes.substr(3) : bytes;
+  if (!utf8::IsValid(text)) return std::nullopt;
+  return text;
+}
+
+TEST(LoadPieces, LoadingInTinyPiecesOrUpToALimitSplitsLikeTheTextAndFindsTheEncoding) {
+  // Breaks of every kind, pairs such as LF CR, CR at the ends of pieces;
+  // byte-order marks, characters and broken characters.
   std::mt19937 random(7);
-  const char alphabet[] = {'a', 'b', '\r', '\n', '\0', '\t'};
-  for (int round = 0; round < 300; ++round) {
+  const char alphabet[] = {'a', 'b', '\r', '\n', '\0', '\t', '\xC3', '\xA9', '\xE2', '\x82'};
+  for (int round = 0; round < 600; ++round) {
     std::string bytes(random() % 40, ' ');
     for (char& c : bytes) c = alphabet[random() % sizeof alphabet];
+    if (round % 3 == 0) bytes.insert(0, kUtf8ByteOrderMark.substr(0, round % 4));
     TScribEditStringList whole;
     whole.LoadFromBytes(bytes);
-    ASSERT_EQ(LinesOf(whole), NaiveLines(bytes));
+    const std::optional<std::string> utf8Text = Utf8TextOf(bytes);
+    ASSERT_EQ(LinesOf(whole), NaiveLines(utf8Text.value_or(bytes)));
+    ASSERT_EQ(whole.Encoding(), !utf8Text                         ? TTextEncoding::Windows1252
+                                : utf8Text->size() < bytes.size() ? TTextEncoding::Utf8Bom
+                                                                  : TTextEncoding::Utf8);
     ASSERT_EQ(whole.LoadedMixedLineBreaks(), whole.SaveToString() != bytes)
         << "mixed exactly when saving cannot give the bytes back";
     for (const std::size_t piece : {1u, 2u, 3u, 5u, 64u}) {
@@ -258,12 +273,14 @@ TEST(LoadPieces, LoadingInTinyPiecesOrUpToALimitSplitsLikeTheText) {
       ASSERT_EQ(pieces.LineBreakStyle(), whole.LineBreakStyle());
       ASSERT_EQ(pieces.LoadedMixedLineBreaks(), whole.LoadedMixedLineBreaks());
       ASSERT_EQ(pieces.CharCount(), whole.CharCount());
+      ASSERT_EQ(pieces.Encoding(), whole.Encoding());
       // A file growing while it is read is read as it was at opening.
       const std::size_t limit = random() % (bytes.size() + 1);
       std::istringstream growing(bytes);
       TScribEditStringList limited;
       limited.LoadFromStream(growing, limit);
-      ASSERT_EQ(LinesOf(limited), NaiveLines(bytes.substr(0, limit))) << "limit " << limit;
+      const std::string read = bytes.substr(0, limit);
+      ASSERT_EQ(LinesOf(limited), NaiveLines(Utf8TextOf(read).value_or(read))) << "limit " << limit;
     }
   }
 }

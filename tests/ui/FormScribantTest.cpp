@@ -88,6 +88,25 @@ TEST(FormScribant, AHugeEditorFontLeavesTheTextInTheWindow) {
   EXPECT_LT(edit.Painter().TextLeft(), edit.viewport()->width() / 3) << "the gutter keeps its font";
 }
 
+TEST(FormScribant, EncodingAndLineBreakShowAtTheRightAndAMarkIsSavedBack) {
+  TempFolder folder;
+  WriteBytes(folder.File("bom.txt"),
+             "\xEF\xBB\xBF"
+             "caf\xC3\xA9\nend\n");
+  WriteBytes(folder.File("legacy.txt"), "caf\xE9\r\n");
+  TFormScribant form(folder.File("bom.txt"));
+  form.show();
+  EXPECT_EQ(Panel(form, 4), QString::fromUtf8("UTF-8 BOM \u00B7 LF"));
+  EXPECT_EQ(form.Editor().Lines().Get(0), "caf\xC3\xA9") << "the mark is no text";
+  TypeText(form.centralWidget(), "x");
+  form.MenuAction("Save1")->trigger();
+  EXPECT_EQ(ReadBytes(folder.File("bom.txt")), "\xEF\xBB\xBFxcaf\xC3\xA9\nend\n");
+  form.ScribantShell().OpenDocument(folder.File("legacy.txt"));
+  EXPECT_EQ(Panel(form, 4), QString::fromUtf8("Windows-1252 \u00B7 CRLF"));
+  form.MenuAction("New1")->trigger();
+  EXPECT_EQ(Panel(form, 4), QString::fromUtf8("UTF-8 \u00B7 CRLF"));
+}
+
 TEST(FormScribant, StatusBarFollowsEveryCaretMoveAndEdit) {
   TempFolder folder;
   WriteBytes(folder.File("abc.txt"), "abc");
