@@ -42,11 +42,11 @@ void TCustomScribEdit::SetLineText(const std::string& text) {
 // --- Display columns -----------------------------------------------------------
 
 int TCustomScribEdit::CharToColumn(int line, int charIndex) const {
-  return ::CharToColumn(LineAt(line), charIndex, TabWidth());
+  return ::CharToColumn(LineAt(line), charIndex, lines_->CellRules());
 }
 
 int TCustomScribEdit::ColumnToChar(int line, int column) const {
-  return ::ColumnToChar(LineAt(line), column, TabWidth());
+  return ::ColumnToChar(LineAt(line), column, lines_->CellRules());
 }
 
 std::pair<int, int> TCustomScribEdit::ColumnSpan(TBufferCoord begin, TBufferCoord end) const {
