@@ -115,7 +115,8 @@ class TScribEditStringList {
 
   // Found by loading: UTF-8 (with or without its byte-order mark, which is
   // not part of the text and is written back by saving) when every byte is
-  // well-formed UTF-8, else Windows-1252. Other changes keep it.
+  // well-formed UTF-8, else Windows-1252. Other changes keep it; a buffer
+  // starts as Windows-1252, the host sets what its new documents are.
   TTextEncoding Encoding() const { return encoding_; }
   void SetEncoding(TTextEncoding encoding);
 
@@ -194,7 +195,7 @@ class TScribEditStringList {
   int capacity_ = 0;
   TScribLineBreakStyle lineBreakStyle_ = TScribLineBreakStyle::CrLf;
   bool loadedMixedLineBreaks_ = false;
-  TTextEncoding encoding_ = TTextEncoding::Utf8;
+  TTextEncoding encoding_ = TTextEncoding::Windows1252;
   int tabWidth_ = 8;
   int indexOfLongestLine_ = -1;
   int updateCount_ = 0;
