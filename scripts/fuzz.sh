@@ -7,6 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-20}
 shift || true
+scripts/install-deps.sh
 
 if [ $# -gt 0 ]; then
   targets=("$@")

@@ -5,6 +5,7 @@
 # is suppressed (scripts/lsan.supp).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+scripts/install-deps.sh
 export ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:detect_stack_use_after_return=1
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 export LSAN_OPTIONS=suppressions=$PWD/scripts/lsan.supp:print_suppressions=0

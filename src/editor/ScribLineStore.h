@@ -1,139 +1,31 @@
-// TScribLineStore: the lines of a buffer in blocks. A block holds the texts of
-// up to Limits().blockLines consecutive lines back to back in one string, plus
-// a small record per line (where its text ends, its highlighter range, its
-// cached display width, and an object when one was ever set). Two step
-// partitions give where each block starts in lines and in characters.
-//
-// So inserting or removing lines moves only the records and bytes of one
-// block (and, when a block splits or goes, one entry per block), a line costs
-// 12 bytes beside its text, and the whole text is still at hand at once.
-//
-// Invariants:
-//  - no block is empty; a block's text holds at most Limits().blockBytes bytes
-//    unless it is a single line;
-//  - blockLines_ partitions the lines into the blocks, blockChars_ the
-//    characters of the joined text, where every line break counts two (CR LF);
-//  - record k of a block: its text is block.text[end of k - 1 .. end of k).
+// TScribLineStore: the lines of a buffer (see TScribBlockStore), each with its
+// highlighter range and its cached display width: 12 bytes beside its text.
+// Every line break counts two characters (CR LF).
 #pragma once
 
 #include <cstdint>
-#include <memory>
-#include <string>
-#include <string_view>
-#include <vector>
 
-#include "editor/ScribStepPartition.h"
+#include "editor/ScribBlockStore.h"
 
-// How many lines and bytes a block holds at most.
-struct TScribBlockLimits {
-  int blockLines = 1024;
-  std::size_t blockBytes = 32 * 1024;
+struct TScribLineExtra {
+  std::int32_t range = -1;           // no highlighter state
+  std::uint32_t width = 0xFFFFFFFF;  // not computed
 };
 
-class TScribLineStore {
+class TScribLineStore : public TScribBlockStore<TScribLineExtra, 2> {
  public:
-  using TLimits = TScribBlockLimits;
   // Width not computed yet.
-  static constexpr std::uint32_t kUnknownWidth = 0xFFFFFFFF;
-  static constexpr std::int32_t kNullRange = -1;
-  // Longer lines raise std::length_error: positions in a line are 32-bit.
-  static constexpr std::size_t kMaxLineBytes = 0x7FFFFFFF;
+  static constexpr std::uint32_t kUnknownWidth = TScribLineExtra{}.width;
+  static constexpr std::int32_t kNullRange = TScribLineExtra{}.range;
 
-  explicit TScribLineStore(TLimits limits = {}) : limits_(limits) {}
-  TScribLineStore(TScribLineStore&&) noexcept = default;
-  TScribLineStore& operator=(TScribLineStore&&) noexcept = default;
+  using TScribBlockStore::TScribBlockStore;
 
-  const TLimits& Limits() const { return limits_; }
-  void SetLimits(TLimits limits);
-
-  int Count() const { return blockLines_.Total(); }
-  // Valid until the store changes.
-  std::string_view Text(int line) const;
-  std::int32_t Range(int line) const { return Record(line).range; }
-  void SetRange(int line, std::int32_t range) { Record(line).range = range; }
+  std::int32_t Range(int line) const { return Extra(line).range; }
+  void SetRange(int line, std::int32_t range) { Extra(line).range = range; }
   // The cached display width of the line, kUnknownWidth when not computed.
-  std::uint32_t& Width(int line) { return Record(line).width; }
-  void* Object(int line) const;
-  void SetObject(int line, void* object);
-
-  // Character offsets, each line break counting two.
-  std::int64_t CharCount() const { return Count() == 0 ? 0 : blockChars_.Total() - 2; }
-  // 0 <= line <= Count(); Count() gives CharCount() + 2.
-  std::int64_t LineStart(int line) const;
-  // The line holding `charIndex`, clamped to 0..Count() - 1; 0 without lines.
-  int LineOfChar(std::int64_t charIndex) const;
-
-  // Lines with empty texts, null ranges and unknown widths.
-  void InsertEmpty(int line, int count);
-  // Lines line .. line + count - 1, all existing.
-  void Remove(int line, int count);
-  // Replaces the text; range, object and width stay.
-  void Replace(int line, std::string_view text);
-  void Append(std::string_view text);
-  // Appends the lines as blocks of exactly their size; the views may point
-  // anywhere but into this store.
-  void AppendPacked(const std::vector<std::string_view>& texts);
-  void Clear();
+  std::uint32_t& Width(int line) { return Extra(line).width; }
   // Forgets every cached width.
-  void ForgetWidths();
-
-  // Calls visit(text) for every line in order.
-  template <typename Visit>
-  void ForEachText(Visit&& visit) const {
-    for (const auto& block : blocks_)
-      for (int k = 0; k < block->Count(); ++k) visit(block->TextOf(k));
+  void ForgetWidths() {
+    ForEachExtra([](TScribLineExtra& extra) { extra.width = kUnknownWidth; });
   }
-
- private:
-  struct LineRecord {
-    std::uint32_t end = 0;
-    std::int32_t range = kNullRange;
-    std::uint32_t width = kUnknownWidth;
-  };
-  struct Block {
-    std::string text;
-    std::vector<LineRecord> records;
-    std::vector<void*> objects;  // empty while no line of the block has one
-
-    int Count() const { return static_cast<int>(records.size()); }
-    std::size_t Begin(int k) const { return k == 0 ? 0 : records[k - 1].end; }
-    std::string_view TextOf(int k) const {
-      return std::string_view(text).substr(Begin(k), records[k].end - Begin(k));
-    }
-    std::int64_t CharSize() const {
-      return static_cast<std::int64_t>(text.size()) + 2 * static_cast<std::int64_t>(Count());
-    }
-  };
-  struct Place {
-    int block;
-    int index;  // in the block
-  };
-
-  static constexpr std::size_t kMaxBlockBytes = 0xFFFFFFFF;
-  static void CheckLineSize(std::size_t bytes);
-
-  int BlockCount() const { return static_cast<int>(blocks_.size()); }
-  int BlockOfLine(int line) const;
-  Place Locate(int line) const;
-  LineRecord& Record(int line);
-  const LineRecord& Record(int line) const;
-
-  void InsertBlock(int at, std::unique_ptr<Block> block);
-  void EraseBlocks(int at, int count);
-  // Moves the records from `index` on into a new block after `at`.
-  void Split(int at, int index);
-  void SplitIfLarge(int at);
-  // Joins block `at` with the next one when both are small.
-  void MergeIfSmall(int at);
-  void InsertEmptyInBlock(int at, int index, int count);
-  void InsertEmptyBlocks(int at, int count);
-  void RemoveInBlock(int at, int index, int count);
-  // Block `at` changed by `lines` lines and `chars` characters.
-  void Resized(int at, int lines, std::int64_t chars);
-
-  TLimits limits_;
-  std::vector<std::unique_ptr<Block>> blocks_;
-  TScribStepPartition<int> blockLines_;
-  TScribStepPartition<std::int64_t> blockChars_;
-  mutable int lastBlock_ = 0;  // where the last lookup ended; lookups go in runs
 };

@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "editor/EditorViewState.h"
+#include "editor/ScribBlockStoreImpl.h"
 #include "editor/ScribEditStringList.h"
 #include "editor/ScribEditTabExpansion.h"
 #include "highlight/CustomHighlighter.h"
@@ -30,6 +31,11 @@ std::size_t KeepDoubleByteWhole(std::string_view text, std::size_t begin, std::s
   return position > end ? end - 1 : end;
 }
 
+// The length of row `row` of a line whose row lengths are `rows`.
+int RowLength(std::string_view rows, int row) {
+  return static_cast<unsigned char>(rows[static_cast<std::size_t>(row)]);
+}
+
 }  // namespace
 
 TScribWordWrapPlugin::TScribWordWrapPlugin(const TScribViewState* owner) : owner_(owner) {
@@ -47,43 +53,45 @@ int TScribWordWrapPlugin::LineToRow(int line) const {
 int TScribWordWrapPlugin::RowToLine(int row) const {
   if (row > RowCount()) return LineCount() + (row - RowCount());
   if (row < 1) return row;
-  return rows_.BoundaryAtOrBefore(row - 1) + 1;
+  return rows_.LineOfChar(row - 1) + 1;
 }
 
 int TScribWordWrapPlugin::GetRowLength(int row) const {
   if (row < 1 || row > RowCount())
     throw std::out_of_range("List index out of bounds (" + std::to_string(row) + ")");
-  return rowLengths_[row - 1];
+  const int lineIndex = rows_.LineOfChar(row - 1);
+  return RowLength(RowsOf(lineIndex), row - 1 - FirstRowIndex(lineIndex));
 }
 
 int TScribWordWrapPlugin::RowsOfLine(int line) const {
   if (line < 1 || line > LineCount()) return 1;
-  return rows_.Size(line - 1);
+  return static_cast<int>(RowsOf(line - 1).size());
 }
 
 TDisplayCoord TScribWordWrapPlugin::BufferToDisplayPos(TBufferCoord position,
                                                        bool atEndOfRow) const {
   if (position.Line > LineCount()) return {position.Char, RowCount() + position.Line - LineCount()};
   if (position.Line < 1) return {position.Char, position.Line};
-  std::int32_t row = FirstRowIndex(position.Line - 1);
-  const std::int32_t lastRow = rows_.Start(position.Line) - 1;
+  const std::string_view rows = RowsOf(position.Line - 1);
+  const int lastRow = static_cast<int>(rows.size()) - 1;
+  int row = 0;
   int column = position.Char;
   const int endOfRowAllowance = atEndOfRow ? 1 : 0;
-  while (row < lastRow && column > rowLengths_[row] + endOfRowAllowance)
-    column -= rowLengths_[row++];
-  return {column, row + 1};
+  while (row < lastRow && column > RowLength(rows, row) + endOfRowAllowance)
+    column -= RowLength(rows, row++);
+  return {column, FirstRowIndex(position.Line - 1) + row + 1};
 }
 
 TBufferCoord TScribWordWrapPlugin::DisplayToBufferPos(TDisplayCoord position) const {
   if (position.Row > RowCount()) return {position.Column, LineCount() + position.Row - RowCount()};
   if (position.Row < 1) return {position.Column, position.Row};
   const int line = RowToLine(position.Row);
-  const std::int32_t firstRow = FirstRowIndex(line - 1);
-  const std::int32_t row = position.Row - 1;
-  const bool lastRowOfLine = row == rows_.Start(line) - 1;
-  const int limit = lastRowOfLine ? maxRowLength_ + 1 : rowLengths_[row] + 1;
+  const std::string_view rows = RowsOf(line - 1);
+  const int row = position.Row - 1 - FirstRowIndex(line - 1);
+  const bool lastRowOfLine = row == static_cast<int>(rows.size()) - 1;
+  const int limit = lastRowOfLine ? maxRowLength_ + 1 : RowLength(rows, row) + 1;
   int character = std::min(position.Column, limit);
-  for (std::int32_t earlier = firstRow; earlier < row; ++earlier) character += rowLengths_[earlier];
+  for (int earlier = 0; earlier < row; ++earlier) character += RowLength(rows, earlier);
   return {character, line};
 }
 
@@ -100,14 +108,12 @@ void TScribWordWrapPlugin::TakeOwnerSettings() {
 void TScribWordWrapPlugin::Reset() {
   TakeOwnerSettings();
   rows_.Clear();
-  rowLengths_.clear();
+  // Rows move in blocks of the buffer's size.
+  rows_.SetLimits(owner_->Lines().Options().blocks);
   const int count = owner_->Lines().Count();
-  rows_.Reserve(count);
-  rowLengths_.reserve(static_cast<std::size_t>(count) + count / 8);
   for (int line = 0; line < count; ++line) {
     LayOutLine(line);
-    rowLengths_.insert(rowLengths_.end(), rowScratch_.begin(), rowScratch_.end());
-    rows_.Append(static_cast<std::int32_t>(rowScratch_.size()));
+    rows_.Append(rowScratch_);
   }
 }
 
@@ -138,36 +144,22 @@ void TScribWordWrapPlugin::LayOutText(std::string_view expanded) {
       }
     }
     rowEnd = std::max(begin + 1, KeepDoubleByteWhole(expanded, begin, rowEnd));
-    rowScratch_.push_back(static_cast<std::uint8_t>(rowEnd - begin));
+    rowScratch_.push_back(static_cast<char>(rowEnd - begin));
     begin = rowEnd;
     end = begin + maxRowLength_;
   }
-  rowScratch_.push_back(static_cast<std::uint8_t>(length - begin));
+  rowScratch_.push_back(static_cast<char>(length - begin));
 }
 
-int TScribWordWrapPlugin::ReplaceRows(int lineIndex) {
-  const std::int32_t first = FirstRowIndex(lineIndex);
-  const int oldRows = RowsOfLine(lineIndex + 1);
-  const int newRows = static_cast<int>(rowScratch_.size());
-  const auto at = rowLengths_.begin() + first;
-  if (newRows > oldRows)
-    rowLengths_.insert(at + oldRows, newRows - oldRows, 0);
-  else if (newRows < oldRows)
-    rowLengths_.erase(at + newRows, at + oldRows);
-  std::copy(rowScratch_.begin(), rowScratch_.end(), rowLengths_.begin() + first);
-  rows_.Resize(lineIndex, newRows - oldRows);
-  return newRows - oldRows;
-}
-
-int TScribWordWrapPlugin::LayOutNewLines(int index, int count) {
-  std::vector<std::uint8_t> added;
-  for (int k = 0; k < count; ++k) {
-    LayOutLine(index + k);
-    added.insert(added.end(), rowScratch_.begin(), rowScratch_.end());
-    rows_.Resize(index + k, static_cast<std::int32_t>(rowScratch_.size()));
+int TScribWordWrapPlugin::LayOutAgain(int index, int count) {
+  int change = 0;
+  for (int line = index; line < index + count; ++line) {
+    const int oldRows = static_cast<int>(RowsOf(line).size());
+    LayOutLine(line);
+    rows_.Replace(line, rowScratch_);
+    change += static_cast<int>(rowScratch_.size()) - oldRows;
   }
-  rowLengths_.insert(rowLengths_.begin() + FirstRowIndex(index), added.begin(), added.end());
-  return static_cast<int>(added.size());
+  return change;
 }
 
 int TScribWordWrapPlugin::LinesInserted(int index, int count) {
@@ -175,26 +167,23 @@ int TScribWordWrapPlugin::LinesInserted(int index, int count) {
   count = std::min(count, owner_->Lines().Count() - index);
   if (count <= 0) return 0;
   rows_.InsertEmpty(index, count);
-  return LayOutNewLines(index, count);
+  // Empty texts stand for lines of no rows yet.
+  return LayOutAgain(index, count);
 }
 
 int TScribWordWrapPlugin::LinesDeleted(int index, int count) {
   if (index < 0 || index >= LineCount()) return 0;
   count = std::min(count, LineCount() - index);
   if (count <= 0) return 0;
-  const std::int32_t first = FirstRowIndex(index);
-  const std::int32_t last = rows_.Start(index + count);
-  rowLengths_.erase(rowLengths_.begin() + first, rowLengths_.begin() + last);
+  const int first = FirstRowIndex(index);
+  const int last = FirstRowIndex(index + count);
   rows_.Remove(index, count);
   return -(last - first);
 }
 
 int TScribWordWrapPlugin::LinesPutted(int index, int count) {
-  int change = 0;
-  const int end = std::min(index + count, LineCount());
-  for (int line = std::max(index, 0); line < end; ++line) {
-    LayOutLine(line);
-    change += ReplaceRows(line);
-  }
-  return change;
+  const int first = std::max(index, 0);
+  return LayOutAgain(first, std::min(index + count, LineCount()) - first);
 }
+
+template class TScribBlockStore<TScribNoExtra, 0>;

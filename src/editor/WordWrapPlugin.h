@@ -5,8 +5,9 @@
 // Invariants:
 //  - lines are laid out from their tab-expanded text; positions passed in and
 //    out count expanded columns (Char / Column, 1-based) and rows (1-based);
-//  - rowLengths_ holds one byte per row, the rows of all lines in order;
-//    rows_ is the partition of those rows into lines;
+//  - rows_ holds, as the text of each line, one byte per row: its length;
+//    so the rows of all lines in order are the store's characters, and a
+//    line's first row is where its text starts;
 //  - every line has at least one row, so a row count of 0 means no lines;
 //  - 1 <= MinRowLength() <= MaxRowLength() <= 255.
 // Rows and lines past the last laid-out line continue one row per line.
@@ -18,8 +19,8 @@
 #include <string_view>
 #include <vector>
 
+#include "editor/ScribBlockStore.h"
 #include "editor/ScribDisplayPos.h"
-#include "editor/ScribStepPartition.h"
 
 class TScribViewState;
 
@@ -31,8 +32,8 @@ class TScribWordWrapPlugin {
   // std::invalid_argument "Owner of TScribWordWrapPlugin must be a TCustomScribEdit".
   explicit TScribWordWrapPlugin(const TScribViewState* owner);
 
-  int LineCount() const { return rows_.PartCount(); }
-  int RowCount() const { return rows_.Total(); }
+  int LineCount() const { return rows_.Count(); }
+  int RowCount() const { return static_cast<int>(rows_.CharCount()); }
   // First row of 1-based `line`.
   int LineToRow(int line) const;
   // The 1-based line holding 1-based `row`.
@@ -66,20 +67,21 @@ class TScribWordWrapPlugin {
   const TCharSet& BreakChars() const { return breakChars_; }
 
  private:
+  using TRowStore = TScribBlockStore<TScribNoExtra, 0>;
+
   // Rows of 0-based `lineIndex` into rowScratch_.
   void LayOutLine(int lineIndex);
   void LayOutText(std::string_view expanded);
-  // Lays out lines index..index+count-1, which have no rows yet; returns the rows added.
-  int LayOutNewLines(int index, int count);
-  // Replaces the rows of one line by rowScratch_; returns the change in rows.
-  int ReplaceRows(int lineIndex);
+  // Lays out lines index..index+count-1 again; returns the change in rows.
+  int LayOutAgain(int index, int count);
   void TakeOwnerSettings();
-  std::int32_t FirstRowIndex(int lineIndex) const { return rows_.Start(lineIndex); }
+  int FirstRowIndex(int lineIndex) const { return static_cast<int>(rows_.LineStart(lineIndex)); }
+  // The row lengths of 0-based `lineIndex`, one byte each.
+  std::string_view RowsOf(int lineIndex) const { return rows_.Text(lineIndex); }
 
   const TScribViewState* owner_;
-  TScribStepPartition<std::int32_t> rows_;
-  std::vector<std::uint8_t> rowLengths_;
-  std::vector<std::uint8_t> rowScratch_;
+  TRowStore rows_;
+  std::string rowScratch_;
   std::string expandScratch_;
   int maxRowLength_ = 1;
   int minRowLength_ = 1;

@@ -10,6 +10,7 @@
 
 class FakeViewState : public TScribViewState {
  public:
+  explicit FakeViewState(TScribBufferOptions options = {}) : lines(options) {}
   TScribEditStringList& Lines() const override { return lines; }
   TScribCustomHighlighter* Highlighter() const override { return highlighter; }
   const TScribGutter& Gutter() const override { return gutter; }

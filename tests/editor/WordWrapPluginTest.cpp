@@ -40,7 +40,7 @@ std::vector<int> NaiveRows(const std::string& expanded, int width) {
 
 // A view whose buffer events keep its wrap layout in step, as the editor does.
 struct WrappedView : FakeViewState {
-  explicit WrappedView(int width) {
+  explicit WrappedView(int width, TScribBufferOptions options = {}) : FakeViewState(options) {
     charsInWindow = width;
     SetWordWrap(true);
     lines.OnInserted = [this](auto&, int index, int count) { wrap->LinesInserted(index, count); };
@@ -196,7 +196,8 @@ TEST(WordWrapPlugin, WidthChangeLaysOutAgain) {
 
 TEST(WordWrapPlugin, RandomEditsMatchAFreshLayout) {
   std::mt19937 random(11);
-  WrappedView view(20);
+  // Tiny blocks, so that edits split and join the blocks of rows often.
+  WrappedView view(20, {.blocks = {.blockLines = 4, .blockBytes = 12}});
   const auto randomLine = [&] {
     std::string text;
     const int length = static_cast<int>(random() % 70);

@@ -44,19 +44,16 @@ class TempFolder {
 // Makes a folder the process's working folder while the guard lives.
 class WorkingFolder {
  public:
-  explicit WorkingFolder(const std::filesystem::path& folder)
-      : previous_(std::filesystem::current_path()) {
+  explicit WorkingFolder(const std::filesystem::path& folder) {
     std::filesystem::current_path(folder);
   }
-  ~WorkingFolder() {
-    std::error_code ignored;
-    std::filesystem::current_path(previous_, ignored);
-  }
+  ~WorkingFolder() { std::filesystem::current_path(previous_, ignored_); }
   WorkingFolder(const WorkingFolder&) = delete;
   WorkingFolder& operator=(const WorkingFolder&) = delete;
 
  private:
-  std::filesystem::path previous_;
+  const std::filesystem::path previous_ = std::filesystem::current_path();
+  std::error_code ignored_;
 };
 
 inline std::string ReadBytes(const std::filesystem::path& path) {
