@@ -1,7 +1,8 @@
 // Any bytes loaded into the editor's buffer in pieces of any size: the lines
-// are those of a plain split, whatever the piece boundaries cut (a CR LF
-// included); character offsets, tab-expanded widths and the break style
-// agree with the lines; uniform breaks save back to the same bytes.
+// are those of a plain split (behind a UTF-8 byte-order mark), whatever the
+// piece boundaries cut (a CR LF included); character offsets, tab-expanded
+// widths and the break style agree with the lines; uniform breaks save back
+// to the same bytes.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <algorithm>
@@ -11,6 +12,8 @@
 
 #include "FuzzSupport.h"
 #include "editor/ScribEditStringList.h"
+#include "support/TextEncoding.h"
+#include "support/Utf8.h"
 
 namespace {
 
@@ -39,6 +42,13 @@ Split ReferenceSplit(std::string_view bytes) {
   }
   if (!bytes.empty()) split.lines.push_back(std::move(line));
   return split;
+}
+
+// A byte-order mark in front of UTF-8 is no part of the text.
+std::string_view TextOf(std::string_view bytes) {
+  const std::string_view behindMark =
+      bytes.substr(std::min(bytes.size(), kUtf8ByteOrderMark.size()));
+  return bytes.starts_with(kUtf8ByteOrderMark) && utf8::IsValid(behindMark) ? behindMark : bytes;
 }
 
 int ReferenceExpandedLength(std::string_view line, int tabWidth) {
@@ -83,7 +93,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const int blockLines = input.ConsumeIntegralInRange(1, 8);
   const auto blockBytes = input.ConsumeIntegralInRange<std::size_t>(1, 64);
   const std::string bytes = input.ConsumeRemainingBytesAsString();
-  const Split split = ReferenceSplit(bytes);
+  const Split split = ReferenceSplit(TextOf(bytes));
 
   TScribEditStringList buffer({.loadPieceBytes = pieceSize,
                                .blocks = {.blockLines = blockLines, .blockBytes = blockBytes}});

@@ -116,7 +116,11 @@ class TScribEditStringList::LineCollector {
       maxBytes -= got;
       last = got < wanted || maxBytes == 0;
       NoteBytes(std::string_view(pending).substr(kept));
-      const std::size_t searchFrom = TakeByteOrderMark(pending, last) ? 0 : kept;
+      const bool markWasChecked = markChecked_;
+      TakeByteOrderMark(pending, last);
+      // No line leaves before the start is known to hold a mark or not.
+      if (!markChecked_) continue;
+      const std::size_t searchFrom = markWasChecked ? kept : 0;
       const std::string_view view(pending);
       const std::size_t end =
           last ? view.size() : CompleteLinesEnd(view, searchFrom > 0 ? searchFrom - 1 : 0);
@@ -173,12 +177,11 @@ class TScribEditStringList::LineCollector {
   }
   // Takes a UTF-8 byte-order mark off the start of the data, once its first
   // three bytes (or all of a shorter file) are in.
-  bool TakeByteOrderMark(std::string& pending, bool last) {
-    if (markChecked_ || (pending.size() < kUtf8ByteOrderMark.size() && !last)) return false;
+  void TakeByteOrderMark(std::string& pending, bool last) {
+    if (markChecked_ || (pending.size() < kUtf8ByteOrderMark.size() && !last)) return;
     markChecked_ = true;
     hadByteOrderMark_ = pending.starts_with(kUtf8ByteOrderMark);
     if (hadByteOrderMark_) pending.erase(0, kUtf8ByteOrderMark.size());
-    return hadByteOrderMark_;
   }
   void NoteBytes(std::string_view bytes) {
     utf8_.Feed(bytes);

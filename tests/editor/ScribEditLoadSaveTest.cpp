@@ -254,6 +254,8 @@ TEST(LoadPieces, LoadingInTinyPiecesOrUpToALimitSplitsLikeTheTextAndFindsTheEnco
     std::string bytes(random() % 40, ' ');
     for (char& c : bytes) c = alphabet[random() % sizeof alphabet];
     if (round % 3 == 0) bytes.insert(0, kUtf8ByteOrderMark.substr(0, round % 4));
+    // A mark after a short first line is text, however small the pieces.
+    if (round % 3 == 1) bytes.insert(random() % (bytes.size() + 1), kUtf8ByteOrderMark);
     TScribEditStringList whole;
     whole.LoadFromBytes(bytes);
     const std::optional<std::string> utf8Text = Utf8TextOf(bytes);
