@@ -191,6 +191,9 @@ class TCustomScribEdit : public TScribViewState {
   // the document's encoding, and document text as UTF-8. A character the
   // legacy code page lacks becomes "?".
   std::string DocumentTextOf(std::string_view utf8Text) const;
+  // Characters selected: SelLength(), except that in UTF-8 text a character
+  // of several bytes counts one.
+  std::int64_t SelCharCount() const;
   std::string Utf8Of(std::string_view documentText) const;
   std::int64_t SelStart() const;
   void SetSelStart(std::int64_t value);
