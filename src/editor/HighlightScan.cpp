@@ -99,8 +99,7 @@ int TScribHighlightScan::LinesDeleted(int index, int count) {
 }
 
 int TScribHighlightScan::LinesPutted(int index, int count) {
-  // The line after the changed ones may start from another state.
-  for (int changed = index; changed <= index + count; ++changed) marks_.Drop(changed);
+  for (int changed = index; changed < index + count; ++changed) marks_.Drop(changed);
   return ScanChangedLines(index, count);
 }
 

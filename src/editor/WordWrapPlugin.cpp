@@ -110,11 +110,26 @@ void TScribWordWrapPlugin::Reset() {
   rows_.Clear();
   // Rows move in blocks of the buffer's size.
   rows_.SetLimits(owner_->Lines().Options().blocks);
+  constexpr int kBatchLines = 1 << 14;
   const int count = owner_->Lines().Count();
-  for (int line = 0; line < count; ++line) {
+  for (int first = 0; first < count; first += kBatchLines)
+    AppendLaidOut(first, std::min(count, first + kBatchLines));
+}
+
+void TScribWordWrapPlugin::AppendLaidOut(int first, int end) {
+  std::string batch;
+  std::vector<std::size_t> ends;
+  for (int line = first; line < end; ++line) {
     LayOutLine(line);
-    rows_.Append(rowScratch_);
+    batch += rowScratch_;
+    ends.push_back(batch.size());
   }
+  std::vector<std::string_view> lineRows;
+  for (std::size_t begin = 0; const std::size_t rowsEnd : ends) {
+    lineRows.push_back(std::string_view(batch).substr(begin, rowsEnd - begin));
+    begin = rowsEnd;
+  }
+  rows_.AppendPacked(lineRows);
 }
 
 void TScribWordWrapPlugin::DisplayChanged() {

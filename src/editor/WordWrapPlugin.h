@@ -72,6 +72,8 @@ class TScribWordWrapPlugin {
   // Rows of 0-based `lineIndex` into rowScratch_.
   void LayOutLine(int lineIndex);
   void LayOutText(std::string_view expanded);
+  // Lays out lines first..end-1 into one buffer and appends them as whole blocks.
+  void AppendLaidOut(int first, int end);
   // Lays out lines index..index+count-1 again; returns the change in rows.
   int LayOutAgain(int index, int count);
   void TakeOwnerSettings();

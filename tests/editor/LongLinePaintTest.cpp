@@ -66,7 +66,7 @@ class LongLinePainting : public ::testing::Test {
     std::vector<Look> cells;
     for (char c : expanded)
       cells.push_back({c == '\t' ? ' ' : c, edit.FontColor(), edit.Color(), 0});
-    highlighter.SetRange(edit.Lines().Ranges(0));
+    highlighter.SetRange(edit.LineEndRange(0));
     highlighter.SetLine(expanded, 1);
     for (; !highlighter.GetEol(); highlighter.Next()) {
       const TScribHighlighterAttributes* attribute = highlighter.GetTokenAttribute();
@@ -139,6 +139,20 @@ TEST_F(LongLinePainting, PaintingNearTheEndScansOnlyNearTheEnd) {
   Type(edit, "/*");
   EXPECT_EQ(edit.LineMarks()->Before(1, edit.TabWidth(), leftChar), nullptr)
       << "an edit drops them";
+}
+
+TEST_F(LongLinePainting, ANewStateAboveDropsTheMarksOfTheLineBelowTheScannedOnes) {
+  std::mt19937 random(5);
+  SetUpLikeMainWindow(edit, "x\r\n" + RandomLine(random, 64000));
+  edit.SetTabWidth(1);
+  const int leftChar = static_cast<int>(Expected().size()) - 10;
+  PaintAndCompare(leftChar, Expected());
+  ASSERT_NE(edit.LineMarks()->Before(1, edit.TabWidth(), leftChar), nullptr);
+  // Line 2 was painted but is not scanned yet: the rescan of line 1 stops before it.
+  edit.SetCaretXY({1, 1});
+  Type(edit, "/*");
+  EXPECT_EQ(edit.LineMarks()->Before(1, edit.TabWidth(), leftChar), nullptr);
+  PaintAndCompare(leftChar, Expected());
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // Sizes the fuzzers never reach: a document past 2^31 characters, a line whose
-// tab expansion passes 2^31 columns, 50 000 000 empty lines. Each test first
-// checks that the machine has the memory it needs and skips otherwise.
+// tab expansion passes 2^31 columns, 50 000 000 empty lines, a line of 200 MB,
+// a paste of a million lines. Each test first checks that the machine has the
+// memory it needs and skips otherwise.
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -11,6 +12,7 @@
 #include "editor/CustomScribEdit.h"
 #include "editor/ScribDisplayPos.h"
 #include "editor/ScribEditTabExpansion.h"
+#include "editor/WordWrapPlugin.h"
 #include "tools/JoinedLines.h"
 #include "tools/SearchText.h"
 
@@ -101,4 +103,72 @@ TEST(LargeInput, FiftyMillionEmptyLines) {
   edit.CommandProcessor(ecChar, 'z', nullptr);
   EXPECT_EQ(edit.Lines().Get(lineCount), "z");
   EXPECT_EQ(edit.Lines().SaveToString().size(), std::size_t{lineCount} + 1);
+}
+
+TEST(LargeInput, OneLineOfTwoHundredMegabytes) {
+  SKIP_UNLESS_MEMORY(4 * kGiB);
+  const std::size_t length = std::size_t{200} << 20;
+  TCustomScribEdit edit;
+  edit.Lines().LoadFromBytes(std::string(length, 'w'));
+  ASSERT_EQ(edit.Lines().Count(), 1);
+  edit.SetWordWrap(true);
+  const TScribWordWrapPlugin& wrap = *edit.WordWrapPlugin();
+  ASSERT_EQ(wrap.RowCount(),
+            static_cast<int>((length + wrap.MaxRowLength() - 1) / wrap.MaxRowLength()));
+  edit.CommandProcessor(ecEditorBottom, '\0', nullptr);
+  edit.CommandProcessor(ecChar, 'z', nullptr);
+  EXPECT_EQ(edit.CaretXY(), (TBufferCoord{static_cast<int>(length) + 2, 1}));
+  EXPECT_EQ(edit.DisplayXY().Row, wrap.RowCount());
+  edit.CommandProcessor(ecLineBreak, '\0', nullptr);
+  EXPECT_EQ(wrap.LineCount(), 2);
+  edit.CommandProcessor(ecUndo, '\0', nullptr);
+  edit.CommandProcessor(ecUndo, '\0', nullptr);
+  EXPECT_EQ(edit.Lines().SaveToString(), std::string(length, 'w'));
+}
+
+TEST(LargeInput, AlternatingLongAndEmptyLinesSurviveJoinsAndUndo) {
+  SKIP_UNLESS_MEMORY(4 * kGiB);
+  std::string text;
+  const std::string longLine(std::size_t{3} << 20, 'L');
+  for (int i = 0; i < 40; ++i) text += longLine + "\r\n\r\n";
+  TCustomScribEdit edit;
+  edit.Lines().LoadFromBytes(text);
+  ASSERT_EQ(edit.Lines().Count(), 81);
+  for (int line = 0; line < 80; ++line)
+    EXPECT_EQ(edit.Lines().LineStartCharIndex(line),
+              (line / 2) * std::int64_t(longLine.size() + 4) +
+                  (line % 2) * std::int64_t(longLine.size() + 2));
+  // Backspace at the start of every empty line joins it to the long one above.
+  for (int line = 80; line >= 2; line -= 2) {
+    edit.SetCaretXY({1, line});
+    edit.CommandProcessor(ecDeleteLastChar, '\0', nullptr);
+  }
+  EXPECT_EQ(edit.Lines().Count(), 41);
+  for (int undo = 0; undo < 40; ++undo) edit.CommandProcessor(ecUndo, '\0', nullptr);
+  EXPECT_EQ(edit.Lines().SaveToString(), text);
+}
+
+TEST(LargeInput, PastingAMillionLinesIntoTheMiddleUndoesAndRedoes) {
+  SKIP_UNLESS_MEMORY(4 * kGiB);
+  const auto numbered = [](const char* prefix, int count) {
+    std::string text;
+    for (int i = 0; i < count; ++i) text += prefix + std::to_string(i) + "\r\n";
+    return text;
+  };
+  const std::string before = numbered("line ", 500'000);
+  const std::string after = numbered("later ", 500'000);
+  const std::string pasted = numbered("pasted ", 1'000'000);
+  TCustomScribEdit edit;
+  edit.SetText(before + after);
+  const std::string original = edit.Lines().SaveToString();
+  edit.SetCaretXY({1, 500'001});
+  edit.SetSelText(pasted);
+  EXPECT_EQ(edit.Lines().Count(), 2'000'000);
+  const std::string withPaste = edit.Lines().SaveToString();
+  EXPECT_EQ(withPaste, before + pasted + original.substr(before.size()));
+  edit.CommandProcessor(ecUndo, '\0', nullptr);
+  EXPECT_EQ(edit.Lines().SaveToString(), original);
+  edit.CommandProcessor(ecRedo, '\0', nullptr);
+  EXPECT_EQ(edit.Lines().SaveToString(), withPaste);
+  EXPECT_EQ(edit.CaretXY(), (TBufferCoord{1, 1'500'001}));
 }

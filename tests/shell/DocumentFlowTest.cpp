@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
 
+#include "ChildProcess.h"
 #include "ShellTestSupport.h"
 
 namespace fs = std::filesystem;
@@ -100,6 +104,43 @@ TEST(DocumentFlow, FailedLoadReportsAndKeepsThePreviousDocument) {
   }
   f.shell.FormShow("/dev/zero");
   EXPECT_EQ(f.shell.FileName(), "Untitled") << "a device at start-up gives an untitled document";
+}
+
+// Limits this process's address space to what it uses now plus `bytes`.
+bool LimitAddressSpaceTo(std::size_t bytes) {
+  std::size_t pages = 0;
+  std::ifstream("/proc/self/statm") >> pages;
+  const rlim_t limit = pages * static_cast<std::size_t>(::sysconf(_SC_PAGESIZE)) + bytes;
+  const rlimit value{limit, limit};
+  return pages > 0 && ::setrlimit(RLIMIT_AS, &value) == 0;
+}
+
+TEST(DocumentFlow, RunningOutOfMemoryWhileOpeningKeepsThePreviousDocument) {
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+  GTEST_SKIP() << "the sanitizer reserves more address space than any limit leaves";
+#endif
+  ShellFixture f;
+  const std::string first = f.File("first.txt", "precious");
+  f.shell.OpenDocument(first);
+  f.Type("!");
+  std::string lines;
+  for (int i = 0; i < 1 << 18; ++i)
+    lines += "a line of sixty-four bytes, to be read into too little memory\r\n";
+  const std::string big = f.File("big.txt", lines);
+  lines = std::string();
+  f.dialogs.messages.clear();
+  const std::string report = RunInChild([&]() -> std::string {
+    if (!LimitAddressSpaceTo(std::size_t{4} << 20)) return "cannot limit the address space";
+    std::string faults;
+    if (f.shell.OpenDocument(big)) faults += "it opened; ";
+    if (f.dialogs.messages.size() != 1 ||
+        f.dialogs.messages[0].text.find("memory") == std::string::npos)
+      faults += "no message about memory; ";
+    if (f.shell.FileName() != first || f.editor.Text() != "!precious")
+      faults += "the previous document is gone; ";
+    return faults;
+  });
+  EXPECT_EQ(report, "");
 }
 
 TEST(DocumentFlow, Utf16FilesAreConvertedWithAWarning) {
