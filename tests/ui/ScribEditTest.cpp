@@ -307,7 +307,7 @@ TEST_F(ScribEditWidget, CaretBlinkPaintsNoTextAndEditsStillShow) {
   edit.SetCaretXY({6, 2});
   Type("x");
   Key(Qt::Key_Home, Qt::ShiftModifier);
-  LineCountingOrvane freshHighlighter;  // outlives the editor that refers to it
+  LineCountingOrvane freshHighlighter;  // outlives the editor that uses it
   TScribEdit fresh;
   fresh.SetOptions(kMainWindowEditorOptions);
   fresh.SetHighlighter(&freshHighlighter);
