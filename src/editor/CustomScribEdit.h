@@ -187,6 +187,11 @@ class TCustomScribEdit : public TScribViewState {
   bool SelAvail() const override;
   std::string SelText() const;
   void SetSelText(std::string_view text);
+  // Text from outside (the clipboard, the keyboard, drops: always UTF-8) in
+  // the document's encoding, and document text as UTF-8. A character the
+  // legacy code page lacks becomes "?".
+  std::string DocumentTextOf(std::string_view utf8Text) const;
+  std::string Utf8Of(std::string_view documentText) const;
   std::int64_t SelStart() const;
   void SetSelStart(std::int64_t value);
   std::int64_t SelLength() const;
@@ -469,6 +474,13 @@ class TCustomScribEdit : public TScribViewState {
   CaretTarget DisplayTarget(TDisplayCoord position) const;
   void SetSelectionRaw(TBufferCoord anchor, TBufferCoord end);
   void CollapseSelection() { SetSelectionRaw(caret_, caret_); }
+  // The caret stop after or before 1-based `charIndex` of `line`: the next
+  // byte, or in UTF-8 text the next whole character with its combining marks.
+  // Positions past the line end step by one.
+  int NextCharIndex(int line, int charIndex) const;
+  // Where the character typed at byte `at` of `text` ends.
+  std::size_t NextTypedChar(std::string_view text, std::size_t at) const;
+  int PreviousCharIndex(int line, int charIndex) const;
   int LineLength(int line) const;
   std::string_view LineAt(int line) const;
   int CharToColumn(int line, int charIndex) const;

@@ -5,6 +5,7 @@
 #include "editor/CustomScribEdit.h"
 #include "editor/ScribDisplayPos.h"
 #include "editor/WordWrapPlugin.h"
+#include "support/Utf8.h"
 
 namespace {
 
@@ -42,11 +43,26 @@ void TCustomScribEdit::SetLineText(const std::string& text) {
 // --- Display columns -----------------------------------------------------------
 
 int TCustomScribEdit::CharToColumn(int line, int charIndex) const {
-  return ::CharToColumn(LineAt(line), charIndex, TabWidth());
+  return ::CharToColumn(LineAt(line), charIndex, lines_->CellRules());
 }
 
 int TCustomScribEdit::ColumnToChar(int line, int column) const {
-  return ::ColumnToChar(LineAt(line), column, TabWidth());
+  return ::ColumnToChar(LineAt(line), column, lines_->CellRules());
+}
+
+int TCustomScribEdit::NextCharIndex(int line, int charIndex) const {
+  const std::string_view text = LineAt(line);
+  if (!lines_->CellRules().utf8 || charIndex < 1 || charIndex > static_cast<int>(text.size()))
+    return charIndex + 1;
+  return static_cast<int>(utf8::NextCaretStop(text, static_cast<std::size_t>(charIndex - 1))) + 1;
+}
+
+int TCustomScribEdit::PreviousCharIndex(int line, int charIndex) const {
+  const std::string_view text = LineAt(line);
+  if (!lines_->CellRules().utf8 || charIndex <= 1 || charIndex > static_cast<int>(text.size()) + 1)
+    return charIndex - 1;
+  return static_cast<int>(utf8::PreviousCaretStop(text, static_cast<std::size_t>(charIndex - 1))) +
+         1;
 }
 
 std::pair<int, int> TCustomScribEdit::ColumnSpan(TBufferCoord begin, TBufferCoord end) const {

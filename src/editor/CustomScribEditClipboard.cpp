@@ -4,6 +4,7 @@
 
 #include "editor/CustomScribEdit.h"
 #include "platform/Clipboard.h"
+#include "support/Utf8.h"
 
 namespace {
 
@@ -22,9 +23,17 @@ std::string TCustomScribEdit::ClipboardText() const {
   return SelText();
 }
 
+std::string TCustomScribEdit::DocumentTextOf(std::string_view utf8Text) const {
+  return lines_->CellRules().utf8 ? std::string(utf8Text) : utf8::ToWindows1252(utf8Text);
+}
+
+std::string TCustomScribEdit::Utf8Of(std::string_view documentText) const {
+  return lines_->CellRules().utf8 ? std::string(documentText) : utf8::FromWindows1252(documentText);
+}
+
 void TCustomScribEdit::CopyToClipboard() {
   if (!SelAvail() || !clipboard_) return;
-  const std::string text = ClipboardText();
+  const std::string text = Utf8Of(ClipboardText());
   try {
     // The block format carries the mode byte: 0 normal, 1 line, 2 column.
     clipboard_->SetTextWithBlock(text, static_cast<unsigned char>(activeSelectionMode_));
@@ -50,7 +59,7 @@ void TCustomScribEdit::PasteFromClipboard() {
   TScribSelectionMode mode = selectionMode_;
   try {
     if (!clipboard_->HasText()) return;
-    text = clipboard_->GetText();
+    text = DocumentTextOf(clipboard_->GetText());
     if (const auto block = clipboard_->GetBlockMode(); block && *block <= smColumn)
       mode = static_cast<TScribSelectionMode>(*block);
   } catch (const std::exception&) {

@@ -150,7 +150,7 @@ TCustomScribEdit::CaretTarget TCustomScribEdit::RightTarget() const {
   const int lastLine = std::max(1, lines_->Count());
   TBufferCoord target = caret_;
   if (HasOption(eoScrollPastEol) || caret_.Char <= LineLength(caret_.Line))
-    target = {caret_.Char + 1, caret_.Line};
+    target = {NextCharIndex(caret_.Line, caret_.Char), caret_.Line};
   else if (caret_.Line < lastLine)
     target = {1, caret_.Line + 1};
   // Reaching the end of a wrapped row keeps the caret drawn on that row.
@@ -166,7 +166,9 @@ TCustomScribEdit::CaretTarget TCustomScribEdit::MoveTarget(TScribEditorCommand m
   switch (move) {
     case ecLeft:
       if (caret_.Char > 1)
-        return TBufferCoord{std::min(caret_.Char - 1, MaxCaretChar(caret_.Line)), caret_.Line};
+        return TBufferCoord{
+            std::min(PreviousCharIndex(caret_.Line, caret_.Char), MaxCaretChar(caret_.Line)),
+            caret_.Line};
       if (!HasOption(eoScrollPastEol) && caret_.Line > 1)
         return TBufferCoord{LineLength(caret_.Line - 1) + 1, caret_.Line - 1};
       return caret_;

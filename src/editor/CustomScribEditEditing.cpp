@@ -255,7 +255,14 @@ TBufferCoord TCustomScribEdit::ClampToText(TBufferCoord position) const {
 
 void TCustomScribEdit::DeleteRecorded(TBufferCoord from, TBufferCoord to, TScribChangeReason reason,
                                       TScribSelectionMode mode) {
+  const Transaction step(*this);
   if (mode == smNormal) {
+    const int length = LineLength(from.Line);
+    if (from.Line < to.Line && from.Char > length + 1 && from.Line < lines_->Count()) {
+      // Lines joined beyond the line end join at that column: blanks fill the gap.
+      PadLineTo(from.Line, from.Char);
+      AddUndo(urWhiteSpaceAdd, {length + 1, from.Line}, from, "", smNormal);
+    }
     from = ClampToText(from);
     to = ClampToText(to);
   }

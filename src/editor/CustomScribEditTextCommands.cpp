@@ -5,6 +5,7 @@
 #include "editor/CustomScribEdit.h"
 #include "support/CharClasses.h"
 #include "support/CodePage.h"
+#include "support/Utf8.h"
 
 namespace {
 
@@ -105,13 +106,19 @@ void TCustomScribEdit::TypeChar(char c) {
   InsertString(std::string(1, c), !insertMode_);
 }
 
+std::size_t TCustomScribEdit::NextTypedChar(std::string_view text, std::size_t at) const {
+  return lines_->CellRules().utf8 ? utf8::NextCaretStop(text, at) : at + 1;
+}
+
 void TCustomScribEdit::InsertString(const std::string& text, bool overwrite) {
   if (overwrite && !SelAvail()) {
     // Overwrite replaces as many characters as are typed, up to the line end.
-    const int available = std::max(0, LineLength(caret_.Line) + 1 - caret_.Char);
-    const int replaced = std::min<int>(available, static_cast<int>(text.size()));
+    const int lineEnd = LineLength(caret_.Line) + 1;
+    int end = caret_.Char;
+    for (std::size_t at = 0; at < text.size() && end < lineEnd; at = NextTypedChar(text, at))
+      end = NextCharIndex(caret_.Line, end);
     activeSelectionMode_ = smNormal;
-    SetSelectionRaw(caret_, {caret_.Char + replaced, caret_.Line});
+    SetSelectionRaw(caret_, {std::max(end, caret_.Char), caret_.Line});
   }
   // Typing over a line or column selection replaces it in its own mode.
   ReplaceSelection(text, SelAvail() ? activeSelectionMode_ : smNormal, urInsert);
@@ -147,7 +154,7 @@ void TCustomScribEdit::DeleteLastChar() {
   }
   const int leading = LeadingCount(text, IsLowBlank);
   if (!HasOption(eoSmartTabDelete) || leading < caret_.Char - 1) {
-    const TBufferCoord before{caret_.Char - 1, line};
+    const TBufferCoord before{PreviousCharIndex(line, caret_.Char), line};
     DeleteRecorded(before, caret_, urSilentDelete);
     MoveCaret(before, true);
     return;
@@ -172,16 +179,11 @@ void TCustomScribEdit::DeleteChar() {
   const int line = caret_.Line;
   const int length = LineLength(line);
   if (caret_.Char <= length) {
-    DeleteRecorded(caret_, {caret_.Char + 1, line}, urDeleteAfterCursor);
+    DeleteRecorded(caret_, {NextCharIndex(line, caret_.Char), line}, urDeleteAfterCursor);
     return;
   }
   if (line >= lines_->Count()) return;
-  const Transaction step(*this);
-  if (caret_.Char > length + 1) {
-    // The next line joins at the caret's column.
-    PadLineTo(line, caret_.Char);
-    AddUndo(urWhiteSpaceAdd, {length + 1, line}, caret_, "", smNormal);
-  }
+  // The next line joins at the caret's column.
   DeleteRecorded(caret_, {1, line + 1}, urDeleteAfterCursor);
 }
 
@@ -354,8 +356,15 @@ void TCustomScribEdit::ChangeCase(TScribEditorCommand command) {
   }
   std::string text = SelText();
   bool previousIsWord = false;
+  // The bytes of UTF-8 characters keep their case: mapping them one by one
+  // would break the characters.
+  const bool utf8 = lines_->CellRules().utf8;
   for (char& c : text) {
     const auto byte = static_cast<unsigned char>(c);
+    if (utf8 && byte >= 0x80) {
+      previousIsWord = true;
+      continue;
+    }
     switch (command) {
       case ecUpperCase:
       case ecUpperCaseBlock:

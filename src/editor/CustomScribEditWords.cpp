@@ -4,6 +4,7 @@
 #include "editor/CustomScribEdit.h"
 #include "highlight/CustomHighlighter.h"
 #include "support/CharClasses.h"
+#include "support/Utf8.h"
 
 namespace {
 
@@ -12,6 +13,9 @@ constexpr std::string_view kWordBreakChars = "!\"'()*+,-./:;=?[\\]^{|}";
 }  // namespace
 
 bool TCustomScribEdit::IsWordChar(unsigned char c) const {
+  // Every byte of a UTF-8 character belongs to a word, so that word moves
+  // never stop inside a character.
+  if (c >= 0x80 && lines_->CellRules().utf8) return true;
   if (highlighter_) return highlighter_->GetIdentChars()[c] && !highlighter_->WordBreakChars()[c];
   return IsDefaultWordChar(c) &&
          kWordBreakChars.find(static_cast<char>(c)) == std::string_view::npos;
@@ -42,24 +46,34 @@ bool TCustomScribEdit::IsBracketIgnored(TBufferCoord position) const {
 namespace {
 
 // First 1-based position at or after `from` whose character is (or is not) a
-// word character; 0 when there is none.
+// word character; 0 when there is none. In UTF-8 text the scans step over
+// whole characters.
 template <typename Predicate>
-int ScanForward(std::string_view line, int from, Predicate wanted) {
-  for (int i = std::max(from, 1); i <= static_cast<int>(line.size()); ++i)
+int ScanForward(std::string_view line, bool utf8, int from, Predicate wanted) {
+  for (int i = std::max(from, 1); i <= static_cast<int>(line.size());) {
     if (wanted(static_cast<unsigned char>(line[i - 1]))) return i;
+    i = utf8 ? static_cast<int>(utf8::NextCaretStop(line, i - 1)) + 1 : i + 1;
+  }
   return 0;
 }
 
+// Last 1-based position at or before `from` whose character is wanted.
 template <typename Predicate>
-int ScanBackward(std::string_view line, int from, Predicate wanted) {
-  for (int i = std::min(from, static_cast<int>(line.size())); i >= 1; --i)
+int ScanBackward(std::string_view line, bool utf8, int from, Predicate wanted) {
+  int i = std::min(from, static_cast<int>(line.size()));
+  if (utf8 && i >= 1) i = static_cast<int>(utf8::PreviousCaretStop(line, i)) + 1;
+  while (i >= 1) {
     if (wanted(static_cast<unsigned char>(line[i - 1]))) return i;
+    if (i == 1) break;
+    i = utf8 ? static_cast<int>(utf8::PreviousCaretStop(line, i - 1)) + 1 : i - 1;
+  }
   return 0;
 }
 
 }  // namespace
 
 TBufferCoord TCustomScribEdit::NextWordPos(TBufferCoord position) const {
+  const bool utf8 = lines_->CellRules().utf8;
   if (position.Line < 1 || position.Line > lines_->Count()) return position;
   const auto word = [this](unsigned char c) { return IsWordChar(c); };
   const auto separator = [this](unsigned char c) { return c != 0 && !IsWordChar(c); };
@@ -68,18 +82,19 @@ TBufferCoord TCustomScribEdit::NextWordPos(TBufferCoord position) const {
   int charIndex = position.Char;
   if (charIndex < length) {
     if (IsWordChar(static_cast<unsigned char>(line[charIndex - 1])))
-      charIndex = ScanForward(line, charIndex, separator);
-    if (charIndex > 0) charIndex = ScanForward(line, charIndex, word);
+      charIndex = ScanForward(line, utf8, charIndex, separator);
+    if (charIndex > 0) charIndex = ScanForward(line, utf8, charIndex, word);
     return {charIndex == 0 ? length + 1 : charIndex, position.Line};
   }
   if (position.Line < lines_->Count()) {
-    const int next = ScanForward(LineAt(position.Line + 1), 1, word);
+    const int next = ScanForward(LineAt(position.Line + 1), utf8, 1, word);
     return {next == 0 ? 1 : next, position.Line + 1};
   }
   return position;
 }
 
 TBufferCoord TCustomScribEdit::PrevWordPos(TBufferCoord position) const {
+  const bool utf8 = lines_->CellRules().utf8;
   if (position.Line < 1 || position.Line > lines_->Count()) return position;
   const auto word = [this](unsigned char c) { return IsWordChar(c); };
   const auto separator = [this](unsigned char c) { return c != 0 && !IsWordChar(c); };
@@ -87,8 +102,8 @@ TBufferCoord TCustomScribEdit::PrevWordPos(TBufferCoord position) const {
   int charIndex = std::min(position.Char, static_cast<int>(line.size()) + 1);
   if (charIndex > 1) {
     if (separator(static_cast<unsigned char>(line[charIndex - 2])))
-      charIndex = ScanBackward(line, charIndex - 1, word);
-    if (charIndex > 0) charIndex = ScanBackward(line, charIndex - 1, separator) + 1;
+      charIndex = ScanBackward(line, utf8, charIndex - 1, word);
+    if (charIndex > 0) charIndex = ScanBackward(line, utf8, charIndex - 1, separator) + 1;
     if (charIndex > 0) return {charIndex, position.Line};
     // Only separators before the caret.
     if (position.Line >= 2) return {LineLength(position.Line - 1) + 1, position.Line - 1};
@@ -99,20 +114,22 @@ TBufferCoord TCustomScribEdit::PrevWordPos(TBufferCoord position) const {
 }
 
 TBufferCoord TCustomScribEdit::WordStart(TBufferCoord position) const {
+  const bool utf8 = lines_->CellRules().utf8;
   if (position.Line < 1 || position.Line > lines_->Count()) return position;
   const std::string_view line = LineAt(position.Line);
   int charIndex = std::min(position.Char, static_cast<int>(line.size()) + 1);
   const auto separator = [this](unsigned char c) { return c != 0 && !IsWordChar(c); };
   if (charIndex > 1 && !separator(static_cast<unsigned char>(line[charIndex - 2])))
-    charIndex = ScanBackward(line, charIndex - 1, separator) + 1;
+    charIndex = ScanBackward(line, utf8, charIndex - 1, separator) + 1;
   return {charIndex, position.Line};
 }
 
 TBufferCoord TCustomScribEdit::WordEnd(TBufferCoord position) const {
+  const bool utf8 = lines_->CellRules().utf8;
   if (position.Line < 1 || position.Line > lines_->Count()) return position;
   const std::string_view line = LineAt(position.Line);
   const auto separator = [this](unsigned char c) { return c != 0 && !IsWordChar(c); };
-  const int found = ScanForward(line, position.Char, separator);
+  const int found = ScanForward(line, utf8, position.Char, separator);
   return {found == 0 ? static_cast<int>(line.size()) + 1 : found, position.Line};
 }
 

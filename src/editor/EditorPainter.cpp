@@ -117,7 +117,7 @@ void TScribEditorPainter::PaintTextRows(Canvas& canvas, const TRect& clip,
   const TRect strip = Intersect(textClip, {GutterWidth(), clip.top, TextLeft(), clip.bottom});
   if (strip.left < strip.right) canvas.FillRect(strip, view_.Color());
 
-  TTextDrawer drawer(canvas, view_.CharWidth());
+  TTextDrawer drawer(canvas, view_.CharWidth(), view_.Lines().CellRules().utf8);
   const TScribSelectionShape selection(view_);
   const TScribPaintContext context{view_,    drawer,           selection,
                                    textClip, area.firstColumn, area.lastColumn};

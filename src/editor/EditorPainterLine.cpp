@@ -102,7 +102,7 @@ void TScribLinePainter::LayOutRows(int line, int firstRow, int lastRow) {
 void TScribLinePainter::PaintLine(int line, int firstRow, int lastRow) {
   TScribEditStringList& lines = context_.view.Lines();
   text_ = lines.Get(line - 1);
-  expanded_.emplace(text_, lines.TabWidth());
+  expanded_.emplace(text_, lines.CellRules());
   // Saturates at the largest int: cells beyond it can never be shown.
   expandedLength_ = lines.ExpandedStringLengths(line - 1);
   colors_ = ColorsOf(line);
@@ -217,9 +217,9 @@ void TScribLinePainter::AddPiece(std::int64_t from, std::int64_t to, TColor fore
 
 void TScribLinePainter::AddToRun(Row& row, int column, int count, TColor foreground,
                                  TColor background, unsigned style) {
-  const bool continues =
-      !row.runText.empty() && column == row.runColumn + static_cast<int>(row.runText.size()) &&
-      foreground == row.runForeground && background == row.runBackground && style == row.runStyle;
+  const bool continues = !row.runText.empty() && column == row.runColumn + row.runCells &&
+                         foreground == row.runForeground && background == row.runBackground &&
+                         style == row.runStyle;
   if (!continues) {
     FlushRun(row);
     row.runColumn = column;
@@ -228,6 +228,7 @@ void TScribLinePainter::AddToRun(Row& row, int column, int count, TColor foregro
     row.runStyle = style;
   }
   expanded_->Append(row.runText, static_cast<std::int64_t>(row.start) + column - 1, count);
+  row.runCells += count;
 }
 
 void TScribLinePainter::FlushRun(Row& row) {
@@ -236,6 +237,7 @@ void TScribLinePainter::FlushRun(Row& row) {
   context_.drawer.TextOut(ColumnLeft(context_.view, row.runColumn), row.y, row.runText,
                           row.runForeground, row.runBackground, context_.clip);
   row.runText.clear();
+  row.runCells = 0;
 }
 
 void TScribLinePainter::FillColumns(const Row& row, int firstColumn, int endColumn, TColor color) {

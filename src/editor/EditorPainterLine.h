@@ -64,7 +64,7 @@ class TScribLinePainter {
     int start, length;  // slice of the expanded line
     std::pair<int, int> selected;
     // The run being collected: adjacent pieces of equal colours and style.
-    int runColumn = 0;
+    int runColumn = 0, runCells = 0;
     std::string runText;
     TColor runForeground = 0, runBackground = 0;
     unsigned runStyle = 0;

@@ -17,28 +17,29 @@ int SaturatedColumn(std::int64_t column) {
 
 }  // namespace
 
-int CharToColumn(std::string_view line, int charIndex, int tabWidth) {
+int CharToColumn(std::string_view line, int charIndex, TScribCellRules rules) {
   if (charIndex < 1) return charIndex;
   const std::size_t inLine = std::min<std::size_t>(line.size(), charIndex - 1);
   const std::int64_t beyond = charIndex - 1 - static_cast<std::int64_t>(inLine);
-  return SaturatedColumn(ExpandedLength(line.substr(0, inLine), tabWidth) + beyond + 1);
+  return SaturatedColumn(ExpandedLength(line.substr(0, inLine), rules) + beyond + 1);
 }
 
-int ColumnToChar(std::string_view line, int column, int tabWidth) {
+int ColumnToChar(std::string_view line, int column, TScribCellRules rules) {
   if (column < 1) return column;
   std::int64_t cellsBefore = 0;  // expanded cells of the characters before `index`
-  for (std::size_t index = 0; index < line.size(); ++index) {
-    std::int64_t cells = 1;
-    if (line[index] == '\t' && tabWidth >= 2) cells = tabWidth - cellsBefore % tabWidth;
-    if (column <= cellsBefore + cells) return static_cast<int>(index) + 1;
-    cellsBefore += cells;
+  for (std::size_t index = 0; index < line.size();) {
+    const TScribCharCells c = CharCellsAt(line, index, cellsBefore, rules);
+    // A zero-width character shares the cell of the one before it.
+    if (c.cells > 0 && column <= cellsBefore + c.cells) return static_cast<int>(index) + 1;
+    cellsBefore += c.cells;
+    index += c.bytes;
   }
   return SaturatedColumn(static_cast<std::int64_t>(line.size()) + column - cellsBefore);
 }
 
 TDisplayCoord BufferToDisplayPos(TScribEditStringList& lines, const TScribWordWrapPlugin* wrap,
                                  TBufferCoord position, bool atEndOfRow) {
-  const int column = CharToColumn(lines.Get(position.Line - 1), position.Char, lines.TabWidth());
+  const int column = CharToColumn(lines.Get(position.Line - 1), position.Char, lines.CellRules());
   if (!wrap) return {column, position.Line};
   return wrap->BufferToDisplayPos({column, position.Line}, atEndOfRow);
 }
@@ -48,7 +49,7 @@ TBufferCoord DisplayToBufferPos(TScribEditStringList& lines, const TScribWordWra
   TBufferCoord expanded{position.Column, position.Row};
   if (wrap) expanded = wrap->DisplayToBufferPos(position);
   const std::string_view text = lines.Get(expanded.Line - 1);
-  return {ColumnToChar(text, expanded.Char, lines.TabWidth()), expanded.Line};
+  return {ColumnToChar(text, expanded.Char, lines.CellRules()), expanded.Line};
 }
 
 int ViewRowCount(const TScribEditStringList& lines, const TScribWordWrapPlugin* wrap) {

@@ -3,20 +3,22 @@
 // A buffer position counts characters of a line (1-based Char); a display
 // position counts tab-expanded cells (1-based Column) and screen rows (Row, the
 // line itself unless word wrap splits lines into several rows). Positions
-// beyond the end of a line count one column per character.
+// beyond the end of a line count one column per character. In UTF-8 text a
+// character is its bytes, and takes the cells TScribCellRules gives it.
 #pragma once
 
 #include <string_view>
 
+#include "editor/ScribEditTabExpansion.h"
 #include "editor/ScribEditTypes.h"
 
 class TScribEditStringList;
 class TScribWordWrapPlugin;
 
 // 1-based expanded column of 1-based character `charIndex` of `line`.
-int CharToColumn(std::string_view line, int charIndex, int tabWidth);
+int CharToColumn(std::string_view line, int charIndex, TScribCellRules rules);
 // 1-based character whose expanded cells cover 1-based `column` of `line`.
-int ColumnToChar(std::string_view line, int column, int tabWidth);
+int ColumnToChar(std::string_view line, int column, TScribCellRules rules);
 
 // With `wrap` null rows are lines. `atEndOfRow`: the caret-at-end-of-row flag
 // (see TScribWordWrapPlugin::BufferToDisplayPos).

@@ -222,6 +222,16 @@ void TScribEditStringList::CacheRange(int index, std::int32_t range) {
 void TScribEditStringList::SetTabWidth(int tabWidth) {
   if (tabWidth == tabWidth_) return;
   tabWidth_ = tabWidth;
+  ForgetWidths();
+}
+
+void TScribEditStringList::SetEncoding(TTextEncoding encoding) {
+  const bool cellsChange = IsUtf8(encoding) != IsUtf8(encoding_);
+  encoding_ = encoding;
+  if (cellsChange) ForgetWidths();
+}
+
+void TScribEditStringList::ForgetWidths() {
   indexOfLongestLine_ = -1;
   store_.ForgetWidths();
 }
@@ -230,7 +240,7 @@ std::uint32_t TScribEditStringList::WidthOf(int index) {
   std::uint32_t& width = store_.Width(index);
   if (width == TScribLineStore::kUnknownWidth) {
     const std::string_view text = store_.Text(index);
-    const auto length = static_cast<std::uint32_t>(ExpandedLength(text, tabWidth_)) & kWidthBits;
+    const auto length = static_cast<std::uint32_t>(ExpandedLength(text, CellRules())) & kWidthBits;
     width = text.find('\t') == std::string_view::npos ? length : length | kHasTabs;
   }
   return width;
@@ -240,7 +250,7 @@ std::string TScribEditStringList::ExpandedStrings(int index) {
   if (!InRange(index)) return {};
   const std::string_view text = store_.Text(index);
   if ((WidthOf(index) & kHasTabs) == 0) return std::string(text);
-  return ExpandTabs(text, tabWidth_);
+  return ExpandTabs(text, CellRules());
 }
 
 int TScribEditStringList::ExpandedStringLengths(int index) {

@@ -22,6 +22,7 @@
 #include <string_view>
 #include <vector>
 
+#include "editor/ScribEditTabExpansion.h"
 #include "editor/ScribLineStore.h"
 #include "support/TextEncoding.h"
 
@@ -103,6 +104,8 @@ class TScribEditStringList {
   void SetText(std::string_view text);
 
   int TabWidth() const { return tabWidth_; }
+  // How the lines' bytes become cells on screen: the tab width and the encoding.
+  TScribCellRules CellRules() const { return {tabWidth_, IsUtf8(encoding_)}; }
   void SetTabWidth(int tabWidth);
   TScribLineBreakStyle LineBreakStyle() const { return lineBreakStyle_; }
   void SetLineBreakStyle(TScribLineBreakStyle style) { lineBreakStyle_ = style; }
@@ -112,9 +115,10 @@ class TScribEditStringList {
 
   // Found by loading: UTF-8 (with or without its byte-order mark, which is
   // not part of the text and is written back by saving) when every byte is
-  // well-formed UTF-8, else Windows-1252. Other changes keep it.
+  // well-formed UTF-8, else Windows-1252. Other changes keep it; a buffer
+  // starts as Windows-1252, the host sets what its new documents are.
   TTextEncoding Encoding() const { return encoding_; }
-  void SetEncoding(TTextEncoding encoding) { encoding_ = encoding; }
+  void SetEncoding(TTextEncoding encoding);
 
   // The outermost BeginUpdate fires OnChanging, the matching EndUpdate OnChange.
   void BeginUpdate();
@@ -180,6 +184,7 @@ class TScribEditStringList {
   void Fire(const TLinesEvent& event, int index, int count);
   void Fire(const TNotifyEvent& event);
 
+  void ForgetWidths();
   // The cached width of line `index`, computed first when unknown.
   std::uint32_t WidthOf(int index);
   // Keeps a known longest line exact after line `index` alone changed or arrived.
@@ -190,7 +195,7 @@ class TScribEditStringList {
   int capacity_ = 0;
   TScribLineBreakStyle lineBreakStyle_ = TScribLineBreakStyle::CrLf;
   bool loadedMixedLineBreaks_ = false;
-  TTextEncoding encoding_ = TTextEncoding::Utf8;
+  TTextEncoding encoding_ = TTextEncoding::Windows1252;
   int tabWidth_ = 8;
   int indexOfLongestLine_ = -1;
   int updateCount_ = 0;

@@ -4,6 +4,8 @@
 #include <climits>
 #include <cstdint>
 
+#include "support/Utf8.h"
+
 namespace {
 
 // Columns a TAB at `column` covers.
@@ -11,36 +13,65 @@ std::int64_t TabSpan(std::int64_t column, int tabWidth) {
   return tabWidth < 2 ? 1 : tabWidth - column % tabWidth;
 }
 
+using CharCells = TScribCharCells;
+
+CharCells CellsOf(std::string_view line, std::size_t offset, std::int64_t column,
+                  TScribCellRules rules) {
+  const auto c = static_cast<unsigned char>(line[offset]);
+  if (c == '\t') return {TabSpan(column, rules.tabWidth), 1};
+  if (!rules.utf8 || c < 0x80) return {1, 1};
+  return {utf8::CellsAt(line, offset), utf8::CharLength(line, offset)};
+}
+
+// The first byte in [from, limit) that is not a character of one cell and
+// one byte, or limit.
+std::size_t PlainRunEnd(std::string_view line, std::size_t from, std::size_t limit, bool utf8) {
+  if (!utf8) {
+    const std::size_t tab = line.substr(from, limit - from).find('\t');
+    return tab == std::string_view::npos ? limit : from + tab;
+  }
+  for (std::size_t at = from; at < limit; ++at) {
+    const auto c = static_cast<unsigned char>(line[at]);
+    if (c == '\t' || c >= 0x80) return at;
+  }
+  return limit;
+}
+
 }  // namespace
 
-std::string ExpandTabs(std::string_view line, int tabWidth) {
+TScribCharCells CharCellsAt(std::string_view line, std::size_t offset, std::int64_t column,
+                            TScribCellRules rules) {
+  return CellsOf(line, offset, column, rules);
+}
+
+std::string ExpandTabs(std::string_view line, TScribCellRules rules) {
   std::string result;
-  result.reserve(static_cast<std::size_t>(ExpandedLength(line, tabWidth)));
-  const char filler = tabWidth < 2 ? ' ' : '\t';
-  for (const char c : line) {
-    if (c == '\t')
-      result.append(
-          static_cast<std::size_t>(TabSpan(static_cast<std::int64_t>(result.size()), tabWidth)),
-          filler);
+  result.reserve(line.size());
+  const char filler = rules.tabWidth < 2 ? ' ' : '\t';
+  std::int64_t column = 0;
+  for (std::size_t at = 0; at < line.size();) {
+    const CharCells c = CellsOf(line, at, column, rules);
+    if (line[at] == '\t')
+      result.append(static_cast<std::size_t>(c.cells), filler);
     else
-      result.push_back(c);
+      result.append(line.substr(at, c.bytes));
+    column += c.cells;
+    at += c.bytes;
   }
   return result;
 }
 
-int ExpandedLength(std::string_view line, int tabWidth) {
+int ExpandedLength(std::string_view line, TScribCellRules rules) {
   std::int64_t column = 0;
-  std::size_t start = 0;
-  while (start < line.size()) {
-    const std::size_t tab = line.find('\t', start);
-    if (tab == std::string_view::npos) {
-      column += static_cast<std::int64_t>(line.size() - start);
-      break;
-    }
-    column += static_cast<std::int64_t>(tab - start);
-    column += TabSpan(column, tabWidth);
+  for (std::size_t at = 0; at < line.size();) {
+    const std::size_t runEnd = PlainRunEnd(line, at, line.size(), rules.utf8);
+    column += static_cast<std::int64_t>(runEnd - at);
+    at = runEnd;
+    if (at == line.size()) break;
+    const CharCells c = CellsOf(line, at, column, rules);
+    column += c.cells;
+    at += c.bytes;
     if (column >= INT_MAX) return INT_MAX;
-    start = tab + 1;
   }
   return static_cast<int>(std::min<std::int64_t>(column, INT_MAX));
 }
@@ -50,28 +81,32 @@ void TScribExpandedLine::SetAnchor(int offset, std::int64_t column) {
 }
 
 std::int64_t TScribExpandedLine::Span(const Position& at) const {
-  return text_[static_cast<std::size_t>(at.offset)] == '\t' ? TabSpan(at.column, tabWidth_) : 1;
+  return CellsOf(text_, static_cast<std::size_t>(at.offset), at.column, rules_).cells;
+}
+
+int TScribExpandedLine::Step(const Position& at) const {
+  return static_cast<int>(
+      CellsOf(text_, static_cast<std::size_t>(at.offset), at.column, rules_).bytes);
 }
 
 int TScribExpandedLine::PlainRunEnd(int from, int limit) const {
   // Only up to the limit: a search to the end of a long line would cost the whole line.
-  const std::string_view part =
-      text_.substr(static_cast<std::size_t>(from), static_cast<std::size_t>(limit - from));
-  const std::size_t tab = part.find('\t');
-  return tab == std::string_view::npos ? limit : from + static_cast<int>(tab);
+  return static_cast<int>(::PlainRunEnd(text_, static_cast<std::size_t>(from),
+                                        static_cast<std::size_t>(limit), rules_.utf8));
 }
 
 void TScribExpandedLine::AdvanceTo(Position& at, int offset) const {
   if (offset < at.offset) at = anchor_;
   offset = std::min(offset, static_cast<int>(text_.size()));
   while (at.offset < offset) {
-    // Runs without a TAB move one column per byte.
+    // Runs of one-cell characters move one column per byte.
     const int runEnd = PlainRunEnd(at.offset, offset);
     at.column += runEnd - at.offset;
     at.offset = runEnd;
     if (at.offset < offset) {
+      const int step = Step(at);
       at.column += Span(at);
-      ++at.offset;
+      at.offset += step;
     }
   }
 }
@@ -84,7 +119,7 @@ std::int64_t TScribExpandedLine::ColumnOf(int offset) {
 void TScribExpandedLine::Append(std::string& out, std::int64_t column, std::int64_t count) {
   if (column < reading_.column) reading_ = anchor_;
   const int size = static_cast<int>(text_.size());
-  // To the byte whose cells hold `column`.
+  // To the character whose cells hold `column` (past zero-width ones before it).
   while (reading_.offset < size && reading_.column + Span(reading_) <= column) {
     // No more bytes than columns lie before `column`.
     const int limit = static_cast<int>(
@@ -95,19 +130,34 @@ void TScribExpandedLine::Append(std::string& out, std::int64_t column, std::int6
       reading_.offset = runEnd;
       continue;
     }
+    const int step = Step(reading_);
     reading_.column += Span(reading_);
-    ++reading_.offset;
+    reading_.offset += step;
   }
   const std::int64_t end = column + count;
   Position at = reading_;
-  for (std::int64_t cell = column; cell < end && at.offset < size;) {
-    const char c = text_[static_cast<std::size_t>(at.offset)];
-    const std::int64_t cellEnd = std::min(end, at.column + Span(at));
-    out.append(static_cast<std::size_t>(cellEnd - cell), c);
-    cell = cellEnd;
-    if (cell == at.column + Span(at)) {
-      at.column += Span(at);
-      ++at.offset;
+  bool appended = false;
+  while (at.offset < size) {
+    const auto offset = static_cast<std::size_t>(at.offset);
+    const CharCells c = CellsOf(text_, offset, at.column, rules_);
+    // A combining mark goes with the character before it.
+    if (c.cells == 0 && appended)
+      out.append(text_.substr(offset, c.bytes));
+    else if (at.column >= end)
+      break;
+    const std::int64_t first = std::max(column, at.column);
+    const std::int64_t last = std::min(end, at.column + c.cells);
+    if (c.cells > 0) {
+      if (text_[offset] == '\t')
+        out.append(static_cast<std::size_t>(last - first), '\t');
+      else if (last - first == c.cells)
+        out.append(text_.substr(offset, c.bytes));
+      else
+        out.append(static_cast<std::size_t>(last - first), ' ');  // half a wide character
+      appended = true;
+      if (last < at.column + c.cells) break;
     }
+    at.column += c.cells;
+    at.offset += static_cast<int>(c.bytes);
   }
 }

@@ -1,18 +1,39 @@
-// Tab expansion of one line. Columns count from 0 in the result. With a tab
-// width of 2 or more each TAB becomes as many TAB characters as columns it
-// covers up to the next tab stop, so the result keeps TABs as filler; with a
-// width below 2 each TAB becomes one space.
+// Tab expansion of one line: how its bytes become cells on screen. Columns
+// count from 0 in the result. With a tab width of 2 or more each TAB becomes
+// as many TAB characters as columns it covers up to the next tab stop, so the
+// result keeps TABs as filler; with a width below 2 each TAB becomes one space.
+// In code-page text every other byte is one cell; in UTF-8 text each
+// character takes its cells (utf8::CellsAt): two for wide ones, none for
+// combining marks, one for an invalid byte.
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <string_view>
 
-std::string ExpandTabs(std::string_view line, int tabWidth);
+struct TScribCellRules {
+  // A bare tab width means code-page text.
+  TScribCellRules(int tabWidth, bool utf8 = false) : tabWidth(tabWidth), utf8(utf8) {}
+  int tabWidth;
+  bool utf8;
+};
 
-// Length of ExpandTabs(line, tabWidth) without building it; saturates at the
+// Cells and bytes of the character at byte `offset` of `line`, which starts
+// at 0-based `column` (where a TAB reaches depends on it).
+struct TScribCharCells {
+  std::int64_t cells;
+  std::size_t bytes;
+};
+TScribCharCells CharCellsAt(std::string_view line, std::size_t offset, std::int64_t column,
+                            TScribCellRules rules);
+
+// The expanded text: its characters with TAB filler, as many cells as
+// ExpandedLength gives.
+std::string ExpandTabs(std::string_view line, TScribCellRules rules);
+
+// Cells of ExpandTabs(line, rules) without building it; saturates at the
 // largest int instead of overflowing on absurd widths.
-int ExpandedLength(std::string_view line, int tabWidth);
+int ExpandedLength(std::string_view line, TScribCellRules rules);
 
 // The expanded form of one line read piece by piece, without building it, so
 // that a long line costs only the part that is asked for. Columns are 0-based
@@ -21,14 +42,15 @@ int ExpandedLength(std::string_view line, int tabWidth);
 // move forward from the anchor; a request behind one starts again there.
 class TScribExpandedLine {
  public:
-  TScribExpandedLine(std::string_view text, int tabWidth) : text_(text), tabWidth_(tabWidth) {}
+  TScribExpandedLine(std::string_view text, TScribCellRules rules) : text_(text), rules_(rules) {}
 
   // A known pair of byte offset and column to read from instead of the line start.
   void SetAnchor(int offset, std::int64_t column);
   // The column where byte `offset` starts (the end column for the text's size).
   std::int64_t ColumnOf(int offset);
   // Appends the expanded cells [column, column + count) that exist; TAB
-  // characters stand for the cells a TAB covers.
+  // characters stand for the cells a TAB covers, a space for each cell of a
+  // wide character cut by the range.
   void Append(std::string& out, std::int64_t column, std::int64_t count);
 
  private:
@@ -38,11 +60,14 @@ class TScribExpandedLine {
   };
   // Moves `at` to byte `offset` (at or after it).
   void AdvanceTo(Position& at, int offset) const;
-  // The first TAB in bytes [from, limit), or limit.
+  // The first byte in [from, limit) that is not one cell (a TAB, or a
+  // non-ASCII byte of UTF-8 text), or limit.
   int PlainRunEnd(int from, int limit) const;
+  // Cells and bytes of the character at `at`.
   std::int64_t Span(const Position& at) const;
+  int Step(const Position& at) const;
 
   std::string_view text_;
-  int tabWidth_;
+  TScribCellRules rules_;
   Position anchor_, mapping_, reading_;
 };

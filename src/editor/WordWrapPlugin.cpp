@@ -141,7 +141,7 @@ void TScribWordWrapPlugin::LayOutLine(int lineIndex) {
   const std::string_view text = lines.Get(lineIndex);
   // Lines without tabs are laid out in place; only tabbed lines are expanded.
   if (std::memchr(text.data(), '\t', text.size()) == nullptr) return LayOutText(text);
-  expandScratch_ = ExpandTabs(text, lines.TabWidth());
+  expandScratch_ = ExpandTabs(text, lines.CellRules());
   LayOutText(expandScratch_);
 }
 

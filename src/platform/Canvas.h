@@ -1,6 +1,8 @@
 // The drawing surface the editor paints to. Coordinates are pixels in the
-// editor's client area; colours are 0x00BBGGRR. Text is drawn in fixed
-// character cells, one code-page byte per cell.
+// editor's client area; colours are 0x00BBGGRR. Text is UTF-8, drawn in
+// fixed character cells: each character takes the cells utf8::CellsAt gives
+// (two for wide ones); a combining mark is drawn over the character before
+// it; a byte that is not UTF-8 shows as a marker in one cell.
 #pragma once
 
 #include <string_view>
@@ -25,8 +27,8 @@ class Canvas {
   // Draws following text in `font`, vertically centred in the row, instead
   // of the editor font; null goes back to the editor font.
   virtual void SelectFont(const TFont* /*font*/) {}
-  // Draws `text` with its first cell at (x, y), each byte in a cell `cellWidth`
-  // wide, on an opaque `background` clipped to `clip`.
+  // Draws `text` with its first cell at (x, y), cells `cellWidth` wide, on an
+  // opaque `background` clipped to `clip`.
   virtual void DrawTextCells(int x, int y, std::string_view text, int cellWidth, TColor foreground,
                              TColor background, const TRect& clip) = 0;
 };

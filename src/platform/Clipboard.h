@@ -1,5 +1,6 @@
-// The system clipboard, in code-page bytes. The Qt layer converts between the
-// code page and Unicode; tests use an in-memory clipboard.
+// The system clipboard. Text is UTF-8; the editor converts it from and to its
+// document's encoding. File names are the file system's bytes. Tests use an
+// in-memory clipboard.
 #pragma once
 
 #include <functional>

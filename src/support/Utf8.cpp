@@ -109,6 +109,10 @@ int SequenceLength(std::string_view text, std::size_t at) {
   return length;
 }
 
+bool IsAscii(std::string_view text) {
+  return SkipAscii(text, 0) == text.size();
+}
+
 bool IsValid(std::string_view text) {
   return ValidPrefixEnd(text, 0) == text.size();
 }

@@ -16,6 +16,8 @@ int SequenceLength(std::string_view text, std::size_t at);
 
 // The whole text is well-formed UTF-8 (pure ASCII included).
 bool IsValid(std::string_view text);
+// Every byte is below 0x80.
+bool IsAscii(std::string_view text);
 
 // Validates text that arrives in pieces: a sequence may be split between two.
 class TValidator {

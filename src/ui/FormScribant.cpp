@@ -329,8 +329,9 @@ void TFormScribant::Search_Popup() {
 }
 
 void TFormScribant::ClipboardMonitor_Click() {
-  TClipboardMonitorDialog monitor(this, clipboard_,
-                                  [this](const std::string& text) { editor_->SetSelText(text); });
+  TClipboardMonitorDialog monitor(this, clipboard_, [this](const std::string& text) {
+    editor_->SetSelText(editor_->DocumentTextOf(text));
+  });
   monitor.exec();
 }
 

@@ -3,8 +3,6 @@
 #include <QList>
 #include <utility>
 
-#include "support/CodePage.h"
-
 namespace {
 
 // Keys whose code differs from the Qt key number (letters and digits agree).
@@ -114,13 +112,6 @@ TShiftState ShiftStateOf(Qt::KeyboardModifiers modifiers) {
   if (modifiers & Qt::AltModifier) shift |= ssAlt;
   if (modifiers & Qt::ControlModifier) shift |= ssCtrl;
   return shift;
-}
-
-std::string TypedCharacters(const QString& text) {
-  std::string bytes;
-  for (const char32_t codePoint : text.toUcs4())
-    bytes += static_cast<char>(codepage::FromUnicode(codePoint));
-  return bytes;
 }
 
 bool ProducesCharacter(Qt::KeyboardModifiers modifiers, const QString& text) {

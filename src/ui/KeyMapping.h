@@ -13,8 +13,6 @@
 std::uint16_t VirtualKeyOf(int qtKey, Qt::KeyboardModifiers modifiers);
 // Shift, Alt and Ctrl as the editor's shift state.
 TShiftState ShiftStateOf(Qt::KeyboardModifiers modifiers);
-// The code-page characters of typed text; characters the code page lacks become '?'.
-std::string TypedCharacters(const QString& text);
 // Whether the platform the editor was made for would send a character message
 // for a key with these modifiers: not for Alt or Ctrl combinations, except
 // Ctrl+Alt (AltGr) and the control characters Ctrl makes of letters.

@@ -5,13 +5,27 @@
 #include <QString>
 #include <algorithm>
 
-#include "support/CodePage.h"
+#include "support/Utf8.h"
 #include "ui/QtColors.h"
 
 namespace {
 
 QRect QRectOf(const TRect& rect) {
   return QRect(rect.left, rect.top, rect.Width(), rect.Height());
+}
+
+int TextCells(std::string_view text) {
+  int cells = 0;
+  for (std::size_t at = 0; at < text.size(); at += utf8::CharLength(text, at))
+    cells += utf8::CellsAt(text, at);
+  return cells;
+}
+
+// A character as Qt draws it; a byte that is not UTF-8 shows as the
+// replacement character.
+QString GlyphOf(std::string_view character) {
+  if (utf8::SequenceLength(character, 0) == 0) return QString(QChar(0xFFFD));
+  return QString::fromUtf8(character.data(), static_cast<qsizetype>(character.size()));
 }
 
 }  // namespace
@@ -83,23 +97,27 @@ void QtCanvas::SelectFont(const TFont* font) {
 void QtCanvas::DrawTextCells(int x, int y, std::string_view text, int cellWidth, TColor foreground,
                              TColor background, const TRect& clip) {
   const QRect clipRect = QRectOf(clip);
-  const QRect cells(x, y, static_cast<int>(text.size()) * cellWidth, lineHeight_);
+  const QRect cells(x, y, TextCells(text) * cellWidth, lineHeight_);
   const QRect area = cells.intersected(clipRect);
   if (area.isEmpty()) return;
   painter_.fillRect(area, ToQColor(background));
   painter_.save();
   painter_.setClipRect(area, Qt::IntersectClip);
   painter_.setPen(ToQColor(foreground));
-  // Only the cells inside the clip are drawn.
-  const int first = std::max(0, (area.left() - x) / cellWidth);
-  const int last = std::min(static_cast<int>(text.size()) - 1, (area.right() - x) / cellWidth);
   const bool decorated = painter_.font().underline() || painter_.font().strikeOut();
-  for (int i = first; i <= last; ++i) {
-    const unsigned char byte = static_cast<unsigned char>(text[i]);
+  int cell = 0;
+  for (std::size_t at = 0; at < text.size() && x + cell * cellWidth <= area.right();) {
+    // A character with the combining marks after it.
+    std::size_t end = at + utf8::CharLength(text, at);
+    while (end < text.size() && utf8::CellsAt(text, end) == 0) end += utf8::CharLength(text, end);
+    const int width = utf8::CellsAt(text, at);
+    const int left = x + cell * cellWidth;
     // A blank cell still carries the underline of its run.
-    if (byte == ' ' && !decorated) continue;
-    const QChar glyph(static_cast<char16_t>(codepage::ToUnicode(byte)));
-    painter_.drawText(QPointF(x + i * cellWidth, y + baseline_), QString(glyph));
+    const bool blank = text[at] == ' ' && end == at + 1 && !decorated;
+    if (!blank && left + width * cellWidth > area.left())
+      painter_.drawText(QPointF(left, y + baseline_), GlyphOf(text.substr(at, end - at)));
+    cell += width;
+    at = end;
   }
   painter_.restore();
 }

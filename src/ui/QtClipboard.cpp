@@ -1,12 +1,11 @@
 #include "ui/QtClipboard.h"
 
 #include <QClipboard>
+#include <QFile>
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QRegularExpression>
 #include <QUrl>
-
-#include "ui/CodePageText.h"
 
 namespace {
 
@@ -18,7 +17,7 @@ const QMimeData* Data() {
 
 // Plain text for other programs, with the platform's own line break.
 QString PlainText(const std::string& text) {
-  QString plain = FromCodePage(text);
+  QString plain = QString::fromStdString(text);
 #ifndef Q_OS_WIN
   plain.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 #endif
@@ -58,7 +57,7 @@ bool QtClipboard::HasText() const {
 
 std::string QtClipboard::GetText() const {
   const QMimeData* data = Data();
-  return HoldsText(data) ? ToCodePage(data->text()) : std::string();
+  return HoldsText(data) ? data->text().toStdString() : std::string();
 }
 
 void QtClipboard::SetText(const std::string& text) {
@@ -95,6 +94,6 @@ std::vector<std::string> QtClipboard::GetFileList() const {
   const QMimeData* data = Data();
   if (!data) return files;
   for (const QUrl& url : data->urls())
-    if (url.isLocalFile()) files.push_back(url.toLocalFile().toStdString());
+    if (url.isLocalFile()) files.push_back(QFile::encodeName(url.toLocalFile()).toStdString());
   return files;
 }

@@ -39,7 +39,7 @@ bool CopyRequested(const QDropEvent* event) {
 
 QMimeData* TScribEdit::CreateDragData() const {
   auto* data = new QMimeData;
-  data->setText(FromCodePage(SelText()));
+  data->setText(QString::fromStdString(Utf8Of(SelText())));
   data->setData(kOwnDragFormat, IdentityOf(this));
   return data;
 }
@@ -116,7 +116,7 @@ void TScribEdit::dropEvent(QDropEvent* event) {
       DropFiles(point.x(), point.y(), LocalFilesOf(data));
     } else if (data->hasText() && !ReadOnly()) {
       SetCaretXY(DropPositionAt(point));
-      SetSelText(ToCodePage(data->text()));
+      SetSelText(DocumentTextOf(data->text().toStdString()));
     }
   });
   // The text was moved here already: the drag's source must not remove it.

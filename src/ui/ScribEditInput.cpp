@@ -6,6 +6,7 @@
 #include <QWheelEvent>
 #include <algorithm>
 
+#include "support/Utf8.h"
 #include "ui/KeyMapping.h"
 #include "ui/ScribEdit.h"
 
@@ -32,7 +33,12 @@ void TScribEdit::keyPressEvent(QKeyEvent* event) {
     // Key-down first (host handlers, then the keystroke table), then the character.
     KeyDown(key, ShiftStateOf(event->modifiers()));
     if (!ProducesCharacter(event->modifiers(), event->text())) return;
-    for (const char c : TypedCharacters(event->text())) KeyPress(c);
+    const std::string typed = DocumentTextOf(event->text().toStdString());
+    // A character of several bytes goes in whole, as input-method text does.
+    if (Lines().CellRules().utf8 && !utf8::IsAscii(typed))
+      CommandProcessor(ecImeStr, '\0', &typed);
+    else
+      for (const char c : typed) KeyPress(c);
   });
 }
 
@@ -40,7 +46,7 @@ void TScribEdit::inputMethodEvent(QInputMethodEvent* event) {
   event->accept();
   if (event->commitString().isEmpty()) return;
   Guarded([&] {
-    const std::string text = TypedCharacters(event->commitString());
+    const std::string text = DocumentTextOf(event->commitString().toStdString());
     CommandProcessor(ecImeStr, '\0', &text);
   });
 }

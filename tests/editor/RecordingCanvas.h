@@ -3,15 +3,21 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "platform/Canvas.h"
+#include "support/Utf8.h"
 
 struct DrawnCell {
   bool painted = false;
   bool text = false;
+  // The code-page byte of the character drawn there ('?' for one the code
+  // page lacks), and the character itself in UTF-8 with its marks (empty in
+  // the second cell of a wide one).
   char character = ' ';
+  std::string glyph = " ";
   TColor foreground = 0, background = 0;
   unsigned style = 0;
   std::string font;  // the face selected for the text; empty for the editor font
@@ -50,11 +56,13 @@ class RecordingCanvas : public Canvas {
     for (const Op& op : ops_) {
       if (!Inside(op.rect, x, y)) continue;
       if (op.kind == Op::Fill) {
-        cell = {true, false, ' ', 0, op.colour, 0, {}};
+        cell = {true, false, ' ', " ", 0, op.colour, 0, {}};
       } else if (y >= op.y && y < op.y + cellHeight_ && x >= op.x) {
-        const std::size_t index = static_cast<std::size_t>((x - op.x) / op.cellWidth);
-        if (index < op.text.size())
-          cell = {true, true, op.text[index], op.foreground, op.colour, op.style, op.font};
+        if (const auto glyph = GlyphAt(op.text, (x - op.x) / op.cellWidth)) {
+          const std::string byte = utf8::ToWindows1252(*glyph);
+          cell = {true,     true,   byte.empty() ? ' ' : byte[0], *glyph, op.foreground, op.colour,
+                  op.style, op.font};
+        }
       }
     }
     return cell;
@@ -83,6 +91,21 @@ class RecordingCanvas : public Canvas {
   int styleChanges = 0;
 
  private:
+  // The character whose cells cover 0-based `cell` of UTF-8 `text`, with the
+  // zero-width characters after it.
+  static std::optional<std::string> GlyphAt(std::string_view text, int cell) {
+    int first = 0;
+    for (std::size_t at = 0; at < text.size();) {
+      std::size_t end = at + utf8::CharLength(text, at);
+      while (end < text.size() && utf8::CellsAt(text, end) == 0) end += utf8::CharLength(text, end);
+      const int cells = utf8::CellsAt(text, at);
+      if (cell < first + cells) return cell == first ? std::string(text.substr(at, end - at)) : "";
+      first += cells;
+      at = end;
+    }
+    return std::nullopt;
+  }
+
   struct Op {
     enum Kind { Fill, Text } kind;
     TRect rect;     // filled area, or the clip of a text run

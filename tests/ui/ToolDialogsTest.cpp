@@ -21,7 +21,7 @@
 #include "ui/QtClipboard.h"
 #include "ui/QtDialogs.h"
 
-TEST(ClipboardMonitorDialog, InsertsTextCopiedWhileShownInCodePage) {
+TEST(ClipboardMonitorDialog, InsertsTextCopiedWhileShownAsUtf8) {
   QApplication::clipboard()->setText("before");
   QtClipboard clipboard;
   std::vector<std::string> inserted;
@@ -40,7 +40,8 @@ TEST(ClipboardMonitorDialog, InsertsTextCopiedWhileShownInCodePage) {
     QApplication::clipboard()->setText("after");
     QApplication::processEvents();
   }
-  EXPECT_EQ(inserted, (std::vector<std::string>{"caf\xE9 \x80\r\n"}));
+  EXPECT_EQ(inserted, (std::vector<std::string>{"caf\xC3\xA9 \xE2\x82\xAC\r\n"}))
+      << "the window converts it to the document's encoding";
 }
 
 TEST(AboutBox, ShowsBuildDateAndOpensReadmeOnlyWhenPresent) {

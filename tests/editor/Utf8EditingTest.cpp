@@ -1,0 +1,98 @@
+// Editing UTF-8 text: whatever the commands, the caret and the selection lie
+// on character boundaries and the text stays UTF-8.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+
+#include "EditorTestSupport.h"
+#include "MemoryClipboard.h"
+#include "support/Utf8.h"
+
+namespace {
+
+const std::string kPieces[] = {
+    "ab",        " ",    "\t",  "\xC3\xA9", "\xE4\xB8\xAD\xE6\x96\x87", "\xF0\x9F\x98\x80",
+    "e\xCC\x81", "\r\n", "x_1", "."};
+
+// A caret stop of the line: not inside a character, nor between a letter and
+// its combining mark. Positions past the line end are fine.
+bool OnBoundary(const TCustomScribEdit& edit, TBufferCoord at) {
+  const std::string_view line = edit.Lines().Get(at.Line - 1);
+  const auto offset = static_cast<std::size_t>(at.Char - 1);
+  if (offset >= line.size()) return true;
+  return utf8::PreviousCaretStop(line, utf8::NextCaretStop(line, offset)) == offset;
+}
+
+TEST(Utf8Editing, EveryCommandKeepsPositionsOnCharacterBoundariesAndTheTextUtf8) {
+  const TScribEditorCommand commands[] = {
+      ecLeft,        ecRight,          ecUp,         ecDown,           ecWordLeft,  ecWordRight,
+      ecLineStart,   ecLineEnd,        ecSelLeft,    ecSelRight,       ecSelUp,     ecSelDown,
+      ecSelWordLeft, ecSelWordRight,   ecColSelLeft, ecColSelRight,    ecColSelUp,  ecColSelDown,
+      ecDeleteChar,  ecDeleteLastChar, ecDeleteWord, ecDeleteLastWord, ecLineBreak, ecTab,
+      ecUpperCase,   ecLowerCase,      ecToggleCase, ecTitleCase,      ecPaste,     ecCut,
+      ecUndo,        ecRedo,           ecToggleMode, ecSelectAll};
+  for (std::uint32_t seed = 1; seed <= 40; ++seed) {
+    std::mt19937 random(seed);
+    const auto pick = [&](std::size_t n) { return static_cast<std::size_t>(random() % n); };
+    std::string text;
+    for (int i = 0; i < 30; ++i) text += kPieces[pick(std::size(kPieces))];
+    MemoryClipboard clipboard;
+    TCustomScribEdit edit;
+    edit.SetClipboard(&clipboard);
+    edit.Lines().SetOptions({.blocks = {.blockLines = 2, .blockBytes = 16}});
+    edit.Lines().SetEncoding(TTextEncoding::Utf8);
+    SetUpLikeMainWindow(edit, text);
+    for (int step = 0; step < 300; ++step) {
+      const std::string before = edit.Text();
+      std::string done;
+      switch (pick(4)) {
+        case 0: {
+          const std::string typed = kPieces[pick(std::size(kPieces))];
+          Exec(edit, ecImeStr, '\0', &typed);
+          done = "typed " + typed;
+          break;
+        }
+        case 1:
+          clipboard.SetText(kPieces[pick(std::size(kPieces))]);
+          [[fallthrough]];
+        default: {
+          const TScribEditorCommand command = commands[pick(std::size(commands))];
+          Exec(edit, command);
+          done = "command " + std::to_string(command);
+        }
+      }
+      const std::string context = "seed " + std::to_string(seed) + " step " + std::to_string(step) +
+                                  " " + done + " after " + testing::PrintToString(before);
+      ASSERT_TRUE(utf8::IsValid(edit.Text())) << context;
+      ASSERT_TRUE(OnBoundary(edit, edit.CaretXY())) << context;
+      if (edit.SelAvail() && edit.ActiveSelectionMode() == smNormal) {
+        ASSERT_TRUE(OnBoundary(edit, edit.BlockBegin())) << context;
+        ASSERT_TRUE(OnBoundary(edit, edit.BlockEnd())) << context;
+      }
+    }
+  }
+}
+
+TEST(Utf8Editing, ArrowsDeleteAndBackspaceTakeWholeCharactersButNotInLegacyText) {
+  TCustomScribEdit edit;
+  edit.Lines().SetEncoding(TTextEncoding::Utf8);
+  SetUpLikeMainWindow(edit,
+                      "a\xE4\xB8\xAD"
+                      "e\xCC\x81z");
+  Exec(edit, ecRight);
+  Exec(edit, ecRight);
+  EXPECT_EQ(edit.CaretX(), 5) << "over the three bytes of a wide character";
+  EXPECT_EQ(edit.DisplayX(), 4) << "which takes two columns";
+  Exec(edit, ecDeleteChar);
+  EXPECT_EQ(edit.Text(), "a\xE4\xB8\xADz") << "a letter goes with its accent";
+  Exec(edit, ecDeleteLastChar);
+  EXPECT_EQ(edit.Text(), "az");
+  edit.Lines().SetEncoding(TTextEncoding::Windows1252);
+  edit.SetText("a\xC3\xA9");
+  edit.SetCaretXY({4, 1});
+  Exec(edit, ecDeleteLastChar);
+  EXPECT_EQ(edit.Text(), "a\xC3") << "a byte is a character there";
+}
+
+}  // namespace
