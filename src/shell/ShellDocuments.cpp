@@ -97,14 +97,13 @@ void TScribantShell::LoadUtf16(const std::string& path, std::uintmax_t size, boo
   const std::uint32_t read =
       ReadFileBlock(path, 2, static_cast<std::uint32_t>(size - 2), bytes.data());
   bytes.resize(read);
-  // Into the legacy code page while the editor shows every byte as one cell.
-  const std::string text = utf8::ToWindows1252(utf8::FromUtf16(bytes, bigEndian));
+  const std::string text = utf8::FromUtf16(bytes, bigEndian);
   bytes = std::string();
+  editor_.Lines().SetEncoding(TTextEncoding::Utf8);
   editor_.SetText(text);
-  editor_.Lines().SetEncoding(TTextEncoding::Windows1252);
   if (text.size() > 2 && text.ends_with("\r\n")) editor_.Lines().Add("");
   uneditedChange_ =
-      "This file was converted from unicode when it was loaded. Saving writes it as 8-bit text, "
+      "This file was converted from unicode when it was loaded. Saving writes it as UTF-8, "
       "which changes bytes you did not edit.";
   services_.dialogs.MessageBox(
       "The file loaded was of unicode format, a format not fully supported yet. Do not save and "

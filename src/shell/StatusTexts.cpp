@@ -20,7 +20,7 @@ std::string DocumentFormatPanelText(TTextEncoding encoding, TScribLineBreakStyle
   const char* breakName = lineBreak == TScribLineBreakStyle::Lf   ? "LF"
                           : lineBreak == TScribLineBreakStyle::Cr ? "CR"
                                                                   : "CRLF";
-  return EncodingName(encoding) + " \xB7 " + breakName;  // a middle dot in the code page
+  return EncodingName(encoding) + " \xC2\xB7 " + breakName;
 }
 
 std::string SelectionInfoText(long long selLength, unsigned char selectedChar, long long textLength,

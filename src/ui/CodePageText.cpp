@@ -3,13 +3,11 @@
 #include <QList>
 
 #include "support/CodePage.h"
+#include "support/Utf8.h"
 
-QString FromCodePage(std::string_view bytes) {
-  QString text;
-  text.reserve(static_cast<qsizetype>(bytes.size()));
-  for (char c : bytes)
-    text.append(QChar(static_cast<char16_t>(codepage::ToUnicode(static_cast<unsigned char>(c)))));
-  return text;
+QString FromCoreText(std::string_view bytes) {
+  const std::string text = utf8::IsValid(bytes) ? std::string(bytes) : utf8::FromWindows1252(bytes);
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 std::string ToCodePage(const QString& text) {

@@ -113,7 +113,7 @@ void TFormAnalyse::BuildControls() {
 
   analyseCombo_ = new QComboBox(this);
   analyseCombo_->setObjectName("Analyse_Combo");
-  for (std::string_view item : kAnalyseSourceItems) analyseCombo_->addItem(FromCodePage(item));
+  for (std::string_view item : kAnalyseSourceItems) analyseCombo_->addItem(FromCoreText(item));
   connect(analyseCombo_, &QComboBox::activated, this, &TFormAnalyse::Analyse_Combo_Change);
 
   // Default and cancel at once: Enter and Esc both close the window.
@@ -162,7 +162,7 @@ QWidget* TFormAnalyse::BuildCharsSheet() {
   charsListView_->setColumnCount(kCharColumnCount);
   QTreeWidgetItem* header = charsListView_->headerItem();
   for (int column = 0; column < kCharColumnCount; ++column) {
-    header->setText(column, FromCodePage(kCharColumns[column].caption));
+    header->setText(column, FromCoreText(kCharColumns[column].caption));
     header->setTextAlignment(column, kCharColumns[column].align);
     charsListView_->setColumnWidth(column, kCharColumns[column].width);
   }
@@ -196,7 +196,7 @@ void TFormAnalyse::Analyse_Combo_Change() {
   charRows_ = CharacterRows(statistics, locale_.DecimalSeparator());
   charSort_.Sort(charRows_);
   FillCharsListView();
-  setWindowTitle(FromCodePage(AnalyseCaption(kAnalyseSourceItems[source])));
+  setWindowTitle(FromCoreText(AnalyseCaption(kAnalyseSourceItems[source])));
 }
 
 std::string TFormAnalyse::SourceText(int sourceIndex) const {
@@ -213,8 +213,8 @@ std::string TFormAnalyse::SourceText(int sourceIndex) const {
 void TFormAnalyse::ShowStatistics(const TTextStatistics& statistics) {
   statsListBox_->clear();
   for (const TStatsRow& row : StatisticsRows(statistics)) {
-    auto* item = new QListWidgetItem(FromCodePage(row.value), statsListBox_);
-    item->setData(kLabelRole, FromCodePage(row.label));
+    auto* item = new QListWidgetItem(FromCoreText(row.value), statsListBox_);
+    item->setData(kLabelRole, FromCoreText(row.label));
   }
 }
 
@@ -237,9 +237,9 @@ void TFormAnalyse::FillCharsListView() {
   items.reserve(static_cast<qsizetype>(charRows_.size()));
   QTreeWidgetItem* selected = nullptr;
   for (const TCharRow& row : charRows_) {
-    auto* item = new QTreeWidgetItem(QStringList{FromCodePage(row.dec), FromCodePage(row.hex),
-                                                 FromCodePage(row.chr), FromCodePage(row.countText),
-                                                 FromCodePage(row.percentText)});
+    auto* item = new QTreeWidgetItem(QStringList{FromCoreText(row.dec), FromCoreText(row.hex),
+                                                 FromCoreText(row.chr), FromCoreText(row.countText),
+                                                 FromCoreText(row.percentText)});
     item->setData(0, kByteValueRole, row.value);
     for (int column = 0; column < kCharColumnCount; ++column)
       item->setTextAlignment(column, kCharColumns[column].align);

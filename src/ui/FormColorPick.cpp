@@ -248,7 +248,7 @@ void TFormColorPick::ShowModel() {
   for (TColorSwatch* swatch : swatches_)
     if (swatch) swatch->SetColor(model_.Color(swatch->Id()));
   auto write = [](QLineEdit* edit, const std::string& text) {
-    const QString shown = FromCodePage(text);
+    const QString shown = FromCoreText(text);
     if (edit->text() == shown) return;
     const QSignalBlocker quiet(edit);
     edit->setText(shown);
@@ -258,8 +258,8 @@ void TFormColorPick::ShowModel() {
   QPalette palette = hex_->palette();
   palette.setColor(QPalette::Text, ToQColor(model_.HexFontColor()));
   hex_->setPalette(palette);
-  hoverHex_->setText(FromCodePage(model_.HoverHexText()));
-  hoverPct_->setText(FromCodePage(model_.HoverPctText()));
+  hoverHex_->setText(FromCoreText(model_.HoverHexText()));
+  hoverPct_->setText(FromCoreText(model_.HoverPctText()));
 }
 
 void TFormColorPick::StartDrag(QWidget* source, TSwatch swatch) {

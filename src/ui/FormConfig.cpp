@@ -37,7 +37,7 @@ QPushButton* NewButton(const char* name, const char* text) {
 
 QComboBox* NewFixedList(const char* name, const std::vector<std::string>& items) {
   auto* combo = Named(new QComboBox, name);
-  for (const std::string& item : items) combo->addItem(FromCodePage(item));
+  for (const std::string& item : items) combo->addItem(FromCoreText(item));
   return combo;
 }
 
@@ -50,7 +50,7 @@ QLineEdit* NewShortEdit(const char* name) {
 
 // Shows the start of a long text such as the non-identifier characters.
 void SetText(QLineEdit* edit, const std::string& text) {
-  edit->setText(FromCodePage(text));
+  edit->setText(FromCoreText(text));
   edit->setCursorPosition(0);
 }
 
@@ -81,7 +81,7 @@ void TConfigColourPanel::Show(const TColourPanelView& view) {
   colours.setColor(QPalette::Window, ToQColor(shown));
   colours.setColor(QPalette::WindowText, ToQColor(view.textColour));
   setPalette(colours);
-  setText(FromCodePage(view.text));
+  setText(FromCoreText(view.text));
 }
 
 void TConfigColourPanel::ShowNothing() {
@@ -111,7 +111,7 @@ TFormConfig::TFormConfig(QWidget* owner, TConfigSettings& settings,
       controls_(FillControls(settings, environment.highlighterNames, environment.keyWordListNames)),
       colourDialog_(environment.dialogs, environment.registry) {
   setObjectName("FormConfig");
-  setWindowTitle(FromCodePage(kConfigCaption));
+  setWindowTitle(FromCoreText(kConfigCaption));
   QFont formFont("Tahoma");
   formFont.setPointSize(8);
   setFont(formFont);
@@ -239,7 +239,7 @@ QWidget* TFormConfig::BuildGeneralFormatPage() {
   cmtStyles_ = Named(new QListWidget, "CmtStyles_ChkList");
   cmtStyles_->setFixedWidth(110);
   for (const std::string& style : kCommentStyleItems) {
-    auto* item = new QListWidgetItem(FromCodePage(style), cmtStyles_);
+    auto* item = new QListWidgetItem(FromCoreText(style), cmtStyles_);
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable | Qt::ItemIsSelectable);
   }
   left->addWidget(cmtStyles_);
@@ -282,7 +282,7 @@ void TFormConfig::BuildButtons() {
 }
 
 void TFormConfig::FillFromControls() {
-  captionFormat_->setEditText(FromCodePage(controls_.captionFormat));
+  captionFormat_->setEditText(FromCoreText(controls_.captionFormat));
   statusBar_->setChecked(controls_.statusBar);
   escapeQuits_->setChecked(controls_.escapeQuits);
   wordWrap_->setChecked(controls_.wordWrap);

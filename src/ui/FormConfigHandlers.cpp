@@ -21,7 +21,7 @@ int TFormConfig::SelectedAttribute() const {
 void TFormConfig::Pages_Change(int pageIndex) {
   if (pageIndex != kHighlightingPage) return;
   colorList_->clear();
-  for (const std::string& name : ColorListItems(settings_)) colorList_->addItem(FromCodePage(name));
+  for (const std::string& name : ColorListItems(settings_)) colorList_->addItem(FromCoreText(name));
   if (colorList_->count() > 0)
     colorList_->setCurrentRow(0);
   else
@@ -64,7 +64,7 @@ void TFormConfig::Style_Chk_Click() {
 
 void TFormConfig::Font_Btn_Click() {
   if (!FontButtonClicked(settings_, environment_.dialogs)) return;
-  font_->setText(FromCodePage(FontText(settings_.font)));
+  font_->setText(FromCoreText(FontText(settings_.font)));
   ChangedAtOnce();
 }
 
@@ -73,7 +73,7 @@ void TFormConfig::CaptionFormatHlp_Btn_Click() {
 }
 
 void TFormConfig::Default_Btn_Click() {
-  fileExt_->setText(FromCodePage(kDefaultExtensionList));
+  fileExt_->setText(FromCoreText(kDefaultExtensionList));
 }
 
 void TFormConfig::Associate_Btn_Click() {

@@ -70,7 +70,7 @@ void ShowItems(QComboBox* combo, const std::vector<std::string>& items) {
   // found counter.
   const QSignalBlocker blocker(combo);
   combo->clear();
-  for (const std::string& item : items) combo->addItem(FromCodePage(item));
+  for (const std::string& item : items) combo->addItem(FromCoreText(item));
   if (!items.empty()) combo->setCurrentIndex(0);
 }
 
@@ -155,7 +155,7 @@ void TFormFindReplace::SaveHistory() {
 
 void TFormFindReplace::ShowForEditor() {
   const TFindDialogSeed seed = FindDialogSeed(editor_);
-  if (seed.findText) findCombo_->setEditText(FromCodePage(*seed.findText));
+  if (seed.findText) findCombo_->setEditText(FromCoreText(*seed.findText));
   (seed.fromCursor ? fromCursorRadio_ : fromStartRadio_)->setChecked(true);
   show();
   raise();

@@ -108,7 +108,7 @@ QWidget* TFormFunc::BuildEncryptionPage() {
   encMethodListBox_ = new QListWidget(page);
   encMethodListBox_->setObjectName("EncMethod_ListBox");
   encMethodListBox_->setGeometry(8, 24, 200, 100);
-  for (std::string_view method : kEncMethodNames) encMethodListBox_->addItem(FromCodePage(method));
+  for (std::string_view method : kEncMethodNames) encMethodListBox_->addItem(FromCoreText(method));
   MakeLabel(page, "Encryption Method:", encMethodListBox_);
   return page;
 }
@@ -151,7 +151,7 @@ void TFormFunc::DoFunc_Cmd() {
   const TCustomScribEdit::Transaction edit(editor_);
   if (oldLength == 0) editor_.SelectAll();
   const TMiscFuncOutcome outcome = DoMiscFunction(request, editor_.SelText());
-  if (outcome.testPanelText) testPanel_->setText(FromCodePage(*outcome.testPanelText));
+  if (outcome.testPanelText) testPanel_->setText(FromCoreText(*outcome.testPanelText));
   editor_.SetSelText(outcome.result);
   const TMiscSelection selection =
       SelectionAfterMiscFunction(static_cast<std::size_t>(oldStart),
@@ -163,7 +163,7 @@ void TFormFunc::DoFunc_Cmd() {
 void TFormFunc::Test_Btn_Click() {
   const std::string text = editor_.Text();
   const std::string minimised = Minimise(text, MinimiseOptions());
-  testPanel_->setText(FromCodePage(MinimiseSavingText(text.size(), minimised.size())));
+  testPanel_->setText(FromCoreText(MinimiseSavingText(text.size(), minimised.size())));
 }
 
 TMiscFuncRequest TFormFunc::Request() const {

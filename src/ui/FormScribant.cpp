@@ -107,10 +107,10 @@ TFormScribant::~TFormScribant() {
 
 void TFormScribant::FormCreate() {
   shell_->OnCaption = [this](const std::string& caption) {
-    setWindowTitle(TitleShowing(FromCodePage(caption)));
+    setWindowTitle(TitleShowing(FromCoreText(caption)));
   };
   shell_->OnStatusPanel = [this](int panel, const std::string& text) {
-    statusPanels_[panel]->setText(FromCodePage(text));
+    statusPanels_[panel]->setText(FromCoreText(text));
   };
   shell_->CloseVisibleToolWindow = [this] { return searchWindows_->CloseVisibleToolWindow(); };
   shell_->CloseMainWindow = [this] { close(); };
@@ -316,7 +316,7 @@ void TFormScribant::RecentFiles_Popup() {
   const auto items = RecentMenuItems(shell_->Settings().recentList, shell_->FileName(),
                                      [](const std::string& path) { return IsFile(path); });
   for (const TRecentMenuItem& item : items) {
-    auto* action = new QAction(FromCodePage(item.caption), recentMenu_);
+    auto* action = new QAction(FromCoreText(item.caption), recentMenu_);
     action->setEnabled(item.enabled);
     const int tag = item.tag;
     connect(action, &QAction::triggered, this, [this, tag] { shell_->OpenRecentFile_Cmd(tag); });

@@ -128,7 +128,7 @@ void TFormSectionList::FormShow() {
   });
   namesListBox_->clear();
   for (const TSectionItem& section : items_) {
-    auto* item = new QListWidgetItem(FromCodePage(section.text), namesListBox_);
+    auto* item = new QListWidgetItem(FromCoreText(section.text), namesListBox_);
     item->setData(kMarkerRole, static_cast<int>(section.marker));
     item->setData(kTargetLineRole, static_cast<qlonglong>(section.targetLine));
   }

@@ -73,7 +73,7 @@ TMsgResult FromQtButton(int button) {
 
 // "desc|*.a;*.b|..." becomes Qt's "desc (*.a *.b)" entries; "*.*" means every file.
 QStringList ToQtFilters(const std::string& filter) {
-  const QStringList parts = FromCodePage(filter).split('|');
+  const QStringList parts = FromCoreText(filter).split('|');
   QStringList filters;
   for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
     QString patterns = parts[i + 1];
@@ -124,7 +124,7 @@ QString WrappableText(const QString& text) {
 
 TMsgResult QtDialogs::MessageBox(const std::string& text, const std::string& caption, TMsgIcon icon,
                                  TMsgButtons buttons) {
-  QMessageBox box(ToQtIcon(icon), FromCodePage(caption), WrappableText(FromCodePage(text)),
+  QMessageBox box(ToQtIcon(icon), FromCoreText(caption), WrappableText(FromCoreText(text)),
                   QMessageBox::NoButton, owner_);
   if (buttons == TMsgButtons::YesNoNoToAllYesToAll) {
     AddButtonsInOrder(box);
@@ -140,7 +140,7 @@ TMsgResult QtDialogs::MessageBox(const std::string& text, const std::string& cap
 }
 
 std::optional<std::string> QtDialogs::RunFileDialog(const TFileDialogRequest& request, bool save) {
-  QFileDialog dialog(owner_, FromCodePage(request.title), FromCodePage(request.initialDir));
+  QFileDialog dialog(owner_, FromCoreText(request.title), FromCoreText(request.initialDir));
   dialog.setOption(QFileDialog::HideNameFilterDetails);
   dialog.setOption(QFileDialog::DontUseNativeDialog);
   const QStringList filters = ToQtFilters(request.filter);
@@ -149,7 +149,7 @@ std::optional<std::string> QtDialogs::RunFileDialog(const TFileDialogRequest& re
   if (index < filters.size()) dialog.selectNameFilter(filters[index]);
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-  if (!request.defaultExt.empty()) dialog.setDefaultSuffix(FromCodePage(request.defaultExt));
+  if (!request.defaultExt.empty()) dialog.setDefaultSuffix(FromCoreText(request.defaultExt));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return dialog.selectedFiles().front().toStdString();
 }
@@ -195,7 +195,7 @@ std::optional<TFont> QtDialogs::ChooseFont(const TFont& initial) {
 int QtDialogs::SelectItem(const std::string& label, const std::vector<std::string>& items,
                           const std::string& caption, int preselected) {
   QStringList texts;
-  for (const std::string& item : items) texts << FromCodePage(item);
-  return RunSelectItemDialog(owner_, FromCodePage(label), texts, FromCodePage(caption),
+  for (const std::string& item : items) texts << FromCoreText(item);
+  return RunSelectItemDialog(owner_, FromCoreText(label), texts, FromCoreText(caption),
                              preselected);
 }

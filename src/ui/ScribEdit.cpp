@@ -22,7 +22,7 @@ TScribEdit::TScribEdit(QWidget* parent) : QAbstractScrollArea(parent) {
   viewport()->setAcceptDrops(true);
   viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
   ShowError = [this](const std::string& message) {
-    QMessageBox::critical(this, QStringLiteral("Scribant"), FromCodePage(message));
+    QMessageBox::critical(this, QStringLiteral("Scribant"), FromCoreText(message));
   };
   const int flashTime = QApplication::cursorFlashTime();
   caretTimer_.setInterval(flashTime > 0 ? flashTime / 2 : 500);

@@ -12,7 +12,7 @@ bool TScribantApplication::notify(QObject* receiver, QEvent* event) {
   } catch (const std::bad_alloc&) {
     ShowErrorBox("There is not enough memory to complete the operation.");
   } catch (const std::exception& error) {
-    ShowErrorBox(FromCodePage(error.what()));
+    ShowErrorBox(FromCoreText(error.what()));
   } catch (...) {
     ShowErrorBox("An unexpected error occurred.");
   }

@@ -166,12 +166,12 @@ TEST(DocumentFlow, Utf16FilesAreConvertedWithAWarning) {
 
   const std::string euro = f.File("e.txt", std::string("\xFF\xFE\xAC\x20\x3D\xD8\x00\xDE", 8));
   f.shell.OpenDocument(euro);
-  EXPECT_EQ(f.editor.Lines().Get(0), "\x80?") << "a surrogate pair becomes one '?'";
-  EXPECT_EQ(f.editor.Lines().Encoding(), TTextEncoding::Windows1252);
+  EXPECT_EQ(f.editor.Lines().Get(0), "\xE2\x82\xAC\xF0\x9F\x98\x80") << "nothing becomes '?'";
+  EXPECT_EQ(f.editor.Lines().Encoding(), TTextEncoding::Utf8);
 
   const std::string bigEndian = f.File("b.txt", std::string("\xFE\xFF\0c\x20\xAC\xD8\x3D", 8));
   f.shell.OpenDocument(bigEndian);
-  EXPECT_EQ(f.editor.Lines().Get(0), "c\x80?") << "big-endian too, a lone surrogate included";
+  EXPECT_EQ(f.editor.Lines().Get(0), "c\xE2\x82\xAC\xEF\xBF\xBD") << "big-endian, a lone surrogate";
   EXPECT_NE(f.dialogs.messages.back().text.find("unicode format"), std::string::npos);
 
   const std::string markOnly = f.File("m.txt", "\xFF\xFE");

@@ -307,8 +307,8 @@ TEST_F(ScribEditWidget, CaretBlinkPaintsNoTextAndEditsStillShow) {
   edit.SetCaretXY({6, 2});
   Type("x");
   Key(Qt::Key_Home, Qt::ShiftModifier);
+  LineCountingOrvane freshHighlighter;  // outlives the editor that uses it
   TScribEdit fresh;
-  LineCountingOrvane freshHighlighter;
   fresh.SetOptions(kMainWindowEditorOptions);
   fresh.SetHighlighter(&freshHighlighter);
   fresh.resize(edit.size());
