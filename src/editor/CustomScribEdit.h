@@ -400,6 +400,9 @@ class TCustomScribEdit : public TScribViewState {
   void SetHighlighter(TScribCustomHighlighter* value);
   // Scans the lines above `index` first when they were not yet.
   std::int32_t LineEndRange(int index) const override { return scan_.RangeOf(index); }
+  // Scans up to `count` lines below those shown so far, for idle time, so that
+  // a jump far down finds them ready; false once every line is scanned.
+  bool ScanAhead(int count) { return scan_.ScanAhead(count); }
   // After the highlighter's rules changed: forgets every line's state, lays wrapped
   // lines out again (the break characters may differ) and repaints. Changes of
   // the current highlighter arrive here by themselves; while the paint lock is
