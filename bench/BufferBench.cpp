@@ -21,6 +21,7 @@
 #include "Generate.h"
 #include "editor/ScribEditStringList.h"
 #include "support/OvFile.h"
+#include "support/Utf8.h"
 
 namespace {
 
@@ -55,6 +56,11 @@ const TempFile& SourceFileOf(std::size_t lineCount) {
 
 const TempFile& SourceFile() {
   return SourceFileOf(kLineCount);
+}
+
+const std::string& MixedUtf8Text() {
+  static const std::string text = GenerateMixedUtf8Text(kLineCount, 20261208);
+  return text;
 }
 
 TScribEditStringList& LoadedBuffer() {
@@ -147,4 +153,21 @@ SCRIBANT_BENCH_FIGURE("text_read_ms", "ms", [] {
   const double milliseconds = MedianMillisecondsOf([&] { size += lines.Text().size(); });
   if (size == 0) std::fprintf(stderr, "# empty text\n");
   return milliseconds;
+});
+
+SCRIBANT_BENCH_FIGURE("utf8_check_mb_per_s", "MB/s", [] {
+  const std::string& text = MixedUtf8Text();
+  bool valid = true;
+  const double milliseconds = MedianMillisecondsOf([&] { valid = valid && utf8::IsValid(text); });
+  if (!valid) std::fprintf(stderr, "# the mixed text is not UTF-8\n");
+  return static_cast<double>(text.size()) / 1048576.0 / (milliseconds / 1000.0);
+});
+
+SCRIBANT_BENCH_FIGURE("load_utf8_ms", "ms", [] {
+  static const TempFile file(MixedUtf8Text());
+  return MedianMillisecondsOf([&] {
+    TScribEditStringList lines;
+    lines.LoadFromFile(file.Path());
+    if (lines.Encoding() != TTextEncoding::Utf8) std::fprintf(stderr, "# not loaded as UTF-8\n");
+  });
 });

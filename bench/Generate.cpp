@@ -3,6 +3,8 @@
 #include <array>
 #include <filesystem>
 #include <fstream>
+#include <string>
+#include <string_view>
 
 namespace {
 
@@ -64,6 +66,19 @@ std::string GenerateSourceText(std::size_t lineCount, std::uint32_t seed) {
   std::string out;
   out.reserve(lineCount * 102);
   for (std::size_t i = 0; i < lineCount; ++i) AppendLine(out, random);
+  return out;
+}
+
+std::string GenerateMixedUtf8Text(std::size_t lineCount, std::uint32_t seed) {
+  static constexpr std::string_view kMixed =
+      " // caf\xC3\xA9 na\xC3\xAFve \xE4\xB8\xAD\xE6\x96\x87\xE5\xAD\x97 \xF0\x9F\x98\x80";
+  Xorshift random{seed | 1u};
+  std::string out;
+  out.reserve(lineCount * 110);
+  for (std::size_t i = 0; i < lineCount; ++i) {
+    AppendLine(out, random);
+    if (i % 5 == 0) out.insert(out.size() - 2, kMixed);  // before the CR LF
+  }
   return out;
 }
 

@@ -8,6 +8,10 @@
 // identifiers, numbers, strings and comments, CR LF line breaks.
 std::string GenerateSourceText(std::size_t lineCount, std::uint32_t seed);
 
+// The same with accented, CJK and emoji text at the end of every fifth line:
+// a UTF-8 document.
+std::string GenerateMixedUtf8Text(std::size_t lineCount, std::uint32_t seed);
+
 // A temporary file that is removed when the object goes.
 class TempFile {
  public:

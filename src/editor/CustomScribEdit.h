@@ -191,6 +191,9 @@ class TCustomScribEdit : public TScribViewState {
   // the document's encoding, and document text as UTF-8. A character the
   // legacy code page lacks becomes "?".
   std::string DocumentTextOf(std::string_view utf8Text) const;
+  // Characters selected: SelLength(), except that in UTF-8 text a character
+  // of several bytes counts one.
+  std::int64_t SelCharCount() const;
   std::string Utf8Of(std::string_view documentText) const;
   std::int64_t SelStart() const;
   void SetSelStart(std::int64_t value);
@@ -397,6 +400,9 @@ class TCustomScribEdit : public TScribViewState {
   void SetHighlighter(TScribCustomHighlighter* value);
   // Scans the lines above `index` first when they were not yet.
   std::int32_t LineEndRange(int index) const override { return scan_.RangeOf(index); }
+  // Scans up to `count` lines below those shown so far, for idle time, so that
+  // a jump far down finds them ready; false once every line is scanned.
+  bool ScanAhead(int count) { return scan_.ScanAhead(count); }
   // After the highlighter's rules changed: forgets every line's state, lays wrapped
   // lines out again (the break characters may differ) and repaints. Changes of
   // the current highlighter arrive here by themselves; while the paint lock is

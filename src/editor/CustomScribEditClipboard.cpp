@@ -31,6 +31,26 @@ std::string TCustomScribEdit::Utf8Of(std::string_view documentText) const {
   return lines_->CellRules().utf8 ? std::string(documentText) : utf8::FromWindows1252(documentText);
 }
 
+std::int64_t TCustomScribEdit::SelCharCount() const {
+  if (!lines_->CellRules().utf8 || !SelAvail()) return SelLength();
+  if (activeSelectionMode_ != smNormal)
+    return static_cast<std::int64_t>(utf8::CharCount(SelText()));
+  // Without copying the selection: a whole-document one may be large.
+  const TBufferCoord begin = BlockBegin(), end = BlockEnd();
+  std::int64_t count = 0;
+  for (int line = begin.Line; line <= end.Line; ++line) {
+    const std::string_view text = LineAt(line);
+    const std::size_t from =
+        line == begin.Line ? std::min<std::size_t>(begin.Char - 1, text.size()) : 0;
+    const std::size_t to =
+        line == end.Line ? std::min<std::size_t>(end.Char - 1, text.size()) : text.size();
+    if (to > from)
+      count += static_cast<std::int64_t>(utf8::CharCount(text.substr(from, to - from)));
+    if (line < end.Line) count += 2;  // a line break counts two, as in SelLength
+  }
+  return count;
+}
+
 void TCustomScribEdit::CopyToClipboard() {
   if (!SelAvail() || !clipboard_) return;
   const std::string text = Utf8Of(ClipboardText());

@@ -28,7 +28,6 @@ void TScribHighlightScan::StartStateOf(int index) {
 
 int TScribHighlightScan::ScanLine(int index) {
   ++scannedLines_;
-  marks_.Drop(index);  // its text or its start state may differ now
   highlighter_->SetLine(lines_.Get(index), index);
   highlighter_->NextToEol();
   return highlighter_->GetRange();
@@ -48,6 +47,12 @@ void TScribHighlightScan::ScanThrough(int index) {
     lines_.CacheRange(scannedCount_, ScanLine(scannedCount_));
 }
 
+bool TScribHighlightScan::ScanAhead(int count) {
+  if (!Active() || scannedCount_ >= lines_.Count()) return false;
+  ScanThrough(scannedCount_ + count - 1);
+  return scannedCount_ < lines_.Count();
+}
+
 void TScribHighlightScan::ScanRanges() {
   if (!highlighter_) return;
   // One bracket for all stored states, so listeners hear of them once.
@@ -64,6 +69,7 @@ int TScribHighlightScan::ScanFrom(int index) {
   // Below the scanned lines nothing is stored that could change.
   const int last = scannedCount_ - 1;
   for (;; ++index) {
+    marks_.Drop(index);  // its text or its start state may differ now
     const int range = ScanLine(index);
     if (range == lines_.Ranges(index)) return index;
     lines_.PutRange(index, range);

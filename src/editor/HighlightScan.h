@@ -70,8 +70,12 @@ class TScribHighlightScan {
   // when needed. Without a highlighter, or outside the lines, the stored value.
   std::int32_t RangeOf(int index);
   // Makes the states of lines 0..index current. Stores them without announcing
-  // a change: they are a cache of the text, which did not change.
+  // a change: they are a cache of the text, which did not change. A line's
+  // marks stay: they were made from the same text and start state.
   void ScanThrough(int index);
+  // Scans up to `count` lines below the scanned ones, for idle time; false
+  // once every line is scanned.
+  bool ScanAhead(int count);
   // Forgets every state; they are scanned again when asked for.
   void ForgetRanges();
   // Scans every line from the reset state now.

@@ -10,7 +10,7 @@
 #include "editor/ScribEditTabExpansion.h"
 #include "highlight/CustomHighlighter.h"
 #include "support/CharClasses.h"
-#include "support/CodePage.h"
+#include "support/Utf8.h"
 
 namespace {
 
@@ -23,12 +23,27 @@ TScribWordWrapPlugin::TCharSet DefaultIdentChars() {
   return chars;
 }
 
-// The row end moved back so that it does not split a double-byte character.
-std::size_t KeepDoubleByteWhole(std::string_view text, std::size_t begin, std::size_t end) {
-  std::size_t position = begin;
-  while (position < end)
-    position += codepage::IsLeadByte(static_cast<unsigned char>(text[position])) ? 2 : 1;
-  return position > end ? end - 1 : end;
+// In a line of UTF-8 text laid out as cells: the second cell of a wide
+// character, which a row never starts with.
+constexpr char kWideTail = '\x01';
+
+// One byte per cell of a UTF-8 line: the character itself when it is ASCII
+// (TABs expanded), a letter for any other, kWideTail for a wide one's second
+// cell; combining marks take no cell.
+std::string CellsOfUtf8Line(std::string_view text, TScribCellRules rules) {
+  std::string cells;
+  cells.reserve(text.size());
+  const char filler = rules.tabWidth < 2 ? ' ' : '\t';
+  for (std::size_t at = 0; at < text.size();) {
+    const TScribCharCells c = CharCellsAt(text, at, static_cast<std::int64_t>(cells.size()), rules);
+    if (text[at] == '\t')
+      cells.append(static_cast<std::size_t>(c.cells), filler);
+    else if (c.cells > 0)
+      cells.append(1, static_cast<unsigned char>(text[at]) < 0x80 ? text[at] : 'x')
+          .append(static_cast<std::size_t>(c.cells - 1), kWideTail);
+    at += c.bytes;
+  }
+  return cells;
 }
 
 // The length of row `row` of a line whose row lengths are `rows`.
@@ -139,13 +154,18 @@ void TScribWordWrapPlugin::DisplayChanged() {
 void TScribWordWrapPlugin::LayOutLine(int lineIndex) {
   TScribEditStringList& lines = owner_->Lines();
   const std::string_view text = lines.Get(lineIndex);
+  const TScribCellRules rules = lines.CellRules();
+  if (rules.utf8 && !utf8::IsAscii(text)) {
+    expandScratch_ = CellsOfUtf8Line(text, rules);
+    return LayOutText(expandScratch_, true);
+  }
   // Lines without tabs are laid out in place; only tabbed lines are expanded.
-  if (std::memchr(text.data(), '\t', text.size()) == nullptr) return LayOutText(text);
-  expandScratch_ = ExpandTabs(text, lines.CellRules());
-  LayOutText(expandScratch_);
+  if (std::memchr(text.data(), '\t', text.size()) == nullptr) return LayOutText(text, false);
+  expandScratch_ = ExpandTabs(text, rules);
+  LayOutText(expandScratch_, false);
 }
 
-void TScribWordWrapPlugin::LayOutText(std::string_view expanded) {
+void TScribWordWrapPlugin::LayOutText(std::string_view expanded, bool wideTails) {
   rowScratch_.clear();
   const std::size_t length = expanded.size();
   std::size_t begin = 0;
@@ -158,7 +178,8 @@ void TScribWordWrapPlugin::LayOutText(std::string_view expanded) {
         break;
       }
     }
-    rowEnd = std::max(begin + 1, KeepDoubleByteWhole(expanded, begin, rowEnd));
+    // A wide character stays whole on the next row.
+    while (wideTails && rowEnd > begin + 1 && expanded[rowEnd] == kWideTail) --rowEnd;
     rowScratch_.push_back(static_cast<char>(rowEnd - begin));
     begin = rowEnd;
     end = begin + maxRowLength_;

@@ -71,7 +71,9 @@ class TScribWordWrapPlugin {
 
   // Rows of 0-based `lineIndex` into rowScratch_.
   void LayOutLine(int lineIndex);
-  void LayOutText(std::string_view expanded);
+  // Rows of a line given one byte per cell; `wideTails`: the line marks the
+  // second cell of each wide character, which no row starts with.
+  void LayOutText(std::string_view expanded, bool wideTails);
   // Lays out lines first..end-1 into one buffer and appends them as whole blocks.
   void AppendLaidOut(int first, int end);
   // Lays out lines index..index+count-1 again; returns the change in rows.

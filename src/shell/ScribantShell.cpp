@@ -9,6 +9,7 @@
 #include "shell/StatusTexts.h"
 #include "support/OvFile.h"
 #include "support/OvLib.h"
+#include "support/Utf8.h"
 
 namespace {
 
@@ -158,19 +159,32 @@ void TScribantShell::Code_Edit_StatusChange(TScribStatusChanges changes) {
   if (changes & stModified) UpdateCaption();
   if (!(changes & stSelection) || !OnStatusPanel) return;
   OnStatusPanel(1, LinePanelText(editor_.CaretY()));
-  OnStatusPanel(2, ColumnPanelText(editor_.CaretX()));
+  OnStatusPanel(2, ColumnPanelText(CaretColumnCount()));
   OnStatusPanel(3, PositionPanelText(editor_.SelStart()));
   UpdateSelectionInfo();
 }
 
+// In UTF-8 text "Col" counts characters; elsewhere it is the caret's byte.
+int TScribantShell::CaretColumnCount() const {
+  const int caret = editor_.CaretX();
+  if (!editor_.Lines().CellRules().utf8) return caret;
+  const std::string_view line = editor_.Lines().Get(editor_.CaretY() - 1);
+  const auto before = std::min<std::size_t>(line.size(), static_cast<std::size_t>(caret - 1));
+  return static_cast<int>(utf8::CharCount(line.substr(0, before))) +
+         (caret - 1 - static_cast<int>(before)) + 1;
+}
+
 void TScribantShell::UpdateSelectionInfo() {
   if (!OnStatusPanel) return;
-  const std::int64_t length = editor_.SelLength();
-  unsigned char selected = 0;
-  if (length == 1) {
-    const std::string text = editor_.SelText();
-    if (!text.empty()) selected = static_cast<unsigned char>(text[0]);
+  const bool utf8Text = editor_.Lines().CellRules().utf8;
+  const std::int64_t count = utf8Text ? editor_.SelCharCount() : editor_.SelLength();
+  std::string shown(1, '\0');
+  char32_t code = 0;
+  if (count == 1) {
+    shown = editor_.SelText();
+    if (!shown.empty())
+      code = utf8Text ? utf8::Decode(shown, 0) : static_cast<unsigned char>(shown[0]);
   }
-  OnStatusPanel(0, SelectionInfoText(length, selected, editor_.TextLength(),
+  OnStatusPanel(0, SelectionInfoText(count, shown, code, editor_.TextLength(),
                                      editor_.Lines().Count(), hexPrefix_));
 }

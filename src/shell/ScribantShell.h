@@ -130,6 +130,7 @@ class TScribantShell {
   bool LoadIntoEditor(const std::string& path);
   void DetachHighlighter();
   void ShowDocumentFormat();
+  int CaretColumnCount() const;
   void LoadUtf16(const std::string& path, std::uintmax_t size, bool bigEndian);
   void AddToRecentList(const std::string& path);
   // The questions asked before writing over the document's own file.

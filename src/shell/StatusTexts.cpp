@@ -25,16 +25,22 @@ std::string DocumentFormatPanelText(TTextEncoding encoding, TScribLineBreakStyle
 
 std::string SelectionInfoText(long long selLength, unsigned char selectedChar, long long textLength,
                               int lineCount, const std::string& hexPrefix) {
+  return SelectionInfoText(selLength, std::string(1, static_cast<char>(selectedChar)), selectedChar,
+                           textLength, lineCount, hexPrefix);
+}
+
+std::string SelectionInfoText(long long selLength, const std::string& shown, char32_t code,
+                              long long textLength, int lineCount, const std::string& hexPrefix) {
   if (selLength == 0) {
     return "\"" + std::to_string(textLength) + "\" characters on \"" + std::to_string(lineCount) +
            "\" lines";
   }
   if (selLength == 1) {
-    char hex[8];
-    std::snprintf(hex, sizeof hex, "%X", static_cast<unsigned>(selectedChar));
-    return std::string("1 character selected: \"") + static_cast<char>(selectedChar) +
-           "\"  Dec: #" + std::to_string(selectedChar) + "  Hex: " + hexPrefix + hex + "  Bin: %" +
-           IntToBin(selectedChar, 8);
+    char hex[12];
+    std::snprintf(hex, sizeof hex, "%X", static_cast<unsigned>(code));
+    return "1 character selected: \"" + shown + "\"  Dec: #" +
+           std::to_string(static_cast<unsigned>(code)) + "  Hex: " + hexPrefix + hex + "  Bin: %" +
+           IntToBin(code, 8);
   }
   return "\"" + std::to_string(selLength) + "\" characters selected";
 }

@@ -16,3 +16,7 @@ std::string DocumentFormatPanelText(TTextEncoding encoding, TScribLineBreakStyle
 // character is selected; `textLength` and `lineCount` only when nothing is.
 std::string SelectionInfoText(long long selLength, unsigned char selectedChar, long long textLength,
                               int lineCount, const std::string& hexPrefix);
+// The same where the one selected character is `shown` (its bytes) with code
+// point `code`, and the counts are characters.
+std::string SelectionInfoText(long long selected, const std::string& shown, char32_t code,
+                              long long textLength, int lineCount, const std::string& hexPrefix);

@@ -113,6 +113,12 @@ bool IsAscii(std::string_view text) {
   return SkipAscii(text, 0) == text.size();
 }
 
+std::size_t CharCount(std::string_view text) {
+  std::size_t count = 0;
+  for (const char c : text) count += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+  return count;
+}
+
 bool IsValid(std::string_view text) {
   return ValidPrefixEnd(text, 0) == text.size();
 }

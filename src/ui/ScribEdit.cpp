@@ -30,6 +30,13 @@ TScribEdit::TScribEdit(QWidget* parent) : QAbstractScrollArea(parent) {
   selectionScrollTimer_.setInterval(100);
   connect(&selectionScrollTimer_, &QTimer::timeout, this,
           [this] { Guarded([this] { SelectionScrollTick(); }); });
+  connect(&scanAheadTimer_, &QTimer::timeout, this, [this] {
+    // About a hundredth of a second of scanning per turn keeps keys and paints flowing.
+    constexpr int kLinesPerTurn = 10000;
+    Guarded([this] {
+      if (!ScanAhead(kLinesPerTurn)) scanAheadTimer_.stop();
+    });
+  });
   connect(verticalScrollBar(), &QScrollBar::sliderMoved, this,
           [this](int value) { ShowScrollHint(value + 1); });
   TakeSystemColours();
@@ -165,6 +172,8 @@ void TScribEdit::paintEvent(QPaintEvent* event) {
   QPainter painter(viewport());
   painter.drawPixmap(QPoint(0, 0), textCache_);
   PaintCaret(painter);
+  // A paint follows every change that may leave lines unscanned.
+  if (Highlighter() && !scanAheadTimer_.isActive()) scanAheadTimer_.start();
 }
 
 void TScribEdit::resizeEvent(QResizeEvent* event) {

@@ -127,6 +127,8 @@ class TScribEdit : public QAbstractScrollArea, public TCustomScribEdit {
 
   QPoint lastMousePoint_;
   QTimer selectionScrollTimer_;
+  // Scans the highlighter states of the lines below the window while idle.
+  QTimer scanAheadTimer_;
   std::optional<QPoint> dragStart_;        // a press inside the selection, maybe a drag
   std::optional<TBufferCoord> dropCaret_;  // where a drag over the editor would drop
   bool syncingScrollBars_ = false;

@@ -43,6 +43,10 @@ TEST(Utf8Editing, EveryCommandKeepsPositionsOnCharacterBoundariesAndTheTextUtf8)
     edit.Lines().SetOptions({.blocks = {.blockLines = 2, .blockBytes = 16}});
     edit.Lines().SetEncoding(TTextEncoding::Utf8);
     SetUpLikeMainWindow(edit, text);
+    if (seed % 2 == 0) {
+      edit.SetCharsInWindow(7);
+      edit.SetWordWrap(true);
+    }
     for (int step = 0; step < 300; ++step) {
       const std::string before = edit.Text();
       std::string done;
@@ -93,6 +97,19 @@ TEST(Utf8Editing, ArrowsDeleteAndBackspaceTakeWholeCharactersButNotInLegacyText)
   edit.SetCaretXY({4, 1});
   Exec(edit, ecDeleteLastChar);
   EXPECT_EQ(edit.Text(), "a\xC3") << "a byte is a character there";
+}
+
+TEST(Utf8Editing, WordWrapKeepsWideCharactersWholeOnTheirRow) {
+  TCustomScribEdit edit;
+  edit.Lines().SetEncoding(TTextEncoding::Utf8);
+  SetUpLikeMainWindow(edit, "a\xE4\xB8\xAD\xE4\xB8\xAD\xE4\xB8\xAD\xE4\xB8\xAD\xE4\xB8\xAD");
+  edit.SetCharsInWindow(4);
+  edit.SetWordWrap(true);
+  for (int charIndex = 2; charIndex <= 14; charIndex += 3) {
+    const TDisplayCoord at = edit.BufferToDisplayPos({charIndex, 1});
+    EXPECT_LE(at.Column + 1, 4) << "the wide character at byte " << charIndex << " fits its row";
+  }
+  EXPECT_EQ(edit.BufferToDisplayPos({14, 1}).Row, 3) << "rows of a and one, two, two wide ones";
 }
 
 }  // namespace

@@ -107,6 +107,21 @@ TEST(FormScribant, EncodingAndLineBreakShowAtTheRightAndAMarkIsSavedBack) {
   EXPECT_EQ(Panel(form, 4), QString::fromUtf8("UTF-8 \u00B7 CRLF"));
 }
 
+TEST(FormScribant, StatusBarCountsTheCharactersOfUtf8Text) {
+  TempFolder folder;
+  WriteBytes(folder.File("u.txt"), "caf\xC3\xA9 \xE4\xB8\xAD");
+  TFormScribant form(folder.File("u.txt"));
+  form.show();
+  QWidget* edit = form.centralWidget();
+  PressKey(edit, Qt::Key_End);
+  EXPECT_EQ(CaretPanels(form), "Line: 1 Col: 7 Pos: 9") << "Pos stays a byte offset";
+  PressKey(edit, Qt::Key_Left, Qt::ShiftModifier);
+  EXPECT_EQ(Panel(form, 0), QString::fromUtf8("1 character selected: \"\u4E2D\"  Dec: #20013  "
+                                              "Hex: 0x4E2D  Bin: %100111000101101"));
+  PressKey(edit, Qt::Key_Home, Qt::ShiftModifier);
+  EXPECT_EQ(Panel(form, 0), "\"6\" characters selected");
+}
+
 TEST(FormScribant, StatusBarFollowsEveryCaretMoveAndEdit) {
   TempFolder folder;
   WriteBytes(folder.File("abc.txt"), "abc");

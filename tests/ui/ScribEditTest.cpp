@@ -322,6 +322,24 @@ TEST_F(ScribEditWidget, CaretBlinkPaintsNoTextAndEditsStillShow) {
   edit.SetHighlighter(nullptr);
 }
 
+TEST_F(ScribEditWidget, IdleTimeScansTheLinesBelowTheWindowAhead) {
+  TScribOrvane highlighter;
+  highlighter.SetComments(CommentBit(csCStyle));
+  std::string text = "/* open\r\n";
+  for (int i = 0; i < 25000; ++i) text += "int x;\r\n";
+  edit.SetHighlighter(&highlighter);
+  edit.SetText(text);
+  const std::int64_t shown = edit.ScannedLineCount();
+  QApplication::processEvents();  // paints the window
+  EXPECT_LT(edit.ScannedLineCount() - shown, 25000) << "the first paint scans only what it shows";
+  for (int turn = 0; turn < 100 && edit.ScanAhead(0); ++turn) QApplication::processEvents();
+  const std::int64_t scanned = edit.ScannedLineCount();
+  EXPECT_GE(scanned - shown, 25000);
+  EXPECT_EQ(edit.LineEndRange(25000), rsCStyle);
+  EXPECT_EQ(edit.ScannedLineCount(), scanned) << "the last line was ready";
+  edit.SetHighlighter(nullptr);
+}
+
 TEST(KeyMapping, QtKeysBecomeVirtualKeyCodes) {
   EXPECT_EQ(VirtualKeyOf(Qt::Key_A, Qt::NoModifier), 0x41);
   EXPECT_EQ(VirtualKeyOf(Qt::Key_7, Qt::NoModifier), 0x37);
