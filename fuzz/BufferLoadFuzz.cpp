@@ -4,6 +4,7 @@
 // widths and the break style agree with the lines; uniform breaks save back
 // to the same bytes.
 #include <fuzzer/FuzzedDataProvider.h>
+#include <utf8proc.h>
 
 #include <algorithm>
 #include <sstream>
@@ -51,9 +52,24 @@ std::string_view TextOf(std::string_view bytes) {
   return bytes.starts_with(kUtf8ByteOrderMark) && utf8::IsValid(behindMark) ? behindMark : bytes;
 }
 
-int ReferenceExpandedLength(std::string_view line, int tabWidth) {
+// Cells of a line on screen: a TAB to the next stop; in UTF-8 text each
+// character in the cells the Unicode data gives it (control characters one).
+int ReferenceExpandedLength(std::string_view line, int tabWidth, bool utf8Text) {
   int column = 0;
-  for (char c : line) column += c != '\t' || tabWidth < 2 ? 1 : tabWidth - column % tabWidth;
+  for (std::size_t at = 0; at < line.size();) {
+    int cells = 1;
+    utf8proc_ssize_t bytes = 1;
+    if (line[at] == '\t') {
+      cells = tabWidth < 2 ? 1 : tabWidth - column % tabWidth;
+    } else if (utf8Text && static_cast<unsigned char>(line[at]) >= 0x80) {
+      utf8proc_int32_t codePoint = 0;
+      bytes = utf8proc_iterate(reinterpret_cast<const utf8proc_uint8_t*>(line.data() + at),
+                               static_cast<utf8proc_ssize_t>(line.size() - at), &codePoint);
+      cells = codePoint < 0xA0 ? 1 : utf8proc_charwidth(codePoint);
+    }
+    column += cells;
+    at += static_cast<std::size_t>(bytes);
+  }
   return column;
 }
 
@@ -73,9 +89,12 @@ void ExpectLines(TScribEditStringList& buffer, const Split& split) {
     Expect(buffer.Get(i) == line, "line text of a plain split");
     Expect(buffer.LineStartCharIndex(i) == offset, "line start offset");
     Expect(buffer.LineOfCharIndex(offset) == i, "line of its first character");
-    const int width = ReferenceExpandedLength(line, buffer.TabWidth());
+    const bool utf8Text = IsUtf8(buffer.Encoding());
+    const int width = ReferenceExpandedLength(line, buffer.TabWidth(), utf8Text);
     Expect(buffer.ExpandedStringLengths(i) == width, "tab-expanded width");
-    Expect(buffer.ExpandedStrings(i).size() == static_cast<std::size_t>(width),
+    // In UTF-8 text a character's bytes fill its cells, so only code-page text
+    // expands to as many bytes as cells.
+    Expect(utf8Text || buffer.ExpandedStrings(i).size() == static_cast<std::size_t>(width),
            "tab expansion as long as its width");
     longest = std::max(longest, width);
     offset += static_cast<std::int64_t>(line.size()) + 2;
