@@ -22,7 +22,10 @@ void TScribantShell::ModifyCase_Click() {
   const std::int64_t start = editor_.SelStart();
   const std::int64_t length = editor_.SelLength();
   if (length == 0) editor_.SelectAll();
-  editor_.SetSelText(ModifyCaseText(static_cast<TCaseMethod>(method), editor_.SelText(), random_));
+  const std::string selected = editor_.SelText();
+  std::string changed = ModifyCaseText(static_cast<TCaseMethod>(method), selected, random_);
+  if (editor_.Lines().CellRules().utf8) changed = KeepMultiByteCharacters(selected, changed);
+  editor_.SetSelText(changed);
   editor_.SetSelStart(start);
   editor_.SetSelLength(length);
 }

@@ -63,6 +63,12 @@ const BracketPair* PairOf(char c) {
 
 }  // namespace
 
+std::string KeepMultiByteCharacters(std::string_view original, std::string changed) {
+  for (std::size_t i = 0; i < original.size() && i < changed.size(); ++i)
+    if (static_cast<unsigned char>(original[i]) >= 0x80) changed[i] = original[i];
+  return changed;
+}
+
 const std::vector<std::string>& CaseMethodNames() {
   static const std::vector<std::string> names{"UPPER CASE",  "lower case",  "Title Case",
                                               "tOGGLE cASE", "RAndOm CaSe", "sEcOnD CaSe"};

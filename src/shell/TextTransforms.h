@@ -17,6 +17,10 @@ const std::vector<std::string>& CaseMethodNames();
 
 // Random draws once per character from `random`.
 std::string ModifyCaseText(TCaseMethod method, std::string_view text, TRandomGenerator& random);
+// `changed` (a byte-for-byte change of `original`) with every byte of the
+// original's multi-byte UTF-8 characters put back: a code-page mapping of
+// those bytes would break the characters.
+std::string KeepMultiByteCharacters(std::string_view original, std::string changed);
 
 // Trims characters of code 32 or less from both ends and pads the rest with
 // half the removed count (rounded down) of blanks on each side.

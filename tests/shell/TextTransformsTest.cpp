@@ -2,6 +2,7 @@
 
 #include "shell/TextTransforms.h"
 #include "support/OvLib.h"
+#include "support/Utf8.h"
 
 TEST(ModifyCase, CodePageMethodsConvertAccentedLetters) {
   TRandomGenerator random;
@@ -99,4 +100,16 @@ TEST(FindMatchingBracket, MatchesOnlyTheSamePair) {
   EXPECT_FALSE(FindMatchingBracket("((a)", 0).has_value());
   EXPECT_FALSE(FindMatchingBracket("a]", 0).has_value());
   EXPECT_FALSE(FindMatchingBracket("", 5).has_value());
+}
+
+TEST(ModifyCase, EveryMethodLeavesUtf8TextUtf8WithItsAsciiLettersChanged) {
+  TRandomGenerator random;
+  const std::string text = "caf\xC3\xA9 \xC3\x89T\xC3\x89 \xE4\xB8\xAD abc";
+  for (std::size_t method = 0; method < CaseMethodNames().size(); ++method) {
+    const std::string changed = KeepMultiByteCharacters(
+        text, ModifyCaseText(static_cast<TCaseMethod>(method), text, random));
+    EXPECT_TRUE(utf8::IsValid(changed)) << CaseMethodNames()[method];
+  }
+  EXPECT_EQ(KeepMultiByteCharacters(text, ModifyCaseText(TCaseMethod::Upper, text, random)),
+            "CAF\xC3\xA9 \xC3\x89T\xC3\x89 \xE4\xB8\xAD ABC");
 }
