@@ -80,13 +80,8 @@ void TScribExpandedLine::SetAnchor(int offset, std::int64_t column) {
   anchor_ = mapping_ = reading_ = {offset, column};
 }
 
-std::int64_t TScribExpandedLine::Span(const Position& at) const {
-  return CellsOf(text_, static_cast<std::size_t>(at.offset), at.column, rules_).cells;
-}
-
-int TScribExpandedLine::Step(const Position& at) const {
-  return static_cast<int>(
-      CellsOf(text_, static_cast<std::size_t>(at.offset), at.column, rules_).bytes);
+TScribCharCells TScribExpandedLine::CharAt(const Position& at) const {
+  return CellsOf(text_, static_cast<std::size_t>(at.offset), at.column, rules_);
 }
 
 int TScribExpandedLine::PlainRunEnd(int from, int limit) const {
@@ -104,9 +99,9 @@ void TScribExpandedLine::AdvanceTo(Position& at, int offset) const {
     at.column += runEnd - at.offset;
     at.offset = runEnd;
     if (at.offset < offset) {
-      const int step = Step(at);
-      at.column += Span(at);
-      at.offset += step;
+      const TScribCharCells c = CharAt(at);
+      at.column += c.cells;
+      at.offset += static_cast<int>(c.bytes);
     }
   }
 }
@@ -120,7 +115,9 @@ void TScribExpandedLine::Append(std::string& out, std::int64_t column, std::int6
   if (column < reading_.column) reading_ = anchor_;
   const int size = static_cast<int>(text_.size());
   // To the character whose cells hold `column` (past zero-width ones before it).
-  while (reading_.offset < size && reading_.column + Span(reading_) <= column) {
+  while (reading_.offset < size) {
+    const TScribCharCells c = CharAt(reading_);
+    if (reading_.column + c.cells > column) break;
     // No more bytes than columns lie before `column`.
     const int limit = static_cast<int>(
         std::min<std::int64_t>(size, reading_.offset + (column - reading_.column)));
@@ -130,16 +127,15 @@ void TScribExpandedLine::Append(std::string& out, std::int64_t column, std::int6
       reading_.offset = runEnd;
       continue;
     }
-    const int step = Step(reading_);
-    reading_.column += Span(reading_);
-    reading_.offset += step;
+    reading_.column += c.cells;
+    reading_.offset += static_cast<int>(c.bytes);
   }
   const std::int64_t end = column + count;
   Position at = reading_;
   bool appended = false;
   while (at.offset < size) {
     const auto offset = static_cast<std::size_t>(at.offset);
-    const CharCells c = CellsOf(text_, offset, at.column, rules_);
+    const TScribCharCells c = CharAt(at);
     // A combining mark goes with the character before it.
     if (c.cells == 0 && appended)
       out.append(text_.substr(offset, c.bytes));

@@ -64,8 +64,7 @@ class TScribExpandedLine {
   // non-ASCII byte of UTF-8 text), or limit.
   int PlainRunEnd(int from, int limit) const;
   // Cells and bytes of the character at `at`.
-  std::int64_t Span(const Position& at) const;
-  int Step(const Position& at) const;
+  TScribCharCells CharAt(const Position& at) const;
 
   std::string_view text_;
   TScribCellRules rules_;

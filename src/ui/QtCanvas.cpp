@@ -108,8 +108,7 @@ void QtCanvas::DrawTextCells(int x, int y, std::string_view text, int cellWidth,
   int cell = 0;
   for (std::size_t at = 0; at < text.size() && x + cell * cellWidth <= area.right();) {
     // A character with the combining marks after it.
-    std::size_t end = at + utf8::CharLength(text, at);
-    while (end < text.size() && utf8::CellsAt(text, end) == 0) end += utf8::CharLength(text, end);
+    const std::size_t end = utf8::NextCaretStop(text, at);
     const int width = utf8::CellsAt(text, at);
     const int left = x + cell * cellWidth;
     // A blank cell still carries the underline of its run.

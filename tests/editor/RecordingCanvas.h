@@ -96,8 +96,7 @@ class RecordingCanvas : public Canvas {
   static std::optional<std::string> GlyphAt(std::string_view text, int cell) {
     int first = 0;
     for (std::size_t at = 0; at < text.size();) {
-      std::size_t end = at + utf8::CharLength(text, at);
-      while (end < text.size() && utf8::CellsAt(text, end) == 0) end += utf8::CharLength(text, end);
+      const std::size_t end = utf8::NextCaretStop(text, at);
       const int cells = utf8::CellsAt(text, at);
       if (cell < first + cells) return cell == first ? std::string(text.substr(at, end - at)) : "";
       first += cells;
