@@ -107,6 +107,11 @@ bool IsCharBoundary(std::string_view text, std::size_t at) {
   return true;
 }
 
+bool IsCaretStop(std::string_view text, std::size_t at) {
+  if (at == 0 || at >= text.size()) return true;
+  return IsCharBoundary(text, at) && !IsZeroWidthAt(text, at);
+}
+
 bool IsWordCharacter(char32_t codePoint) {
   switch (utf8proc_category(static_cast<utf8proc_int32_t>(codePoint))) {
     case UTF8PROC_CATEGORY_LU:

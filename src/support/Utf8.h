@@ -51,6 +51,10 @@ std::size_t PreviousCharStart(std::string_view text, std::size_t at);
 // inside a well-formed sequence that starts before it.
 bool IsCharBoundary(std::string_view text, std::size_t at);
 
+// `at` is where the caret may stop: a character boundary not followed by a
+// zero-width character, or an end of the text.
+bool IsCaretStop(std::string_view text, std::size_t at);
+
 // Letters, combining marks and numbers (digits among them): what words and
 // identifiers are made of.
 bool IsWordCharacter(char32_t codePoint);

@@ -40,6 +40,14 @@ bool OnlyAsciiMatches(const std::vector<char32_t>& units) {
   return true;
 }
 
+// Where a match may start or end: a caret stop of the lines, so that it
+// never takes a letter without its combining marks, nor marks without their
+// letter. A line starts a new stop.
+bool IsStop(std::string_view text, std::size_t at) {
+  if (at < text.size() && static_cast<unsigned char>(text[at]) < 0x80) return true;
+  return utf8::IsCaretStop(text, at) || text[at - 1] == '\n' || text[at - 1] == '\r';
+}
+
 }  // namespace
 
 TUtf8Matcher::TUtf8Matcher(std::string_view pattern, bool matchCase) {
@@ -66,9 +74,7 @@ TMatchSpan TUtf8Matcher::FindFrom(std::string_view text, std::size_t from) const
   const std::size_t length = byteMatcher_->PatternLength();
   for (std::size_t index = byteMatcher_->FindFrom(text, from); index != std::string_view::npos;
        index = byteMatcher_->FindFrom(text, index + 1)) {
-    // A pattern with invalid bytes could meet the middle of a character.
-    if (utf8::IsCharBoundary(text, index) && utf8::IsCharBoundary(text, index + length))
-      return {index, length};
+    if (IsStop(text, index) && IsStop(text, index + length)) return {index, length};
   }
   return {};
 }
@@ -89,7 +95,7 @@ TMatchSpan TUtf8Matcher::FindFolded(std::string_view text, std::size_t from) con
       continue;
     }
     const utf8::TFoldedChar character = utf8::FoldedCharAt(text, at);
-    if (character.unit == first) {
+    if (character.unit == first && IsStop(text, at)) {
       if (const std::size_t length = FoldedMatchAt(text, at)) return {at, length};
     }
     at += character.length;
@@ -105,7 +111,7 @@ std::size_t TUtf8Matcher::FoldedMatchAt(std::string_view text, std::size_t at) c
     if (character.unit != unit) return 0;
     end += character.length;
   }
-  return end - at;
+  return IsStop(text, end) ? end - at : 0;
 }
 
 namespace {

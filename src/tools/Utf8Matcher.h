@@ -1,7 +1,7 @@
-// TUtf8Matcher: finds a pattern in UTF-8 text at character boundaries only,
-// exactly or ignoring case by Unicode simple case folding. Ignoring case, a
-// match may be longer or shorter in bytes than the pattern ("k" matches the
-// three bytes of the Kelvin sign). Invalid bytes match only themselves.
+// TUtf8Matcher: finds a pattern in UTF-8 text exactly or ignoring case by Unicode simple case
+// folding. Ignoring case, a match may be longer or shorter in bytes than the pattern ("k" matches
+// the three bytes of the Kelvin sign). Invalid bytes match only themselves. A match starts and ends
+// where the caret can stop: it never cuts a character nor parts a letter from its combining marks.
 #pragma once
 
 #include <cstddef>
@@ -20,7 +20,7 @@ class TUtf8Matcher {
  public:
   TUtf8Matcher(std::string_view pattern, bool matchCase);
 
-  // The first match starting at a character boundary in [from, text.size()).
+  // The first match starting in [from, text.size()).
   // Bytes before `from` are read to tell where characters start.
   TMatchSpan FindFrom(std::string_view text, std::size_t from) const;
 

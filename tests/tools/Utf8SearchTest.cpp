@@ -17,6 +17,7 @@ struct RefChar {
   std::size_t length = 1;
   char32_t unit = 0;  // folded code point, or 0x110000 + an invalid byte
   bool word = false;
+  bool zeroWidth = false;  // a combining mark: the caret never stops before it
 };
 
 std::vector<RefChar> Characters(std::string_view text, bool fold) {
@@ -30,7 +31,8 @@ std::vector<RefChar> Characters(std::string_view text, bool fold) {
     if (length > 0 && codePoint >= 0) {
       const auto category = utf8proc_category(codePoint);
       c = {at, static_cast<std::size_t>(length), static_cast<char32_t>(codePoint),
-           category >= UTF8PROC_CATEGORY_LU && category <= UTF8PROC_CATEGORY_NO};
+           category >= UTF8PROC_CATEGORY_LU && category <= UTF8PROC_CATEGORY_NO,
+           codePoint >= 0xA0 && utf8proc_charwidth(codePoint) == 0};
       if (fold) c.unit = utf8::FoldCase(c.unit);
     }
     chars.push_back(c);
@@ -47,8 +49,14 @@ struct Reference {
   Reference(std::string_view t, std::string_view p, bool matchCase, bool whole)
       : text(Characters(t, !matchCase)), pattern(Characters(p, !matchCase)), wholeWord(whole) {}
 
+  // Matches start and end where the caret stops; each line starts anew.
+  bool StopBefore(std::size_t i) const {
+    return i == 0 || i == text.size() || !text[i].zeroWidth || text[i - 1].unit == '\n' ||
+           text[i - 1].unit == '\r';
+  }
   bool MatchesAt(std::size_t i) const {
     if (pattern.empty() || i + pattern.size() > text.size()) return false;
+    if (!StopBefore(i) || !StopBefore(i + pattern.size())) return false;
     for (std::size_t k = 0; k < pattern.size(); ++k)
       if (text[i + k].unit != pattern[k].unit) return false;
     return true;
@@ -222,8 +230,11 @@ TEST(Utf8Search, FoldsLettersOfEveryLengthAndNeverCutsACharacter) {
                           "cat cat_x",
                           "cat", 1, false, true),
             2);
-  // Only a combining mark: found after its letter, one character long.
-  const TTextMatch mark = SearchUtf8Text("e\xCC\x81", "\xCC\x81", 1, false, false);
-  EXPECT_EQ(mark.position, 2);
+  // A letter is not found without its combining mark, nor the mark without
+  // its letter: only a mark that starts a line is found alone.
+  EXPECT_EQ(CountUtf8Text("e\xCC\x81 e", "e", 1, false, false), 1);
+  const TTextMatch mark =
+      SearchUtf8Text("e\xCC\x81 \xCC\x81\r\n\xCC\x81", "\xCC\x81", 1, false, false);
+  EXPECT_EQ(mark.position, 9);
   EXPECT_EQ(mark.length, 2);
 }
