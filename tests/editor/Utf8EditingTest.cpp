@@ -110,10 +110,10 @@ TEST(Utf8Editing, CaseCommandsMapCharactersAndPlacePositionsBeforeTheSameCharact
   edit.Lines().SetEncoding(TTextEncoding::Utf8);
   // Dotless i upper-cases from two bytes to one; e acute keeps its two.
   SetUpLikeMainWindow(edit, "ab \xC4\xB1x\xC4\xB1\xC3\xA9 cd\r\n\xC4\xB1\xC4\xB1z");
-  edit.SetCaretXY({8, 1});  // after "ab ix"
+  edit.SetCaretXY({7, 1});  // after "ab \xC4\xB1x"
   Exec(edit, ecUpperCase);
   EXPECT_EQ(edit.Lines().Get(0), "ab IXI\xC3\x89 cd") << "the word at the caret";
-  EXPECT_EQ(edit.CaretXY(), (TBufferCoord{7, 1})) << "still after the X";
+  EXPECT_EQ(edit.CaretXY(), (TBufferCoord{6, 1})) << "still after the X";
 
   edit.SetCaretAndSelection({5, 2}, {4, 1}, {5, 2});  // from the first I to the middle of line 2
   Exec(edit, ecTitleCase);
