@@ -82,15 +82,17 @@ void TScribOrvane::CommentContinuation(std::string_view closer) {
   if (first == 13) return CarriageReturnProc();
   tokenKind_ = tkComment;
   // A comment runs on in pieces, so that a scan can resume inside a long one.
-  const int pieceEnd = run_ + kCommentPiece;
-  do {
-    if (StartsAt(run_, closer)) {
+  const int pieceEnd = std::min(run_ + kCommentPiece, lineLength_);
+  const auto opener = static_cast<unsigned char>(closer[0]);
+  for (; run_ < pieceEnd; ++run_) {
+    const auto c = static_cast<unsigned char>(line_[run_]);
+    if (c == opener && StartsAt(run_, closer)) {
       range_ = rsUnknown;
       run_ += static_cast<int>(closer.size());
       return;
     }
-    ++run_;
-  } while (!IsLineEnd(At(run_)) && run_ < pieceEnd);
+    if (IsLineEnd(c)) return;
+  }
 }
 
 void TScribOrvane::NullProc() {
