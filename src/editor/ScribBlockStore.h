@@ -29,7 +29,7 @@
 // How many lines and bytes a block holds at most.
 struct TScribBlockLimits {
   int blockLines = 1024;
-  std::size_t blockBytes = 32 * 1024;
+  std::size_t blockBytes = 8 * 1024;
 };
 
 // The extra data of lines that have none.

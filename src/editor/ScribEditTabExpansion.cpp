@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <climits>
 #include <cstdint>
-#include <cstring>
 
 #include "support/Utf8.h"
+#include "support/WordBytes.h"
 
 namespace {
 
@@ -33,13 +33,9 @@ std::size_t PlainRunEnd(std::string_view line, std::size_t from, std::size_t lim
   }
   std::size_t at = from;
   // Eight bytes at a time while none is a TAB or has its high bit set.
-  constexpr std::uint64_t kOnes = 0x0101010101010101;
-  constexpr std::uint64_t kHighBits = 0x8080808080808080;
   for (; at + 8 <= limit; at += 8) {
-    std::uint64_t word;
-    std::memcpy(&word, line.data() + at, 8);
-    const std::uint64_t tabsZeroed = word ^ (kOnes * '\t');
-    if ((((tabsZeroed - kOnes) & ~tabsZeroed) | word) & kHighBits) break;
+    const std::uint64_t word = word_bytes::Load(line.data() + at);
+    if (word_bytes::HasByte(word, '\t') || (word & word_bytes::kHighBits) != 0) break;
   }
   for (; at < limit; ++at) {
     const auto c = static_cast<unsigned char>(line[at]);

@@ -6,6 +6,7 @@
 #include "highlight/ScribHighlighterOrvane.h"
 #include "support/CharClasses.h"
 #include "support/CodePage.h"
+#include "support/WordBytes.h"
 
 namespace {
 
@@ -33,6 +34,21 @@ constexpr bool IsDigit(unsigned char c) {
 }
 constexpr bool IsHexDigit(unsigned char c) {
   return IsDigit(c) || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
+}
+
+// The first byte of line[from, end) that may start the closer of a comment
+// (`opener`) or ends the line; `end` when there is none.
+int CommentStop(const char* line, int from, int end, unsigned char opener) {
+  using namespace word_bytes;
+  for (; from + 8 <= end; from += 8) {
+    const std::uint64_t word = Load(line + from);
+    if (HasByte(word, opener) | HasByte(word, 0) | HasByte(word, 10) | HasByte(word, 13)) break;
+  }
+  for (; from < end; ++from) {
+    const auto c = static_cast<unsigned char>(line[from]);
+    if (c == opener || IsLineEnd(c)) return from;
+  }
+  return end;
 }
 
 }  // namespace
@@ -84,14 +100,14 @@ void TScribOrvane::CommentContinuation(std::string_view closer) {
   // A comment runs on in pieces, so that a scan can resume inside a long one.
   const int pieceEnd = std::min(run_ + kCommentPiece, lineLength_);
   const auto opener = static_cast<unsigned char>(closer[0]);
-  for (; run_ < pieceEnd; ++run_) {
-    const auto c = static_cast<unsigned char>(line_[run_]);
-    if (c == opener && StartsAt(run_, closer)) {
+  while ((run_ = CommentStop(line_, run_, pieceEnd, opener)) < pieceEnd) {
+    if (IsLineEnd(At(run_))) return;
+    if (StartsAt(run_, closer)) {
       range_ = rsUnknown;
       run_ += static_cast<int>(closer.size());
       return;
     }
-    if (IsLineEnd(c)) return;
+    ++run_;
   }
 }
 
