@@ -305,8 +305,8 @@ void TScribBlockStore<TExtra, kBreakSize>::InsertTextsInBlock(
 }
 
 template <typename TExtra, int kBreakSize>
-void TScribBlockStore<TExtra, kBreakSize>::InsertTexts(
-    int line, const std::vector<std::string_view>& texts) {
+void TScribBlockStore<TExtra, kBreakSize>::InsertTexts(int line,
+                                                       const std::vector<std::string_view>& texts) {
   if (texts.empty()) return;
   if (Count() == 0) {
     InsertBlocks(0, Packed(texts));
