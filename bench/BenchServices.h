@@ -17,20 +17,20 @@ class BenchClipboard : public Clipboard {
   std::string GetText() const override { return text_.value_or(""); }
   void SetText(const std::string& text) override {
     text_ = text;
-    mode_.reset();
+    block_.reset();
   }
   void SetTextWithBlock(const std::string& text, unsigned char mode) override {
     text_ = text;
-    mode_ = mode;
+    block_ = TClipboardBlock{mode, text};
   }
-  std::optional<unsigned char> GetBlockMode() const override { return mode_; }
+  std::optional<TClipboardBlock> GetBlock() const override { return block_; }
   bool HasFileList() const override { return false; }
   std::vector<std::string> GetFileList() const override { return {}; }
   void SetOnChange(std::function<void()>) override {}
 
  private:
   std::optional<std::string> text_;
-  std::optional<unsigned char> mode_;
+  std::optional<TClipboardBlock> block_;
 };
 
 // Every box answers `answer`, or Ok where that is not offered; the list

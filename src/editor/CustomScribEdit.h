@@ -188,9 +188,10 @@ class TCustomScribEdit : public TScribViewState {
   std::string SelText() const;
   void SetSelText(std::string_view text);
   // Text from outside (the clipboard, the keyboard, drops: always UTF-8) in
-  // the document's encoding, and document text as UTF-8. A character the
-  // legacy code page lacks becomes "?".
-  std::string DocumentTextOf(std::string_view utf8Text) const;
+  // the document's encoding, and document text as UTF-8. When the legacy code
+  // page lacks some of its characters, OnRefusedText hears how many and there
+  // is nothing to insert.
+  std::optional<std::string> DocumentTextOf(std::string_view utf8Text);
   // Characters selected: SelLength(), except that in UTF-8 text a character
   // of several bytes counts one.
   std::int64_t SelCharCount() const;
@@ -437,6 +438,9 @@ class TCustomScribEdit : public TScribViewState {
   TKeyPressEvent OnKeyPress;
   TContextHelpEvent OnContextHelp;
   TDropFilesEvent OnDropFiles;
+  // Text from outside was not inserted: `missing` of its characters are not
+  // in the document's code page.
+  std::function<void(TCustomScribEdit& sender, std::size_t missing)> OnRefusedText;
   // Lines to repaint (lastLine -1: to the end); (1, -1) repaints everything.
   TInvalidateEvent OnInvalidate;
   // A painting setting, the font or the gutter width changed: the view

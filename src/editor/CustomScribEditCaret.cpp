@@ -102,9 +102,13 @@ int TCustomScribEdit::MaxCaretChar(int line) const {
   return std::max(maxScrollWidth_ + 1, lineEnd);
 }
 
+// Inside the text and, in UTF-8 text, never inside a character or between
+// a letter and its marks.
 TBufferCoord TCustomScribEdit::ClampPosition(TBufferCoord position) const {
   const int line = std::clamp(position.Line, 1, std::max(1, lines_->Count()));
-  return {std::clamp(position.Char, 1, MaxCaretChar(line)), line};
+  const int charIndex = std::clamp(position.Char, 1, MaxCaretChar(line));
+  if (!lines_->CellRules().utf8) return {charIndex, line};
+  return {static_cast<int>(utf8::CaretStopAt(LineAt(line), charIndex - 1)) + 1, line};
 }
 
 void TCustomScribEdit::MoveCaret(TBufferCoord position, bool ensureVisible, bool endOfRow) {

@@ -23,8 +23,13 @@ std::string TCustomScribEdit::ClipboardText() const {
   return SelText();
 }
 
-std::string TCustomScribEdit::DocumentTextOf(std::string_view utf8Text) const {
-  return lines_->CellRules().utf8 ? std::string(utf8Text) : utf8::ToWindows1252(utf8Text);
+std::optional<std::string> TCustomScribEdit::DocumentTextOf(std::string_view utf8Text) {
+  if (lines_->CellRules().utf8) return std::string(utf8Text);
+  std::size_t missing = 0;
+  std::string text = utf8::ToWindows1252(utf8Text, &missing);
+  if (missing == 0) return text;
+  if (OnRefusedText) OnRefusedText(*this, missing);
+  return std::nullopt;
 }
 
 std::string TCustomScribEdit::Utf8Of(std::string_view documentText) const {
@@ -75,20 +80,26 @@ bool TCustomScribEdit::CanPaste() const {
 
 void TCustomScribEdit::PasteFromClipboard() {
   if (readOnly_ || !clipboard_) return;
-  std::string text;
+  std::string clipped;
   TScribSelectionMode mode = selectionMode_;
   try {
     if (!clipboard_->HasText()) return;
-    text = DocumentTextOf(clipboard_->GetText());
-    if (const auto block = clipboard_->GetBlockMode(); block && *block <= smColumn)
-      mode = static_cast<TScribSelectionMode>(*block);
+    // The block format keeps the text's bytes, even those that are not UTF-8.
+    if (const auto block = clipboard_->GetBlock(); block && block->selectionMode <= smColumn) {
+      clipped = block->text;
+      mode = static_cast<TScribSelectionMode>(block->selectionMode);
+    } else {
+      clipped = clipboard_->GetText();
+    }
   } catch (const std::exception&) {
     throw EScribEditError("Clipboard paste operation failed.");
   }
+  const std::optional<std::string> text = DocumentTextOf(clipped);
+  if (!text) return;
   const Transaction step(*this);
   AddUndo(urPasteBegin, caret_, caret_, "", smNormal);
   DeleteSelectionRecorded();
-  InsertTextRecorded(text, mode, urPaste);
+  InsertTextRecorded(*text, mode, urPaste);
   AddUndo(urPasteEnd, caret_, caret_, "", smNormal);
   CollapseSelection();
   EnsureCursorPosVisible();

@@ -17,6 +17,7 @@
 #include <cstdint>
 #include <functional>
 #include <iosfwd>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -130,10 +131,12 @@ class TScribEditStringList {
 
   // Loading replaces the lines only after all bytes were read, and sets
   // LineBreakStyle() from the breaks seen. A final break adds an empty line,
-  // so load-then-save gives back the same bytes for uniform breaks.
-  void LoadFromFile(const std::string& fileName);
+  // so load-then-save gives back the same bytes for uniform breaks. The bytes
+  // are read in `encoding` when one is given, else in the one they suggest.
+  void LoadFromFile(const std::string& fileName, std::optional<TTextEncoding> encoding = {});
   void LoadFromStream(std::istream& stream);
-  void LoadFromStream(std::istream& stream, std::uintmax_t maxBytes);
+  void LoadFromStream(std::istream& stream, std::uintmax_t maxBytes,
+                      std::optional<TTextEncoding> encoding = {});
   void LoadFromBytes(std::string bytes);
   // Lines separated by the LineBreakStyle() break, none after the last.
   void SaveToFile(const std::string& fileName) const;
@@ -182,6 +185,7 @@ class TScribEditStringList {
   // Gathers the lines of a text or stream before they replace the buffer's.
   class LineCollector;
   void Adopt(LineCollector& collected);
+  void AdoptLoaded(LineCollector& collected, std::optional<TTextEncoding> encoding);
   std::string Join(std::string_view prefix, std::string_view lineBreak) const;
   std::string_view ByteOrderMark() const;
   void Fire(const TLinesEvent& event, int index, int count);

@@ -144,15 +144,18 @@ class TScribEditStringList::LineCollector {
   // More than one kind of break: saving cannot give the same bytes back.
   bool MixedBreaks() const { return std::popcount(breakKinds_) > 1; }
 
-  // UTF-8 when every byte read is (behind its mark, when it has one);
-  // otherwise the legacy code page, with a mark that was taken off put back.
-  TTextEncoding SettleEncoding() {
-    if (utf8_.Valid()) return hadByteOrderMark_ ? TTextEncoding::Utf8Bom : TTextEncoding::Utf8;
-    if (hadByteOrderMark_) {
+  // The `wanted` encoding, or the one found: UTF-8 when every byte read is
+  // (behind its mark, when it has one), otherwise the legacy code page. A
+  // mark taken off is text again in any encoding but UTF-8 with BOM.
+  TTextEncoding SettleEncoding(std::optional<TTextEncoding> wanted) {
+    TTextEncoding found = TTextEncoding::Windows1252;
+    if (utf8_.Valid()) found = hadByteOrderMark_ ? TTextEncoding::Utf8Bom : TTextEncoding::Utf8;
+    const TTextEncoding encoding = wanted.value_or(found);
+    if (hadByteOrderMark_ && encoding != TTextEncoding::Utf8Bom) {
       if (store.Count() == 0) store.Append({});
       store.Replace(0, std::string(kUtf8ByteOrderMark) + std::string(store.Text(0)));
     }
-    return TTextEncoding::Windows1252;
+    return encoding;
   }
 
   TScribLineStore store;
@@ -249,30 +252,34 @@ void TScribEditStringList::LoadFromBytes(std::string bytes) {
   LineCollector collected(options_);
   collected.AddLoaded(bytes);
   bytes = std::string();
-  collected.AddEmptyLineAfterFinalBreak();
-  encoding_ = collected.SettleEncoding();
-  Adopt(collected);
-  lineBreakStyle_ = collected.Style();
-  loadedMixedLineBreaks_ = collected.MixedBreaks();
+  AdoptLoaded(collected, std::nullopt);
 }
 
 void TScribEditStringList::LoadFromStream(std::istream& stream) {
   LoadFromStream(stream, std::numeric_limits<std::uintmax_t>::max());
 }
 
-void TScribEditStringList::LoadFromStream(std::istream& stream, std::uintmax_t maxBytes) {
+void TScribEditStringList::LoadFromStream(std::istream& stream, std::uintmax_t maxBytes,
+                                          std::optional<TTextEncoding> encoding) {
   // Everything is read before the buffer changes: a failed read leaves it
   // and its listeners alone.
   LineCollector collected(options_);
   collected.AddStream(stream, options_.loadPieceBytes, maxBytes);
+  AdoptLoaded(collected, encoding);
+}
+
+// A loaded file's lines, encoding and line breaks.
+void TScribEditStringList::AdoptLoaded(LineCollector& collected,
+                                       std::optional<TTextEncoding> encoding) {
   collected.AddEmptyLineAfterFinalBreak();
-  encoding_ = collected.SettleEncoding();
+  encoding_ = collected.SettleEncoding(encoding);
   Adopt(collected);
   lineBreakStyle_ = collected.Style();
   loadedMixedLineBreaks_ = collected.MixedBreaks();
 }
 
-void TScribEditStringList::LoadFromFile(const std::string& fileName) {
+void TScribEditStringList::LoadFromFile(const std::string& fileName,
+                                        std::optional<TTextEncoding> encoding) {
   std::error_code error;
   const std::filesystem::file_status status = std::filesystem::status(fileName, error);
   if (std::filesystem::is_directory(status)) {
@@ -291,7 +298,7 @@ void TScribEditStringList::LoadFromFile(const std::string& fileName) {
   // A file that grows while it is read (a log) is read as it was at opening.
   const std::uintmax_t size = std::filesystem::file_size(fileName, error);
   try {
-    LoadFromStream(file, error ? std::numeric_limits<std::uintmax_t>::max() : size);
+    LoadFromStream(file, error ? std::numeric_limits<std::uintmax_t>::max() : size, encoding);
   } catch (const EScribEditFileError&) {
     throw EScribEditFileError(FileErrorMessage("Cannot read", fileName));
   } catch (const std::bad_alloc&) {

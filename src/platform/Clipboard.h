@@ -8,6 +8,11 @@
 #include <string>
 #include <vector>
 
+struct TClipboardBlock {
+  unsigned char selectionMode = 0;  // 0 normal, 1 line, 2 column
+  std::string text;
+};
+
 class Clipboard {
  public:
   virtual ~Clipboard() = default;
@@ -17,10 +22,12 @@ class Clipboard {
   // Replaces the whole clipboard with plain text.
   virtual void SetText(const std::string& text) = 0;
 
-  // Plain text plus the editor's private block format carrying the selection mode.
+  // Plain text plus the editor's private block format, which carries the
+  // selection mode and the text's bytes as they are (also bytes that are not
+  // UTF-8, which the plain text cannot keep).
   virtual void SetTextWithBlock(const std::string& text, unsigned char selectionMode) = 0;
-  // The selection mode of the private block format, when the clipboard holds it.
-  virtual std::optional<unsigned char> GetBlockMode() const = 0;
+  // The private block format, when the clipboard holds it.
+  virtual std::optional<TClipboardBlock> GetBlock() const = 0;
 
   virtual bool HasFileList() const = 0;
   virtual std::vector<std::string> GetFileList() const = 0;

@@ -55,6 +55,7 @@ TScribantShell::~TScribantShell() {
   editor_.OnStatusChange = nullptr;
   editor_.OnKeyDown = nullptr;
   editor_.OnDropFiles = nullptr;
+  editor_.OnRefusedText = nullptr;
   // The editor may outlive the highlighter it was given here.
   editor_.SetHighlighter(nullptr);
 }
@@ -94,6 +95,9 @@ void TScribantShell::ConfigureEditor() {
   };
   editor_.OnDropFiles = [this](TCustomScribEdit&, int, int, const std::vector<std::string>& files) {
     Code_Edit_DropFiles(files);
+  };
+  editor_.OnRefusedText = [this](TCustomScribEdit&, std::size_t missing) {
+    if (OnStatusMessage) OnStatusMessage(RefusedTextMessage(missing));
   };
 }
 

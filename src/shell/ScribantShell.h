@@ -9,6 +9,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -52,6 +53,8 @@ class TScribantShell {
   // Hooks the window fills in.
   std::function<void(const std::string& caption)> OnCaption;
   std::function<void(int panel, const std::string& text)> OnStatusPanel;
+  // A passing message in the status bar.
+  std::function<void(const std::string& text)> OnStatusMessage;
   // The panel at the right end that names the document's encoding and line break.
   static constexpr int kDocumentFormatPanel = 4;
   // Escape first closes a visible tool window (the section list, then the
@@ -84,7 +87,9 @@ class TScribantShell {
   // --- Documents (ShellDocuments.cpp) ---------------------------------------
   void NewDocument();
   // False when the file could not be loaded (reported; the document stays).
-  bool OpenDocument(const std::string& path);
+  // The bytes are read in `encoding` when one is given, else in the one
+  // they suggest.
+  bool OpenDocument(const std::string& path, std::optional<TTextEncoding> encoding = {});
   bool QuerySave();
   bool SaveDocument(bool askForName);
   bool SaveDocumentAs(const std::string& path);
@@ -95,6 +100,13 @@ class TScribantShell {
   void OpenRecentFile_Cmd(int index);
   void RemoveObsoleteFiles_Cmd();
   void ClearRecentList_Cmd();
+
+  // --- Encodings (ShellEncodings.cpp) -----------------------------------------
+  // The file's bytes read again as `encoding`; asks first when that loses changes.
+  void ReopenWithEncoding_Cmd(TTextEncoding encoding);
+  // The document's text in `encoding` from now on, for saving; asks first
+  // when characters would become "?".
+  void ConvertEncoding_Cmd(TTextEncoding encoding);
 
   // --- The file on disk (ShellDiskChanges.cpp) -------------------------------
   // The window became active: a file changed by another program since the
@@ -127,7 +139,9 @@ class TScribantShell {
   class EditorStyleTarget;
   void ConfigureEditor();
   TStyleContext StyleContext();
-  bool LoadIntoEditor(const std::string& path);
+  bool LoadIntoEditor(const std::string& path, std::optional<TTextEncoding> encoding);
+  bool ConfirmReload();
+  bool ConfirmLossyConversion();
   void DetachHighlighter();
   void ShowDocumentFormat();
   int CaretColumnCount() const;

@@ -115,15 +115,18 @@ void TScribantShell::LoadUtf16(const std::string& path, std::uintmax_t size, boo
 // Loads the file in place of the document; false (after reporting) when it
 // failed, the document then being left as it was: all bytes are read before
 // the editor changes.
-bool TScribantShell::LoadIntoEditor(const std::string& path) {
+bool TScribantShell::LoadIntoEditor(const std::string& path,
+                                    std::optional<TTextEncoding> encoding) {
   try {
     std::error_code error;
     const std::uintmax_t size = IsRegularFile(path) ? std::filesystem::file_size(path, error) : 0;
-    const std::optional<bool> utf16BigEndian = error ? std::nullopt : Utf16BigEndian(path, size);
+    // A chosen encoding reads the bytes as they are, UTF-16 ones too.
+    const std::optional<bool> utf16BigEndian =
+        error || encoding ? std::nullopt : Utf16BigEndian(path, size);
     if (utf16BigEndian) {
       LoadUtf16(path, size, *utf16BigEndian);
     } else {
-      editor_.Lines().LoadFromFile(path);
+      editor_.Lines().LoadFromFile(path, encoding);
       uneditedChange_.clear();
       if (editor_.Lines().LoadedMixedLineBreaks()) {
         uneditedChange_ = "This file has mixed line breaks. Saving writes every line break as " +
@@ -147,12 +150,12 @@ bool TScribantShell::LoadIntoEditor(const std::string& path) {
   return true;
 }
 
-bool TScribantShell::OpenDocument(const std::string& path) {
+bool TScribantShell::OpenDocument(const std::string& path, std::optional<TTextEncoding> encoding) {
   bool loaded = false;
   {
     const TScribEditStringList::UpdateScope update(editor_.Lines());
     DetachHighlighter();
-    loaded = LoadIntoEditor(path);
+    loaded = LoadIntoEditor(path, encoding);
     if (loaded) fileName_ = path;
     // After a failed load the previous document keeps its style.
     ApplyStyleFor(fileName_);
@@ -228,13 +231,16 @@ void TScribantShell::Open_Cmd() {
     OpenDocument(*path);
 }
 
+bool TScribantShell::ConfirmReload() {
+  return services_.dialogs.MessageBox(
+             "Are you sure you wish to reload the current file, you will lose all "
+             "changes?\r\n\r\n\"" +
+                 fileName_ + "\"",
+             "Reload Current File?", TMsgIcon::Warning, TMsgButtons::OkCancel) == TMsgResult::Ok;
+}
+
 void TScribantShell::Reload_Cmd() {
-  if (fileName_ == kUntitled) return;
-  const TMsgResult answer = services_.dialogs.MessageBox(
-      "Are you sure you wish to reload the current file, you will lose all changes?\r\n\r\n\"" +
-          fileName_ + "\"",
-      "Reload Current File?", TMsgIcon::Warning, TMsgButtons::OkCancel);
-  if (answer != TMsgResult::Ok) return;
+  if (fileName_ == kUntitled || !ConfirmReload()) return;
   const std::int64_t selStart = editor_.SelStart();
   const std::int64_t selLength = editor_.SelLength();
   OpenDocument(std::string(fileName_));

@@ -44,3 +44,11 @@ std::string SelectionInfoText(long long selLength, const std::string& shown, cha
   }
   return "\"" + std::to_string(selLength) + "\" characters selected";
 }
+
+std::string RefusedTextMessage(std::size_t missingCharacters) {
+  const std::string which =
+      missingCharacters == 1 ? "a character" : std::to_string(missingCharacters) + " characters";
+  return "Not inserted: the text holds " + which +
+         " that Windows-1252 lacks. Converting the document to UTF-8 (File > Convert "
+         "Encoding) makes room for every character.";
+}

@@ -20,3 +20,6 @@ std::string SelectionInfoText(long long selLength, unsigned char selectedChar, l
 // point `code`, and the counts are characters.
 std::string SelectionInfoText(long long selected, const std::string& shown, char32_t code,
                               long long textLength, int lineCount, const std::string& hexPrefix);
+
+// Typed, pasted or dropped text the Windows-1252 document could not take.
+std::string RefusedTextMessage(std::size_t missingCharacters);

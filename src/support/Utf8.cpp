@@ -255,4 +255,16 @@ std::string FromUtf16(std::string_view bytes, bool bigEndian) {
   return text;
 }
 
+std::size_t CaretStopAt(std::string_view text, std::size_t at) {
+  if (at >= text.size()) return at;
+  // Back to the byte that starts the character holding `at`.
+  if ((ByteAt(text, at) & 0xC0) == 0x80)
+    for (std::size_t back = 1; back <= 3 && back <= at; ++back)
+      if (SequenceLength(text, at - back) > static_cast<int>(back)) {
+        at -= back;
+        break;
+      }
+  return PreviousCaretStop(text, NextCaretStop(text, at));
+}
+
 }  // namespace utf8

@@ -56,6 +56,9 @@ int CellsAt(std::string_view text, std::size_t at);
 std::size_t NextCaretStop(std::string_view text, std::size_t at);
 // The caret stop before `at` (0 at the start).
 std::size_t PreviousCaretStop(std::string_view text, std::size_t at);
+// `at` itself when the caret may stop there, else the stop before it: the
+// start of the character, or of the letter whose marks it is inside.
+std::size_t CaretStopAt(std::string_view text, std::size_t at);
 
 // Conversions from and to Windows-1252. `lost`, when given, receives how
 // many characters had no byte and became "?".

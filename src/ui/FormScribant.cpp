@@ -112,6 +112,10 @@ void TFormScribant::FormCreate() {
   shell_->OnStatusPanel = [this](int panel, const std::string& text) {
     statusPanels_[panel]->setText(FromCoreText(text));
   };
+  shell_->OnStatusMessage = [this](const std::string& text) {
+    constexpr int kShownMs = 8000;
+    statusBar()->showMessage(FromCoreText(text), kShownMs);
+  };
   shell_->CloseVisibleToolWindow = [this] { return searchWindows_->CloseVisibleToolWindow(); };
   shell_->CloseMainWindow = [this] { close(); };
 
@@ -203,6 +207,14 @@ void TFormScribant::ConnectMenu() {
   OnMenu("Save1", [&shell] { shell.SaveDocument(false); });
   OnMenu("SaveAs1", [&shell] { shell.SaveDocument(true); });
   OnMenu("ReloadFile1", [&shell] { shell.Reload_Cmd(); });
+  for (const auto& [name, encoding] :
+       {std::pair{"Utf81", TTextEncoding::Utf8}, std::pair{"Utf8Bom1", TTextEncoding::Utf8Bom},
+        std::pair{"Windows12521", TTextEncoding::Windows1252}}) {
+    OnMenu(std::string("Reopen") + name,
+           [&shell, encoding] { shell.ReopenWithEncoding_Cmd(encoding); });
+    OnMenu(std::string("Convert") + name,
+           [&shell, encoding] { shell.ConvertEncoding_Cmd(encoding); });
+  }
   OnMenu("ExecuteFile1", [&shell] { shell.ExecuteFile_Click(); });
   OnMenu("NewInstance1", [this] {
     StoreWindowPlacement();
@@ -330,7 +342,8 @@ void TFormScribant::Search_Popup() {
 
 void TFormScribant::ClipboardMonitor_Click() {
   TClipboardMonitorDialog monitor(this, clipboard_, [this](const std::string& text) {
-    editor_->SetSelText(editor_->DocumentTextOf(text));
+    if (const std::optional<std::string> insertable = editor_->DocumentTextOf(text))
+      editor_->SetSelText(*insertable);
   });
   monitor.exec();
 }

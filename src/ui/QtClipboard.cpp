@@ -73,12 +73,13 @@ void QtClipboard::SetTextWithBlock(const std::string& text, unsigned char select
   QGuiApplication::clipboard()->setMimeData(data);
 }
 
-std::optional<unsigned char> QtClipboard::GetBlockMode() const {
+std::optional<TClipboardBlock> QtClipboard::GetBlock() const {
   const QMimeData* data = Data();
   if (!data || !data->hasFormat(kBlockMimeType)) return std::nullopt;
   const QByteArray block = data->data(kBlockMimeType);
   if (block.isEmpty()) return std::nullopt;
-  return static_cast<unsigned char>(block[0]);
+  return TClipboardBlock{static_cast<unsigned char>(block[0]),
+                         std::string(block.constData() + 1, block.size() - 1)};
 }
 
 bool QtClipboard::HasFileList() const {

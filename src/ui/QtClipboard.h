@@ -16,7 +16,7 @@ class QtClipboard : public QObject, public Clipboard {
   std::string GetText() const override;
   void SetText(const std::string& text) override;
   void SetTextWithBlock(const std::string& text, unsigned char selectionMode) override;
-  std::optional<unsigned char> GetBlockMode() const override;
+  std::optional<TClipboardBlock> GetBlock() const override;
   bool HasFileList() const override;
   std::vector<std::string> GetFileList() const override;
   void SetOnChange(std::function<void()> handler) override { onChange_ = std::move(handler); }

@@ -115,8 +115,10 @@ void TScribEdit::dropEvent(QDropEvent* event) {
     } else if (CarriesFiles(data)) {
       DropFiles(point.x(), point.y(), LocalFilesOf(data));
     } else if (data->hasText() && !ReadOnly()) {
-      SetCaretXY(DropPositionAt(point));
-      SetSelText(DocumentTextOf(data->text().toStdString()));
+      if (const std::optional<std::string> text = DocumentTextOf(data->text().toStdString())) {
+        SetCaretXY(DropPositionAt(point));
+        SetSelText(*text);
+      }
     }
   });
   // The text was moved here already: the drag's source must not remove it.

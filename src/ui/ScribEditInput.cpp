@@ -33,12 +33,13 @@ void TScribEdit::keyPressEvent(QKeyEvent* event) {
     // Key-down first (host handlers, then the keystroke table), then the character.
     KeyDown(key, ShiftStateOf(event->modifiers()));
     if (!ProducesCharacter(event->modifiers(), event->text())) return;
-    const std::string typed = DocumentTextOf(event->text().toStdString());
+    const std::optional<std::string> typed = DocumentTextOf(event->text().toStdString());
+    if (!typed) return;
     // A character of several bytes goes in whole, as input-method text does.
-    if (Lines().CellRules().utf8 && !utf8::IsAscii(typed))
-      CommandProcessor(ecImeStr, '\0', &typed);
+    if (Lines().CellRules().utf8 && !utf8::IsAscii(*typed))
+      CommandProcessor(ecImeStr, '\0', &*typed);
     else
-      for (const char c : typed) KeyPress(c);
+      for (const char c : *typed) KeyPress(c);
   });
 }
 
@@ -46,8 +47,8 @@ void TScribEdit::inputMethodEvent(QInputMethodEvent* event) {
   event->accept();
   if (event->commitString().isEmpty()) return;
   Guarded([&] {
-    const std::string text = DocumentTextOf(event->commitString().toStdString());
-    CommandProcessor(ecImeStr, '\0', &text);
+    if (const std::optional<std::string> text = DocumentTextOf(event->commitString().toStdString()))
+      CommandProcessor(ecImeStr, '\0', &*text);
   });
 }
 

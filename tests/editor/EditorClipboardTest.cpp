@@ -27,7 +27,7 @@ TEST(EditorClipboard, CopyPutsTextAndModeAndPasteUndoesInOneStep) {
   edit.SetCaretAndSelection({4, 2}, {5, 1}, {4, 2});
   Exec(edit, ecCopy);
   EXPECT_EQ(clipboard.GetText(), "two\r\nthr");
-  EXPECT_EQ(clipboard.GetBlockMode(), std::optional<unsigned char>(0));
+  EXPECT_EQ(clipboard.GetBlock().value().selectionMode, 0);
 
   edit.SetCaretAndSelection({4, 1}, {1, 1}, {4, 1});
   Exec(edit, ecPaste);
@@ -52,7 +52,7 @@ TEST(EditorClipboard, ColumnCopyPastesAsAColumn) {
   edit.SetCaretAndSelection({4, 2}, {2, 1}, {4, 2});
   Exec(edit, ecCopy);
   EXPECT_EQ(clipboard.GetText(), "bc\r\nfg");
-  EXPECT_EQ(clipboard.GetBlockMode(), std::optional<unsigned char>(2));
+  EXPECT_EQ(clipboard.GetBlock().value().selectionMode, 2);
   Exec(edit, ecNormalSelect);
   edit.SetCaretXY({4, 3});
   Exec(edit, ecPaste);
@@ -91,7 +91,7 @@ TEST(EditorClipboard, CutRemovesTheSelectionAndReadOnlyKeepsIt) {
   edit.SetReadOnly(false);
   Exec(edit, ecCut);
   EXPECT_EQ(clipboard.GetText(), "line2\r\n");
-  EXPECT_EQ(clipboard.GetBlockMode(), std::optional<unsigned char>(1));
+  EXPECT_EQ(clipboard.GetBlock().value().selectionMode, 1);
   EXPECT_EQ(edit.Text(), "line1\r\nline3");
   edit.SetCaretXY({3, 1});
   Exec(edit, ecPaste);

@@ -50,14 +50,20 @@ TEST(Utf8Editing, EveryCommandKeepsPositionsOnCharacterBoundariesAndTheTextUtf8)
     for (int step = 0; step < 300; ++step) {
       const std::string before = edit.Text();
       std::string done;
-      switch (pick(4)) {
+      switch (pick(5)) {
         case 0: {
           const std::string typed = kPieces[pick(std::size(kPieces))];
           Exec(edit, ecImeStr, '\0', &typed);
           done = "typed " + typed;
           break;
         }
-        case 1:
+        case 1: {
+          const auto offset = static_cast<std::int64_t>(pick(edit.TextLength() + 1));
+          edit.SetSelStart(offset);  // a host's offset may fall inside a character
+          done = "offset " + std::to_string(offset);
+          break;
+        }
+        case 2:
           clipboard.SetText(kPieces[pick(std::size(kPieces))]);
           [[fallthrough]];
         default: {

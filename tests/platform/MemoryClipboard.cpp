@@ -9,7 +9,7 @@ void MemoryClipboard::SetText(const std::string& text) {
 void MemoryClipboard::SetTextWithBlock(const std::string& text, unsigned char selectionMode) {
   Clear();
   text_ = text;
-  blockMode_ = selectionMode;
+  block_ = TClipboardBlock{selectionMode, text};
   Changed();
 }
 
@@ -21,7 +21,7 @@ void MemoryClipboard::SetFileList(std::vector<std::string> files) {
 
 void MemoryClipboard::Clear() {
   text_.reset();
-  blockMode_.reset();
+  block_.reset();
   files_.clear();
 }
 

@@ -15,7 +15,7 @@ class MemoryClipboard : public Clipboard {
   std::string GetText() const override { return text_.value_or(""); }
   void SetText(const std::string& text) override;
   void SetTextWithBlock(const std::string& text, unsigned char selectionMode) override;
-  std::optional<unsigned char> GetBlockMode() const override { return blockMode_; }
+  std::optional<TClipboardBlock> GetBlock() const override { return block_; }
   bool HasFileList() const override { return !files_.empty(); }
   std::vector<std::string> GetFileList() const override { return files_; }
   void SetOnChange(std::function<void()> handler) override { onChange_ = std::move(handler); }
@@ -27,7 +27,7 @@ class MemoryClipboard : public Clipboard {
   void Changed();
 
   std::optional<std::string> text_;
-  std::optional<unsigned char> blockMode_;
+  std::optional<TClipboardBlock> block_;
   std::vector<std::string> files_;
   std::function<void()> onChange_;
 };

@@ -107,6 +107,30 @@ TEST(FormScribant, EncodingAndLineBreakShowAtTheRightAndAMarkIsSavedBack) {
   EXPECT_EQ(Panel(form, 4), QString::fromUtf8("UTF-8 \u00B7 CRLF"));
 }
 
+TEST(FormScribant, PastedTextKeepsItsBytesOrIsRefusedWithAMessage) {
+  TFormScribant form;
+  form.show();
+  TCustomScribEdit& editor = form.Editor();
+  QWidget* edit = form.centralWidget();
+  editor.SetText("a\xFF\xE4\xB8");  // bytes that are not UTF-8 in a UTF-8 document
+  PressKey(edit, Qt::Key_A, Qt::ControlModifier);
+  PressKey(edit, Qt::Key_C, Qt::ControlModifier);
+  PressKey(edit, Qt::Key_End, Qt::ControlModifier);
+  PressKey(edit, Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(editor.Text(),
+            "a\xFF\xE4\xB8"
+            "a\xFF\xE4\xB8");
+
+  form.ScribantShell().ConvertEncoding_Cmd(TTextEncoding::Windows1252);
+  editor.SetText("");
+  QGuiApplication::clipboard()->setText(QString::fromUtf8("\u00e9 \u4e2d"));
+  PressKey(edit, Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(editor.Text(), "");
+  EXPECT_EQ(form.statusBar()->currentMessage().toStdString(),
+            "Not inserted: the text holds a character that Windows-1252 lacks. Converting the "
+            "document to UTF-8 (File > Convert Encoding) makes room for every character.");
+}
+
 TEST(FormScribant, StatusBarCountsTheCharactersOfUtf8Text) {
   TempFolder folder;
   WriteBytes(folder.File("u.txt"), "caf\xC3\xA9 \xE4\xB8\xAD");

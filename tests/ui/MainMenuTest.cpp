@@ -76,6 +76,14 @@ TEST(MainMenu, HasEveryItemWithItsCaptionAndShortcutInOrder) {
             "  SaveAs1 Save &As... F12\n"
             "  N3\n"
             "  ReloadFile1 &Reload File Ctrl+R\n"
+            "  ReopenEncoding1 Reopen &with Encoding\n"
+            "    ReopenUtf81 &UTF-8\n"
+            "    ReopenUtf8Bom1 UTF-8 with &BOM\n"
+            "    ReopenWindows12521 &Windows-1252\n"
+            "  ConvertEncoding1 Con&vert Encoding\n"
+            "    ConvertUtf81 &UTF-8\n"
+            "    ConvertUtf8Bom1 UTF-8 with &BOM\n"
+            "    ConvertWindows12521 &Windows-1252\n"
             "  ExecuteFile1 &Execute File F9\n"
             "  N7\n"
             "  NewInstance1 New Window... Ctrl+F12\n"
@@ -134,6 +142,9 @@ TEST(MainMenu, EveryCommandRunsFromItsItemAndLeavesTheWindowWorking) {
     return [&form, window] { EXPECT_TRUE(form.findChild<QWidget*>(window)->isVisible()); };
   };
   const auto unchanged = [&] { EXPECT_EQ(editor.Text(), "b (a) c\r\nline two"); };
+  const auto format = [&form] {
+    return form.findChild<QLabel*>("StatusPanel4")->text().toStdString();
+  };
   const std::vector<Row> rows{
       {"New1", {}, none, [&] { EXPECT_EQ(shell.FileName(), "Untitled"); }},
       {"Open1", {"Open"}, none, [&] { EXPECT_EQ(shell.FileName(), doc); }},
@@ -147,6 +158,33 @@ TEST(MainMenu, EveryCommandRunsFromItsItemAndLeavesTheWindowWorking) {
       {"Save1", {}, [&] { editor.SetText("saved"); }, [&] { EXPECT_EQ(ReadBytes(doc), "saved"); }},
       {"SaveAs1", {"Save As"}, none, [&] { EXPECT_EQ(shell.FileName(), doc); }},
       {"ReloadFile1", {"Reload Current File?"}, none, unchanged},
+      {"ReopenUtf81",
+       {},
+       [&] { WriteBytes(doc, "caf\xC3\xA9"); },
+       [&] { EXPECT_EQ(editor.Text(), "caf\xC3\xA9"); }},
+      {"ReopenUtf8Bom1", {}, none, [&] { EXPECT_EQ(format(), "UTF-8 BOM \xC2\xB7 CRLF"); }},
+      {"ReopenWindows12521",
+       {},
+       [&] { WriteBytes(doc, "caf\xC3\xA9"); },
+       [&] {
+         EXPECT_EQ(editor.Text(), "caf\xC3\xA9");
+         EXPECT_EQ(format(), "Windows-1252 \xC2\xB7 CRLF");
+       }},
+      {"ConvertUtf81",
+       {},
+       [&] {
+         WriteBytes(doc, "caf\xE9");
+         shell.OpenDocument(doc);
+       },
+       [&] {
+         EXPECT_EQ(editor.Text(), "caf\xC3\xA9");
+         EXPECT_EQ(format(), "UTF-8 \xC2\xB7 CRLF");
+       }},
+      {"ConvertUtf8Bom1", {}, none, [&] { EXPECT_EQ(format(), "UTF-8 BOM \xC2\xB7 CRLF"); }},
+      {"ConvertWindows12521",
+       {"Convert Encoding"},
+       [&] { editor.SetText("\xE4\xB8\xAD"); },
+       [&] { EXPECT_EQ(format(), "UTF-8 \xC2\xB7 CRLF") << "Escape answers No"; }},
       {"ExecuteFile1", {}, none, [&] { EXPECT_EQ(desktop.opened.back(), doc); }},
       {"NewInstance1",
        {},

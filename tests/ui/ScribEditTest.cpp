@@ -376,6 +376,14 @@ TEST_F(ScribEditWidget, TypedCharactersGoInAsTheDocumentsEncodingHasThem) {
   edit.SetText("");
   PressKey(&edit, 0, QString::fromUtf8("\u00e9\u20ac"));
   EXPECT_EQ(edit.Text(), "\xE9\x80");
+  std::size_t refused = 0;
+  edit.OnRefusedText = [&refused](TCustomScribEdit&, std::size_t missing) { refused += missing; };
+  PressKey(&edit, 0, QString::fromUtf8("\u4e2d"));
+  QInputMethodEvent input;
+  input.setCommitString(QString::fromUtf8("x\U0001F600\u4e2d"));
+  QApplication::sendEvent(&edit, &input);
+  EXPECT_EQ(edit.Text(), "\xE9\x80") << "Windows-1252 has neither character: nothing goes in";
+  EXPECT_EQ(refused, 3u);
 }
 
 TEST_F(ScribEditWidget, FocusShowsTheCaretAndPaintsIt) {
