@@ -556,6 +556,8 @@ class TCustomScribEdit : public TScribViewState {
   void ShiftTab();
   void ChangeBlockIndent(bool indent);
   void ChangeCase(TScribEditorCommand command);
+  // The selected text as a case command changes it.
+  std::string CaseChanged(TScribEditorCommand command, std::string_view text) const;
   void MatchBracket();
   void BookmarkCommand(TScribEditorCommand command, const void* data);
   void ContextHelp();

@@ -6,6 +6,7 @@
 #include "support/CharClasses.h"
 #include "support/CodePage.h"
 #include "support/Utf8.h"
+#include "support/Utf8Case.h"
 
 namespace {
 
@@ -335,16 +336,68 @@ void TCustomScribEdit::ChangeBlockIndent(bool indent) {
 
 namespace {
 
-unsigned char ToggledCase(unsigned char c) {
-  const unsigned char upper = codepage::ToUpper(c);
-  return upper != c ? upper : codepage::ToLower(c);
+char32_t CodePageUpper(char32_t c) {
+  return codepage::ToUpper(static_cast<unsigned char>(c));
+}
+char32_t CodePageLower(char32_t c) {
+  return codepage::ToLower(static_cast<unsigned char>(c));
+}
+
+// Code-page text maps byte by byte, UTF-8 text character by character.
+struct TCaseMapping {
+  char32_t (*upper)(char32_t);
+  char32_t (*lower)(char32_t);
+  char32_t (*title)(char32_t);
+};
+constexpr TCaseMapping kCodePageCase{CodePageUpper, CodePageLower, CodePageUpper};
+constexpr TCaseMapping kUnicodeCase{utf8::UpperOf, utf8::LowerOf, utf8::TitleOf};
+
+// Where a position goes when its line changed case: before the same character.
+TBufferCoord AfterCaseChange(TBufferCoord position, std::string_view lineBefore,
+                             std::string_view lineAfter) {
+  const auto offset = static_cast<std::size_t>(position.Char - 1);
+  return {static_cast<int>(utf8::OffsetAfterMapping(lineBefore, lineAfter, offset)) + 1,
+          position.Line};
 }
 
 }  // namespace
 
+std::string TCustomScribEdit::CaseChanged(TScribEditorCommand command,
+                                          std::string_view text) const {
+  const bool utf8 = lines_->CellRules().utf8;
+  const TCaseMapping& mapping = utf8 ? kUnicodeCase : kCodePageCase;
+  bool previousIsWord = false;
+  const auto map = [&](char32_t c) {
+    char32_t mapped;
+    switch (command) {
+      case ecUpperCase:
+      case ecUpperCaseBlock:
+        mapped = mapping.upper(c);
+        break;
+      case ecLowerCase:
+      case ecLowerCaseBlock:
+        mapped = mapping.lower(c);
+        break;
+      case ecTitleCase:
+        mapped = previousIsWord ? mapping.lower(c) : mapping.title(c);
+        break;
+      default: {
+        const char32_t upper = mapping.upper(c);
+        mapped = upper != c ? upper : mapping.lower(c);
+      }
+    }
+    previousIsWord = IsWordChar(static_cast<unsigned char>(std::min<char32_t>(c, 0xFF)));
+    return mapped;
+  };
+  if (utf8) return utf8::MapCharacters(text, map);
+  std::string result(text);
+  for (char& c : result) c = static_cast<char>(map(static_cast<unsigned char>(c)));
+  return result;
+}
+
 void TCustomScribEdit::ChangeCase(TScribEditorCommand command) {
   const bool blockOnly = command >= ecUpperCaseBlock;
-  const TBufferCoord caret = caret_, anchor = blockBegin_, moving = blockEnd_;
+  TBufferCoord caret = caret_, anchor = blockBegin_, moving = blockEnd_;
   const bool hadSelection = SelAvail();
   if (!hadSelection) {
     if (blockOnly) return;
@@ -354,38 +407,19 @@ void TCustomScribEdit::ChangeCase(TScribEditorCommand command) {
     activeSelectionMode_ = smNormal;
     SetSelectionRaw(start, end);
   }
-  std::string text = SelText();
-  bool previousIsWord = false;
-  // The bytes of UTF-8 characters keep their case: mapping them one by one
-  // would break the characters.
-  const bool utf8 = lines_->CellRules().utf8;
-  for (char& c : text) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (utf8 && byte >= 0x80) {
-      previousIsWord = true;
-      continue;
-    }
-    switch (command) {
-      case ecUpperCase:
-      case ecUpperCaseBlock:
-        c = static_cast<char>(codepage::ToUpper(byte));
-        break;
-      case ecLowerCase:
-      case ecLowerCaseBlock:
-        c = static_cast<char>(codepage::ToLower(byte));
-        break;
-      case ecTitleCase:
-        c = static_cast<char>(previousIsWord ? codepage::ToLower(byte) : codepage::ToUpper(byte));
-        break;
-      default:
-        c = static_cast<char>(ToggledCase(byte));
-    }
-    previousIsWord = IsWordChar(byte);
-  }
-  if (text != SelText()) {
+  const std::string before = SelText();
+  const std::string text = CaseChanged(command, before);
+  if (text != before) {
+    // In UTF-8 a character may change its byte length, so the lines under the
+    // caret and the selection ends are kept to place them again.
+    const std::string caretLine(LineAt(caret.Line)), anchorLine(LineAt(anchor.Line)),
+        movingLine(LineAt(moving.Line));
     const TScribSelectionMode mode = activeSelectionMode_;
     ReplaceSelection(text, mode, urInsert);
     activeSelectionMode_ = mode;
+    caret = AfterCaseChange(caret, caretLine, LineAt(caret.Line));
+    anchor = AfterCaseChange(anchor, anchorLine, LineAt(anchor.Line));
+    moving = AfterCaseChange(moving, movingLine, LineAt(moving.Line));
   }
   if (hadSelection)
     SetCaretAndSelection(caret, anchor, moving);

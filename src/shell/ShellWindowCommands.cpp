@@ -7,6 +7,7 @@
 #include "shell/Caption.h"
 #include "shell/ScribantShell.h"
 #include "shell/TextTransforms.h"
+#include "support/Utf8Case.h"
 
 namespace {
 
@@ -23,11 +24,21 @@ void TScribantShell::ModifyCase_Click() {
   const std::int64_t length = editor_.SelLength();
   if (length == 0) editor_.SelectAll();
   const std::string selected = editor_.SelText();
-  std::string changed = ModifyCaseText(static_cast<TCaseMethod>(method), selected, random_);
-  if (editor_.Lines().CellRules().utf8) changed = KeepMultiByteCharacters(selected, changed);
+  const std::string changed = ModifyCaseText(static_cast<TCaseMethod>(method), selected, random_,
+                                             editor_.Lines().CellRules().utf8);
   editor_.SetSelText(changed);
-  editor_.SetSelStart(start);
-  editor_.SetSelLength(length);
+  // A UTF-8 case change may change byte lengths: the selection comes back
+  // around the changed text, a caret before the same character.
+  const std::int64_t selectionStart =
+      editor_.SelStart() - static_cast<std::int64_t>(changed.size());
+  if (length != 0) {
+    editor_.SetSelStart(start);
+    editor_.SetSelLength(static_cast<std::int64_t>(changed.size()));
+  } else {
+    const auto offset = static_cast<std::size_t>(start - selectionStart);
+    editor_.SetSelStart(selectionStart + static_cast<std::int64_t>(
+                                             utf8::OffsetAfterMapping(selected, changed, offset)));
+  }
 }
 
 void TScribantShell::CenterWithSpaces_Click() {

@@ -5,6 +5,7 @@
 #include "support/CharClasses.h"
 #include "support/CodePage.h"
 #include "support/OvLib.h"
+#include "support/Utf8Case.h"
 
 namespace {
 
@@ -49,6 +50,49 @@ std::string MixedCase(std::string_view text, ChooseUpper chooseUpper) {
   return result;
 }
 
+// The methods on UTF-8 text: the same rules, character by character, with
+// Unicode's simple case mapping for every cased letter.
+std::string Utf8TitleCase(std::string_view text) {
+  bool afterLetter = false;
+  return utf8::MapCharacters(text, [&](char32_t c) {
+    if (utf8::IsMark(c)) return utf8::LowerOf(c);  // an accent does not end its letter
+    const bool letter = utf8::IsLetter(c);
+    const char32_t mapped = letter && !afterLetter ? utf8::TitleOf(c) : utf8::LowerOf(c);
+    afterLetter = letter;
+    return mapped;
+  });
+}
+
+char32_t ToggledCase(char32_t c) {
+  const char32_t upper = utf8::UpperOf(c);
+  return upper != c ? upper : utf8::LowerOf(c);
+}
+
+template <typename ChooseUpper>
+std::string Utf8MixedCase(std::string_view text, ChooseUpper chooseUpper) {
+  std::size_t index = 0;
+  return utf8::MapCharacters(
+      text, [&](char32_t c) { return chooseUpper(index++) ? utf8::UpperOf(c) : utf8::LowerOf(c); });
+}
+
+std::string Utf8ModifyCase(TCaseMethod method, std::string_view text, TRandomGenerator& random) {
+  switch (method) {
+    case TCaseMethod::Upper:
+      return utf8::UpperCase(text);
+    case TCaseMethod::Lower:
+      return utf8::LowerCase(text);
+    case TCaseMethod::Title:
+      return Utf8TitleCase(text);
+    case TCaseMethod::Toggle:
+      return utf8::MapCharacters(text, ToggledCase);
+    case TCaseMethod::Random:
+      return Utf8MixedCase(text, [&](std::size_t) { return random.Below(2) == 1; });
+    case TCaseMethod::Second:
+      return Utf8MixedCase(text, [](std::size_t i) { return i % 2 == 0; });
+  }
+  return std::string(text);
+}
+
 struct BracketPair {
   char open, close;
 };
@@ -63,19 +107,15 @@ const BracketPair* PairOf(char c) {
 
 }  // namespace
 
-std::string KeepMultiByteCharacters(std::string_view original, std::string changed) {
-  for (std::size_t i = 0; i < original.size() && i < changed.size(); ++i)
-    if (static_cast<unsigned char>(original[i]) >= 0x80) changed[i] = original[i];
-  return changed;
-}
-
 const std::vector<std::string>& CaseMethodNames() {
   static const std::vector<std::string> names{"UPPER CASE",  "lower case",  "Title Case",
                                               "tOGGLE cASE", "RAndOm CaSe", "sEcOnD CaSe"};
   return names;
 }
 
-std::string ModifyCaseText(TCaseMethod method, std::string_view text, TRandomGenerator& random) {
+std::string ModifyCaseText(TCaseMethod method, std::string_view text, TRandomGenerator& random,
+                           bool utf8) {
+  if (utf8) return Utf8ModifyCase(method, text, random);
   switch (method) {
     case TCaseMethod::Upper:
       return codepage::UpperCase(text);

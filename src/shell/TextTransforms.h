@@ -15,12 +15,12 @@
 enum class TCaseMethod { Upper, Lower, Title, Toggle, Random, Second };
 const std::vector<std::string>& CaseMethodNames();
 
-// Random draws once per character from `random`.
-std::string ModifyCaseText(TCaseMethod method, std::string_view text, TRandomGenerator& random);
-// `changed` (a byte-for-byte change of `original`) with every byte of the
-// original's multi-byte UTF-8 characters put back: a code-page mapping of
-// those bytes would break the characters.
-std::string KeepMultiByteCharacters(std::string_view original, std::string changed);
+// Random draws once per character from `random`. Code-page text maps byte by
+// byte and toggles A-Z only; `utf8` text maps character by character with
+// Unicode's simple case mapping (its byte length may change) and toggles every
+// cased letter.
+std::string ModifyCaseText(TCaseMethod method, std::string_view text, TRandomGenerator& random,
+                           bool utf8 = false);
 
 // Trims characters of code 32 or less from both ends and pads the rest with
 // half the removed count (rounded down) of blanks on each side.

@@ -105,6 +105,31 @@ TEST(Utf8Editing, ArrowsDeleteAndBackspaceTakeWholeCharactersButNotInLegacyText)
   EXPECT_EQ(edit.Text(), "a\xC3") << "a byte is a character there";
 }
 
+TEST(Utf8Editing, CaseCommandsMapCharactersAndPlacePositionsBeforeTheSameCharacters) {
+  TCustomScribEdit edit;
+  edit.Lines().SetEncoding(TTextEncoding::Utf8);
+  // Dotless i upper-cases from two bytes to one; e acute keeps its two.
+  SetUpLikeMainWindow(edit, "ab \xC4\xB1x\xC4\xB1\xC3\xA9 cd\r\n\xC4\xB1\xC4\xB1z");
+  edit.SetCaretXY({7, 1});  // after "ab \xC4\xB1x"
+  Exec(edit, ecUpperCase);
+  EXPECT_EQ(edit.Lines().Get(0), "ab IXI\xC3\x89 cd") << "the word at the caret";
+  EXPECT_EQ(edit.CaretXY(), (TBufferCoord{6, 1})) << "still after the X";
+
+  edit.SetCaretAndSelection({5, 2}, {4, 1}, {5, 2});  // from the first I to the middle of line 2
+  Exec(edit, ecTitleCase);
+  EXPECT_EQ(edit.Text(), "ab Ixi\xC3\xA9 Cd\r\nI\xC4\xB1z");
+  EXPECT_EQ(edit.SelText(), "Ixi\xC3\xA9 Cd\r\nI\xC4\xB1") << "the selection covers the change";
+  EXPECT_EQ(edit.CaretXY(), (TBufferCoord{4, 2}));
+
+  edit.SetSelectionMode(smColumn);
+  edit.SetCaretAndSelection({4, 2}, {1, 1}, {4, 2});  // two columns of both lines
+  Exec(edit, ecUpperCaseBlock);
+  EXPECT_EQ(edit.Text(), "AB Ixi\xC3\xA9 Cd\r\nIIz");
+  EXPECT_EQ(edit.CaretXY(), (TBufferCoord{3, 2})) << "column 3 again";
+  Exec(edit, ecUndo);
+  EXPECT_EQ(edit.Text(), "ab Ixi\xC3\xA9 Cd\r\nI\xC4\xB1z") << "one undo step";
+}
+
 TEST(Utf8Editing, WordWrapKeepsWideCharactersWholeOnTheirRow) {
   TCustomScribEdit edit;
   edit.Lines().SetEncoding(TTextEncoding::Utf8);

@@ -46,6 +46,28 @@ TEST(ShellCommands, ModifyCaseKeepsTheSelection) {
   EXPECT_EQ(f.editor.SelText(), "World");
 }
 
+TEST(ShellCommands, Utf8ModifyCaseSelectsTheChangedTextAndKeepsTheCaretBeforeItsCharacter) {
+  CommandFixture f;
+  f.editor.Lines().SetEncoding(TTextEncoding::Utf8);
+  // Dotless i upper-cases to one byte, capital A with stroke lower-cases to three.
+  f.SetText("x \xC4\xB1\xC4\xB1 \xC8\xBA y");
+  f.editor.SetSelStart(2);
+  f.editor.SetSelLength(7);
+  f.dialogs.selectAnswers = {0};
+  f.shell.ModifyCase_Click();
+  EXPECT_EQ(f.editor.Text(), "x II \xC8\xBA y");
+  EXPECT_EQ(f.editor.SelText(), "II \xC8\xBA");
+
+  f.editor.SetSelStart(8);  // before "y"
+  f.dialogs.selectAnswers = {1};
+  f.shell.ModifyCase_Click();
+  EXPECT_EQ(f.editor.Text(), "x ii \xE2\xB1\xA5 y");
+  EXPECT_EQ(f.editor.SelStart(), 9) << "still before y";
+  EXPECT_FALSE(f.editor.SelAvail());
+  f.editor.Undo();
+  EXPECT_EQ(f.editor.Text(), "x II \xC8\xBA y") << "one undo step";
+}
+
 TEST(ShellCommands, CenterWithSpacesNeedsASelection) {
   CommandFixture f;
   f.SetText("    hello   ");

@@ -3,6 +3,7 @@
 #include "shell/TextTransforms.h"
 #include "support/OvLib.h"
 #include "support/Utf8.h"
+#include "support/Utf8Case.h"
 
 TEST(ModifyCase, CodePageMethodsConvertAccentedLetters) {
   TRandomGenerator random;
@@ -102,14 +103,42 @@ TEST(FindMatchingBracket, MatchesOnlyTheSamePair) {
   EXPECT_FALSE(FindMatchingBracket("", 5).has_value());
 }
 
-TEST(ModifyCase, EveryMethodLeavesUtf8TextUtf8WithItsAsciiLettersChanged) {
+TEST(ModifyCase, Utf8MethodsMapCharactersByUnicode) {
   TRandomGenerator random;
-  const std::string text = "caf\xC3\xA9 \xC3\x89T\xC3\x89 \xE4\xB8\xAD abc";
-  for (std::size_t method = 0; method < CaseMethodNames().size(); ++method) {
-    const std::string changed = KeepMultiByteCharacters(
-        text, ModifyCaseText(static_cast<TCaseMethod>(method), text, random));
-    EXPECT_TRUE(utf8::IsValid(changed)) << CaseMethodNames()[method];
+  const auto modify = [&](TCaseMethod method, std::string_view text) {
+    return ModifyCaseText(method, text, random, true);
+  };
+  EXPECT_EQ(
+      modify(TCaseMethod::Upper, "\xC3\xA9t\xC3\xA9 \xD0\xB6\xD1\x83\xD0\xBA \xCF\x83 \xC3\x9F"),
+      "\xC3\x89T\xC3\x89 \xD0\x96\xD0\xA3\xD0\x9A \xCE\xA3 \xC3\x9F");
+  EXPECT_EQ(modify(TCaseMethod::Lower, "\xC3\x89T\xC3\x89 \xCE\xA3"), "\xC3\xA9t\xC3\xA9 \xCF\x83");
+  EXPECT_EQ(modify(TCaseMethod::Title,
+                   "\xC3\xA9LAN o'neil e\xCC\x81"
+                   "cole \xC7\x86ungla"),
+            "\xC3\x89lan O'Neil E\xCC\x81"
+            "cole \xC7\x85ungla")
+      << "accented letters are letters; an accent does not end its word; dz takes its title form";
+  EXPECT_EQ(modify(TCaseMethod::Toggle, "a\xC3\x89\xC4\xB1\xE4\xB8\xAD"), "A\xC3\xA9I\xE4\xB8\xAD");
+  EXPECT_EQ(modify(TCaseMethod::Second, "\xC3\xA9\xC3\xA9\r\n\xC3\xA9"),
+            "\xC3\x89\xC3\xA9\r\n\xC3\x89")
+      << "one position per character, line breaks included";
+  EXPECT_EQ(modify(TCaseMethod::Upper, "a\xFF\xC3\xA9\xE4\xB8"), "A\xFF\xC3\x89\xE4\xB8")
+      << "broken bytes stay";
+  for (std::size_t method = 0; method < CaseMethodNames().size(); ++method)
+    EXPECT_EQ(modify(static_cast<TCaseMethod>(method), ""), "");
+}
+
+TEST(ModifyCase, Utf8RandomCaseDrawsOncePerCharacter) {
+  const std::string text =
+      "\xC3\xA9\xC3\x89\xD0\xB6\xD0\x96"
+      "ab\xF0\x90\x90\xA8\xF0\x90\x90\x80xyzXYZ";
+  TRandomGenerator random, reference;
+  const std::string changed = ModifyCaseText(TCaseMethod::Random, text, random, true);
+  std::string expected;
+  for (std::size_t at = 0; at < text.size(); at += utf8::CharLength(text, at)) {
+    const std::string one(text.substr(at, utf8::CharLength(text, at)));
+    expected += reference.Below(2) == 1 ? utf8::UpperCase(one) : utf8::LowerCase(one);
   }
-  EXPECT_EQ(KeepMultiByteCharacters(text, ModifyCaseText(TCaseMethod::Upper, text, random)),
-            "CAF\xC3\xA9 \xC3\x89T\xC3\x89 \xE4\xB8\xAD ABC");
+  EXPECT_EQ(changed, expected);
+  EXPECT_EQ(random.Seed(), reference.Seed()) << "as many draws as characters";
 }
