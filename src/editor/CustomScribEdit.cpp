@@ -83,6 +83,8 @@ void TCustomScribEdit::LinesCleared() {
 }
 
 void TCustomScribEdit::LinesChanged() {
+  // A change of encoding moves token ends: the highlighter's change rescans.
+  if (highlighter_) highlighter_->SetUtf8Text(IsUtf8(lines_->Encoding()));
   const int gutterWidth = gutter_.RealWidth(GutterCharWidth());
   const TScribRepaintArea area = viewEvents_.EndOfChange();
   if (area.everything)

@@ -82,6 +82,7 @@ void TCustomScribEdit::SetHighlighter(TScribCustomHighlighter* value) {
   if (highlighter_ == value) return;
   if (highlighter_) highlighter_->UnhookAttrChangeEvent(this);
   highlighter_ = value;
+  if (highlighter_) highlighter_->SetUtf8Text(IsUtf8(lines_->Encoding()));
   scan_.SetHighlighter(value);
   if (highlighter_)
     highlighter_->HookAttrChangeEvent(

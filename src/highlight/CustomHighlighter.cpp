@@ -52,6 +52,12 @@ void TScribCustomHighlighter::SetEnabled(bool value) {
   DefHighlightChange(nullptr);
 }
 
+void TScribCustomHighlighter::SetUtf8Text(bool value) {
+  if (utf8Text_ == value) return;
+  utf8Text_ = value;
+  DefHighlightChange(nullptr);
+}
+
 void TScribCustomHighlighter::HookAttrChangeEvent(const void* key, TScribNotifyEvent handler) {
   changeHooks_.Add(key, std::move(handler));
 }

@@ -94,6 +94,12 @@ class TScribCustomHighlighter : public TScribPersistent {
   bool Enabled() const { return enabled_; }
   void SetEnabled(bool value);
 
+  // Whether the lines are UTF-8, where a character takes 1 to 4 bytes (else
+  // each byte is one). The editor keeps it to its document's encoding; a
+  // change notifies, as tokens may end elsewhere.
+  bool Utf8Text() const { return utf8Text_; }
+  void SetUtf8Text(bool value);
+
   // Handlers told about every attribute change and every change of the rules.
   void HookAttrChangeEvent(const void* key, TScribNotifyEvent handler);
   void UnhookAttrChangeEvent(const void* key);
@@ -116,5 +122,6 @@ class TScribCustomHighlighter : public TScribPersistent {
   TScribNotifyEventChain changeHooks_;
   bool enabled_ = true;
   bool loading_ = false;
+  bool utf8Text_ = false;
   TScribCharSet wordBreakChars_;
 };

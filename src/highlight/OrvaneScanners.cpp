@@ -6,6 +6,7 @@
 #include "highlight/ScribHighlighterOrvane.h"
 #include "support/CharClasses.h"
 #include "support/CodePage.h"
+#include "support/Utf8.h"
 
 namespace {
 
@@ -91,6 +92,10 @@ void TScribOrvane::CommentContinuation(std::string_view closer) {
     }
     ++run_;
   } while (!IsLineEnd(At(run_)) && run_ < pieceEnd);
+  // A piece never ends inside a character.
+  if (Utf8Text()) {
+    while ((At(run_) & 0xC0) == 0x80) ++run_;
+  }
 }
 
 void TScribOrvane::NullProc() {
@@ -121,10 +126,29 @@ void TScribOrvane::CarriageReturnProc() {
   if (At(run_) == 10) ++run_;
 }
 
+int TScribOrvane::WordCharacterLength(int offset) const {
+  if (!Utf8Text() || At(offset) < 0x80) return 0;
+  const std::string_view line(line_, static_cast<std::size_t>(lineLength_));
+  const auto at = static_cast<std::size_t>(offset);
+  const int length = utf8::SequenceLength(line, at);
+  return length > 0 && utf8::IsWordCharacter(utf8::Decode(line, at)) ? length : 0;
+}
+
 void TScribOrvane::IdentifierProc() {
-  do {
-    ++run_;
-  } while (kIdentifierBytes[At(run_)]);
+  ScanIdentifier(1);
+}
+
+void TScribOrvane::ScanIdentifier(int firstLength) {
+  run_ += firstLength;
+  for (;;) {
+    if (kIdentifierBytes[At(run_)]) {
+      ++run_;
+    } else if (const int length = WordCharacterLength(run_)) {
+      run_ += length;
+    } else {
+      break;
+    }
+  }
   const std::string_view word(line_ + tokenPos_, static_cast<std::size_t>(run_ - tokenPos_));
   tokenKind_ = TScribOrvane::IsKeyword(word) ? tkKey : tkIdentifier;
 }
@@ -278,7 +302,16 @@ void TScribOrvane::PreprocessorProc() {
 }
 
 void TScribOrvane::UnknownProc() {
+  if (Utf8Text() && At(run_) >= 0x80) return Utf8CharacterProc();
   tokenKind_ = tkUnknown;
   ++run_;
   if (codepage::IsLeadByte(At(run_ - 1)) && !IsLineEnd(At(run_))) ++run_;
+}
+
+void TScribOrvane::Utf8CharacterProc() {
+  if (const int length = WordCharacterLength(run_)) return ScanIdentifier(length);
+  // Any other character is one token, however many bytes; an invalid byte is one.
+  tokenKind_ = tkUnknown;
+  const std::string_view line(line_, static_cast<std::size_t>(lineLength_));
+  run_ += static_cast<int>(utf8::CharLength(line, static_cast<std::size_t>(run_)));
 }

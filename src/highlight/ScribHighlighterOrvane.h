@@ -5,6 +5,8 @@
 // always the end-of-line routine; every routine but that one consumes at least
 // one byte, so a line scan always ends. Offsets are 0-based bytes of the line.
 // A zero byte inside the line (before its end) is a one-byte unknown token.
+// In UTF-8 text no token ends inside a character, and non-ASCII letters,
+// marks and numbers are identifier characters.
 #pragma once
 
 #include <array>
@@ -162,6 +164,14 @@ class TScribOrvane : public TScribCustomHighlighter {
   void LessThanProc();
   void PreprocessorProc();
   void UnknownProc();
+  // A non-ASCII character of UTF-8 text: a letter, mark or number starts an
+  // identifier, anything else is one unknown token of its full length.
+  void Utf8CharacterProc();
+  // An identifier whose first character takes `firstLength` bytes.
+  void ScanIdentifier(int firstLength);
+  // Bytes of the non-ASCII letter, mark or number at `offset` in UTF-8 text;
+  // 0 for anything else.
+  int WordCharacterLength(int offset) const;
   // A "#" comment to the end of the line; false when "#" does not open one here.
   bool HashComment();
   // Continuation of a comment left open by an earlier token or line.

@@ -2,8 +2,8 @@
 
 #include "editor/CustomScribEdit.h"
 #include "platform/Dialogs.h"
+#include "support/Utf8.h"
 #include "tools/JoinedLines.h"
-#include "tools/SearchText.h"
 
 namespace {
 
@@ -13,6 +13,28 @@ TJoinedLines JoinedLinesOf(const TCustomScribEdit& editor) {
   return TJoinedLines(lines.Count(), [&lines](std::int64_t lineIndex) -> std::string_view {
     return lines.Get(static_cast<int>(lineIndex));
   });
+}
+
+// What a search looks for in the editor's document: FindString in the
+// document's encoding (none when the encoding cannot hold it), and the
+// check boxes' options with that encoding.
+struct TDocumentSearch {
+  std::optional<std::string> text;
+  TSearchOptions options;
+};
+
+TDocumentSearch SearchIn(const TCustomScribEdit& editor, const TSearchState& state) {
+  TDocumentSearch search{std::nullopt, state.options};
+  search.options.encoding = editor.Lines().Encoding();
+  search.text = TextInEncoding(state.FindString, search.options.encoding);
+  return search;
+}
+
+std::optional<TTextRange> NextOccurrence(const TCustomScribEdit& editor,
+                                         const TDocumentSearch& search, std::int64_t start) {
+  if (!search.text) return std::nullopt;
+  TJoinedLines text = JoinedLinesOf(editor);
+  return FindNextOccurrence(text, *search.text, start, search.options);
 }
 
 void ShowNotice(Dialogs& dialogs, const TSearchNotice& notice) {
@@ -44,9 +66,10 @@ TReplaceAnswer AskToReplace(Dialogs& dialogs, const TSearchState& state) {
 
 // Yes to All: the rest of the document from the occurrence found at `start`
 // is replaced in one step (one undo block).
-void ReplaceRest(TCustomScribEdit& editor, TSearchState& state, std::int64_t start) {
+void ReplaceRest(TCustomScribEdit& editor, TSearchState& state, const TDocumentSearch& search,
+                 std::string_view replacement, std::int64_t start) {
   const TReplaceAllResult all =
-      ReplaceAllFrom(editor.Text(), state.FindString, state.ReplaceString, start, state.options);
+      ReplaceAllFrom(editor.Text(), *search.text, replacement, start, search.options);
   if (all.occurrence == 0) return;
   const TCustomScribEdit::Transaction edit(editor);
   // An unchanged tail would only cost an undo step and set the modified flag.
@@ -66,11 +89,8 @@ std::int64_t EditorCursorStart(const TCustomScribEdit& editor) {
 }
 
 void DoSearch(TCustomScribEdit& editor, TSearchState& state, Dialogs& dialogs, std::int64_t start) {
-  TFindResult result;
-  {
-    TJoinedLines text = JoinedLinesOf(editor);
-    result = FindAndTally(text, state.FindString, start, state.options, state.foundCounter);
-  }
+  const TFindResult result = TallyFind(NextOccurrence(editor, SearchIn(editor, state), start),
+                                       state.FindString, state.foundCounter);
   if (result.selection)
     Select(editor, *result.selection);
   else
@@ -79,12 +99,15 @@ void DoSearch(TCustomScribEdit& editor, TSearchState& state, Dialogs& dialogs, s
 
 void DoReplace(TCustomScribEdit& editor, TSearchState& state, Dialogs& dialogs,
                std::int64_t start) {
+  const std::optional<std::string> replacement =
+      TextInEncoding(state.ReplaceString, editor.Lines().Encoding());
+  if (!replacement) {
+    ShowNotice(dialogs, UnencodableReplacementNotice(state.ReplaceString));
+    return;
+  }
+  const TDocumentSearch search = SearchIn(editor, state);
   for (;;) {
-    std::optional<TTextRange> occurrence;
-    {
-      TJoinedLines text = JoinedLinesOf(editor);
-      occurrence = FindNextOccurrence(text, state.FindString, start, state.options);
-    }
+    const std::optional<TTextRange> occurrence = NextOccurrence(editor, search, start);
     if (!occurrence) {
       ShowNotice(dialogs, NotFoundNotice(state.FindString));
       return;
@@ -92,13 +115,13 @@ void DoReplace(TCustomScribEdit& editor, TSearchState& state, Dialogs& dialogs,
     Select(editor, *occurrence);
     const TReplaceAnswer answer = AskToReplace(dialogs, state);
     if (answer == TReplaceAnswer::YesToAll) {
-      ReplaceRest(editor, state, start);
+      ReplaceRest(editor, state, search, *replacement, start);
       return;
     }
     const TReplaceStep step =
-        StepForAnswer(answer, *occurrence, static_cast<std::int64_t>(state.ReplaceString.size()));
+        StepForAnswer(answer, *occurrence, static_cast<std::int64_t>(replacement->size()));
     if (step.replaceSelection) {
-      editor.SetSelText(state.ReplaceString);
+      editor.SetSelText(*replacement);
       ++state.replacedCounter;
     }
     if (step.caretIndex) editor.SetSelStart(*step.caretIndex);
@@ -118,11 +141,11 @@ void ReplaceAndReport(TCustomScribEdit& editor, TSearchState& state, Dialogs& di
 
 void ShowCount(const TCustomScribEdit& editor, const TSearchState& state, Dialogs& dialogs,
                std::int64_t start) {
+  const TDocumentSearch search = SearchIn(editor, state);
   std::int64_t count = 0;
-  {
+  if (search.text) {
     TJoinedLines text = JoinedLinesOf(editor);
-    count =
-        CountText(text, state.FindString, start, state.options.matchCase, state.options.wholeWord);
+    count = CountOccurrences(text, *search.text, start, search.options);
   }
   ShowNotice(dialogs, CountNotice(count, state.FindString));
 }
@@ -137,7 +160,12 @@ bool FindNextEnabled(const TSearchState& state) {
 
 TFindDialogSeed FindDialogSeed(const TCustomScribEdit& editor) {
   TFindDialogSeed seed;
-  if (editor.SelAvail()) seed.findText = FindTextFromSelection(editor.SelText());
+  // The find box holds UTF-8, whatever the document's encoding.
+  if (editor.SelAvail()) {
+    const std::string selected = editor.SelText();
+    seed.findText = FindTextFromSelection(
+        IsUtf8(editor.Lines().Encoding()) ? selected : utf8::FromWindows1252(selected));
+  }
   seed.fromCursor = editor.SelStart() != 0;
   return seed;
 }

@@ -8,8 +8,10 @@
 #include "tools/FindReplace.h"
 
 struct TSearchState {
-  std::string FindString;            // decoded; what Find Next (F3) looks for
-  std::string ReplaceString;         // decoded text of the replace box at the last Replace
+  // As typed, in UTF-8, escapes decoded; each search takes them in the
+  // document's encoding.
+  std::string FindString;            // what Find Next (F3) looks for
+  std::string ReplaceString;         // the replace box at the last Replace
   TSearchOptions options;            // the check boxes at the last dialog command
   int foundCounter = 0;              // successful searches since the last reset
   std::int64_t replacedCounter = 0;  // replacements of the running replace operation

@@ -89,14 +89,47 @@ bool IsZeroWidthAt(std::string_view text, std::size_t at) {
   return ByteAt(text, at) >= 0x80 && SequenceLength(text, at) > 0 && Cells(Decode(text, at)) == 0;
 }
 
-// Start of the character that ends at `at` (> 0).
+}  // namespace
+
 std::size_t PreviousCharStart(std::string_view text, std::size_t at) {
   std::size_t start = at - 1;
   while (start > 0 && at - start < 4 && (ByteAt(text, start) & 0xC0) == 0x80) --start;
   return CharLength(text, start) == at - start ? start : at - 1;
 }
 
-}  // namespace
+bool IsCharBoundary(std::string_view text, std::size_t at) {
+  if (at == 0 || at >= text.size() || (ByteAt(text, at) & 0xC0) != 0x80) return true;
+  // The nearest byte before that is not a continuation byte decides.
+  for (std::size_t back = 1; back <= 3 && back <= at; ++back) {
+    if ((ByteAt(text, at - back) & 0xC0) != 0x80)
+      return SequenceLength(text, at - back) <= static_cast<int>(back);
+  }
+  return true;
+}
+
+bool IsCaretStop(std::string_view text, std::size_t at) {
+  if (at == 0 || at >= text.size()) return true;
+  return IsCharBoundary(text, at) && !IsZeroWidthAt(text, at);
+}
+
+bool IsWordCharacter(char32_t codePoint) {
+  switch (utf8proc_category(static_cast<utf8proc_int32_t>(codePoint))) {
+    case UTF8PROC_CATEGORY_LU:
+    case UTF8PROC_CATEGORY_LL:
+    case UTF8PROC_CATEGORY_LT:
+    case UTF8PROC_CATEGORY_LM:
+    case UTF8PROC_CATEGORY_LO:
+    case UTF8PROC_CATEGORY_MN:
+    case UTF8PROC_CATEGORY_MC:
+    case UTF8PROC_CATEGORY_ME:
+    case UTF8PROC_CATEGORY_ND:
+    case UTF8PROC_CATEGORY_NL:
+    case UTF8PROC_CATEGORY_NO:
+      return true;
+    default:
+      return false;
+  }
+}
 
 int SequenceLength(std::string_view text, std::size_t at) {
   const unsigned char lead = ByteAt(text, at);

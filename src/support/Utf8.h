@@ -45,6 +45,20 @@ inline std::size_t CharLength(std::string_view text, std::size_t at) {
   return length > 0 ? static_cast<std::size_t>(length) : 1;
 }
 
+// Start of the character that ends at `at` (> 0), when `at` is a boundary.
+std::size_t PreviousCharStart(std::string_view text, std::size_t at);
+// `at` starts a character (or is the end): it is not a continuation byte
+// inside a well-formed sequence that starts before it.
+bool IsCharBoundary(std::string_view text, std::size_t at);
+
+// `at` is where the caret may stop: a character boundary not followed by a
+// zero-width character, or an end of the text.
+bool IsCaretStop(std::string_view text, std::size_t at);
+
+// Letters, combining marks and numbers (digits among them): what words and
+// identifiers are made of.
+bool IsWordCharacter(char32_t codePoint);
+
 // Cells on screen: 2 for East Asian wide characters and most emoji, 0 for
 // combining marks and other zero-width characters, else 1.
 int Cells(char32_t codePoint);

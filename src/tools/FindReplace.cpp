@@ -1,6 +1,7 @@
 #include "tools/FindReplace.h"
 
 #include "support/OvLib.h"
+#include "support/Utf8.h"
 #include "tools/SearchText.h"
 
 namespace {
@@ -13,23 +14,19 @@ std::string Quoted(std::string_view text) {
   return quoted;
 }
 
-std::optional<TTextRange> RangeAt(std::int64_t position, std::string_view search) {
-  if (position == 0) return std::nullopt;
-  return TTextRange{position - 1, static_cast<std::int64_t>(search.size())};
+std::optional<TTextRange> RangeOf(TTextMatch match) {
+  if (match.position == 0) return std::nullopt;
+  return TTextRange{match.position - 1, match.length};
 }
 
-TFindResult Tallied(std::optional<TTextRange> selection, std::string_view search,
-                    int& foundCounter) {
-  TFindResult result;
-  result.selection = selection;
-  if (selection) {
-    ++foundCounter;
-    return result;
-  }
-  result.notice =
-      foundCounter != 0 ? NoMoreOccurrencesNotice(foundCounter, search) : NotFoundNotice(search);
-  foundCounter = 0;
-  return result;
+template <typename Text>
+TTextMatch FirstMatch(Text& text, std::string_view search, std::int64_t start,
+                      TSearchOptions options) {
+  if (IsUtf8(options.encoding))
+    return SearchUtf8Text(text, search, start, options.matchCase, options.wholeWord);
+  const std::int64_t position =
+      SearchText(text, search, start, options.matchCase, options.wholeWord);
+  return {position, position == 0 ? 0 : static_cast<std::int64_t>(search.size())};
 }
 
 }  // namespace
@@ -44,36 +41,66 @@ std::string FindTextFromSelection(std::string selected) {
   return selected;
 }
 
+std::optional<std::string> TextInEncoding(std::string_view text, TTextEncoding encoding) {
+  if (IsUtf8(encoding)) return std::string(text);
+  std::size_t lost = 0;
+  std::string bytes = utf8::ToWindows1252(text, &lost);
+  if (lost > 0) return std::nullopt;
+  return bytes;
+}
+
 std::optional<TTextRange> FindNextOccurrence(std::string_view text, std::string_view search,
                                              std::int64_t start, TSearchOptions options) {
-  return RangeAt(SearchText(text, search, start, options.matchCase, options.wholeWord), search);
+  return RangeOf(FirstMatch(text, search, start, options));
 }
 
 std::optional<TTextRange> FindNextOccurrence(TJoinedLines& text, std::string_view search,
                                              std::int64_t start, TSearchOptions options) {
-  return RangeAt(SearchText(text, search, start, options.matchCase, options.wholeWord), search);
+  return RangeOf(FirstMatch(text, search, start, options));
+}
+
+std::int64_t CountOccurrences(TJoinedLines& text, std::string_view search, std::int64_t start,
+                              TSearchOptions options) {
+  if (IsUtf8(options.encoding))
+    return CountUtf8Text(text, search, start, options.matchCase, options.wholeWord);
+  return CountText(text, search, start, options.matchCase, options.wholeWord);
+}
+
+TFindResult TallyFind(std::optional<TTextRange> selection, std::string_view search,
+                      int& foundCounter) {
+  TFindResult result;
+  result.selection = selection;
+  if (selection) {
+    ++foundCounter;
+    return result;
+  }
+  result.notice =
+      foundCounter != 0 ? NoMoreOccurrencesNotice(foundCounter, search) : NotFoundNotice(search);
+  foundCounter = 0;
+  return result;
 }
 
 TFindResult FindAndTally(std::string_view text, std::string_view search, std::int64_t start,
                          TSearchOptions options, int& foundCounter) {
-  return Tallied(FindNextOccurrence(text, search, start, options), search, foundCounter);
+  return TallyFind(FindNextOccurrence(text, search, start, options), search, foundCounter);
 }
 
 TFindResult FindAndTally(TJoinedLines& text, std::string_view search, std::int64_t start,
                          TSearchOptions options, int& foundCounter) {
-  return Tallied(FindNextOccurrence(text, search, start, options), search, foundCounter);
+  return TallyFind(FindNextOccurrence(text, search, start, options), search, foundCounter);
 }
 
 TReplaceAllResult ReplaceAllFrom(std::string_view text, std::string_view search,
                                  std::string_view replacement, std::int64_t start,
                                  TSearchOptions options) {
   TReplaceAllResult result;
-  result.occurrence = SearchText(text, search, start, options.matchCase, options.wholeWord);
+  result.occurrence = FirstMatch(text, search, start, options).position;
   if (result.occurrence == 0) return result;
   // The rest of the text is replaced as a string of its own, so the byte
   // before the occurrence plays no part in the whole-word test.
-  result.replacedTail = ReplacedText(text.substr(result.occurrence - 1), search, replacement, 1, 0,
-                                     options.matchCase, options.wholeWord, result.count);
+  const auto replaced = IsUtf8(options.encoding) ? ReplacedUtf8Text : ReplacedText;
+  result.replacedTail = replaced(text.substr(result.occurrence - 1), search, replacement, 1, 0,
+                                 options.matchCase, options.wholeWord, result.count);
   result.caretIndex = start;
   return result;
 }
@@ -121,6 +148,14 @@ TSearchNotice ReplacedNotice(std::int64_t count, std::string_view search) {
   return {"The following text string was replaced " + std::to_string(count) + " times.\r\n\r\n" +
               Quoted(search),
           "Search Result"};
+}
+
+TSearchNotice UnencodableReplacementNotice(std::string_view replacement) {
+  return {
+      "The replace text holds characters that Windows-1252 cannot store, so nothing was "
+      "replaced.\r\n\r\n" +
+          Quoted(replacement),
+      "Search Result"};
 }
 
 std::string ConfirmReplaceText(std::string_view search, std::string_view replacement) {

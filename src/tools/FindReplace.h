@@ -10,12 +10,23 @@
 #include <string>
 #include <string_view>
 
+#include "support/TextEncoding.h"
+
 class TJoinedLines;
 
 struct TSearchOptions {
   bool matchCase = false;
   bool wholeWord = false;
+  // The document's, taken afresh for each search: in UTF-8 the search
+  // compares characters (see SearchUtf8Text), else bytes (SearchText).
+  TTextEncoding encoding = TTextEncoding::Windows1252;
 };
+
+// The find and replace texts are kept as typed, in UTF-8; a search takes them
+// in the document's encoding. None when the document's encoding lacks one of
+// their characters (such a find text is never found). Bytes that are not
+// UTF-8 are taken as they are.
+std::optional<std::string> TextInEncoding(std::string_view text, TTextEncoding encoding);
 
 // A stretch of the whole text as the editor selects it.
 struct TTextRange {
@@ -45,6 +56,10 @@ std::optional<TTextRange> FindNextOccurrence(std::string_view text, std::string_
 std::optional<TTextRange> FindNextOccurrence(TJoinedLines& text, std::string_view search,
                                              std::int64_t start, TSearchOptions options);
 
+// How many accepted occurrences there are at or after `start`.
+std::int64_t CountOccurrences(TJoinedLines& text, std::string_view search, std::int64_t start,
+                              TSearchOptions options);
+
 // One Find or Find Next: either the occurrence to select (the found counter
 // grows) or the notice to show (the counter drops to 0 afterwards, and the
 // selection is left alone).
@@ -52,6 +67,8 @@ struct TFindResult {
   std::optional<TTextRange> selection;
   TSearchNotice notice;  // empty when something was found
 };
+TFindResult TallyFind(std::optional<TTextRange> selection, std::string_view search,
+                      int& foundCounter);
 TFindResult FindAndTally(std::string_view text, std::string_view search, std::int64_t start,
                          TSearchOptions options, int& foundCounter);
 TFindResult FindAndTally(TJoinedLines& text, std::string_view search, std::int64_t start,
@@ -86,5 +103,7 @@ TSearchNotice NotFoundNotice(std::string_view search);
 TSearchNotice NoMoreOccurrencesNotice(int foundCounter, std::string_view search);
 TSearchNotice CountNotice(std::int64_t count, std::string_view search);
 TSearchNotice ReplacedNotice(std::int64_t count, std::string_view search);
+// A replace text the document's encoding cannot hold replaces nothing.
+TSearchNotice UnencodableReplacementNotice(std::string_view replacement);
 // Text of the Yes / No / No to All / Yes to All question before a replacement.
 std::string ConfirmReplaceText(std::string_view search, std::string_view replacement);

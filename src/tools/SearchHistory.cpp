@@ -1,6 +1,7 @@
 #include "tools/SearchHistory.h"
 
 #include "support/OvIni.h"
+#include "support/Utf8.h"
 
 namespace {
 
@@ -13,7 +14,9 @@ std::vector<std::string> LoadList(TOvIni& ini, const std::string& section, int m
   std::vector<std::string> list;
   for (int i = 0; i < maxListCount; ++i) {
     std::string value = ini.ReadString(section, std::to_string(i), kAbsent);
-    if (value != kAbsent) list.push_back(std::move(value));
+    if (value == kAbsent) continue;
+    // Older versions wrote the legacy code page; a text that is not UTF-8 was one.
+    list.push_back(utf8::IsValid(value) ? std::move(value) : utf8::FromWindows1252(value));
   }
   return list;
 }

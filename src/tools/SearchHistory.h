@@ -1,6 +1,7 @@
 // The find and replace boxes' history in "config.ini": sections
 // "FindStrings" and "ReplaceStrings", keys "0", "1", ... most recent first,
-// values as typed (escapes not decoded).
+// values as typed (escapes not decoded), in UTF-8. Older files held the
+// legacy code page: a value that is not UTF-8 is read as Windows-1252.
 #pragma once
 
 #include <string>

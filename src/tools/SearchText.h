@@ -75,6 +75,28 @@ std::string ReplacedText(std::string_view text, std::string_view pattern,
                          std::int64_t maximumCount, bool matchCase, bool wholeWord,
                          std::int64_t& count);
 
+// The same routines for UTF-8 text. Occurrences start and end on character
+// boundaries; ignoring case compares characters by Unicode simple case
+// folding, so an occurrence may differ from the pattern in byte length;
+// whole words are bounded by characters that are not letters, marks or
+// numbers. Find, Count and Replace share these rules.
+struct TTextMatch {
+  std::int64_t position = 0;  // 1-based; 0 when nothing is found
+  std::int64_t length = 0;    // bytes of the occurrence
+};
+TTextMatch SearchUtf8Text(std::string_view text, std::string_view pattern, std::int64_t start,
+                          bool matchCase, bool wholeWord);
+TTextMatch SearchUtf8Text(TJoinedLines& text, std::string_view pattern, std::int64_t start,
+                          bool matchCase, bool wholeWord);
+std::int64_t CountUtf8Text(std::string_view text, std::string_view pattern, std::int64_t start,
+                           bool matchCase, bool wholeWord);
+std::int64_t CountUtf8Text(TJoinedLines& text, std::string_view pattern, std::int64_t start,
+                           bool matchCase, bool wholeWord);
+std::string ReplacedUtf8Text(std::string_view text, std::string_view pattern,
+                             std::string_view replacement, std::int64_t start,
+                             std::int64_t maximumCount, bool matchCase, bool wholeWord,
+                             std::int64_t& count);
+
 // Decodes what the user typed in the find and replace boxes: \t TAB, \n CR LF,
 // \0 a NUL byte, \\ one backslash; any other pair is dropped; a backslash at
 // the very end stays.

@@ -204,12 +204,13 @@ void TFormFindReplace::Close_Btn_Click() {
   close();
 }
 
+// The texts stay UTF-8 here; each search takes them in the document's encoding.
 std::string TFormFindReplace::FindText() const {
-  return ToCodePage(findCombo_->currentText());
+  return findCombo_->currentText().toStdString();
 }
 
 std::string TFormFindReplace::ReplaceText() const {
-  return ToCodePage(replaceCombo_->currentText());
+  return replaceCombo_->currentText().toStdString();
 }
 
 void TFormFindReplace::RememberText(QComboBox* combo, std::vector<std::string>& history,

@@ -7,6 +7,7 @@
 
 #include "EditorTestSupport.h"
 #include "MemoryClipboard.h"
+#include "highlight/ScribHighlighterOrvane.h"
 #include "support/Utf8.h"
 
 namespace {
@@ -144,3 +145,14 @@ TEST(Utf8Editing, WordWrapKeepsWideCharactersWholeOnTheirRow) {
 }
 
 }  // namespace
+
+TEST(Utf8Editing, TheHighlighterFollowsTheDocumentsEncoding) {
+  TCustomScribEdit edit;
+  TScribOrvane highlighter;
+  edit.Lines().LoadFromBytes("caf\xC3\xA9");
+  edit.SetHighlighter(&highlighter);
+  EXPECT_TRUE(highlighter.Utf8Text());
+  edit.Lines().LoadFromBytes("caf\xE9");
+  EXPECT_FALSE(highlighter.Utf8Text()) << "a legacy file loaded into the same editor";
+  edit.SetHighlighter(nullptr);
+}

@@ -252,3 +252,51 @@ TEST_F(SearchCommandsTest, FindDialogSeedEscapesTheSelectionAndPicksTheOrigin) {
 }
 
 }  // namespace
+
+TEST_F(SearchCommandsTest, Utf8DocumentFoldsUnicodeLettersAndReplacesAllInOneStep) {
+  editor.Lines().SetEncoding(TTextEncoding::Utf8);
+  const std::string original = "caf\xC3\xA9 CAF\xC3\x89 \xE2\x84\xAA=k \xD0\x96\xD0\xB6";
+  Load(original);
+  Search("CAF\xC3\x89");
+  EXPECT_EQ(editor.SelText(), "caf\xC3\xA9");
+  FindNext_Cmd(editor, state, dialogs);
+  EXPECT_EQ(editor.SelText(), "CAF\xC3\x89");
+  Search("k");
+  EXPECT_EQ(editor.SelText(), "\xE2\x84\xAA") << "the Kelvin sign, three bytes for one";
+  editor.SetSelStart(0);
+  state.FindString = "\xD0\xB6";
+  ShowCount(editor, state, dialogs, 1);
+  EXPECT_EQ(dialogs.messages.back().text,
+            "The following string was found in the text 2 times.\r\n\r\n\"\xD0\xB6\"");
+
+  Answer({TMsgResult::YesToAll});
+  Replace("K", "q", 1);
+  EXPECT_EQ(editor.Text(), "caf\xC3\xA9 CAF\xC3\x89 q=q \xD0\x96\xD0\xB6");
+  editor.Undo();
+  EXPECT_EQ(editor.Text(), original);
+}
+
+TEST_F(SearchCommandsTest, LegacyDocumentTakesTheTextsInItsCodePage) {
+  Load("caf\xE9 x");
+  Search("\xC3\xA9");
+  EXPECT_EQ(editor.SelText(), "\xE9");
+  EXPECT_EQ(FindDialogSeed(editor).findText, "\xC3\xA9") << "the find box shows UTF-8";
+
+  Search("caf\xE4\xB8\xAD");
+  ASSERT_EQ(dialogs.messages.size(), 1u) << "a character the code page lacks is never found";
+  EXPECT_EQ(dialogs.messages[0].caption, kNotFoundCaption);
+
+  Answer({TMsgResult::YesToAll});
+  Replace("x", "\xE4\xB8\xAD");
+  EXPECT_EQ(editor.Text(), "caf\xE9 x") << "nothing turns into a question mark";
+  ASSERT_EQ(dialogs.messages.size(), 2u);
+  EXPECT_EQ(dialogs.messages[1].caption, kResultCaption);
+}
+
+TEST_F(SearchCommandsTest, Utf8FindOfALoneCombiningMarkSelectsOnlyAMarkWithoutALetter) {
+  editor.Lines().SetEncoding(TTextEncoding::Utf8);
+  Load("ae\xCC\x81 x\r\n\xCC\x81y");
+  Search("\xCC\x81");
+  EXPECT_EQ(editor.SelStart(), 8) << "not the mark of a letter";
+  EXPECT_EQ(editor.SelText(), "\xCC\x81");
+}

@@ -17,11 +17,20 @@ std::vector<std::string> Numbered(const std::string& prefix, int count) {
 TEST(SearchHistory, RoundTripsTypedTextsIncludingEmptyOnes) {
   TempFolder folder;
   TOvIni ini(folder.File("config.ini"));
-  const TSearchHistory saved{{"a\\tb", "", "  padded  ", "\"quoted\""}, {"x\\n", "\xE9t\xE9"}};
+  const TSearchHistory saved{{"a\\tb", "", "  padded  ", "\"quoted\""},
+                             {"x\\n", "\xC3\xA9t\xC3\xA9 \xE4\xB8\xAD"}};
   SaveSearchHistory(ini, saved);
   const TSearchHistory loaded = LoadSearchHistory(ini, 12);
   EXPECT_EQ(loaded.findStrings, saved.findStrings);
   EXPECT_EQ(loaded.replaceStrings, saved.replaceStrings);
+}
+
+TEST(SearchHistory, ReadsALegacyCodePageEntryAsUtf8) {
+  TempFolder folder;
+  TOvIni ini(folder.File("config.ini"));
+  ini.WriteString("FindStrings", "0", "\xE9t\xE9 \x80");
+  EXPECT_EQ(LoadSearchHistory(ini, 12).findStrings,
+            std::vector<std::string>{"\xC3\xA9t\xC3\xA9 \xE2\x82\xAC"});
 }
 
 TEST(SearchHistory, SavesEverythingButLoadsAtMostMaxListCount) {
