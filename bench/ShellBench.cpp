@@ -1,6 +1,6 @@
 // The main window's edit commands over whole generated documents, each
-// followed by its undo: UPPER CASE over about 100 MB, Toggle Comments over
-// 1 000 000 lines.
+// followed by its undo: UPPER CASE over about 100 MB (code-page text and
+// mixed UTF-8), Toggle Comments over 1 000 000 lines.
 #include <cstdio>
 #include <filesystem>
 
@@ -30,6 +30,11 @@ struct ShellBench {
       PortableFolders(std::filesystem::temp_directory_path(), "scribant-bench-settings.ini")};
 
   ShellBench() { editor.SetText(GenerateSourceText(kLineCount, 7)); }
+  // The mixed UTF-8 document `load_utf8_ms` loads.
+  explicit ShellBench(TTextEncoding encoding) {
+    editor.Lines().SetEncoding(encoding);
+    editor.SetText(GenerateMixedUtf8Text(kLineCount, 20261208));
+  }
 };
 
 // Runs `command`, checks that one undo restores the text length, returns the command's time.
@@ -49,6 +54,12 @@ double ModifyCaseMs() {
   return TimedAndUndone(bench, "modify_case_ms", [&] { bench.shell.ModifyCase_Click(); });
 }
 
+double ModifyCaseUtf8Ms() {
+  ShellBench bench(TTextEncoding::Utf8);
+  bench.dialogs.selectedItem = 0;  // UPPER CASE
+  return TimedAndUndone(bench, "modify_case_utf8_ms", [&] { bench.shell.ModifyCase_Click(); });
+}
+
 double ToggleCommentsMs() {
   ShellBench bench;
   bench.shell.StyleTexts().commentChars = "//";
@@ -57,6 +68,7 @@ double ToggleCommentsMs() {
 }
 
 SCRIBANT_BENCH_FIGURE("modify_case_ms", "ms", ModifyCaseMs);
+SCRIBANT_BENCH_FIGURE("modify_case_utf8_ms", "ms", ModifyCaseUtf8Ms);
 SCRIBANT_BENCH_FIGURE("toggle_comments_ms", "ms", ToggleCommentsMs);
 
 }  // namespace

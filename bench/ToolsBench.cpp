@@ -17,11 +17,10 @@ std::string DocumentOfSize(std::size_t bytes) {
 }
 
 // Everything the Text Analyse window computes for one source.
-double AnalyseMilliseconds() {
-  const std::string text = DocumentOfSize(100'000'000);
+double AnalyseMilliseconds(const std::string& text, bool utf8) {
   std::size_t shown = 0;
   double ms = MillisecondsOf([&] {
-    TTextStatistics statistics = AnalyseText(text);
+    TTextStatistics statistics = AnalyseText(text, utf8);
     shown += StatisticsRows(statistics)[0].value.size();
     std::vector<TCharRow> rows = CharacterRows(statistics, '.');
     TCharSortState().Sort(rows);
@@ -58,6 +57,11 @@ double MinimiseMilliseconds() {
 
 }  // namespace
 
-SCRIBANT_BENCH_FIGURE("analyse_ms", "ms", AnalyseMilliseconds);
+SCRIBANT_BENCH_FIGURE("analyse_ms", "ms",
+                      [] { return AnalyseMilliseconds(DocumentOfSize(100'000'000), false); });
+// The mixed UTF-8 document `load_utf8_ms` loads.
+SCRIBANT_BENCH_FIGURE("analyse_utf8_ms", "ms", [] {
+  return AnalyseMilliseconds(GenerateMixedUtf8Text(1'000'000, 20261208), true);
+});
 SCRIBANT_BENCH_FIGURE("encode_ms", "ms", EncodeMilliseconds);
 SCRIBANT_BENCH_FIGURE("minimise_ms", "ms", MinimiseMilliseconds);

@@ -142,6 +142,10 @@ int SequenceLength(std::string_view text, std::size_t at) {
   return length;
 }
 
+std::size_t NextNonAscii(std::string_view text, std::size_t at) {
+  return SkipAscii(text, at);
+}
+
 bool IsAscii(std::string_view text) {
   return SkipAscii(text, 0) == text.size();
 }

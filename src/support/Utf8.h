@@ -18,6 +18,8 @@ int SequenceLength(std::string_view text, std::size_t at);
 bool IsValid(std::string_view text);
 // Every byte is below 0x80.
 bool IsAscii(std::string_view text);
+// The first byte at or after `at` that is not ASCII, or the text's size.
+std::size_t NextNonAscii(std::string_view text, std::size_t at);
 // Characters of well-formed text: the bytes that start one.
 std::size_t CharCount(std::string_view text);
 

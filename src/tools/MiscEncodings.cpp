@@ -4,6 +4,7 @@
 #include <array>
 
 #include "support/OvLib.h"
+#include "support/Utf8.h"
 #include "tools/MiscFunctions.h"
 #include "tools/OvCalc.h"
 
@@ -42,6 +43,25 @@ std::string MapBytes(std::string_view text, ByteMap map) {
   return result;
 }
 
+// CR and LF change places after a reversal, so CR LF pairs survive it.
+void SwapLineBreaks(std::string& text) {
+  for (char& c : text) {
+    if (c == '\r')
+      c = '\n';
+    else if (c == '\n')
+      c = '\r';
+  }
+}
+
+// The end of what a UTF-8 reversal moves as one piece: a character with
+// the combining marks that follow it, or a run of bytes that are not UTF-8,
+// kept in their order.
+std::size_t NextUnit(std::string_view text, std::size_t at) {
+  if (utf8::SequenceLength(text, at) > 0) return utf8::NextCaretStop(text, at);
+  while (at < text.size() && utf8::SequenceLength(text, at) == 0) ++at;
+  return at;
+}
+
 }  // namespace
 
 std::string Rot13(std::string_view text) {
@@ -53,13 +73,20 @@ std::string Rot13(std::string_view text) {
 
 std::string Backwards(std::string_view text) {
   std::string result(text.rbegin(), text.rend());
-  for (char& c : result) {
-    if (c == '\r') {
-      c = '\n';
-    } else if (c == '\n') {
-      c = '\r';
-    }
+  SwapLineBreaks(result);
+  return result;
+}
+
+std::string Utf8Backwards(std::string_view text) {
+  std::string result(text.size(), '\0');
+  std::size_t end = result.size();
+  for (std::size_t at = 0; at < text.size();) {
+    const std::size_t next = NextUnit(text, at);
+    end -= next - at;
+    std::copy(text.begin() + at, text.begin() + next, result.begin() + end);
+    at = next;
   }
+  SwapLineBreaks(result);
   return result;
 }
 
@@ -123,12 +150,12 @@ std::string IntArrayToStr(std::string_view text) {
   return result;
 }
 
-std::optional<std::string> ApplyEncoding(TEncMethod method, std::string_view text) {
+std::optional<std::string> ApplyEncoding(TEncMethod method, std::string_view text, bool utf8) {
   switch (method) {
     case TEncMethod::Rot13:
       return Rot13(text);
     case TEncMethod::Backwards:
-      return Backwards(text);
+      return utf8 ? Utf8Backwards(text) : Backwards(text);
     case TEncMethod::Binary:
       return BinaryCode(text);
     case TEncMethod::Hexadecimal:

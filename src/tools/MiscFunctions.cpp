@@ -116,7 +116,7 @@ TMiscFuncOutcome DoMiscFunction(const TMiscFuncRequest& request, std::string_vie
       outcome.testPanelText = MinimiseSavingText(text.size(), outcome.result.size());
       break;
     case TMiscPage::Encryption: {
-      std::optional<std::string> encoded = ApplyEncoding(request.method, text);
+      std::optional<std::string> encoded = ApplyEncoding(request.method, text, request.utf8);
       outcome.notImplemented = !encoded;
       if (encoded) outcome.result = std::move(*encoded);
       break;

@@ -4,7 +4,7 @@
 // controls into a TMiscFuncRequest, calls DoMiscFunction on the selected text
 // (or the whole text when nothing is selected) and writes the outcome back.
 //
-// Texts are code-page bytes. Results use CR LF between lines.
+// Texts are code-page bytes or UTF-8. Results use CR LF between lines.
 #pragma once
 
 #include <array>
@@ -47,6 +47,9 @@ inline constexpr std::array<std::string_view, 7> kEncMethodNames = {
 std::string Rot13(std::string_view text);
 // Reversed bytes with CR and LF swapped, so CR LF pairs survive.
 std::string Backwards(std::string_view text);
+// The same for UTF-8 text: reversed characters, each keeping its bytes and
+// its combining marks; runs of bytes that are not UTF-8 stay as they are.
+std::string Utf8Backwards(std::string_view text);
 // Decodes text of only "0", "1" and spaces (empty included), encodes anything else.
 std::string BinaryCode(std::string_view text);
 // Decodes text of only hexadecimal digits and spaces (empty included), encodes
@@ -58,8 +61,10 @@ std::string XorInvert(std::string_view text);
 std::string IntArrayToStr(std::string_view text);
 
 // The chosen method applied to the text; nothing for Bit Shifting, which is
-// not available.
-std::optional<std::string> ApplyEncoding(TEncMethod method, std::string_view text);
+// not available. Only Backwards reads `utf8` text as characters: the other
+// methods work on its bytes.
+std::optional<std::string> ApplyEncoding(TEncMethod method, std::string_view text,
+                                         bool utf8 = false);
 
 enum class TMiscPage { Minimise, Encryption, Lines };
 
@@ -68,6 +73,7 @@ struct TMiscFuncRequest {
   TMinimiseOptions minimise;
   TEncMethod method = TEncMethod::Rot13;
   std::string lineTemplate = "%l";
+  bool utf8 = false;  // the text is UTF-8, not code-page bytes
 };
 
 // The message shown instead of a result when the method is not available.

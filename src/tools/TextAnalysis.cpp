@@ -2,8 +2,12 @@
 // bytes, since the source may be a document of hundreds of megabytes.
 #include "tools/TextAnalysis.h"
 
+#include <algorithm>
 #include <cstring>
+#include <memory>
+#include <numeric>
 
+#include "support/Utf8.h"
 #include "tools/SearchText.h"
 
 namespace {
@@ -51,6 +55,48 @@ std::array<std::uint64_t, 256> CountBytes(std::string_view text) {
   return counts;
 }
 
+// Counts by key in pages of 256, made when a key of theirs first occurs:
+// most texts use a few small ranges of Unicode.
+class PagedCounts {
+ public:
+  void Add(std::uint32_t key) {
+    std::unique_ptr<Page>& page = pages_[key >> 8];
+    if (!page) page = std::make_unique<Page>();
+    ++(*page)[key & 0xFF];
+  }
+  void AppendTo(std::vector<TCharCount>& counts) const {
+    for (std::size_t p = 0; p < pages_.size(); ++p) {
+      if (!pages_[p]) continue;
+      for (std::uint32_t k = 0; k < 256; ++k)
+        if ((*pages_[p])[k] != 0)
+          counts.push_back({static_cast<std::uint32_t>(p << 8) | k, (*pages_[p])[k]});
+    }
+  }
+
+ private:
+  using Page = std::array<std::uint64_t, 256>;
+  std::vector<std::unique_ptr<Page>> pages_{(kBrokenByteKey >> 8) + 1};
+};
+
+// Moves the characters from U+0080 on, and the bytes that are not UTF-8,
+// from the byte counts to their own.
+void CountUtf8Characters(std::string_view text, TTextStatistics& statistics) {
+  std::fill(statistics.counts.begin() + 0x80, statistics.counts.end(), 0);
+  PagedCounts beyond;  // from U+0100 on
+  for (std::size_t at = utf8::NextNonAscii(text, 0); at < text.size();
+       at = utf8::NextNonAscii(text, at)) {
+    const int length = utf8::SequenceLength(text, at);
+    const std::uint32_t key = length == 0 ? kBrokenByteKey + static_cast<unsigned char>(text[at])
+                                          : static_cast<std::uint32_t>(utf8::Decode(text, at));
+    at += length == 0 ? 1 : static_cast<std::size_t>(length);
+    if (key < 0x100)
+      ++statistics.counts[key];
+    else
+      beyond.Add(key);
+  }
+  beyond.AppendTo(statistics.others);
+}
+
 }  // namespace
 
 std::string AnalyseCaption(std::string_view sourceItem) {
@@ -92,10 +138,17 @@ std::uint32_t Crc32(std::string_view text) {
   return ~crc;
 }
 
-TTextStatistics AnalyseText(std::string_view text) {
+TTextStatistics AnalyseText(std::string_view text, bool utf8) {
   TTextStatistics statistics;
   statistics.counts = CountBytes(text);
   statistics.length = text.size();
+  statistics.utf8 = utf8;
+  if (utf8) {
+    CountUtf8Characters(text, statistics);
+    statistics.length =
+        std::accumulate(statistics.counts.begin(), statistics.counts.end(), std::uint64_t{0});
+    for (const TCharCount& other : statistics.others) statistics.length += other.count;
+  }
   statistics.words = CountWords(text);
   statistics.lines = static_cast<std::uint64_t>(CountText(text, "\r\n", 1, true, false)) + 1;
   statistics.crc32 = Crc32(text);

@@ -19,15 +19,32 @@ inline constexpr std::array<std::string_view, 3> kAnalyseSourceItems = {"All Tex
 // "Text Analyse <" + the source item's text + ">".
 std::string AnalyseCaption(std::string_view sourceItem);
 
+// The character table's keys: a code point, or for a byte that is not UTF-8
+// this plus the byte.
+inline constexpr std::uint32_t kBrokenByteKey = 0x110000;
+
+struct TCharCount {
+  std::uint32_t key = 0;
+  std::uint64_t count = 0;
+};
+
 struct TTextStatistics {
-  std::array<std::uint64_t, 256> counts{};  // occurrences of each byte value
-  std::uint64_t length = 0;
+  // Occurrences of each byte value; in UTF-8 text, of the characters U+0000
+  // to U+00FF.
+  std::array<std::uint64_t, 256> counts{};
+  // UTF-8 text only: every other character that occurs, and every byte that
+  // is not UTF-8, in key order.
+  std::vector<TCharCount> others;
+  bool utf8 = false;
+  std::uint64_t length = 0;  // characters (bytes of code-page text)
   std::uint64_t words = 0;
   std::uint64_t lines = 1;  // CR LF pairs + 1
   std::uint32_t crc32 = 0;
 };
 
-TTextStatistics AnalyseText(std::string_view text);
+// Code-page text counts bytes; `utf8` text counts characters, a byte that is
+// not UTF-8 as one of its own. Words, lines and the CRC are over the bytes.
+TTextStatistics AnalyseText(std::string_view text, bool utf8 = false);
 
 // Words up to the first byte 0: space, CR and LF separate them (tabs do not);
 // a text that begins with a separator counts one more; empty text counts 0.
@@ -53,18 +70,21 @@ inline constexpr TColor kStatsBackground = 0xFFFFFF;
 inline constexpr std::uint32_t kStatsSeparatorLine = 0x0F3559;  // RGB(89, 53, 15)
 inline constexpr std::uint32_t kStatsLabelText = 0x0F0F0F;      // RGB(15, 15, 15)
 
-// One row of the character table; `value` is its sort key.
+// One row of the character table; `value` is its sort key (a byte value, or
+// a key of UTF-8 text) and `caseKey` that of the Chr column.
 struct TCharRow {
-  unsigned char value = 0;
+  std::int32_t value = 0;
+  std::int32_t caseKey = 0;
   std::uint64_t count = 0;
   std::string dec;          // "%.2d"
-  std::string hex;          // "0x" and two upper-case digits
-  std::string chr;          // the byte itself
+  std::string hex;          // "0x" and two upper-case digits; "U+" and four or more for UTF-8
+  std::string chr;          // the byte itself, or the character as UTF-8
   std::string countText;    // empty when the byte does not occur
   std::string percentText;  // "%.3f" with the locale's separator, or empty
 };
 
-// The 256 rows in byte order.
+// The 256 rows in byte order; for UTF-8 text, U+0000 to U+00FF and then a
+// row for each of the other characters.
 std::vector<TCharRow> CharacterRows(const TTextStatistics& statistics, char decimalSeparator);
 
 // The character table's sort state (the list view's tag): the sorted column's

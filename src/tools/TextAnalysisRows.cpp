@@ -4,6 +4,8 @@
 #include <charconv>
 
 #include "support/CodePage.h"
+#include "support/Utf8.h"
+#include "support/Utf8Case.h"
 #include "tools/TextAnalysis.h"
 
 namespace {
@@ -21,8 +23,9 @@ std::uint64_t CountIn(const TTextStatistics& statistics, int first, int last) {
 }
 
 std::uint64_t UniqueCharacters(const TTextStatistics& statistics) {
-  return std::count_if(statistics.counts.begin(), statistics.counts.end(),
-                       [](std::uint64_t count) { return count != 0; });
+  return statistics.others.size() + std::count_if(statistics.counts.begin(),
+                                                  statistics.counts.end(),
+                                                  [](std::uint64_t count) { return count != 0; });
 }
 
 std::uint64_t UniqueLetters(const TTextStatistics& statistics) {
@@ -79,22 +82,56 @@ std::array<TStatsRow, kStatsRowCount> StatisticsRows(const TTextStatistics& s) {
   }};
 }
 
-std::vector<TCharRow> CharacterRows(const TTextStatistics& statistics, char decimalSeparator) {
-  std::vector<TCharRow> rows(256);
-  for (unsigned c = 0; c < 256; ++c) {
-    TCharRow& row = rows[c];
-    row.value = static_cast<unsigned char>(c);
-    row.count = statistics.counts[c];
-    row.dec = std::to_string(c);
-    if (c < 10) row.dec.insert(row.dec.begin(), '0');  // "%.2d"
-    row.hex = "0x";
-    row.hex += HexByte(c);
-    row.chr = std::string(1, static_cast<char>(c));
-    if (row.count > 0) {
-      row.countText = std::to_string(row.count);
-      row.percentText = PercentText(row.count, statistics.length, decimalSeparator);
-    }
+namespace {
+
+std::string CodePointText(std::uint32_t codePoint) {
+  std::string digits;
+  for (int shift = 20; shift >= 0; shift -= 4) digits += kUpperHexDigits[(codePoint >> shift) & 15];
+  return "U+" + digits.substr(std::min(digits.find_first_not_of('0'), digits.size() - 4));
+}
+
+TCharRow CodePageRow(unsigned char c) {
+  TCharRow row;
+  row.value = c;
+  row.caseKey = codepage::ToUpper(c);
+  row.hex = "0x" + HexByte(c);
+  row.chr = std::string(1, static_cast<char>(c));
+  return row;
+}
+
+TCharRow Utf8Row(std::uint32_t key) {
+  TCharRow row;
+  row.value = static_cast<std::int32_t>(key);
+  if (key >= kBrokenByteKey) {  // shown as the byte it is, with the replacement character
+    row.caseKey = row.value;
+    row.hex = "0x" + HexByte(key - kBrokenByteKey);
+    utf8::Append(row.chr, 0xFFFD);
+    return row;
   }
+  row.caseKey = static_cast<std::int32_t>(utf8::UpperOf(key));
+  row.hex = CodePointText(key);
+  utf8::Append(row.chr, key);
+  return row;
+}
+
+}  // namespace
+
+std::vector<TCharRow> CharacterRows(const TTextStatistics& statistics, char decimalSeparator) {
+  std::vector<TCharRow> rows;
+  rows.reserve(256 + statistics.others.size());
+  const auto add = [&](std::uint32_t key, std::uint64_t count) {
+    TCharRow& row = rows.emplace_back(statistics.utf8 ? Utf8Row(key) : CodePageRow(key));
+    row.count = count;
+    const std::uint32_t shown = key >= kBrokenByteKey ? key - kBrokenByteKey : key;
+    row.dec = std::to_string(shown);
+    if (shown < 10) row.dec.insert(row.dec.begin(), '0');  // "%.2d"
+    if (count > 0) {
+      row.countText = std::to_string(count);
+      row.percentText = PercentText(count, statistics.length, decimalSeparator);
+    }
+  };
+  for (unsigned c = 0; c < 256; ++c) add(c, statistics.counts[c]);
+  for (const TCharCount& other : statistics.others) add(other.key, other.count);
   return rows;
 }
 
@@ -109,8 +146,8 @@ int TCharSortState::Compare(const TCharRow& a, const TCharRow& b) const {
     case 2:
       result = Sign(static_cast<std::int64_t>(a.value) - b.value);
       break;
-    case 3:
-      result = codepage::CompareIgnoreCase(a.chr, b.chr);
+    case 3:  // letters without regard to case
+      result = Sign(std::int64_t{a.caseKey} - b.caseKey);
       break;
     default:  // Count and %: an empty count is 0
       result = a.count < b.count ? -1 : a.count > b.count ? 1 : 0;

@@ -19,6 +19,7 @@
 #include "editor/CustomScribEdit.h"
 #include "platform/Clipboard.h"
 #include "platform/Locale.h"
+#include "support/Utf8.h"
 #include "ui/CodePageText.h"
 #include "ui/DialogUnits.h"
 #include "ui/KeyPreview.h"
@@ -191,7 +192,8 @@ bool TFormAnalyse::FormKeyDown(const QKeyEvent& key) {
 
 void TFormAnalyse::Analyse_Combo_Change() {
   const int source = analyseCombo_->currentIndex();
-  const TTextStatistics statistics = AnalyseText(SourceText(source));
+  const TTextStatistics statistics =
+      AnalyseText(SourceText(source), IsUtf8(editor_.Lines().Encoding()));
   ShowStatistics(statistics);
   charRows_ = CharacterRows(statistics, locale_.DecimalSeparator());
   charSort_.Sort(charRows_);
@@ -204,7 +206,10 @@ std::string TFormAnalyse::SourceText(int sourceIndex) const {
     case 1:
       return editor_.SelText();
     case 2:
-      return clipboard_.HasText() ? clipboard_.GetText() : std::string();
+      if (!clipboard_.HasText()) return std::string();
+      // The clipboard's UTF-8 as the document would take it.
+      return IsUtf8(editor_.Lines().Encoding()) ? clipboard_.GetText()
+                                                : utf8::ToWindows1252(clipboard_.GetText());
     default:
       return editor_.Text();
   }

@@ -171,7 +171,9 @@ TMiscFuncRequest TFormFunc::Request() const {
   request.page = static_cast<TMiscPage>(mainPageCtrl_->currentIndex());
   request.minimise = MinimiseOptions();
   request.method = static_cast<TEncMethod>(std::max(0, encMethodListBox_->currentRow()));
-  request.lineTemplate = ToCodePage(newLineFmtEdit_->text());
+  request.utf8 = IsUtf8(editor_.Lines().Encoding());
+  request.lineTemplate =
+      request.utf8 ? newLineFmtEdit_->text().toStdString() : ToCodePage(newLineFmtEdit_->text());
   return request;
 }
 

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
+#include <vector>
 
 #include "tools/MiscFunctions.h"
 
@@ -66,6 +68,43 @@ TEST(EncodingTest, SelfInverseMethodsRestoreTheText) {
   EXPECT_EQ(Backwards(Backwards(text)), text);
   EXPECT_EQ(XorInvert(std::string("\x00\xFF A", 4)), std::string("\xFF\x00\xDF\xBE", 4));
   EXPECT_EQ(XorInvert(XorInvert(text)), text);
+}
+
+// Characters with their combining marks and runs of broken bytes, as the
+// units a reversal of UTF-8 text keeps whole.
+std::vector<std::string> RandomUnits(std::mt19937& random) {
+  static const std::string bases[] = {
+      "a", "Z", " ", "\r", "\n", "\xC3\xA9", "\xE4\xB8\xAD", "\xF0\x9F\x98\x80"};
+  static const std::string marks[] = {"\xCC\x81", "\xCC\x88"};
+  static const std::string broken[] = {"\xFF", "\xE4\xB8", "\x80\x80\xC3"};
+  std::vector<std::string> units(random() % 30);
+  bool previousBroken = false;
+  for (std::string& unit : units) {
+    if (!previousBroken && random() % 6 == 0) {
+      unit = broken[random() % 3];
+      previousBroken = true;
+      continue;
+    }
+    unit = bases[random() % 8];
+    for (unsigned m = random() % 4; m >= 2; --m) unit += marks[random() % 2];
+    previousBroken = false;
+  }
+  return units;
+}
+
+TEST(EncodingTest, Utf8BackwardsReversesCharactersWithTheirMarks) {
+  std::mt19937 random(16);
+  for (int round = 0; round < 1000; ++round) {
+    const std::vector<std::string> units = RandomUnits(random);
+    std::string text, expected;
+    for (const std::string& unit : units) text += unit;
+    for (auto unit = units.rbegin(); unit != units.rend(); ++unit) expected += *unit;
+    for (char& c : expected) c = c == '\r' ? '\n' : c == '\n' ? '\r' : c;
+    ASSERT_EQ(*ApplyEncoding(TEncMethod::Backwards, text, true), expected) << round;
+    ASSERT_EQ(Utf8Backwards(expected), text) << "twice gives the text back";
+  }
+  EXPECT_EQ(Utf8Backwards("\xF0\x9F\x98\x80"), "\xF0\x9F\x98\x80") << "one 4-byte character";
+  EXPECT_EQ(Backwards("\xC3\xA9"), "\xA9\xC3") << "code-page text reverses its bytes";
 }
 
 TEST(EncodingTest, BinaryBothDirections) {

@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <map>
+#include <random>
 #include <string>
+#include <vector>
 
 #include "tools/TextAnalysis.h"
 
@@ -21,6 +25,50 @@ std::uint32_t BitwiseCrc32(std::string_view text) {
     for (int bit = 0; bit < 8; ++bit) crc = (crc >> 1) ^ ((crc & 1) ? 0xEDB88320u : 0u);
   }
   return ~crc;
+}
+
+// A UTF-8 text piece by piece, with the count of each key taken from the
+// pieces themselves rather than by decoding the text.
+struct CountedText {
+  std::string text;
+  std::map<std::uint32_t, std::uint64_t> counts;
+  std::uint64_t characters = 0;
+};
+
+CountedText RandomUtf8Text(std::mt19937& random) {
+  static const std::vector<std::pair<std::string, std::uint32_t>> characters = {
+      {"a", 'a'},
+      {" ", ' '},
+      {"\r\n", 0},
+      {"\xC3\xA9", 0xE9},
+      {"\xC3\x89", 0xC9},
+      {"\xC2\xA0", 0xA0},
+      {"\xC4\xB1", 0x131},
+      {"\xE4\xB8\xAD", 0x4E2D},
+      {"\xF0\x9F\x98\x80", 0x1F600}};
+  CountedText counted;
+  bool previousBroken = false;
+  for (int n = static_cast<int>(random() % 60); n > 0; --n) {
+    if (!previousBroken && random() % 7 == 0) {  // broken bytes, never two runs in a row
+      counted.text += "\xFF\xE4\xB8";
+      for (unsigned byte : {0xFFu, 0xE4u, 0xB8u}) ++counted.counts[kBrokenByteKey + byte];
+      counted.characters += 3;
+      previousBroken = true;
+      continue;
+    }
+    const auto& [bytes, key] = characters[random() % characters.size()];
+    counted.text += bytes;
+    if (key == 0) {
+      ++counted.counts['\r'];
+      ++counted.counts['\n'];
+      counted.characters += 2;
+    } else {
+      ++counted.counts[key];
+      ++counted.characters;
+    }
+    previousBroken = false;
+  }
+  return counted;
 }
 
 TEST(TextAnalysisTest, EmptyText) {
@@ -147,6 +195,53 @@ TEST(TextAnalysisTest, ChrColumnIgnoresCase) {
   state.Sort(rows);
   // Accented letters fold too (0xFF to 0x9F), so the division sign 0xF7 is largest.
   EXPECT_EQ(rows[0].chr, std::string(1, '\xF7'));
+}
+
+TEST(TextAnalysisTest, Utf8TextCountsCharactersAsAPieceByPieceCountDoes) {
+  std::mt19937 random(4);
+  for (int round = 0; round < 300; ++round) {
+    const CountedText counted = RandomUtf8Text(random);
+    const TTextStatistics statistics = AnalyseText(counted.text, true);
+    ASSERT_EQ(statistics.length, counted.characters) << round;
+    const std::vector<TCharRow> rows = CharacterRows(statistics, '.');
+    std::map<std::uint32_t, std::uint64_t> shown;
+    for (const TCharRow& row : rows)
+      if (!row.countText.empty()) shown[row.value] = std::stoull(row.countText);
+    ASSERT_EQ(shown, counted.counts) << round;
+    const auto beyondLatin1 = std::count_if(counted.counts.begin(), counted.counts.end(),
+                                            [](const auto& entry) { return entry.first >= 0x100; });
+    ASSERT_EQ(rows.size(), 256u + beyondLatin1) << "a row for each other character only";
+    ASSERT_EQ(ValueOf(statistics, "Unique Characters"), std::to_string(counted.counts.size()));
+    ASSERT_EQ(statistics.crc32, BitwiseCrc32(counted.text)) << "over the bytes";
+  }
+}
+
+TEST(TextAnalysisTest, Utf8RowsShowCodePointsAndBrokenBytes) {
+  const TTextStatistics statistics =
+      AnalyseText("\xC3\xA9\xC3\x89 \xE4\xB8\xAD\xF0\x9F\x98\x80\xFF", true);
+  EXPECT_EQ(ValueOf(statistics, "Number of Characters"), "6");
+  EXPECT_EQ(ValueOf(statistics, "8-bit Characters (128..255)"), "2");
+  std::vector<TCharRow> rows = CharacterRows(statistics, '.');
+  ASSERT_EQ(rows.size(), 259u);
+  EXPECT_EQ(rows[0xE9].hex, "U+00E9");
+  EXPECT_EQ(rows[0xE9].chr, "\xC3\xA9");
+  EXPECT_EQ(rows[0xE9].percentText, "16.667");
+  EXPECT_EQ(rows[256].dec, "20013");
+  EXPECT_EQ(rows[256].hex, "U+4E2D");
+  EXPECT_EQ(rows[257].hex, "U+1F600");
+  EXPECT_EQ(rows[257].chr, "\xF0\x9F\x98\x80");
+  EXPECT_EQ(rows[258].dec, "255") << "a broken byte is shown as the byte";
+  EXPECT_EQ(rows[258].hex, "0xFF");
+  EXPECT_EQ(rows[258].chr, "\xEF\xBF\xBD");
+
+  TCharSortState state;
+  state.ColumnClick(2);
+  EXPECT_EQ(state.Compare(rows[0xE9], rows[0xC9]), 0) << "Chr ignores case";
+  EXPECT_LT(state.Compare(rows[0xE9], rows[256]), 0);
+  state.ColumnClick(3);
+  state.ColumnClick(3);  // Count, descending
+  state.Sort(rows);
+  EXPECT_EQ(rows[0].value, 0x20) << "ties keep their order";
 }
 
 }  // namespace

@@ -143,6 +143,28 @@ TEST_F(FormAnalyseTest, TheSourceComboAnalysesSelectionAndClipboard) {
   EXPECT_EQ(StatValue(kWords), "3") << "a leading gap counts one more";
 }
 
+TEST_F(FormAnalyseTest, Utf8DocumentsListCharactersAndTheClipboardTakesTheDocumentsEncoding) {
+  editor.Lines().SetEncoding(TTextEncoding::Utf8);
+  Open("caf\xC3\xA9 \xE4\xB8\xAD");
+  EXPECT_EQ(StatValue(kCharacters), "6");
+  ASSERT_EQ(Chars()->topLevelItemCount(), 257) << "one row beyond U+00FF";
+  EXPECT_EQ(CharCell(0xE9, kHex), "U+00E9");
+  EXPECT_EQ(Chars()->topLevelItem(0xE9)->text(kChr), QString::fromUtf8("\xC3\xA9"));
+  EXPECT_EQ(CharCell(256, kDec), "20013");
+  EXPECT_EQ(Chars()->topLevelItem(256)->text(kChr), QString::fromUtf8("\xE4\xB8\xAD"));
+  EXPECT_EQ(CharCell(256, kCount), "1");
+
+  clipboard.SetText("\xC3\xA9\xC3\xA9");  // the clipboard holds UTF-8
+  ChooseNextSource();
+  ChooseNextSource();
+  EXPECT_EQ(StatValue(kCharacters), "2");
+  editor.Lines().SetEncoding(TTextEncoding::Windows1252);
+  PressKey(Combo(), Qt::Key_Up, QString());
+  ChooseNextSource();
+  EXPECT_EQ(StatValue(kCharacters), "2") << "two code-page bytes";
+  EXPECT_EQ(CharCell(0xE9, kCount), "2");
+}
+
 TEST_F(FormAnalyseTest, ColumnClicksSortAndFlipTheDirection) {
   Open("abbbcc");
   ClickColumn(kCount);
