@@ -399,11 +399,13 @@ class TCustomScribEdit : public TScribViewState {
   // be unset first. Lines are scanned as they are shown or edited.
   TScribCustomHighlighter* Highlighter() const override { return highlighter_; }
   void SetHighlighter(TScribCustomHighlighter* value);
-  // Scans the lines above `index` first when they were not yet.
-  std::int32_t LineEndRange(int index) const override { return scan_.RangeOf(index); }
+  // Scans the lines above `index` first when they were not yet; far below
+  // the scanned lines, a guess that ScanAhead checks later.
+  std::int32_t LineEndRange(int index) const override { return scan_.ShownRangeOf(index); }
   // Scans up to `count` lines below those shown so far, for idle time, so that
-  // a jump far down finds them ready; false once every line is scanned.
-  bool ScanAhead(int count) { return scan_.ScanAhead(count); }
+  // a jump far down finds them ready, and repaints lines shown from wrong
+  // guesses; false once every line is scanned.
+  bool ScanAhead(int count);
   // After the highlighter's rules changed: forgets every line's state, lays wrapped
   // lines out again (the break characters may differ) and repaints. Changes of
   // the current highlighter arrive here by themselves; while the paint lock is

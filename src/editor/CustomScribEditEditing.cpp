@@ -47,11 +47,11 @@ TBufferCoord TCustomScribEdit::InsertNormal(TBufferCoord position, std::string_v
   }
   lines_->Put(lineIndex, std::move(first));
   const int added = static_cast<int>(pieces.size()) - 1;
-  lines_->InsertLines(lineIndex + 1, added);
-  for (int i = 1; i < added; ++i) lines_->Put(lineIndex + i, std::string(pieces[i]));
-  std::string last(pieces.back());
-  const int endChar = Length(last) + 1;
-  lines_->Put(lineIndex + added, last + tail);
+  const int endChar = Length(pieces.back()) + 1;
+  const std::string last = std::string(pieces.back()) + tail;
+  std::vector<std::string_view> newLines(pieces.begin() + 1, pieces.end());
+  newLines.back() = last;
+  lines_->InsertTexts(lineIndex + 1, newLines);
   return {endChar, lineIndex + added + 1};
 }
 
@@ -80,10 +80,8 @@ TBufferCoord TCustomScribEdit::InsertWholeLines(int line, std::string_view text)
   if (pieces.size() > 1 && pieces.back().empty()) pieces.pop_back();
   OwnChangeScope scope(*lines_, ownChange_);
   const int index = std::clamp(line, 1, lines_->Count() + 1) - 1;
-  const int count = static_cast<int>(pieces.size());
-  lines_->InsertLines(index, count);
-  for (int i = 0; i < count; ++i) lines_->Put(index + i, std::string(pieces[i]));
-  return {1, index + count};  // the last inserted line
+  lines_->InsertTexts(index, pieces);
+  return {1, index + static_cast<int>(pieces.size())};  // the last inserted line
 }
 
 std::string TCustomScribEdit::DeleteWholeLines(int firstLine, int lastLine) {

@@ -111,6 +111,12 @@ void TCustomScribEdit::HighlighterChanged() {
   SettingsChanged();
 }
 
+bool TCustomScribEdit::ScanAhead(int count) {
+  const bool more = scan_.ScanAhead(count);
+  if (scan_.TakeShownStale()) InvalidateAll();
+  return more;
+}
+
 // --- Word wrap -----------------------------------------------------------------------
 
 void TCustomScribEdit::SetWordWrap(bool value) {

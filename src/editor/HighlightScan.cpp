@@ -1,6 +1,7 @@
 #include "editor/HighlightScan.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "editor/ScribEditStringList.h"
 #include "highlight/CustomHighlighter.h"
@@ -11,6 +12,7 @@ void TScribHighlightScan::SetHighlighter(TScribCustomHighlighter* highlighter) {
 }
 
 void TScribHighlightScan::ForgetRanges() {
+  DropGuesses(true);
   scannedCount_ = 0;
   marks_.Clear();
 }
@@ -42,9 +44,58 @@ void TScribHighlightScan::ScanThrough(int index) {
   if (!Active()) return;
   index = std::min(index, lines_.Count() - 1);
   if (index < scannedCount_) return;
+  const int from = scannedCount_;
   StartStateOf(scannedCount_);
   for (; scannedCount_ <= index; ++scannedCount_)
     lines_.CacheRange(scannedCount_, ScanLine(scannedCount_));
+  CheckGuesses(from, scannedCount_);
+}
+
+std::int32_t TScribHighlightScan::ShownRangeOf(int index) {
+  // Near the scanned lines the exact state costs no more than a guess.
+  if (!Active() || index < scannedCount_ + kLookBack || index >= lines_.Count())
+    return RangeOf(index);
+  if (guess_.ranges.empty() || index < guess_.first || index >= GuessEnd() + kLookBack)
+    GuessThrough(std::max(scannedCount_, index - kLookBack), index);
+  else if (index >= GuessEnd())
+    GuessThrough(GuessEnd(), index);
+  return guess_.ranges[static_cast<std::size_t>(index - guess_.first)];
+}
+
+bool TScribHighlightScan::TakeShownStale() {
+  return std::exchange(shownStale_, false);
+}
+
+void TScribHighlightScan::GuessThrough(int first, int index) {
+  if (!guess_.ranges.empty() && first == GuessEnd()) {
+    highlighter_->SetRange(guess_.ranges.back());
+  } else {
+    // What was shown from other guesses is never checked now.
+    DropGuesses(true);
+    guess_.first = first;
+    highlighter_->ResetRange();
+  }
+  for (int line = GuessEnd(); line <= index; ++line) guess_.ranges.push_back(ScanLine(line));
+}
+
+void TScribHighlightScan::CheckGuesses(int from, int to) {
+  if (guess_.ranges.empty()) return;
+  const int end = std::min(to, GuessEnd());
+  for (int line = std::max(from, guess_.first); line < end && !guessWrong_; ++line)
+    guessWrong_ =
+        lines_.Ranges(line) != guess_.ranges[static_cast<std::size_t>(line - guess_.first)];
+  if (to >= GuessEnd()) DropGuesses(false);
+}
+
+void TScribHighlightScan::DropGuesses(bool wrong) {
+  if (guess_.ranges.empty()) return;
+  if (wrong || guessWrong_) {
+    // Lines painted from the guesses may have left marks made from them.
+    marks_.DropLines(guess_.first, GuessEnd() + 1);
+    shownStale_ = true;
+  }
+  guess_.ranges.clear();
+  guessWrong_ = false;
 }
 
 bool TScribHighlightScan::ScanAhead(int count) {
@@ -90,6 +141,7 @@ int TScribHighlightScan::ScanChangedLines(int index, int count) {
 }
 
 int TScribHighlightScan::LinesInserted(int index, int count) {
+  DropGuesses(true);
   marks_.LinesInserted(index, count);
   marks_.Drop(index + count);  // it follows another line now
   if (index < scannedCount_) scannedCount_ += count;
@@ -97,6 +149,7 @@ int TScribHighlightScan::LinesInserted(int index, int count) {
 }
 
 int TScribHighlightScan::LinesDeleted(int index, int count) {
+  DropGuesses(true);
   marks_.LinesDeleted(index, count);
   marks_.Drop(index);
   // The lines that follow the deleted ones start from another state now.
@@ -105,6 +158,7 @@ int TScribHighlightScan::LinesDeleted(int index, int count) {
 }
 
 int TScribHighlightScan::LinesPutted(int index, int count) {
+  DropGuesses(true);
   for (int changed = index; changed < index + count; ++changed) marks_.Drop(changed);
   return ScanChangedLines(index, count);
 }
@@ -152,8 +206,12 @@ void TScribLineMarks::LinesInserted(int index, int count) {
   if (!lines_.empty()) Shift(index, count);
 }
 
+void TScribLineMarks::DropLines(int first, int end) {
+  lines_.erase(lines_.lower_bound(first), lines_.lower_bound(end));
+}
+
 void TScribLineMarks::LinesDeleted(int index, int count) {
   if (lines_.empty()) return;
-  lines_.erase(lines_.lower_bound(index), lines_.lower_bound(index + count));
+  DropLines(index, index + count);
   Shift(index + count, -count);
 }

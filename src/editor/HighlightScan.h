@@ -6,7 +6,9 @@
 // reader asks for them (RangeOf, ScanThrough). The state at the start of line i
 // is the range of line i - 1, or the reset state for line 0. So a line can be
 // scanned, or painted, from its predecessor's range alone, and a large file
-// costs nothing to scan until its lines are shown.
+// costs nothing to scan until its lines are shown. Lines shown far below the
+// scanned ones are painted from guessed states (ShownRangeOf), checked when
+// the scan reaches them.
 #pragma once
 
 #include <cstdint>
@@ -40,6 +42,8 @@ class TScribLineMarks {
   void Add(int line, int tabWidth, const TScribLineMark& mark);
 
   void Drop(int line);
+  // Drops the marks of lines first .. end - 1.
+  void DropLines(int first, int end);
   void LinesInserted(int index, int count);
   void LinesDeleted(int index, int count);
   void Clear() { lines_.clear(); }
@@ -58,6 +62,9 @@ class TScribLineMarks {
 
 class TScribHighlightScan {
  public:
+  // Lines above a shown line that a guess of its state scans.
+  static constexpr int kLookBack = 2000;
+
   explicit TScribHighlightScan(TScribEditStringList& lines) : lines_(lines) {}
 
   TScribCustomHighlighter* Highlighter() const { return highlighter_; }
@@ -73,6 +80,15 @@ class TScribHighlightScan {
   // a change: they are a cache of the text, which did not change. A line's
   // marks stay: they were made from the same text and start state.
   void ScanThrough(int index);
+  // The state at the end of 0-based `index` for showing the lines below it.
+  // Far below the scanned lines it is a guess: the state after scanning the
+  // kLookBack lines above from the reset state, so that a jump to the end of
+  // a long file shows at once. The scan checks the guesses as it passes them.
+  std::int32_t ShownRangeOf(int index);
+  // True once after guessed states were shown that the scan found wrong, or
+  // that an edit made uncheckable: what was drawn from them must be drawn
+  // again. Marks made from them are gone by then.
+  bool TakeShownStale();
   // Scans up to `count` lines below the scanned ones, for idle time; false
   // once every line is scanned.
   bool ScanAhead(int count);
@@ -109,9 +125,28 @@ class TScribHighlightScan {
   int ScanLine(int index);
   int ScanChangedLines(int index, int count);
 
+  int GuessEnd() const { return guess_.first + static_cast<int>(guess_.ranges.size()); }
+  // Guesses states from a reset at `first` through `index`, or goes on
+  // guessing from the last guessed line when `first` is the end of the guesses.
+  void GuessThrough(int first, int index);
+  // Compares the scanned states of lines from..to - 1 with the guesses, and
+  // settles the guesses once the scan passed them all.
+  void CheckGuesses(int from, int to);
+  // Forgets the guesses; `wrong` when what was shown from them may be wrong.
+  void DropGuesses(bool wrong);
+
   TScribEditStringList& lines_;
   TScribCustomHighlighter* highlighter_ = nullptr;
   int scannedCount_ = 0;
   std::int64_t scannedLines_ = 0;
+  // Guessed end states of lines first .. first + ranges.size() - 1, all below
+  // the scanned lines.
+  struct Guesses {
+    int first = 0;
+    std::vector<std::int32_t> ranges;
+  };
+  Guesses guess_;
+  bool guessWrong_ = false;
+  bool shownStale_ = false;
   mutable TScribLineMarks marks_;
 };

@@ -29,7 +29,7 @@
 // How many lines and bytes a block holds at most.
 struct TScribBlockLimits {
   int blockLines = 1024;
-  std::size_t blockBytes = 32 * 1024;
+  std::size_t blockBytes = 8 * 1024;
 };
 
 // The extra data of lines that have none.
@@ -68,6 +68,9 @@ class TScribBlockStore {
   void InsertEmpty(int line, int count);
   // Lines line .. line + count - 1, all existing.
   void Remove(int line, int count);
+  // Lines with these texts before `line` (0 <= line <= Count()) in one pass;
+  // the views may point anywhere but into this store.
+  void InsertTexts(int line, const std::vector<std::string_view>& texts);
   // Replaces the text; extra and object stay.
   void Replace(int line, std::string_view text);
   void Append(std::string_view text);
@@ -122,6 +125,10 @@ class TScribBlockStore {
   LineRecord& Record(int line);
   const LineRecord& Record(int line) const;
 
+  using Blocks = std::vector<std::unique_ptr<Block>>;
+  // The texts in blocks as full as the limits allow.
+  Blocks Packed(const std::vector<std::string_view>& texts) const;
+  void InsertBlocks(int at, Blocks blocks);
   void InsertBlock(int at, std::unique_ptr<Block> block);
   void EraseBlocks(int at, int count);
   // Moves the records from `index` on into a new block after `at`.
@@ -130,13 +137,17 @@ class TScribBlockStore {
   // Joins block `at` with the next one when both are small.
   void MergeIfSmall(int at);
   void InsertEmptyInBlock(int at, int index, int count);
+  void InsertTextsInBlock(int at, int index, const std::vector<std::string_view>& texts,
+                          std::size_t bytes);
+  // Where lines inserted before `line` go.
+  Place InsertionPlace(int line) const;
   void InsertEmptyBlocks(int at, int count);
   void RemoveInBlock(int at, int index, int count);
   // Block `at` changed by `lines` lines and `chars` characters.
   void Resized(int at, int lines, std::int64_t chars);
 
   TLimits limits_;
-  std::vector<std::unique_ptr<Block>> blocks_;
+  Blocks blocks_;
   TScribStepPartition<int> blockLines_;
   TScribStepPartition<std::int64_t> blockChars_;
   mutable int lastBlock_ = 0;  // where the last lookup ended; lookups go in runs

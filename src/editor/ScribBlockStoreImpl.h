@@ -18,7 +18,7 @@ inline std::int64_t Signed(std::size_t size) {
 template <typename TExtra, int kBreakSize>
 void TScribBlockStore<TExtra, kBreakSize>::SetLimits(TLimits limits) {
   limits.blockLines = std::max(limits.blockLines, 1);
-  limits.blockBytes = std::max<std::size_t>(limits.blockBytes, 1);
+  limits.blockBytes = std::clamp<std::size_t>(limits.blockBytes, 1, kMaxBlockBytes);
   limits_ = limits;
 }
 
@@ -122,13 +122,46 @@ void TScribBlockStore<TExtra, kBreakSize>::Resized(int at, int lines, std::int64
 }
 
 template <typename TExtra, int kBreakSize>
+void TScribBlockStore<TExtra, kBreakSize>::InsertBlocks(int at, Blocks blocks) {
+  const int count = static_cast<int>(blocks.size());
+  blockLines_.InsertEmpty(at, count);
+  blockChars_.InsertEmpty(at, count);
+  for (int k = 0; k < count; ++k) Resized(at + k, blocks[k]->Count(), blocks[k]->CharSize());
+  blocks_.insert(blocks_.begin() + at, std::make_move_iterator(blocks.begin()),
+                 std::make_move_iterator(blocks.end()));
+}
+
+template <typename TExtra, int kBreakSize>
 void TScribBlockStore<TExtra, kBreakSize>::InsertBlock(int at, std::unique_ptr<Block> block) {
-  const int lines = block->Count();
-  const std::int64_t chars = block->CharSize();
-  blocks_.insert(blocks_.begin() + at, std::move(block));
-  blockLines_.InsertEmpty(at, 1);
-  blockChars_.InsertEmpty(at, 1);
-  Resized(at, lines, chars);
+  Blocks one;
+  one.push_back(std::move(block));
+  InsertBlocks(at, std::move(one));
+}
+
+template <typename TExtra, int kBreakSize>
+auto TScribBlockStore<TExtra, kBreakSize>::Packed(const std::vector<std::string_view>& texts) const
+    -> Blocks {
+  Blocks packed;
+  std::size_t next = 0;
+  while (next < texts.size()) {
+    // As many lines as the limits allow, but at least one.
+    std::size_t last = next;
+    std::size_t bytes = texts[next].size();
+    CheckLineSize(bytes);
+    while (last + 1 < texts.size() &&
+           last + 1 - next < static_cast<std::size_t>(limits_.blockLines) &&
+           bytes + texts[last + 1].size() <= limits_.blockBytes)
+      bytes += texts[++last].size();
+    auto block = std::make_unique<Block>();
+    block->text.reserve(bytes);
+    block->records.reserve(last + 1 - next);
+    for (; next <= last; ++next) {
+      block->text.append(texts[next]);
+      block->records.push_back({static_cast<std::uint32_t>(block->text.size())});
+    }
+    packed.push_back(std::move(block));
+  }
+  return packed;
 }
 
 template <typename TExtra, int kBreakSize>
@@ -215,15 +248,19 @@ void TScribBlockStore<TExtra, kBreakSize>::InsertEmptyBlocks(int at, int count) 
 }
 
 template <typename TExtra, int kBreakSize>
+auto TScribBlockStore<TExtra, kBreakSize>::InsertionPlace(int line) const -> Place {
+  // A line at the end goes into the last block.
+  return line < Count() ? Locate(line) : Place{BlockCount() - 1, blocks_.back()->Count()};
+}
+
+template <typename TExtra, int kBreakSize>
 void TScribBlockStore<TExtra, kBreakSize>::InsertEmpty(int line, int count) {
   if (count <= 0) return;
   if (Count() == 0) {
     InsertEmptyBlocks(0, count);
     return;
   }
-  // A line at the end goes into the last block.
-  const Place place =
-      line < Count() ? Locate(line) : Place{BlockCount() - 1, blocks_.back()->Count()};
+  const Place place = InsertionPlace(line);
   const int blockCount = blocks_[place.block]->Count();
   if (blockCount + count <= limits_.blockLines) {
     InsertEmptyInBlock(place.block, place.index, count);
@@ -241,6 +278,70 @@ void TScribBlockStore<TExtra, kBreakSize>::InsertEmpty(int line, int count) {
     ++at;
   }
   InsertEmptyBlocks(at, count);
+}
+
+template <typename TExtra, int kBreakSize>
+void TScribBlockStore<TExtra, kBreakSize>::InsertTextsInBlock(
+    int at, int index, const std::vector<std::string_view>& texts, std::size_t bytes) {
+  Block& block = *blocks_[at];
+  const std::size_t begin = block.Begin(index);
+  block.text.insert(begin, bytes, '\0');
+  std::vector<LineRecord> records;
+  records.reserve(texts.size());
+  std::size_t end = begin;
+  for (const std::string_view text : texts) {
+    std::copy(text.begin(), text.end(), block.text.begin() + static_cast<std::ptrdiff_t>(end));
+    end += text.size();
+    records.push_back({static_cast<std::uint32_t>(end)});
+  }
+  for (auto record = block.records.begin() + index; record != block.records.end(); ++record)
+    record->end += static_cast<std::uint32_t>(bytes);
+  block.records.insert(block.records.begin() + index, records.begin(), records.end());
+  const int count = static_cast<int>(texts.size());
+  if (!block.objects.empty())
+    block.objects.insert(block.objects.begin() + index, static_cast<std::size_t>(count), nullptr);
+  Resized(at, count,
+          scrib_block_store::Signed(bytes) + kBreakSize * static_cast<std::int64_t>(count));
+}
+
+template <typename TExtra, int kBreakSize>
+void TScribBlockStore<TExtra, kBreakSize>::InsertTexts(int line,
+                                                       const std::vector<std::string_view>& texts) {
+  if (texts.empty()) return;
+  if (Count() == 0) {
+    InsertBlocks(0, Packed(texts));
+    return;
+  }
+  std::size_t bytes = 0;
+  for (const std::string_view text : texts) {
+    CheckLineSize(text.size());
+    bytes += text.size();
+  }
+  const int count = static_cast<int>(texts.size());
+  const Place place = InsertionPlace(line);
+  const Block& block = *blocks_[place.block];
+  if (block.Count() + count <= limits_.blockLines &&
+      block.text.size() + bytes <= limits_.blockBytes) {
+    InsertTextsInBlock(place.block, place.index, texts, bytes);
+    return;
+  }
+  if (count <= limits_.blockLines / 2 && bytes <= limits_.blockBytes / 2 && block.Count() > 1) {
+    // Halving the full block leaves room on either side of the cut.
+    Split(place.block, block.Count() / 2);
+    InsertTexts(line, texts);
+    return;
+  }
+  int at = place.block;
+  if (place.index > 0) {
+    if (place.index < block.Count()) Split(at, place.index);
+    ++at;
+  }
+  Blocks packed = Packed(texts);
+  const int added = static_cast<int>(packed.size());
+  InsertBlocks(at, std::move(packed));
+  // The blocks on either side may be small pieces of a split one.
+  MergeIfSmall(at + added - 1);
+  MergeIfSmall(at - 1);
 }
 
 template <typename TExtra, int kBreakSize>
@@ -316,25 +417,7 @@ void TScribBlockStore<TExtra, kBreakSize>::Append(std::string_view text) {
 template <typename TExtra, int kBreakSize>
 void TScribBlockStore<TExtra, kBreakSize>::AppendPacked(
     const std::vector<std::string_view>& texts) {
-  std::size_t next = 0;
-  while (next < texts.size()) {
-    // As many lines as the limits allow, but at least one.
-    std::size_t last = next;
-    std::size_t bytes = texts[next].size();
-    CheckLineSize(bytes);
-    while (last + 1 < texts.size() &&
-           last + 1 - next < static_cast<std::size_t>(limits_.blockLines) &&
-           bytes + texts[last + 1].size() <= limits_.blockBytes)
-      bytes += texts[++last].size();
-    auto block = std::make_unique<Block>();
-    block->text.reserve(bytes);
-    block->records.reserve(last + 1 - next);
-    for (; next <= last; ++next) {
-      block->text.append(texts[next]);
-      block->records.push_back({static_cast<std::uint32_t>(block->text.size())});
-    }
-    InsertBlock(BlockCount(), std::move(block));
-  }
+  InsertBlocks(BlockCount(), Packed(texts));
 }
 
 template <typename TExtra, int kBreakSize>

@@ -190,6 +190,17 @@ void TScribEditStringList::InsertLines(int index, int numLines) {
   Fire(OnInserted, index, numLines);
 }
 
+void TScribEditStringList::InsertTexts(int index, const std::vector<std::string_view>& texts) {
+  if (texts.empty()) return;
+  CheckIndex(index, Count());
+  UpdateScope update(*this);
+  const int count = static_cast<int>(texts.size());
+  SetCapacity(Count() + count);
+  store_.InsertTexts(index, texts);
+  indexOfLongestLine_ = -1;
+  Fire(OnInserted, index, count);
+}
+
 void TScribEditStringList::DeleteLines(int index, int numLines) {
   if (numLines <= 0) return;
   CheckIndex(index, Count() - 1);

@@ -95,6 +95,9 @@ class TScribEditStringList {
   void AddStrings(const std::vector<std::string>& lines);
   void AddStrings(const TScribEditStringList& other);
   void InsertLines(int index, int numLines);
+  // Lines with these texts before `index`, with one OnInserted; the texts
+  // must not point into this buffer.
+  void InsertTexts(int index, const std::vector<std::string_view>& texts);
   void DeleteLines(int index, int numLines);
   void PutObject(int index, void* object);
   void PutRange(int index, std::int32_t range);

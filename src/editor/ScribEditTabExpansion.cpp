@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "support/Utf8.h"
+#include "support/WordBytes.h"
 
 namespace {
 
@@ -30,11 +31,36 @@ std::size_t PlainRunEnd(std::string_view line, std::size_t from, std::size_t lim
     const std::size_t tab = line.substr(from, limit - from).find('\t');
     return tab == std::string_view::npos ? limit : from + tab;
   }
-  for (std::size_t at = from; at < limit; ++at) {
+  std::size_t at = from;
+  // Eight bytes at a time while none is a TAB or has its high bit set.
+  for (; at + 8 <= limit; at += 8) {
+    const std::uint64_t word = word_bytes::Load(line.data() + at);
+    if (word_bytes::HasByte(word, '\t') || (word & word_bytes::kHighBits) != 0) break;
+  }
+  for (; at < limit; ++at) {
     const auto c = static_cast<unsigned char>(line[at]);
     if (c == '\t' || c >= 0x80) return at;
   }
   return limit;
+}
+
+// Walks `line` as runs of one-byte one-cell characters, plain(at, end), and
+// the other characters one by one, other(at, cells); returns the line's width.
+template <typename Plain, typename Other>
+std::int64_t WalkCells(std::string_view line, TScribCellRules rules, Plain&& plain, Other&& other) {
+  std::int64_t column = 0;
+  for (std::size_t at = 0; at < line.size();) {
+    const std::size_t runEnd = PlainRunEnd(line, at, line.size(), rules.utf8);
+    plain(at, runEnd);
+    column += static_cast<std::int64_t>(runEnd - at);
+    at = runEnd;
+    if (at == line.size()) break;
+    const CharCells c = CellsOf(line, at, column, rules);
+    other(at, c);
+    column += c.cells;
+    at += c.bytes;
+  }
+  return column;
 }
 
 }  // namespace
@@ -48,31 +74,21 @@ std::string ExpandTabs(std::string_view line, TScribCellRules rules) {
   std::string result;
   result.reserve(line.size());
   const char filler = rules.tabWidth < 2 ? ' ' : '\t';
-  std::int64_t column = 0;
-  for (std::size_t at = 0; at < line.size();) {
-    const CharCells c = CellsOf(line, at, column, rules);
-    if (line[at] == '\t')
-      result.append(static_cast<std::size_t>(c.cells), filler);
-    else
-      result.append(line.substr(at, c.bytes));
-    column += c.cells;
-    at += c.bytes;
-  }
+  WalkCells(
+      line, rules,
+      [&](std::size_t at, std::size_t end) { result.append(line.substr(at, end - at)); },
+      [&](std::size_t at, const CharCells& c) {
+        if (line[at] == '\t')
+          result.append(static_cast<std::size_t>(c.cells), filler);
+        else
+          result.append(line.substr(at, c.bytes));
+      });
   return result;
 }
 
 int ExpandedLength(std::string_view line, TScribCellRules rules) {
-  std::int64_t column = 0;
-  for (std::size_t at = 0; at < line.size();) {
-    const std::size_t runEnd = PlainRunEnd(line, at, line.size(), rules.utf8);
-    column += static_cast<std::int64_t>(runEnd - at);
-    at = runEnd;
-    if (at == line.size()) break;
-    const CharCells c = CellsOf(line, at, column, rules);
-    column += c.cells;
-    at += c.bytes;
-    if (column >= INT_MAX) return INT_MAX;
-  }
+  const std::int64_t column = WalkCells(
+      line, rules, [](std::size_t, std::size_t) {}, [](std::size_t, const CharCells&) {});
   return static_cast<int>(std::min<std::int64_t>(column, INT_MAX));
 }
 

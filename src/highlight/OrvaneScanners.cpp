@@ -7,6 +7,7 @@
 #include "support/CharClasses.h"
 #include "support/CodePage.h"
 #include "support/Utf8.h"
+#include "support/WordBytes.h"
 
 namespace {
 
@@ -34,6 +35,21 @@ constexpr bool IsDigit(unsigned char c) {
 }
 constexpr bool IsHexDigit(unsigned char c) {
   return IsDigit(c) || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
+}
+
+// The first byte of line[from, end) that may start the closer of a comment
+// (`opener`) or ends the line; `end` when there is none.
+int CommentStop(const char* line, int from, int end, unsigned char opener) {
+  using namespace word_bytes;
+  for (; from + 8 <= end; from += 8) {
+    const std::uint64_t word = Load(line + from);
+    if (HasByte(word, opener) | HasByte(word, 0) | HasByte(word, 10) | HasByte(word, 13)) break;
+  }
+  for (; from < end; ++from) {
+    const auto c = static_cast<unsigned char>(line[from]);
+    if (c == opener || IsLineEnd(c)) return from;
+  }
+  return end;
 }
 
 }  // namespace
@@ -83,15 +99,17 @@ void TScribOrvane::CommentContinuation(std::string_view closer) {
   if (first == 13) return CarriageReturnProc();
   tokenKind_ = tkComment;
   // A comment runs on in pieces, so that a scan can resume inside a long one.
-  const int pieceEnd = run_ + kCommentPiece;
-  do {
+  const int pieceEnd = std::min(run_ + kCommentPiece, lineLength_);
+  const auto opener = static_cast<unsigned char>(closer[0]);
+  while ((run_ = CommentStop(line_, run_, pieceEnd, opener)) < pieceEnd) {
+    if (IsLineEnd(At(run_))) return;
     if (StartsAt(run_, closer)) {
       range_ = rsUnknown;
       run_ += static_cast<int>(closer.size());
       return;
     }
     ++run_;
-  } while (!IsLineEnd(At(run_)) && run_ < pieceEnd);
+  }
   // A piece never ends inside a character.
   if (Utf8Text()) {
     while ((At(run_) & 0xC0) == 0x80) ++run_;

@@ -252,6 +252,9 @@ std::string ToWindows1252(std::string_view text, std::size_t* lost) {
   bytes.reserve(text.size());
   std::size_t missing = 0;
   for (std::size_t at = 0; at < text.size(); at += CharLength(text, at)) {
+    const std::size_t asciiEnd = SkipAscii(text, at);
+    bytes.append(text, at, asciiEnd - at);
+    if ((at = asciiEnd) == text.size()) break;
     const char32_t codePoint = Decode(text, at);
     if (SequenceLength(text, at) == 0) {
       bytes += text[at];  // an invalid byte stays the byte it is
