@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "Bench.h"
+#include "BenchView.h"
 #include "Generate.h"
 #include "editor/EditorPainter.h"
 #include "editor/EditorViewEvents.h"
@@ -20,44 +21,6 @@
 
 namespace {
 
-// The editor as the painter sees it, with the main window's settings.
-class BenchView : public TScribViewState {
- public:
-  BenchView() {
-    gutter.SetShowLineNumbers(true);
-    gutter.SetDigitCount(3);
-    gutter.SetLeftOffset(2);
-    gutter.SetRightOffset(3);
-  }
-  TScribEditStringList& Lines() const override { return lines; }
-  TScribCustomHighlighter* Highlighter() const override { return highlighter; }
-  const TScribGutter& Gutter() const override { return gutter; }
-  TScribWordWrapPlugin* WordWrapPlugin() const override { return nullptr; }
-  int TopLine() const override { return topLine; }
-  int LeftChar() const override { return 1; }
-  int CharsInWindow() const override { return charsInWindow; }
-  int CharWidth() const override { return 8; }
-  int LineHeight() const override { return 16; }
-  TBufferCoord CaretXY() const override { return {5, topLine + 3}; }
-  TBufferCoord BlockBegin() const override { return {10, topLine + 2}; }
-  TBufferCoord BlockEnd() const override { return {30, topLine + 7}; }
-  bool SelAvail() const override { return true; }
-  TScribSelectionMode ActiveSelectionMode() const override { return smNormal; }
-  TColor Color() const override { return 0xFFFFFF; }
-  TColor FontColor() const override { return 0; }
-  TColor ActiveLineColor() const override { return 0xF0F0F0; }
-  TScribSelectedColor SelectedColor() const override { return {}; }
-  int RightEdge() const override { return 104; }
-  TColor RightEdgeColor() const override { return 0xC0C0C0; }
-  std::int32_t LineEndRange(int index) const override { return lines.Ranges(index); }
-
-  mutable TScribEditStringList lines;
-  TScribCustomHighlighter* highlighter = nullptr;
-  TScribGutter gutter;
-  int topLine = 1;
-  int charsInWindow = 200;
-};
-
 // A canvas that throws away everything it is given.
 class DiscardingCanvas : public Canvas {
  public:
@@ -68,50 +31,25 @@ class DiscardingCanvas : public Canvas {
                      const TRect&) override {}
 };
 
-constexpr std::size_t kMillionLines = 1'000'000;
 constexpr std::size_t kHundredMegabyteLines = 1'100'000;  // about 105 MB of text
 
-// The generated text with its block comments turned into line comments, so
-// that nothing below closes a comment opened on line 1.
-std::string SourceWithoutBlockComments() {
-  std::string text = GenerateSourceText(kMillionLines, 42);
-  StringReplaceAll(text, "/* ", "// ");
-  return text;
+// The painter's own work for one screen (the canvas draws nothing).
+double PaintScreenOf(std::string text) {
+  PaintedScreen screen(std::move(text));
+  DiscardingCanvas canvas;
+  return screen.MedianMilliseconds(canvas);
 }
 
-// A million lines of C-like source with C and C++ comments, fully scanned.
-struct ScannedDocument {
-  BenchView view;
-  TScribOrvane orvane;
-  TScribHighlightScan scan{view.lines};
-
-  ScannedDocument() {
-    orvane.SetComments(CommentBit(csCStyle) | CommentBit(csCPPStyle));
-    view.highlighter = &orvane;
-    view.lines.LoadFromBytes(SourceWithoutBlockComments());
-    scan.SetHighlighter(&orvane);
-    scan.ScanRanges();
-  }
-};
-
 double PaintScreen() {
-  ScannedDocument document;
-  BenchView& view = document.view;
-  view.gutter.UpdateAutoSizeDigitCount(view.lines.Count());
-  view.topLine = static_cast<int>(kMillionLines / 2);
+  return PaintScreenOf(GenerateSourceText(kMillionLines, 42));
+}
 
-  TScribEditorPainter painter(view);
-  const TRect screen{0, 0, painter.TextLeft() + 200 * view.CharWidth(), 60 * view.LineHeight()};
-  DiscardingCanvas canvas;
-  std::vector<double> times;
-  for (int run = 0; run < 31; ++run)
-    times.push_back(MillisecondsOf([&] { painter.Paint(canvas, screen); }));
-  std::nth_element(times.begin(), times.begin() + times.size() / 2, times.end());
-  return times[times.size() / 2];
+double PaintScreenUtf8() {
+  return PaintScreenOf(GenerateMixedUtf8Text(kMillionLines, 42));
 }
 
 double RescanOpenComment() {
-  ScannedDocument document;
+  ScannedDocument document(GenerateSourceText(kMillionLines, 42));
   BenchView& view = document.view;
   TScribViewEvents events(view, document.scan, view.gutter);
   view.lines.OnPutted = [&](auto&, int index, int count) { events.LinesPutted(index, count); };
@@ -133,5 +71,6 @@ double WrapLayout() {
 }  // namespace
 
 SCRIBANT_BENCH_FIGURE("paint_screen_ms", "ms", PaintScreen);
+SCRIBANT_BENCH_FIGURE("paint_screen_utf8_ms", "ms", PaintScreenUtf8);
 SCRIBANT_BENCH_FIGURE("rescan_open_comment_ms", "ms", RescanOpenComment);
 SCRIBANT_BENCH_FIGURE("wrap_layout_ms", "ms", WrapLayout);

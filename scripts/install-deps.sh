@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev libgl-dev libutf8proc-dev
   googletest libgtest-dev libgmock-dev
   xvfb xdotool x11-utils
-  fonts-dejavu fonts-liberation2
+  fonts-dejavu fonts-liberation2 fonts-wqy-microhei fonts-noto-color-emoji
   librsvg2-bin desktop-file-utils appstream dpkg-dev
 )
 

@@ -49,18 +49,6 @@ std::optional<bool> Utf16BigEndian(const std::string& path, std::uintmax_t size)
   return std::nullopt;
 }
 
-std::string LineBreakName(TScribLineBreakStyle style) {
-  switch (style) {
-    case TScribLineBreakStyle::Lf:
-      return "LF";
-    case TScribLineBreakStyle::Cr:
-      return "CR";
-    case TScribLineBreakStyle::CrLf:
-      break;
-  }
-  return "CR LF";
-}
-
 }  // namespace
 
 void TScribantShell::NewDocument() {

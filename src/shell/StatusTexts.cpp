@@ -16,11 +16,20 @@ std::string PositionPanelText(long long selStart) {
   return "Pos: " + std::to_string(selStart);
 }
 
+std::string LineBreakName(TScribLineBreakStyle lineBreak) {
+  switch (lineBreak) {
+    case TScribLineBreakStyle::Lf:
+      return "LF";
+    case TScribLineBreakStyle::Cr:
+      return "CR";
+    case TScribLineBreakStyle::CrLf:
+      break;
+  }
+  return "CRLF";
+}
+
 std::string DocumentFormatPanelText(TTextEncoding encoding, TScribLineBreakStyle lineBreak) {
-  const char* breakName = lineBreak == TScribLineBreakStyle::Lf   ? "LF"
-                          : lineBreak == TScribLineBreakStyle::Cr ? "CR"
-                                                                  : "CRLF";
-  return EncodingName(encoding) + " \xC2\xB7 " + breakName;
+  return EncodingName(encoding) + " \xC2\xB7 " + LineBreakName(lineBreak);
 }
 
 std::string SelectionInfoText(long long selLength, unsigned char selectedChar, long long textLength,

@@ -9,6 +9,8 @@
 std::string LinePanelText(int caretY);
 std::string ColumnPanelText(int caretX);
 std::string PositionPanelText(long long selStart);
+// "CRLF", "LF" or "CR".
+std::string LineBreakName(TScribLineBreakStyle lineBreak);
 // The document's encoding and line break, as "UTF-8 · CRLF".
 std::string DocumentFormatPanelText(TTextEncoding encoding, TScribLineBreakStyle lineBreak);
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <numbers>
 
+#include "support/Utf8.h"
 #include "tools/OvCalcParts.h"
 
 using calc_detail::CalcText;
@@ -204,10 +205,28 @@ bool CalcExpression(std::string_view text, long double& value, char decimalSepar
   }
 }
 
-std::optional<std::string> CalculateSelection(std::string_view selectedText,
-                                              char decimalSeparator) {
+namespace {
+
+// Only the currency sign (OR) and the half sign mean something beyond ASCII;
+// a byte of another character could otherwise pass for one of them.
+std::string CodePageExpression(std::string_view utf8Text) {
+  std::string bytes;
+  bytes.reserve(utf8Text.size());
+  for (std::size_t at = 0; at < utf8Text.size(); at += utf8::CharLength(utf8Text, at)) {
+    const char32_t c = utf8::SequenceLength(utf8Text, at) > 0 ? utf8::Decode(utf8Text, at) : 0x80;
+    if (c < 0x80 || c == 0xA4 || c == 0xBD) bytes += static_cast<char>(c);
+  }
+  return bytes;
+}
+
+}  // namespace
+
+std::optional<std::string> CalculateSelection(std::string_view selectedText, char decimalSeparator,
+                                              bool utf8) {
   long double value = 0;
-  if (selectedText.empty() || !CalcExpression(selectedText, value, decimalSeparator)) {
+  const std::string expression =
+      utf8 ? CodePageExpression(selectedText) : std::string(selectedText);
+  if (selectedText.empty() || !CalcExpression(expression, value, decimalSeparator)) {
     return std::nullopt;
   }
   std::string replacement(selectedText);

@@ -59,4 +59,7 @@ std::uint32_t BinStrToInt(std::string_view text);
 // The portable core of the Calculate Selection command: the text that replaces
 // the selection ("2+3 = 5"), or nothing when the selection is empty or does not
 // evaluate (the command then leaves the document alone and shows nothing).
-std::optional<std::string> CalculateSelection(std::string_view selectedText, char decimalSeparator);
+// `utf8` text is read as the code page would hold it: the currency and half
+// signs keep their meaning and every other non-ASCII character is dropped.
+std::optional<std::string> CalculateSelection(std::string_view selectedText, char decimalSeparator,
+                                              bool utf8 = false);

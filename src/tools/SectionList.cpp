@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "support/CharClasses.h"
+#include "support/Utf8.h"
 
 namespace {
 
@@ -14,22 +15,26 @@ constexpr std::int64_t kBannerLines = 3;
 
 }  // namespace
 
-std::string SectionNameOf(std::string_view nameLine) {
-  if (nameLine.size() <= 4) return {};
-  std::string_view name = nameLine.substr(2, nameLine.size() - 4);
+std::string SectionNameOf(std::string_view nameLine, bool utf8) {
+  std::size_t end = nameLine.size();
+  for (int cut = 0; cut < 2 && end > 0; ++cut)
+    end = utf8 ? utf8::PreviousCaretStop(nameLine, end) : end - 1;
+  if (end <= 2) return {};
+  std::string_view name = nameLine.substr(2, end - 2);
   while (!name.empty() && IsBlankOrControl(name.front())) name.remove_prefix(1);
   while (!name.empty() && IsBlankOrControl(name.back())) name.remove_suffix(1);
   return std::string(name);
 }
 
-std::vector<TSectionItem> BuildSectionList(std::int64_t lineCount, const TLineSource& lineAt) {
+std::vector<TSectionItem> BuildSectionList(std::int64_t lineCount, const TLineSource& lineAt,
+                                           bool utf8) {
   std::vector<TSectionItem> items;
   items.push_back({"Top of File", TSectionMarker::TopOfFile, 1});
   for (std::int64_t i = 0; i + 1 < lineCount; ++i) {
     if (!lineAt(i).starts_with(kBannerStart)) continue;
     const std::string_view next = lineAt(i + 1);
     if (next.starts_with(kNameStart))
-      items.push_back({SectionNameOf(next), TSectionMarker::Name, i + 1 + kBannerLines});
+      items.push_back({SectionNameOf(next, utf8), TSectionMarker::Name, i + 1 + kBannerLines});
   }
   items.push_back({"End of File", TSectionMarker::EndOfFile, lineCount});
   return items;

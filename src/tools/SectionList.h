@@ -22,11 +22,13 @@ struct TSectionItem {
 };
 
 // "Top of File", the sections in text order, "End of File".
-std::vector<TSectionItem> BuildSectionList(std::int64_t lineCount, const TLineSource& lineAt);
+std::vector<TSectionItem> BuildSectionList(std::int64_t lineCount, const TLineSource& lineAt,
+                                           bool utf8 = false);
 
 // The name carried by a banner's second line: its first two and last two
-// characters removed, then blanks and control characters trimmed.
-std::string SectionNameOf(std::string_view nameLine);
+// characters removed, then blanks and control characters trimmed. In `utf8`
+// text a character is a letter with its accents, never part of one.
+std::string SectionNameOf(std::string_view nameLine, bool utf8 = false);
 
 // Index of the item whose target line is nearest the caret line; the earlier
 // one on a tie. `items` is never empty (it holds the two markers at least).

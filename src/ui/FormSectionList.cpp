@@ -8,7 +8,6 @@
 #include <QVBoxLayout>
 
 #include "editor/CustomScribEdit.h"
-#include "ui/CodePageText.h"
 #include "ui/QtColors.h"
 
 namespace {
@@ -123,12 +122,16 @@ void TFormSectionList::showEvent(QShowEvent* event) {
 
 void TFormSectionList::FormShow() {
   const TScribEditStringList& lines = editor_.Lines();
-  items_ = BuildSectionList(lines.Count(), [&lines](std::int64_t lineIndex) -> std::string_view {
-    return lines.Get(static_cast<int>(lineIndex));
-  });
+  items_ = BuildSectionList(
+      lines.Count(),
+      [&lines](std::int64_t lineIndex) -> std::string_view {
+        return lines.Get(static_cast<int>(lineIndex));
+      },
+      lines.CellRules().utf8);
   namesListBox_->clear();
   for (const TSectionItem& section : items_) {
-    auto* item = new QListWidgetItem(FromCoreText(section.text), namesListBox_);
+    auto* item =
+        new QListWidgetItem(QString::fromStdString(editor_.Utf8Of(section.text)), namesListBox_);
     item->setData(kMarkerRole, static_cast<int>(section.marker));
     item->setData(kTargetLineRole, static_cast<qlonglong>(section.targetLine));
   }

@@ -62,8 +62,6 @@ void TScribEdit::ShowScrollHint(int topRow) {
 
 TScribEdit::~TScribEdit() = default;
 
-namespace {}  // namespace
-
 // --- Geometry ----------------------------------------------------------------------
 
 QRect TScribEdit::ClientRect() const {

@@ -126,6 +126,30 @@ TEST(LargeInput, OneLineOfTwoHundredMegabytes) {
   EXPECT_EQ(edit.Lines().SaveToString(), std::string(length, 'w'));
 }
 
+TEST(LargeInput, FiftyMegabyteLineOfMultiByteText) {
+  SKIP_UNLESS_MEMORY(2 * kGiB);
+  // An accented letter, a wide character, an emoji and a letter with its mark.
+  const std::string unit =
+      "\xC3\xA9\xE4\xB8\xAD\xF0\x9F\x98\x80"
+      "e\xCC\x81";
+  std::string line;
+  while (line.size() < (std::size_t{50} << 20)) line += unit;
+  TCustomScribEdit edit;
+  edit.Lines().LoadFromBytes(line);
+  ASSERT_EQ(edit.Lines().Encoding(), TTextEncoding::Utf8);
+  const auto units = static_cast<int>(line.size() / unit.size());
+  edit.CommandProcessor(ecLineEnd, '\0', nullptr);
+  EXPECT_EQ(edit.DisplayX(), 6 * units + 1) << "1 + 2 + 2 + 1 cells a unit";
+  edit.CommandProcessor(ecLeft, '\0', nullptr);
+  EXPECT_EQ(edit.CaretX(), static_cast<int>(line.size()) - 2) << "over the letter and its mark";
+  edit.SetWordWrap(true);
+  const TScribWordWrapPlugin& wrap = *edit.WordWrapPlugin();
+  EXPECT_GE(wrap.RowCount(), 6 * units / wrap.MaxRowLength());
+  edit.CommandProcessor(ecDeleteLastChar, '\0', nullptr);
+  edit.CommandProcessor(ecUndo, '\0', nullptr);
+  EXPECT_EQ(edit.Lines().SaveToString(), line);
+}
+
 TEST(LargeInput, AlternatingLongAndEmptyLinesSurviveJoinsAndUndo) {
   SKIP_UNLESS_MEMORY(4 * kGiB);
   std::string text;

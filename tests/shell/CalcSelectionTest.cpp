@@ -42,6 +42,26 @@ TEST_F(CalcSelectionTest, LeavesTheDocumentAloneWithoutAnExpression) {
   EXPECT_FALSE(editor.CanUndo());
 }
 
+TEST_F(CalcSelectionTest, Utf8TextKeepsTheCurrencyAndHalfSignsAndDropsOtherCharacters) {
+  editor.Lines().SetEncoding(TTextEncoding::Utf8);
+  const std::string expression =
+      "\xE2\x82\xAC"
+      "5\xC2\xA4"
+      "2+3\xC2\xBD";  // "€5¤2+3½"
+  Load(expression, 0, static_cast<std::int64_t>(expression.size()));
+  CalcSel_Cmd(editor, '.');
+  EXPECT_EQ(editor.Text(), expression + " = 10.5") << "(5 OR 2) + 3.5";
+  // The last byte of H circumflex (C4 A4) is no OR sign.
+  Load(
+      "1\xC4\xA4"
+      "2",
+      0, 4);
+  CalcSel_Cmd(editor, '.');
+  EXPECT_EQ(editor.Text(),
+            "1\xC4\xA4"
+            "2 = 12");
+}
+
 TEST_F(CalcSelectionTest, UsesTheGivenDecimalSeparator) {
   Load("1,5*2", 0, 5);
   CalcSel_Cmd(editor, ',');

@@ -174,6 +174,12 @@ TEST(DocumentFlow, Utf16FilesAreConvertedWithAWarning) {
   EXPECT_EQ(f.editor.Lines().Get(0), "c\xE2\x82\xAC\xEF\xBF\xBD") << "big-endian, a lone surrogate";
   EXPECT_NE(f.dialogs.messages.back().text.find("unicode format"), std::string::npos);
 
+  const std::string oddLength = f.File("o.txt", std::string("\xFF\xFE"
+                                                            "d\0\xD8",
+                                                            5));
+  f.shell.OpenDocument(oddLength);
+  EXPECT_EQ(f.editor.Lines().Get(0), "d") << "half a code unit at the end is dropped";
+
   const std::string markOnly = f.File("m.txt", "\xFF\xFE");
   f.shell.OpenDocument(markOnly);
   EXPECT_EQ(f.editor.Lines().Get(0), "\xFF\xFE") << "two bytes load as text";

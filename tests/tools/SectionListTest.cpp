@@ -59,6 +59,14 @@ TEST(SectionNameOf, CutsTwoCharactersAtEachEndThenTrims) {
   EXPECT_EQ(SectionNameOf("-- Caf\xE9 --"), "Caf\xE9");
 }
 
+TEST(SectionNameOf, Utf8TextCutsWholeCharactersWithTheirAccents) {
+  EXPECT_EQ(SectionNameOf("-- \xE4\xB8\xAD\xE6\x96\x87\xF0\x9F\x98\x80", true), "\xE4\xB8\xAD");
+  EXPECT_EQ(SectionNameOf("-- \xC3\x89t\xC3\xA9 \xE2\x80\x94", true), "\xC3\x89t\xC3\xA9")
+      << "a space and a dash of three bytes";
+  EXPECT_EQ(SectionNameOf("-- Xe\xCC\x81", true), "") << "e with its accent is one character";
+  EXPECT_EQ(SectionNameOf("-- ab\xFF\xFE", true), "ab") << "broken bytes count one each";
+}
+
 TEST(NearestSectionItem, PrefersTheEarlierItemOnATie) {
   std::vector<std::string> lines(20, "x");
   lines[0] = lines[12] = "------";

@@ -281,6 +281,27 @@ TEST_F(ScribEditWidget, PaintingDrawsTextGutterNumbersAndSelection) {
   EXPECT_TRUE(errors.empty());
 }
 
+TEST_F(ScribEditWidget, PaintingPutsEachCharacterInItsOwnCells) {
+  edit.Lines().SetEncoding(TTextEncoding::Utf8);
+  // A wide character, a blank, an accent over its letter, an emoji, a byte
+  // that is not UTF-8, a blank, an ASCII letter.
+  edit.SetText("\xE4\xB8\xAD e\xCC\x81\xF0\x9F\x98\x80\xFF x");
+  const QPoint origin = edit.viewport()->mapTo(&edit, QPoint(edit.Painter().TextLeft(), 0));
+  const QImage image = edit.grab().toImage();
+  const auto cells = [&](int first, int count) {
+    return DarkPixels(image, QRect(origin.x() + first * edit.CharWidth() + 1, origin.y(),
+                                   count * edit.CharWidth() - 2, edit.LineHeight()));
+  };
+  EXPECT_GT(cells(0, 2), 8) << "the wide character";
+  EXPECT_EQ(cells(2, 1), 0) << "the blank after it";
+  EXPECT_GT(cells(3, 1), 4) << "the letter with its accent";
+  EXPECT_GT(cells(4, 2), 8) << "the emoji";
+  EXPECT_GT(cells(6, 1), 4) << "the marker of the byte";
+  EXPECT_EQ(cells(7, 1), 0);
+  EXPECT_GT(cells(8, 1), 4) << "x, where the columns say";
+  EXPECT_EQ(cells(9, 4), 0);
+}
+
 namespace {
 
 class LineCountingOrvane : public TScribOrvane {
