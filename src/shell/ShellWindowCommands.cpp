@@ -29,15 +29,15 @@ void TScribantShell::ModifyCase_Click() {
   editor_.SetSelText(changed);
   // A UTF-8 case change may change byte lengths: the selection comes back
   // around the changed text, a caret before the same character.
-  const std::int64_t selectionStart =
-      editor_.SelStart() - static_cast<std::int64_t>(changed.size());
   if (length != 0) {
     editor_.SetSelStart(start);
-    editor_.SetSelLength(static_cast<std::int64_t>(changed.size()));
-  } else {
-    const auto offset = static_cast<std::size_t>(start - selectionStart);
-    editor_.SetSelStart(selectionStart + static_cast<std::int64_t>(
-                                             utf8::OffsetAfterMapping(selected, changed, offset)));
+    const auto grown =
+        static_cast<std::int64_t>(changed.size()) - static_cast<std::int64_t>(selected.size());
+    editor_.SetSelLength(length + grown);
+  } else {  // the whole text changed
+    const auto caret = static_cast<std::size_t>(start);
+    editor_.SetSelStart(
+        static_cast<std::int64_t>(utf8::OffsetAfterMapping(selected, changed, caret)));
   }
 }
 

@@ -18,7 +18,7 @@
 namespace {
 
 enum Page { kMinimisePage = 0, kEncryptionPage = 1, kLinesPage = 2 };
-enum Method { kRot13 = 0, kBackwards = 1, kHexadecimal = 3, kBitShifting = 4 };
+enum Method { kRot13 = 0, kBackwards = 1, kHexadecimal = 3, kBitShifting = 4, kXorInvert = 5 };
 
 class FormFuncTest : public ::testing::Test {
  protected:
@@ -126,6 +126,34 @@ TEST_F(FormFuncTest, BackwardsOnTheWholeTextKeepsLineBreaks) {
   DoFunction();
   EXPECT_EQ(editor.Text(), "dc\r\nba");
   EXPECT_EQ(editor.SelLength(), 0);
+}
+
+TEST_F(FormFuncTest, Utf8DocumentsReverseCharactersKeepBrokenBytesAndTakeTheTemplateAsUtf8) {
+  editor.Lines().SetEncoding(TTextEncoding::Utf8);
+  Open("a\xC3\xA9\xE4\xB8\xAD\r\ne\xCC\x81x");
+  ChooseMethod(kBackwards);
+  DoFunction();
+  EXPECT_EQ(editor.Text(),
+            "xe\xCC\x81\r\n\xE4\xB8\xAD\xC3\xA9"
+            "a")
+      << "the accent stays on its e";
+
+  ChooseMethod(kXorInvert);
+  Select(editor.TextLength() - 1, 1);
+  DoFunction();
+  EXPECT_EQ(editor.SelText(), "\x9E") << "a byte that is not UTF-8, kept as it is";
+  DoFunction();
+  EXPECT_EQ(editor.Text(),
+            "xe\xCC\x81\r\n\xE4\xB8\xAD\xC3\xA9"
+            "a");
+
+  ShowPage(kLinesPage);
+  Control<QLineEdit>("NewLineFmt_Edit")->setText(QString::fromUtf8("\xE2\x86\x92 %l"));
+  Select(0, 0);
+  DoFunction();
+  EXPECT_EQ(editor.Text(),
+            "\xE2\x86\x92 xe\xCC\x81\r\n\xE2\x86\x92 \xE4\xB8\xAD\xC3\xA9"
+            "a");
 }
 
 TEST_F(FormFuncTest, BitShiftingOnlyShowsTheNotice) {
