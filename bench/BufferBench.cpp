@@ -58,11 +58,6 @@ const TempFile& SourceFile() {
   return SourceFileOf(kLineCount);
 }
 
-const std::string& MixedUtf8Text() {
-  static const std::string text = GenerateMixedUtf8Text(kLineCount, 20261208);
-  return text;
-}
-
 TScribEditStringList& LoadedBuffer() {
   static TScribEditStringList lines;
   if (lines.Count() == 0) lines.LoadFromFile(SourceFile().Path());
@@ -156,7 +151,7 @@ SCRIBANT_BENCH_FIGURE("text_read_ms", "ms", [] {
 });
 
 SCRIBANT_BENCH_FIGURE("utf8_check_mb_per_s", "MB/s", [] {
-  const std::string& text = MixedUtf8Text();
+  const std::string& text = MixedUtf8Document();
   bool valid = true;
   const double milliseconds = MedianMillisecondsOf([&] { valid = valid && utf8::IsValid(text); });
   if (!valid) std::fprintf(stderr, "# the mixed text is not UTF-8\n");
@@ -164,7 +159,7 @@ SCRIBANT_BENCH_FIGURE("utf8_check_mb_per_s", "MB/s", [] {
 });
 
 SCRIBANT_BENCH_FIGURE("load_utf8_ms", "ms", [] {
-  static const TempFile file(MixedUtf8Text());
+  static const TempFile file(MixedUtf8Document());
   return MedianMillisecondsOf([&] {
     TScribEditStringList lines;
     lines.LoadFromFile(file.Path());

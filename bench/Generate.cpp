@@ -82,6 +82,11 @@ std::string GenerateMixedUtf8Text(std::size_t lineCount, std::uint32_t seed) {
   return out;
 }
 
+const std::string& MixedUtf8Document() {
+  static const std::string text = GenerateMixedUtf8Text(1000000, 20261208);
+  return text;
+}
+
 TempFile::TempFile(const std::string& content) {
   static int counter = 0;
   path_ = (std::filesystem::temp_directory_path() /

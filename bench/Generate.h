@@ -12,6 +12,10 @@ std::string GenerateSourceText(std::size_t lineCount, std::uint32_t seed);
 // a UTF-8 document.
 std::string GenerateMixedUtf8Text(std::size_t lineCount, std::uint32_t seed);
 
+// The mixed document of a million lines (about 100 MB) the UTF-8 figures
+// share; made once.
+const std::string& MixedUtf8Document();
+
 // A temporary file that is removed when the object goes.
 class TempFile {
  public:

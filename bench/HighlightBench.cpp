@@ -1,5 +1,6 @@
 // scan_mb_per_s: the configurable highlighter tokenizing generated C-like
-// source line by line through the token protocol, as the editor's scan does.
+// source line by line through the token protocol, as the editor's scan does;
+// scan_utf8_mb_per_s: the same over the mixed UTF-8 document, read as UTF-8.
 #include <string>
 #include <string_view>
 #include <vector>
@@ -37,8 +38,7 @@ std::vector<std::string> HundredKeyWords() {
   return list;
 }
 
-std::vector<std::string> SourceLines() {
-  const std::string text = GenerateSourceText(kSourceBytes / 100, 20261208);
+std::vector<std::string> LinesOf(const std::string& text) {
   std::vector<std::string> lines;
   std::size_t start = 0;
   while (start < text.size()) {
@@ -68,12 +68,12 @@ std::size_t ScanAll(TScribOrvane& highlighter, const std::vector<std::string>& l
   return tokens;
 }
 
-double ScanMegabytesPerSecond() {
-  const std::vector<std::string> lines = SourceLines();
+double ScanMegabytesPerSecond(const std::vector<std::string>& lines, bool utf8Text) {
   std::size_t bytes = 0;
   for (const auto& line : lines) bytes += line.size() + 2;
 
   TScribOrvane highlighter;
+  highlighter.SetUtf8Text(utf8Text);
   highlighter.SetKeyWords(HundredKeyWords());
   // Line comments and strings; a "/*" in the generated text never closes, so
   // block comments would turn the rest of the document into one comment.
@@ -93,4 +93,8 @@ double ScanMegabytesPerSecond() {
 
 }  // namespace
 
-SCRIBANT_BENCH_FIGURE("scan_mb_per_s", "MB/s", ScanMegabytesPerSecond);
+SCRIBANT_BENCH_FIGURE("scan_mb_per_s", "MB/s", [] {
+  return ScanMegabytesPerSecond(LinesOf(GenerateSourceText(kSourceBytes / 100, 20261208)), false);
+});
+SCRIBANT_BENCH_FIGURE("scan_utf8_mb_per_s", "MB/s",
+                      [] { return ScanMegabytesPerSecond(LinesOf(MixedUtf8Document()), true); });

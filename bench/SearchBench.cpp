@@ -103,6 +103,19 @@ double CountMilliseconds() {
   return ms;
 }
 
+// Match case off in the mixed UTF-8 document. The "s" of the word keeps it off
+// the ASCII fast path: the long s folds to it too.
+double CountNoCaseUtf8Milliseconds() {
+  const std::string& text = MixedUtf8Document();
+  std::int64_t expected = 0;
+  for (auto at = text.find("const"); at != std::string::npos; at = text.find("const", at + 1))
+    ++expected;
+  std::int64_t count = 0;
+  const double ms = MillisecondsOf([&] { count = CountUtf8Text(text, "CONST", 1, false, false); });
+  Expect(count == expected && count > 0, "count_nocase_utf8");
+  return ms;
+}
+
 // Yes to All from the start through the editor, and the one undo step that
 // takes it back; measured together, reported as two figures.
 struct ReplaceAllTimes {
@@ -170,6 +183,7 @@ double SectionListMilliseconds() {
 SCRIBANT_BENCH_FIGURE("find_next_ms", "ms", FindNextMilliseconds);
 SCRIBANT_BENCH_FIGURE("find_next_lines_ms", "ms", FindNextInLinesMilliseconds);
 SCRIBANT_BENCH_FIGURE("count_ms", "ms", CountMilliseconds);
+SCRIBANT_BENCH_FIGURE("count_nocase_utf8_ms", "ms", CountNoCaseUtf8Milliseconds);
 SCRIBANT_BENCH_FIGURE("replace_all_ms", "ms", ReplaceAllMilliseconds);
 SCRIBANT_BENCH_FIGURE("replace_all_undo_ms", "ms", ReplaceAllUndoMilliseconds);
 SCRIBANT_BENCH_FIGURE("section_list_ms", "ms", SectionListMilliseconds);

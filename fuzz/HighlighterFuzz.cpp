@@ -2,7 +2,8 @@
 // character, keywords) and arbitrary lines: the tokens of a line are
 // contiguous, never empty, cover it exactly, come out the same when the line
 // is scanned again, and an identifier is a keyword exactly when a plain scan
-// of the keyword list says so.
+// of the keyword list says so. Read as UTF-8, no token ends inside a
+// character and identifiers may start with a non-ASCII letter.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <string>
@@ -11,6 +12,7 @@
 #include "FuzzSupport.h"
 #include "highlight/ScribHighlighterOrvane.h"
 #include "support/CodePage.h"
+#include "support/Utf8.h"
 
 namespace {
 
@@ -30,7 +32,8 @@ bool ReferenceIsKeyword(const std::vector<std::string>& words, std::string_view 
   return false;
 }
 
-bool StartsIdentifier(char c) {
+bool StartsIdentifier(char c, bool utf8Text) {
+  if (utf8Text && static_cast<unsigned char>(c) >= 0x80) return true;
   return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
 }
 
@@ -48,6 +51,8 @@ std::vector<Token> Scan(TScribOrvane& highlighter, const std::string& line, int 
     Expect(token.kind != tkNull, "no end-of-line token before the end");
     Expect(highlighter.GetTokenAttribute() != nullptr, "every token has an attribute");
     Expect(highlighter.GetToken() == line.substr(token.position, token.length), "token text");
+    Expect(!highlighter.Utf8Text() || utf8::IsCharBoundary(line, token.position + token.length),
+           "no token ends inside a character");
     end = token.position + token.length;
     tokens.push_back(token);
     highlighter.Next();
@@ -59,10 +64,10 @@ std::vector<Token> Scan(TScribOrvane& highlighter, const std::string& line, int 
 }
 
 void ExpectKeywords(const std::vector<Token>& tokens, const std::string& line,
-                    const std::vector<std::string>& words, bool exactCase) {
+                    const std::vector<std::string>& words, bool exactCase, bool utf8Text) {
   for (const Token& token : tokens) {
     if (token.kind != tkKey && token.kind != tkIdentifier) continue;
-    Expect(StartsIdentifier(line[token.position]), "identifiers start with a letter");
+    Expect(StartsIdentifier(line[token.position], utf8Text), "identifiers start with a letter");
     const std::string_view word(line.data() + token.position, token.length);
     Expect((token.kind == tkKey) == ReferenceIsKeyword(words, word, exactCase),
            "keywords as a plain scan finds them");
@@ -83,6 +88,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::vector<std::string> words(input.ConsumeIntegralInRange(0, 6));
   for (std::string& word : words) word = input.ConsumeRandomLengthString(10);
   highlighter.SetKeyWords(words);
+  const bool utf8Text = input.ConsumeBool();
+  highlighter.SetUtf8Text(utf8Text);
 
   int range = input.ConsumeIntegralInRange<int>(rsUnknown, rsMarkup);
   while (input.remaining_bytes() > 0) {
@@ -91,7 +98,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int rangeAfter = highlighter.GetRange();
     Expect(Scan(highlighter, line, range) == tokens && highlighter.GetRange() == rangeAfter,
            "scanning again gives the same tokens");
-    ExpectKeywords(tokens, line, words, exactCase);
+    ExpectKeywords(tokens, line, words, exactCase, utf8Text);
     range = rangeAfter;
   }
   return 0;
