@@ -1,5 +1,6 @@
 // Editor workloads on a generated 1 000 000-line document: typing in the
-// middle (with the position reads a status bar makes after each key), and a
+// middle (with the position reads a status bar makes after each key, in the
+// code-page document and in a UTF-8 one), and a
 // 10 MB paste through the clipboard with its undo and redo.
 #include <chrono>
 #include <cstdio>
@@ -40,6 +41,26 @@ double TypeCharMicroseconds() {
     for (int i = 0; i < kTypedChars; ++i) {
       edit.CommandProcessor(ecChar, static_cast<char>('a' + i % 26), nullptr);
       checksum += edit.SelStart() + edit.CaretX() + edit.CaretY() + edit.TextLength();
+    }
+  });
+  if (checksum == 0) std::fprintf(stderr, "# unexpected checksum\n");
+  return milliseconds * 1000.0 / kTypedChars;
+}
+
+// Typing "é" in the middle of the mixed UTF-8 document, reading what the
+// status bar shows after each key, the text's character count among them.
+double TypeUtf8CharMicroseconds() {
+  TCustomScribEdit edit;
+  edit.SetOptions(kMainWindowEditorOptions);
+  edit.Lines().LoadFromBytes(GenerateMixedUtf8Text(kLineCount, 20261208));
+  if (edit.Lines().Encoding() != TTextEncoding::Utf8) std::fprintf(stderr, "# not UTF-8\n");
+  edit.SetCaretXY({1, static_cast<int>(kLineCount / 2)});
+  const std::string typed = "\xC3\xA9";
+  std::int64_t checksum = 0;  // keeps the reads from being optimised away
+  const double milliseconds = MillisecondsOf([&] {
+    for (int i = 0; i < kTypedChars; ++i) {
+      edit.CommandProcessor(ecImeStr, '\0', &typed);
+      checksum += edit.SelStart() + edit.CaretX() + edit.CaretY() + edit.Lines().CharacterCount();
     }
   });
   if (checksum == 0) std::fprintf(stderr, "# unexpected checksum\n");
@@ -97,6 +118,7 @@ double RedoPasteMilliseconds() {
 }  // namespace
 
 SCRIBANT_BENCH_FIGURE("type_char_us", "us", TypeCharMicroseconds);
+SCRIBANT_BENCH_FIGURE("type_char_utf8_us", "us", TypeUtf8CharMicroseconds);
 SCRIBANT_BENCH_FIGURE("paste_10mb_ms", "ms", PasteMilliseconds);
 SCRIBANT_BENCH_FIGURE("undo_paste_ms", "ms", UndoPasteMilliseconds);
 SCRIBANT_BENCH_FIGURE("redo_paste_ms", "ms", RedoPasteMilliseconds);

@@ -35,7 +35,9 @@ struct TScribBlockLimits {
 // The extra data of lines that have none.
 struct TScribNoExtra {};
 
-template <typename TExtra, int kBreakSize>
+// With kCountsCharacters the store also counts the UTF-8 characters of its
+// text (the bytes that start one) as lines change.
+template <typename TExtra, int kBreakSize, bool kCountsCharacters = false>
 class TScribBlockStore {
  public:
   using TLimits = TScribBlockLimits;
@@ -59,6 +61,10 @@ class TScribBlockStore {
 
   // Character offsets, each line break counting kBreakSize.
   std::int64_t CharCount() const { return Count() == 0 ? 0 : blockChars_.Total() - kBreakSize; }
+  // CharCount() with every UTF-8 character counting one.
+  std::int64_t Utf8CharCount() const requires kCountsCharacters {
+    return CharCount() - continuationBytes_;
+  }
   // 0 <= line <= Count(); Count() gives CharCount() + kBreakSize.
   std::int64_t LineStart(int line) const;
   // The line holding `charIndex`, clamped to 0..Count() - 1; 0 without lines.
@@ -126,8 +132,8 @@ class TScribBlockStore {
   const LineRecord& Record(int line) const;
 
   using Blocks = std::vector<std::unique_ptr<Block>>;
-  // The texts in blocks as full as the limits allow.
-  Blocks Packed(const std::vector<std::string_view>& texts) const;
+  // The texts in blocks as full as the limits allow, counted as added.
+  Blocks Packed(const std::vector<std::string_view>& texts);
   void InsertBlocks(int at, Blocks blocks);
   void InsertBlock(int at, std::unique_ptr<Block> block);
   void EraseBlocks(int at, int count);
@@ -145,10 +151,13 @@ class TScribBlockStore {
   void RemoveInBlock(int at, int index, int count);
   // Block `at` changed by `lines` lines and `chars` characters.
   void Resized(int at, int lines, std::int64_t chars);
+  // Keeps the count of UTF-8 continuation bytes as `added` replaces `removed`.
+  void Recount(std::string_view removed, std::string_view added);
 
   TLimits limits_;
   Blocks blocks_;
   TScribStepPartition<int> blockLines_;
   TScribStepPartition<std::int64_t> blockChars_;
-  mutable int lastBlock_ = 0;  // where the last lookup ended; lookups go in runs
+  mutable int lastBlock_ = 0;           // where the last lookup ended; lookups go in runs
+  std::int64_t continuationBytes_ = 0;  // bytes that continue a UTF-8 character
 };

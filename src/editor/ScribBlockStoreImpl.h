@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "editor/ScribBlockStore.h"
+#include "support/Utf8.h"
 
 namespace scrib_block_store {
 
@@ -15,8 +16,8 @@ inline std::int64_t Signed(std::size_t size) {
 
 }  // namespace scrib_block_store
 
-template <typename TExtra, int kBreakSize>
-void TScribBlockStore<TExtra, kBreakSize>::SetLimits(TLimits limits) {
+template <typename TExtra, int kBreakSize, bool kCountsCharacters>
+void TScribBlockStore<TExtra, kBreakSize, kCountsCharacters>::SetLimits(TLimits limits) {
   limits.blockLines = std::max(limits.blockLines, 1);
   limits.blockBytes = std::clamp<std::size_t>(limits.blockBytes, 1, kMaxBlockBytes);
   limits_ = limits;
@@ -24,8 +25,8 @@ void TScribBlockStore<TExtra, kBreakSize>::SetLimits(TLimits limits) {
 
 // --- Finding lines -------------------------------------------------------------
 
-template <typename TExtra, int kBreakSize>
-int TScribBlockStore<TExtra, kBreakSize>::BlockOfLine(int line) const {
+template <typename TExtra, int kBreakSize, bool kCountsCharacters>
+int TScribBlockStore<TExtra, kBreakSize, kCountsCharacters>::BlockOfLine(int line) const {
   const auto holds = [this, line](int block) {
     return block < BlockCount() && blockLines_.Start(block) <= line &&
            line < blockLines_.Start(block + 1);
@@ -36,39 +37,40 @@ int TScribBlockStore<TExtra, kBreakSize>::BlockOfLine(int line) const {
   return lastBlock_;
 }
 
-template <typename TExtra, int kBreakSize>
-auto TScribBlockStore<TExtra, kBreakSize>::Locate(int line) const -> Place {
+template <typename TExtra, int kBreakSize, bool kCountsCharacters>
+auto TScribBlockStore<TExtra, kBreakSize, kCountsCharacters>::Locate(int line) const -> Place {
   const int block = BlockOfLine(line);
   return {block, line - blockLines_.Start(block)};
 }
 
-template <typename TExtra, int kBreakSize>
-auto TScribBlockStore<TExtra, kBreakSize>::Record(int line) -> LineRecord& {
+template <typename TExtra, int kBreakSize, bool kCountsCharacters>
+auto TScribBlockStore<TExtra, kBreakSize, kCountsCharacters>::Record(int line) -> LineRecord& {
   const Place place = Locate(line);
   return blocks_[place.block]->records[place.index];
 }
 
-template <typename TExtra, int kBreakSize>
-auto TScribBlockStore<TExtra, kBreakSize>::Record(int line) const -> const LineRecord& {
+template <typename TExtra, int kBreakSize, bool kCountsCharacters>
+auto TScribBlockStore<TExtra, kBreakSize, kCountsCharacters>::Record(int line) const
+    -> const LineRecord& {
   const Place place = Locate(line);
   return blocks_[place.block]->records[place.index];
 }
 
-template <typename TExtra, int kBreakSize>
-std::string_view TScribBlockStore<TExtra, kBreakSize>::Text(int line) const {
+template <typename TExtra, int kBreakSize, bool kCountsCharacters>
+std::string_view TScribBlockStore<TExtra, kBreakSize, kCountsCharacters>::Text(int line) const {
   const Place place = Locate(line);
   return blocks_[place.block]->TextOf(place.index);
 }
 
-template <typename TExtra, int kBreakSize>
-void* TScribBlockStore<TExtra, kBreakSize>::Object(int line) const {
+template <typename TExtra, int kBreakSize, bool kCountsCharacters>
+void* TScribBlockStore<TExtra, kBreakSize, kCountsCharacters>::Object(int line) const {
   const Place place = Locate(line);
   const auto& objects = blocks_[place.block]->objects;
   return objects.empty() ? nullptr : objects[place.index];
 }
 
-template <typename TExtra, int kBreakSize>
-void TScribBlockStore<TExtra, kBreakSize>::SetObject(int line, void* object) {
+template <typename TExtra, int kBreakSize, bool kCountsCharacters>
+void TScribBlockStore<TExtra, kBreakSize, kCountsCharacters>::SetObject(int line, void* object) {
   const Place place = Locate(line);
   Block& block = *blocks_[place.block];
   if (block.objects.empty()) {
@@ -78,8 +80,8 @@ void TScribBlockStore<TExtra, kBreakSize>::SetObject(int line, void* object) {
   block.objects[place.index] = object;
 }
 
-template <typename TExtra, int kBreakSize>
-std::int64_t TScribBlockStore<TExtra, kBreakSize>::LineStart(int line) const {
+template <typename TExtra, int kBreakSize, bool kCountsCharacters>
+std::int64_t TScribBlockStore<TExtra, kBreakSize, kCountsCharacters>::LineStart(int line) const {
   if (line >= Count()) return blockChars_.Total();
   const Place place = Locate(line);
   return blockChars_.Start(place.block) +
@@ -87,8 +89,9 @@ std::int64_t TScribBlockStore<TExtra, kBreakSize>::LineStart(int line) const {
          kBreakSize * static_cast<std::int64_t>(place.index);
 }
 
-template <typename TExtra, int kBreakSize>
-int TScribBlockStore<TExtra, kBreakSize>::LineOfChar(std::int64_t charIndex) const {
+template <typename TExtra, int kBreakSize, bool kCountsCharacters>
+int TScribBlockStore<TExtra, kBreakSize, kCountsCharacters>::LineOfChar(
+    std::int64_t charIndex) const {
   if (Count() == 0) return 0;
   const int block = std::min(blockChars_.BoundaryAtOrBefore(charIndex), BlockCount() - 1);
   const Block& found = *blocks_[block];
@@ -108,21 +111,33 @@ int TScribBlockStore<TExtra, kBreakSize>::LineOfChar(std::int64_t charIndex) con
   return blockLines_.Start(block) + low;
 }
 
-template <typename TExtra, int kBreakSize>
-void TScribBlockStore<TExtra, kBreakSize>::CheckLineSize(std::size_t bytes) {
+template <typename TExtra, int kBreakSize, bool kCountsCharacters>
+void TScribBlockStore<TExtra, kBreakSize, kCountsCharacters>::CheckLineSize(std::size_t bytes) {
   if (bytes > kMaxLineBytes) throw std::length_error("Line too long");
 }
 
 // --- Blocks --------------------------------------------------------------------
 
-template <typename TExtra, int kBreakSize>
-void TScribBlockStore<TExtra, kBreakSize>::Resized(int at, int lines, std::int64_t chars) {
+template <typename TExtra, int kBreakSize, bool kCountsCharacters>
+void TScribBlockStore<TExtra, kBreakSize, kCountsCharacters>::Resized(int at, int lines,
+                                                                      std::int64_t chars) {
   blockLines_.Resize(at, lines);
   blockChars_.Resize(at, chars);
 }
 
-template <typename TExtra, int kBreakSize>
-void TScribBlockStore<TExtra, kBreakSize>::InsertBlocks(int at, Blocks blocks) {
+template <typename TExtra, int kBreakSize, bool kCountsCharacters>
+void TScribBlockStore<TExtra, kBreakSize, kCountsCharacters>::Recount(std::string_view removed,
+                                                                      std::string_view added) {
+  if constexpr (kCountsCharacters) {
+    const auto continuations = [](std::string_view text) {
+      return scrib_block_store::Signed(text.size() - utf8::CharCount(text));
+    };
+    continuationBytes_ += continuations(added) - continuations(removed);
+  }
+}
+
+template <typename TExtra, int kBreakSize, bool kCountsCharacters>
+void TScribBlockStore<TExtra, kBreakSize, kCountsCharacters>::InsertBlocks(int at, Blocks blocks) {
   const int count = static_cast<int>(blocks.size());
   blockLines_.InsertEmpty(at, count);
   blockChars_.InsertEmpty(at, count);
@@ -131,16 +146,17 @@ void TScribBlockStore<TExtra, kBreakSize>::InsertBlocks(int at, Blocks blocks) {
                  std::make_move_iterator(blocks.end()));
 }
 
-template <typename TExtra, int kBreakSize>
-void TScribBlockStore<TExtra, kBreakSize>::InsertBlock(int at, std::unique_ptr<Block> block) {
+template <typename TExtra, int kBreakSize, bool kCountsCharacters>
+void TScribBlockStore<TExtra, kBreakSize, kCountsCharacters>::InsertBlock(
+    int at, std::unique_ptr<Block> block) {
   Blocks one;
   one.push_back(std::move(block));
   InsertBlocks(at, std::move(one));
 }
 
-template <typename TExtra, int kBreakSize>
-auto TScribBlockStore<TExtra, kBreakSize>::Packed(const std::vector<std::string_view>& texts) const
-    -> Blocks {
+template <typename TExtra, int kBreakSize, bool kCountsCharacters>
+auto TScribBlockStore<TExtra, kBreakSize, kCountsCharacters>::Packed(
+    const std::vector<std::string_view>& texts) -> Blocks {
   Blocks packed;
   std::size_t next = 0;
   while (next < texts.size()) {
@@ -159,21 +175,22 @@ auto TScribBlockStore<TExtra, kBreakSize>::Packed(const std::vector<std::string_
       block->text.append(texts[next]);
       block->records.push_back({static_cast<std::uint32_t>(block->text.size())});
     }
+    Recount({}, block->text);
     packed.push_back(std::move(block));
   }
   return packed;
 }
 
-template <typename TExtra, int kBreakSize>
-void TScribBlockStore<TExtra, kBreakSize>::EraseBlocks(int at, int count) {
+template <typename TExtra, int kBreakSize, bool kCountsCharacters>
+void TScribBlockStore<TExtra, kBreakSize, kCountsCharacters>::EraseBlocks(int at, int count) {
   blocks_.erase(blocks_.begin() + at, blocks_.begin() + at + count);
   blockLines_.Remove(at, count);
   blockChars_.Remove(at, count);
   lastBlock_ = 0;
 }
 
-template <typename TExtra, int kBreakSize>
-void TScribBlockStore<TExtra, kBreakSize>::Split(int at, int index) {
+template <typename TExtra, int kBreakSize, bool kCountsCharacters>
+void TScribBlockStore<TExtra, kBreakSize, kCountsCharacters>::Split(int at, int index) {
   Block& block = *blocks_[at];
   auto tail = std::make_unique<Block>();
   const std::size_t cut = block.Begin(index);
@@ -191,16 +208,16 @@ void TScribBlockStore<TExtra, kBreakSize>::Split(int at, int index) {
   InsertBlock(at + 1, std::move(tail));
 }
 
-template <typename TExtra, int kBreakSize>
-void TScribBlockStore<TExtra, kBreakSize>::SplitIfLarge(int at) {
+template <typename TExtra, int kBreakSize, bool kCountsCharacters>
+void TScribBlockStore<TExtra, kBreakSize, kCountsCharacters>::SplitIfLarge(int at) {
   const Block& block = *blocks_[at];
   if (block.Count() > 1 &&
       (block.text.size() > limits_.blockBytes || block.Count() > limits_.blockLines))
     Split(at, block.Count() / 2);
 }
 
-template <typename TExtra, int kBreakSize>
-void TScribBlockStore<TExtra, kBreakSize>::MergeIfSmall(int at) {
+template <typename TExtra, int kBreakSize, bool kCountsCharacters>
+void TScribBlockStore<TExtra, kBreakSize, kCountsCharacters>::MergeIfSmall(int at) {
   if (at < 0 || at + 1 >= BlockCount()) return;
   Block& block = *blocks_[at];
   Block& next = *blocks_[at + 1];
@@ -226,8 +243,9 @@ void TScribBlockStore<TExtra, kBreakSize>::MergeIfSmall(int at) {
 
 // --- Changing ------------------------------------------------------------------
 
-template <typename TExtra, int kBreakSize>
-void TScribBlockStore<TExtra, kBreakSize>::InsertEmptyInBlock(int at, int index, int count) {
+template <typename TExtra, int kBreakSize, bool kCountsCharacters>
+void TScribBlockStore<TExtra, kBreakSize, kCountsCharacters>::InsertEmptyInBlock(int at, int index,
+                                                                                 int count) {
   Block& block = *blocks_[at];
   const LineRecord empty{static_cast<std::uint32_t>(block.Begin(index))};
   block.records.insert(block.records.begin() + index, static_cast<std::size_t>(count), empty);
@@ -236,8 +254,8 @@ void TScribBlockStore<TExtra, kBreakSize>::InsertEmptyInBlock(int at, int index,
   Resized(at, count, kBreakSize * static_cast<std::int64_t>(count));
 }
 
-template <typename TExtra, int kBreakSize>
-void TScribBlockStore<TExtra, kBreakSize>::InsertEmptyBlocks(int at, int count) {
+template <typename TExtra, int kBreakSize, bool kCountsCharacters>
+void TScribBlockStore<TExtra, kBreakSize, kCountsCharacters>::InsertEmptyBlocks(int at, int count) {
   for (; count > 0; ++at) {
     auto block = std::make_unique<Block>();
     const int lines = std::min(count, limits_.blockLines);
@@ -247,14 +265,15 @@ void TScribBlockStore<TExtra, kBreakSize>::InsertEmptyBlocks(int at, int count) 
   }
 }
 
-template <typename TExtra, int kBreakSize>
-auto TScribBlockStore<TExtra, kBreakSize>::InsertionPlace(int line) const -> Place {
+template <typename TExtra, int kBreakSize, bool kCountsCharacters>
+auto TScribBlockStore<TExtra, kBreakSize, kCountsCharacters>::InsertionPlace(int line) const
+    -> Place {
   // A line at the end goes into the last block.
   return line < Count() ? Locate(line) : Place{BlockCount() - 1, blocks_.back()->Count()};
 }
 
-template <typename TExtra, int kBreakSize>
-void TScribBlockStore<TExtra, kBreakSize>::InsertEmpty(int line, int count) {
+template <typename TExtra, int kBreakSize, bool kCountsCharacters>
+void TScribBlockStore<TExtra, kBreakSize, kCountsCharacters>::InsertEmpty(int line, int count) {
   if (count <= 0) return;
   if (Count() == 0) {
     InsertEmptyBlocks(0, count);
@@ -280,8 +299,8 @@ void TScribBlockStore<TExtra, kBreakSize>::InsertEmpty(int line, int count) {
   InsertEmptyBlocks(at, count);
 }
 
-template <typename TExtra, int kBreakSize>
-void TScribBlockStore<TExtra, kBreakSize>::InsertTextsInBlock(
+template <typename TExtra, int kBreakSize, bool kCountsCharacters>
+void TScribBlockStore<TExtra, kBreakSize, kCountsCharacters>::InsertTextsInBlock(
     int at, int index, const std::vector<std::string_view>& texts, std::size_t bytes) {
   Block& block = *blocks_[at];
   const std::size_t begin = block.Begin(index);
@@ -293,6 +312,7 @@ void TScribBlockStore<TExtra, kBreakSize>::InsertTextsInBlock(
     std::copy(text.begin(), text.end(), block.text.begin() + static_cast<std::ptrdiff_t>(end));
     end += text.size();
     records.push_back({static_cast<std::uint32_t>(end)});
+    Recount({}, text);
   }
   for (auto record = block.records.begin() + index; record != block.records.end(); ++record)
     record->end += static_cast<std::uint32_t>(bytes);
@@ -304,9 +324,9 @@ void TScribBlockStore<TExtra, kBreakSize>::InsertTextsInBlock(
           scrib_block_store::Signed(bytes) + kBreakSize * static_cast<std::int64_t>(count));
 }
 
-template <typename TExtra, int kBreakSize>
-void TScribBlockStore<TExtra, kBreakSize>::InsertTexts(int line,
-                                                       const std::vector<std::string_view>& texts) {
+template <typename TExtra, int kBreakSize, bool kCountsCharacters>
+void TScribBlockStore<TExtra, kBreakSize, kCountsCharacters>::InsertTexts(
+    int line, const std::vector<std::string_view>& texts) {
   if (texts.empty()) return;
   if (Count() == 0) {
     InsertBlocks(0, Packed(texts));
@@ -344,11 +364,13 @@ void TScribBlockStore<TExtra, kBreakSize>::InsertTexts(int line,
   MergeIfSmall(at - 1);
 }
 
-template <typename TExtra, int kBreakSize>
-void TScribBlockStore<TExtra, kBreakSize>::RemoveInBlock(int at, int index, int count) {
+template <typename TExtra, int kBreakSize, bool kCountsCharacters>
+void TScribBlockStore<TExtra, kBreakSize, kCountsCharacters>::RemoveInBlock(int at, int index,
+                                                                            int count) {
   Block& block = *blocks_[at];
   const std::size_t begin = block.Begin(index);
   const std::size_t end = block.records[index + count - 1].end;
+  Recount(std::string_view(block.text).substr(begin, end - begin), {});
   block.text.erase(begin, end - begin);
   block.records.erase(block.records.begin() + index, block.records.begin() + index + count);
   for (auto record = block.records.begin() + index; record != block.records.end(); ++record)
@@ -359,8 +381,8 @@ void TScribBlockStore<TExtra, kBreakSize>::RemoveInBlock(int at, int index, int 
           -scrib_block_store::Signed(end - begin) - kBreakSize * static_cast<std::int64_t>(count));
 }
 
-template <typename TExtra, int kBreakSize>
-void TScribBlockStore<TExtra, kBreakSize>::Remove(int line, int count) {
+template <typename TExtra, int kBreakSize, bool kCountsCharacters>
+void TScribBlockStore<TExtra, kBreakSize, kCountsCharacters>::Remove(int line, int count) {
   while (count > 0) {
     const Place place = Locate(line);
     const int inBlock = std::min(count, blocks_[place.block]->Count() - place.index);
@@ -368,8 +390,10 @@ void TScribBlockStore<TExtra, kBreakSize>::Remove(int line, int count) {
       // A run of whole blocks goes in one move.
       int end = place.block;
       int lines = 0;
-      while (end < BlockCount() && lines + blocks_[end]->Count() <= count)
+      while (end < BlockCount() && lines + blocks_[end]->Count() <= count) {
+        Recount(blocks_[end]->text, {});
         lines += blocks_[end++]->Count();
+      }
       EraseBlocks(place.block, end - place.block);
       count -= lines;
     } else {
@@ -384,8 +408,9 @@ void TScribBlockStore<TExtra, kBreakSize>::Remove(int line, int count) {
   }
 }
 
-template <typename TExtra, int kBreakSize>
-void TScribBlockStore<TExtra, kBreakSize>::Replace(int line, std::string_view text) {
+template <typename TExtra, int kBreakSize, bool kCountsCharacters>
+void TScribBlockStore<TExtra, kBreakSize, kCountsCharacters>::Replace(int line,
+                                                                      std::string_view text) {
   CheckLineSize(text.size());
   Place place = Locate(line);
   const std::size_t oldSize = blocks_[place.block]->TextOf(place.index).size();
@@ -399,6 +424,7 @@ void TScribBlockStore<TExtra, kBreakSize>::Replace(int line, std::string_view te
   }
   Block& block = *blocks_[place.block];
   const std::size_t begin = block.Begin(place.index);
+  Recount(block.TextOf(place.index), text);
   block.text.replace(begin, oldSize, text);
   const auto growth = static_cast<std::uint32_t>(text.size() - oldSize);  // wraps when shrinking
   for (auto record = block.records.begin() + place.index; record != block.records.end(); ++record)
@@ -408,23 +434,24 @@ void TScribBlockStore<TExtra, kBreakSize>::Replace(int line, std::string_view te
   SplitIfLarge(place.block);
 }
 
-template <typename TExtra, int kBreakSize>
-void TScribBlockStore<TExtra, kBreakSize>::Append(std::string_view text) {
+template <typename TExtra, int kBreakSize, bool kCountsCharacters>
+void TScribBlockStore<TExtra, kBreakSize, kCountsCharacters>::Append(std::string_view text) {
   InsertEmpty(Count(), 1);
   Replace(Count() - 1, text);
 }
 
-template <typename TExtra, int kBreakSize>
-void TScribBlockStore<TExtra, kBreakSize>::AppendPacked(
+template <typename TExtra, int kBreakSize, bool kCountsCharacters>
+void TScribBlockStore<TExtra, kBreakSize, kCountsCharacters>::AppendPacked(
     const std::vector<std::string_view>& texts) {
   InsertBlocks(BlockCount(), Packed(texts));
 }
 
-template <typename TExtra, int kBreakSize>
-void TScribBlockStore<TExtra, kBreakSize>::Clear() {
+template <typename TExtra, int kBreakSize, bool kCountsCharacters>
+void TScribBlockStore<TExtra, kBreakSize, kCountsCharacters>::Clear() {
   blocks_.clear();
   blocks_.shrink_to_fit();
   blockLines_.Clear();
   blockChars_.Clear();
   lastBlock_ = 0;
+  continuationBytes_ = 0;
 }

@@ -76,6 +76,11 @@ class TScribEditStringList {
   // Character indexes into Text(), each line break counting two. All O(1)
   // amortised or O(log Count()).
   std::int64_t CharCount() const { return store_.CharCount(); }
+  // The characters of Text() as a reader counts them: in a UTF-8 document the
+  // bytes of a character count once, else CharCount(). Kept as lines change.
+  std::int64_t CharacterCount() const {
+    return IsUtf8(encoding_) ? store_.Utf8CharCount() : CharCount();
+  }
   // Index of the first character of `lineIndex`, 0 <= lineIndex <= Count();
   // Count() gives CharCount() + 2 (as if a break followed the last line).
   // Raises EScribEditStringList outside that range.

@@ -21,7 +21,8 @@ CharCells CellsOf(std::string_view line, std::size_t offset, std::int64_t column
   const auto c = static_cast<unsigned char>(line[offset]);
   if (c == '\t') return {TabSpan(column, rules.tabWidth), 1};
   if (!rules.utf8 || c < 0x80) return {1, 1};
-  return {utf8::CellsAt(line, offset), utf8::CharLength(line, offset)};
+  const utf8::TCharExtent extent = utf8::ExtentAt(line, offset);
+  return {extent.cells, static_cast<std::size_t>(extent.bytes)};
 }
 
 // The first byte in [from, limit) that is not a character of one cell and

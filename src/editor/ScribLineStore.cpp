@@ -2,4 +2,4 @@
 
 #include "editor/ScribBlockStoreImpl.h"
 
-template class TScribBlockStore<TScribLineExtra, 2>;
+template class TScribBlockStore<TScribLineExtra, 2, true>;

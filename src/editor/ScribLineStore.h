@@ -12,7 +12,7 @@ struct TScribLineExtra {
   std::uint32_t width = 0xFFFFFFFF;  // not computed
 };
 
-class TScribLineStore : public TScribBlockStore<TScribLineExtra, 2> {
+class TScribLineStore : public TScribBlockStore<TScribLineExtra, 2, true> {
  public:
   // Width not computed yet.
   static constexpr std::uint32_t kUnknownWidth = TScribLineExtra{}.width;

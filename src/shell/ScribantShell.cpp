@@ -189,6 +189,6 @@ void TScribantShell::UpdateSelectionInfo() {
     if (!shown.empty())
       code = utf8Text ? utf8::Decode(shown, 0) : static_cast<unsigned char>(shown[0]);
   }
-  OnStatusPanel(0, SelectionInfoText(count, shown, code, editor_.TextLength(),
+  OnStatusPanel(0, SelectionInfoText(count, shown, code, editor_.Lines().CharacterCount(),
                                      editor_.Lines().Count(), hexPrefix_));
 }

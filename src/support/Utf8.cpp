@@ -5,8 +5,10 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <vector>
 
 #include "support/CodePage.h"
+#include "support/WordBytes.h"
 
 namespace utf8 {
 
@@ -151,9 +153,17 @@ bool IsAscii(std::string_view text) {
 }
 
 std::size_t CharCount(std::string_view text) {
-  std::size_t count = 0;
-  for (const char c : text) count += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-  return count;
+  // Every byte but the continuation bytes (10xxxxxx) starts a character.
+  std::size_t continuations = 0;
+  std::size_t at = 0;
+  for (; at + 8 <= text.size(); at += 8) {
+    const std::uint64_t word = word_bytes::Load(text.data() + at);
+    // One bit per continuation byte, summed into the top byte.
+    const std::uint64_t marks = (word & ~(word << 1) & word_bytes::kHighBits) >> 7;
+    continuations += static_cast<std::size_t>((marks * word_bytes::kOnes) >> 56);
+  }
+  for (; at < text.size(); ++at) continuations += (ByteAt(text, at) & 0xC0) == 0x80;
+  return text.size() - continuations;
 }
 
 bool IsValid(std::string_view text) {
@@ -193,14 +203,21 @@ void TValidator::Feed(std::string_view piece) {
   }
 }
 
-char32_t Decode(std::string_view text, std::size_t at) {
-  const int length = SequenceLength(text, at);
-  const unsigned char lead = ByteAt(text, at);
-  if (length <= 1) return lead;
+namespace {
+
+// The code point of the sequence of `length` bytes at `at`, known well-formed.
+char32_t DecodeSequence(std::string_view text, std::size_t at, int length) {
   static constexpr unsigned char kLeadMask[] = {0, 0, 0x1F, 0x0F, 0x07};
-  char32_t codePoint = lead & kLeadMask[length];
+  char32_t codePoint = ByteAt(text, at) & kLeadMask[length];
   for (int k = 1; k < length; ++k) codePoint = (codePoint << 6) | (ByteAt(text, at + k) & 0x3F);
   return codePoint;
+}
+
+}  // namespace
+
+char32_t Decode(std::string_view text, std::size_t at) {
+  const int length = SequenceLength(text, at);
+  return length <= 1 ? ByteAt(text, at) : DecodeSequence(text, at, length);
 }
 
 void Append(std::string& out, char32_t codePoint) {
@@ -213,12 +230,26 @@ void Append(std::string& out, char32_t codePoint) {
 int Cells(char32_t codePoint) {
   // Control characters keep the one cell they always had.
   if (codePoint < 0xA0) return 1;
+  // Lines are measured on every caret move: the plane nearly all text lives
+  // in is looked up once.
+  static const std::vector<std::int8_t> basicPlane = [] {
+    std::vector<std::int8_t> widths(0x10000);
+    for (utf8proc_int32_t c = 0; c < 0x10000; ++c)
+      widths[static_cast<std::size_t>(c)] = static_cast<std::int8_t>(utf8proc_charwidth(c));
+    return widths;
+  }();
+  if (codePoint < 0x10000) return basicPlane[codePoint];
   return utf8proc_charwidth(static_cast<utf8proc_int32_t>(codePoint));
 }
 
 int CellsAt(std::string_view text, std::size_t at) {
-  if (ByteAt(text, at) < 0x80 || SequenceLength(text, at) == 0) return 1;
-  return Cells(Decode(text, at));
+  return ExtentAt(text, at).cells;
+}
+
+TCharExtent ExtentAt(std::string_view text, std::size_t at) {
+  const int length = SequenceLength(text, at);
+  if (length <= 1) return {1, 1};
+  return {Cells(DecodeSequence(text, at, length)), length};
 }
 
 std::size_t NextCaretStop(std::string_view text, std::size_t at) {

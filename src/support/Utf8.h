@@ -66,6 +66,12 @@ bool IsWordCharacter(char32_t codePoint);
 int Cells(char32_t codePoint);
 // Cells of the character at `at`; an invalid byte shows as one marker cell.
 int CellsAt(std::string_view text, std::size_t at);
+// CellsAt and CharLength at once, reading the sequence once.
+struct TCharExtent {
+  int cells;
+  int bytes;
+};
+TCharExtent ExtentAt(std::string_view text, std::size_t at);
 
 // A zero-width character after the one at `at` belongs with it: the caret
 // never stops between a letter and its accent.

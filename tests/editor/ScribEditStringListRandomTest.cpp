@@ -117,6 +117,9 @@ class RandomEdits {
           const int tabWidth = Below(10);
           lines_.SetTabWidth(tabWidth);
           tabWidth_ = tabWidth;
+        } else if (Below(20) == 0) {
+          utf8_ = !utf8_;
+          lines_.SetEncoding(utf8_ ? TTextEncoding::Utf8 : TTextEncoding::Windows1252);
         } else if (Below(2) == 0 && count > 0) {
           const int index = Below(count);
           void* object = Below(3) == 0 ? nullptr : &tags_[Below(4)];
@@ -148,6 +151,9 @@ class RandomEdits {
       start += static_cast<std::int64_t>(text.size()) + 2;
     }
     ASSERT_EQ(lines_.CharCount(), model_.empty() ? 0 : start - 2);
+    ASSERT_EQ(lines_.CharacterCount(), CharactersOfModel());
+    // Widths of UTF-8 text are checked by the tab expansion tests.
+    if (utf8_) return;
     ASSERT_EQ(lines_.LengthOfLongestLine(), longest);
     if (!model_.empty()) {
       const int probe = Below(lines_.Count());
@@ -159,6 +165,14 @@ class RandomEdits {
 
   int LineCount() const { return static_cast<int>(model_.size()); }
 
+  // In UTF-8 every byte but a continuation byte starts a character.
+  std::int64_t CharactersOfModel() const {
+    const std::string joined = JoinedModel();
+    if (!utf8_) return static_cast<std::int64_t>(joined.size());
+    return std::count_if(joined.begin(), joined.end(),
+                         [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; });
+  }
+
   std::string JoinedModel() const {
     std::string joined;
     for (std::size_t i = 0; i < model_.size(); ++i)
@@ -168,10 +182,17 @@ class RandomEdits {
 
  private:
   int Below(int n) { return n <= 0 ? 0 : static_cast<int>(random_() % static_cast<unsigned>(n)); }
+  // Letters and TABs, now and then characters of two and three bytes or a stray byte.
   std::string Line() {
-    std::string text(static_cast<std::size_t>(Below(12)), 'a');
-    for (char& c : text)
-      if (Below(5) == 0) c = '\t';
+    std::string text;
+    for (int length = Below(12); length > 0; --length) {
+      const int kind = Below(20);
+      text += kind < 4    ? "\t"
+              : kind == 4 ? "\xC3\xA9"
+              : kind == 5 ? "\xE4\xB8\xAD"
+              : kind == 6 ? "\x80"
+                          : "a";
+    }
     return text;
   }
 
@@ -180,6 +201,7 @@ class RandomEdits {
   std::vector<ModelLine> model_;
   int tags_[4] = {};
   int tabWidth_ = 8;
+  bool utf8_ = false;
 };
 
 }  // namespace

@@ -138,6 +138,9 @@ TEST(FormScribant, StatusBarCountsTheCharactersOfUtf8Text) {
   form.show();
   QWidget* edit = form.centralWidget();
   PressKey(edit, Qt::Key_End);
+  TypeText(edit, QString::fromUtf8("\u00e9"));
+  EXPECT_EQ(Panel(form, 0), "\"7\" characters on \"1\" lines");
+  PressBackspace(edit);
   EXPECT_EQ(CaretPanels(form), "Line: 1 Col: 7 Pos: 9") << "Pos stays a byte offset";
   PressKey(edit, Qt::Key_Left, Qt::ShiftModifier);
   EXPECT_EQ(Panel(form, 0), QString::fromUtf8("1 character selected: \"\u4E2D\"  Dec: #20013  "
