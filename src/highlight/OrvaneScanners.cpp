@@ -300,6 +300,8 @@ void TScribOrvane::LessThanProc() {
 }
 
 void TScribOrvane::PreprocessorProc() {
+  // A byte of a multi-byte character is no character of its own.
+  if (Utf8Text() && At(run_) >= 0x80) return Utf8CharacterProc();
   if (detectPreprocessor_ && run_ == 0) {
     tokenKind_ = tkPreprocessor;
     ToEndOfText();

@@ -63,8 +63,8 @@ TEST_F(OrvaneUtf8Test, NonAsciiLettersAreIdentifiersAndOtherCharactersWholeToken
             (std::vector<Token>{{tkIdentifier, "caf"}, {tkUnknown, "\xC3"}, {tkUnknown, "\xA9"}}));
 }
 
-// Random lines of characters, broken sequences and comment and string
-// delimiters: tokens cover the line, start only where characters start, and
+// Random rules and random lines of characters, broken sequences and comment
+// and string delimiters: tokens cover the line, start only where characters start, and
 // leave the same range as the byte-wise scan.
 TEST_F(OrvaneUtf8Test, TokensNeverSplitACharacterAndRangesMatchTheLegacyScan) {
   static const std::vector<std::string> pieces = {"a",
@@ -97,6 +97,9 @@ TEST_F(OrvaneUtf8Test, TokensNeverSplitACharacterAndRangesMatchTheLegacyScan) {
   for (int round = 0; round < 3000; ++round) {
     highlighter.SetComments(static_cast<TCommentStyles>(random() & 0x1FF));
     highlighter.SetStringDelimiter(static_cast<TStringDelim>(random() % 4));
+    highlighter.SetDetectPreprocessor(random() % 2);
+    // A style may name any byte, even one that is only part of a character here.
+    highlighter.SetPreprocessorChar(static_cast<char>(random() % 2 ? '#' : 0x80 + random() % 128));
     std::string line;
     for (int n = random() % 20; n > 0; --n) line += pieces[random() % pieces.size()];
     const int range = static_cast<int>(random() % 6);
