@@ -33,7 +33,7 @@ struct ShellBench {
   // The mixed UTF-8 document `load_utf8_ms` loads.
   explicit ShellBench(TTextEncoding encoding) {
     editor.Lines().SetEncoding(encoding);
-    editor.SetText(GenerateMixedUtf8Text(kLineCount, 20261208));
+    editor.SetText(MixedUtf8Document());
   }
 };
 

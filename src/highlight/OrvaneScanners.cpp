@@ -159,13 +159,11 @@ void TScribOrvane::IdentifierProc() {
 void TScribOrvane::ScanIdentifier(int firstLength) {
   run_ += firstLength;
   for (;;) {
-    if (kIdentifierBytes[At(run_)]) {
-      ++run_;
-    } else if (const int length = WordCharacterLength(run_)) {
-      run_ += length;
-    } else {
-      break;
-    }
+    while (kIdentifierBytes[At(run_)]) ++run_;
+    if (!Utf8Text() || At(run_) < 0x80) break;
+    const int length = WordCharacterLength(run_);
+    if (length == 0) break;
+    run_ += length;
   }
   const std::string_view word(line_ + tokenPos_, static_cast<std::size_t>(run_ - tokenPos_));
   tokenKind_ = TScribOrvane::IsKeyword(word) ? tkKey : tkIdentifier;

@@ -14,6 +14,7 @@
 #include <QTabWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <iterator>
 
 #include "editor/CustomScribEdit.h"
@@ -198,6 +199,7 @@ void TFormAnalyse::Analyse_Combo_Change() {
   charRows_ = CharacterRows(statistics, locale_.DecimalSeparator());
   charSort_.Sort(charRows_);
   FillCharsListView();
+  if (statistics.utf8) WidenCodePointColumns();
   setWindowTitle(FromCoreText(AnalyseCaption(kAnalyseSourceItems[source])));
 }
 
@@ -253,6 +255,16 @@ void TFormAnalyse::FillCharsListView() {
   }
   charsListView_->addTopLevelItems(items);
   if (selected) charsListView_->setCurrentItem(selected);
+}
+
+void TFormAnalyse::WidenCodePointColumns() {
+  // Code points and their U+ forms are longer than the bytes the columns
+  // were made for; a column only grows, so a width the user chose stays.
+  for (int column : {0, 1}) {  // Dec and Hex
+    const int width = charsListView_->columnWidth(column);
+    charsListView_->resizeColumnToContents(column);
+    charsListView_->setColumnWidth(column, std::max(width, charsListView_->columnWidth(column)));
+  }
 }
 
 bool TFormAnalyse::eventFilter(QObject* watched, QEvent* event) {

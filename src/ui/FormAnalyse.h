@@ -43,6 +43,7 @@ class TFormAnalyse : public QDialog {
   // Refills the character table from charRows_, in their order, keeping the
   // selected byte selected.
   void FillCharsListView();
+  void WidenCodePointColumns();
 
   TCustomScribEdit& editor_;
   Clipboard& clipboard_;

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTimer>
 #include <QTreeWidget>
@@ -153,6 +154,12 @@ TEST_F(FormAnalyseTest, Utf8DocumentsListCharactersAndTheClipboardTakesTheDocume
   EXPECT_EQ(CharCell(256, kDec), "20013");
   EXPECT_EQ(Chars()->topLevelItem(256)->text(kChr), QString::fromUtf8("\xE4\xB8\xAD"));
   EXPECT_EQ(CharCell(256, kCount), "1");
+  // The style's item text margin on each side, as the view draws it.
+  const int margins = 2 * (Chars()->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
+  const QFontMetrics metrics(Chars()->font());
+  EXPECT_GE(Chars()->columnWidth(kHex), metrics.horizontalAdvance("U+4E2D") + margins)
+      << "U+ forms are not cut short";
+  EXPECT_GE(Chars()->columnWidth(kDec), metrics.horizontalAdvance("20013") + margins);
 
   clipboard.SetText("\xC3\xA9\xC3\xA9");  // the clipboard holds UTF-8
   ChooseNextSource();
