@@ -7,6 +7,7 @@
 
 #include "editor/ScribBlockStore.h"
 #include "support/Utf8.h"
+#include "support/WordBytes.h"
 
 namespace scrib_block_store {
 
@@ -129,6 +130,13 @@ template <typename TExtra, int kBreakSize, bool kCountsCharacters>
 void TScribBlockStore<TExtra, kBreakSize, kCountsCharacters>::Recount(std::string_view removed,
                                                                       std::string_view added) {
   if constexpr (kCountsCharacters) {
+    // A byte is a continuation byte by itself: only the bytes that differ count.
+    const std::size_t prefix = word_bytes::CommonPrefix(removed, added);
+    removed.remove_prefix(prefix);
+    added.remove_prefix(prefix);
+    const std::size_t suffix = word_bytes::CommonSuffix(removed, added);
+    removed.remove_suffix(suffix);
+    added.remove_suffix(suffix);
     const auto continuations = [](std::string_view text) {
       return scrib_block_store::Signed(text.size() - utf8::CharCount(text));
     };

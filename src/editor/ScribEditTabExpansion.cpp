@@ -56,10 +56,13 @@ std::int64_t WalkCells(std::string_view line, TScribCellRules rules, Plain&& pla
     column += static_cast<std::int64_t>(runEnd - at);
     at = runEnd;
     if (at == line.size()) break;
-    const CharCells c = CellsOf(line, at, column, rules);
-    other(at, c);
-    column += c.cells;
-    at += c.bytes;
+    // Characters beyond ASCII tend to come in runs.
+    do {
+      const CharCells c = CellsOf(line, at, column, rules);
+      other(at, c);
+      column += c.cells;
+      at += c.bytes;
+    } while (rules.utf8 && at < line.size() && static_cast<unsigned char>(line[at]) >= 0x80);
   }
   return column;
 }

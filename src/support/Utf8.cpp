@@ -247,6 +247,10 @@ int CellsAt(std::string_view text, std::size_t at) {
 }
 
 TCharExtent ExtentAt(std::string_view text, std::size_t at) {
+  // Two-byte characters (Latin, Greek, Cyrillic, Hebrew, Arabic) first.
+  const unsigned char lead = ByteAt(text, at);
+  if (lead >= 0xC2 && lead < 0xE0 && at + 1 < text.size() && (ByteAt(text, at + 1) & 0xC0) == 0x80)
+    return {Cells(static_cast<char32_t>((lead & 0x1F) << 6 | (ByteAt(text, at + 1) & 0x3F))), 2};
   const int length = SequenceLength(text, at);
   if (length <= 1) return {1, 1};
   return {Cells(DecodeSequence(text, at, length)), length};

@@ -185,7 +185,8 @@ class RandomEdits {
   // Letters and TABs, now and then characters of two and three bytes or a stray byte.
   std::string Line() {
     std::string text;
-    for (int length = Below(12); length > 0; --length) {
+    // Now and then long enough that edits of it compare whole chunks.
+    for (int length = Below(Below(40) == 0 ? 400 : 12); length > 0; --length) {
       const int kind = Below(20);
       text += kind < 4    ? "\t"
               : kind == 4 ? "\xC3\xA9"
