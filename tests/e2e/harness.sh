@@ -130,6 +130,14 @@ e2e_wait_bytes() {
   e2e_expect_bytes "$1" "$2"
 }
 
+# The document FILE was edited: Ctrl+S saves it and it then holds BYTES.
+e2e_save_and_expect() {
+  e2e_wait_window "Scribant <$1>*"
+  e2e_keys ctrl+s
+  e2e_wait_window "Scribant <$1>"
+  e2e_wait_bytes "$1" "$2"
+}
+
 # Waits until the window with this id is no longer shown.
 e2e_wait_closed() {
   for _ in $(seq 1 300); do

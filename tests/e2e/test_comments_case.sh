@@ -12,48 +12,41 @@ e2e_wait_window "Scribant <$file>"
 main=$E2E_WINDOW
 e2e_focus "$main"
 
-save_and_expect() {
-  e2e_wait_window "Scribant <$file>*"
-  e2e_keys ctrl+s
-  e2e_wait_window "Scribant <$file>"
-  e2e_wait_bytes "$file" "$1"
-}
-
 # Two lines selected up to the start of the third: only those two change.
 e2e_keys ctrl+Home shift+Down shift+Down F5
-save_and_expect '//int a;\n//int b;\nint c;\n'
+e2e_save_and_expect "$file" '//int a;\n//int b;\nint c;\n'
 
 # Both lines come back in one undo step.
 e2e_keys ctrl+z
-save_and_expect 'int a;\nint b;\nint c;\n'
+e2e_save_and_expect "$file" 'int a;\nint b;\nint c;\n'
 
 # The third line's text, without its line break, to upper case.
 e2e_keys ctrl+End Up shift+End ctrl+F5
 e2e_answer "Please Select an Item" Down Down Home Return
 e2e_focus "$main"
-save_and_expect 'int a;\nint b;\nINT C;\n'
+e2e_save_and_expect "$file" 'int a;\nint b;\nINT C;\n'
 
 # The selection is back after the change: the fourth method, tOGGLE cASE,
 # on the same text. Nothing selected: the whole text changes.
 e2e_keys ctrl+F5
 e2e_answer "Please Select an Item" Down Down Down Return
 e2e_focus "$main"
-save_and_expect 'int a;\nint b;\nint c;\n'
+e2e_save_and_expect "$file" 'int a;\nint b;\nint c;\n'
 e2e_keys ctrl+Home ctrl+F5
 e2e_answer "Please Select an Item" Down Down Down Return
 e2e_focus "$main"
-save_and_expect 'INT A;\nINT B;\nINT C;\n'
+e2e_save_and_expect "$file" 'INT A;\nINT B;\nINT C;\n'
 e2e_keys ctrl+F5
 e2e_answer "Please Select an Item" Down Return
 e2e_focus "$main"
-save_and_expect 'int a;\nint b;\nint c;\n'
+e2e_save_and_expect "$file" 'int a;\nint b;\nint c;\n'
 
 # Whole text: the last line is not commented, so every line gets "//"; then
 # the first two lines end on a commented line, so their "//" go.
 e2e_keys ctrl+a F5
-save_and_expect '//int a;\n//int b;\n//int c;\n'
+e2e_save_and_expect "$file" '//int a;\n//int b;\n//int c;\n'
 e2e_keys ctrl+Home shift+Down shift+Down F5
-save_and_expect 'int a;\nint b;\n//int c;\n'
+e2e_save_and_expect "$file" 'int a;\nint b;\n//int c;\n'
 
 e2e_keys alt+q
 e2e_wait_exit || e2e_fail "the program exited with an error"

@@ -10,24 +10,17 @@ e2e_wait_window "Scribant <$file>"
 main=$E2E_WINDOW
 e2e_focus "$main"
 
-save_and_expect() {
-  e2e_wait_window "Scribant <$file>*"
-  e2e_keys ctrl+s
-  e2e_wait_window "Scribant <$file>"
-  e2e_wait_bytes "$file" "$1"
-}
-
 # Nothing selected: UPPER CASE over the whole text.
 e2e_keys ctrl+F5
 e2e_answer "Please Select an Item" Return
 e2e_focus "$main"
-save_and_expect '\303\211T\303\211: \320\226 \316\243 I \344\270\255\n'
+e2e_save_and_expect "$file" '\303\211T\303\211: \320\226 \316\243 I \344\270\255\n'
 
 # Title Case lower-cases the rest of each word.
 e2e_keys ctrl+F5
 e2e_answer "Please Select an Item" Down Down Return
 e2e_focus "$main"
-save_and_expect '\303\211t\303\251: \320\226 \316\243 I \344\270\255\n'
+e2e_save_and_expect "$file" '\303\211t\303\251: \320\226 \316\243 I \344\270\255\n'
 
 e2e_keys F7
 e2e_answer "Text Analyse <All Text>" alt+q
