@@ -91,8 +91,23 @@ std::string ExpandTabs(std::string_view line, TScribCellRules rules) {
 }
 
 int ExpandedLength(std::string_view line, TScribCellRules rules) {
-  const std::int64_t column = WalkCells(
-      line, rules, [](std::size_t, std::size_t) {}, [](std::size_t, const CharCells&) {});
+  std::int64_t column = 0;
+  // The caret's column is measured on every key: runs of plain bytes and runs
+  // beyond ASCII are measured whole, only TABs one by one.
+  for (std::size_t at = 0; at < line.size();) {
+    const std::size_t runEnd = PlainRunEnd(line, at, line.size(), rules.utf8);
+    column += static_cast<std::int64_t>(runEnd - at);
+    at = runEnd;
+    if (at == line.size()) break;
+    if (line[at] == '\t') {
+      column += TabSpan(column, rules.tabWidth);
+      ++at;
+    } else {
+      const utf8::TRunExtent run = utf8::NonAsciiRunAt(line, at);
+      column += run.cells;
+      at += run.bytes;
+    }
+  }
   return static_cast<int>(std::min<std::int64_t>(column, INT_MAX));
 }
 

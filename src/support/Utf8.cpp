@@ -256,6 +256,16 @@ TCharExtent ExtentAt(std::string_view text, std::size_t at) {
   return {Cells(DecodeSequence(text, at, length)), length};
 }
 
+TRunExtent NonAsciiRunAt(std::string_view text, std::size_t at) {
+  TRunExtent run{0, 0};
+  while (at + run.bytes < text.size() && ByteAt(text, at + run.bytes) >= 0x80) {
+    const TCharExtent extent = ExtentAt(text, at + run.bytes);
+    run.cells += extent.cells;
+    run.bytes += static_cast<std::size_t>(extent.bytes);
+  }
+  return run;
+}
+
 std::size_t NextCaretStop(std::string_view text, std::size_t at) {
   at += CharLength(text, at);
   while (at < text.size() && IsZeroWidthAt(text, at)) at += CharLength(text, at);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -72,6 +73,13 @@ struct TCharExtent {
   int bytes;
 };
 TCharExtent ExtentAt(std::string_view text, std::size_t at);
+// The cells and bytes of the characters from `at` up to the next ASCII byte
+// (or the end): a run of text beyond ASCII measured in one call.
+struct TRunExtent {
+  std::int64_t cells;
+  std::size_t bytes;
+};
+TRunExtent NonAsciiRunAt(std::string_view text, std::size_t at);
 
 // A zero-width character after the one at `at` belongs with it: the caret
 // never stops between a letter and its accent.

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <random>
 #include <stdexcept>
 
 #include "RecordingCanvas.h"
@@ -59,6 +60,26 @@ TEST(DisplayPositions, TabsAndPositionsBeyondTheEnd) {
   EXPECT_EQ(CharToColumn(line, 3, 1), 3);
   for (int column = 1; column < 12; ++column)
     EXPECT_LE(CharToColumn(line, ColumnToChar(line, column, 8), 8), column);
+}
+
+// A line's width measured a character at a time, as the painter steps.
+TEST(DisplayPositions, LineWidthsAgreeWithStepsOverRandomText) {
+  const std::string pieces[] = {"a",        "\t",   "\xC3\xA9", "\xE4\xB8\xAD", "\xF0\x9F\x98\x80",
+                                "\xCC\x81", "\xFF", "\xC3",     "abcdefghij"};
+  std::mt19937 random(5);
+  for (int round = 0; round < 500; ++round) {
+    std::string line;
+    for (int n = static_cast<int>(random() % 24); n > 0; --n) line += pieces[random() % 9];
+    for (const TScribCellRules rules : {TScribCellRules{4, true}, TScribCellRules{8, false}}) {
+      std::int64_t column = 0;
+      for (std::size_t at = 0; at < line.size();) {
+        const TScribCharCells c = CharCellsAt(line, at, column, rules);
+        column += c.cells;
+        at += c.bytes;
+      }
+      EXPECT_EQ(ExpandedLength(line, rules), column) << testing::PrintToString(line);
+    }
+  }
 }
 
 }  // namespace
