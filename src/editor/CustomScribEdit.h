@@ -474,6 +474,8 @@ class TCustomScribEdit : public TScribViewState {
     CaretTarget(TBufferCoord at, bool atEndOfRow = false) : position(at), endOfRow(atEndOfRow) {}
   };
   void MoveCaret(TBufferCoord position, bool ensureVisible, bool endOfRow = false);
+  // Scrolls so that the display position shows in the window.
+  void ScrollToShow(TDisplayCoord display);
   void MoveCaretAndSelection(TBufferCoord position, bool selecting, bool endOfRow = false);
   void MoveCaretAndSelection(CaretTarget target, bool selecting) {
     MoveCaretAndSelection(target.position, selecting, target.endOfRow);

@@ -133,8 +133,10 @@ void TCustomScribEdit::MoveCaret(TBufferCoord position, bool ensureVisible, bool
   }
   caret_ = target;
   caretAtEndOfRow_ = endOfRow;
-  lastCaretX_ = DisplayXY().Column;
-  if (ensureVisible) EnsureCursorPosVisible();
+  // Measured once: the column of a long line costs the line.
+  const TDisplayCoord display = DisplayXY();
+  lastCaretX_ = display.Column;
+  if (ensureVisible) ScrollToShow(display);
   StatusChanged(changes);
 }
 
@@ -307,8 +309,11 @@ void TCustomScribEdit::SetMaxScrollWidth(int value) {
 }
 
 void TCustomScribEdit::EnsureCursorPosVisible() {
+  ScrollToShow(DisplayXY());
+}
+
+void TCustomScribEdit::ScrollToShow(TDisplayCoord display) {
   const Transaction lock(*this, Transaction::Undo::AsRecorded);
-  const TDisplayCoord display = DisplayXY();
   if (display.Column < leftChar_)
     SetLeftChar(display.Column);
   else if (display.Column >= leftChar_ + charsInWindow_)
