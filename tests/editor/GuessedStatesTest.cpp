@@ -43,13 +43,13 @@ std::string RandomText(std::mt19937& random, bool plainOnly) {
 class Editor {
  public:
   explicit Editor(const std::string& text) {
-    highlighter_.SetComments(CommentBit(csCStyle) | CommentBit(csCPPStyle));
+    highlighter.SetComments(CommentBit(csCStyle) | CommentBit(csCPPStyle));
     edit.SetCharWidth(kCell);
     edit.SetLineHeight(kRow);
     edit.SetCharsInWindow(kColumns);
     edit.SetLinesInWindow(kRows);
     SetUpLikeMainWindow(edit, text);
-    edit.SetHighlighter(&highlighter_);
+    edit.SetHighlighter(&highlighter);
     edit.OnInvalidate = [this](TCustomScribEdit&, int, int) { ++invalidations; };
   }
 
@@ -73,11 +73,10 @@ class Editor {
     }
   }
 
+  // Made first and destroyed last: the editor lets go of it when it goes.
+  TScribOrvane highlighter;
   TCustomScribEdit edit;
   int invalidations = 0;
-
- private:
-  TScribOrvane highlighter_;
 };
 
 // The screen of an editor with the same text and view, every line scanned first.
