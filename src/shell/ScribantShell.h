@@ -141,7 +141,7 @@ class TScribantShell {
   TStyleContext StyleContext();
   bool LoadIntoEditor(const std::string& path, std::optional<TTextEncoding> encoding);
   bool ConfirmReload();
-  bool ConfirmLossyConversion();
+  bool ConfirmLossyConversion(std::size_t lost);
   void DetachHighlighter();
   void ShowDocumentFormat();
   int CaretColumnCount() const;

@@ -1,5 +1,8 @@
 // Reading the file again in another encoding, and converting the document's
 // text to another encoding for saving.
+#include <utility>
+#include <vector>
+
 #include "platform/Dialogs.h"
 #include "shell/Caption.h"
 #include "shell/ScribantShell.h"
@@ -57,18 +60,25 @@ void TScribantShell::ConvertEncoding_Cmd(TTextEncoding encoding) {
   if (encoding == lines.Encoding()) return;
   const bool toUtf8 = IsUtf8(encoding);
   if (toUtf8 != IsUtf8(lines.Encoding())) {
-    if (!toUtf8 && !ConfirmLossyConversion()) return;
+    // Each line beyond ASCII is converted once, before anything changes.
+    std::vector<std::pair<int, std::string>> changed;
+    std::size_t lost = 0;
+    for (int i = 0; i < lines.Count(); ++i) {
+      const std::string_view line = lines.Get(i);
+      if (utf8::IsAscii(line)) continue;
+      std::size_t missing = 0;
+      std::string converted =
+          toUtf8 ? utf8::FromWindows1252(line) : utf8::ToWindows1252(line, &missing);
+      lost += missing;
+      if (converted != line) changed.emplace_back(i, std::move(converted));
+    }
+    if (!ConfirmLossyConversion(lost)) return;
     const TCharPlace caret = CaretPlace(editor_);
     {
       const TScribEditStringList::UpdateScope update(lines);
       // Lines are measured by the new encoding's rules as they change.
       lines.SetEncoding(encoding);
-      for (int i = 0; i < lines.Count(); ++i) {
-        const std::string_view line = lines.Get(i);
-        if (utf8::IsAscii(line)) continue;
-        std::string converted = toUtf8 ? utf8::FromWindows1252(line) : utf8::ToWindows1252(line);
-        if (converted != line) lines.Put(i, std::move(converted));
-      }
+      for (auto& [index, text] : changed) lines.Put(index, std::move(text));
     }
     // Undo steps hold bytes of the old encoding.
     editor_.ClearUndo();
@@ -80,15 +90,8 @@ void TScribantShell::ConvertEncoding_Cmd(TTextEncoding encoding) {
   Code_Edit_StatusChange(stSelection);
 }
 
-// Asks before characters Windows-1252 lacks become "?"; true to go on.
-bool TScribantShell::ConfirmLossyConversion() {
-  std::size_t lost = 0;
-  const TScribEditStringList& lines = editor_.Lines();
-  for (int i = 0; i < lines.Count(); ++i) {
-    std::size_t missing = 0;
-    if (!utf8::IsAscii(lines.Get(i))) utf8::ToWindows1252(lines.Get(i), &missing);
-    lost += missing;
-  }
+// Asks before `lost` characters Windows-1252 lacks become "?"; true to go on.
+bool TScribantShell::ConfirmLossyConversion(std::size_t lost) {
   if (lost == 0) return true;
   const std::string count = lost == 1 ? "1 character of this document is"
                                       : std::to_string(lost) + " characters of this document are";
