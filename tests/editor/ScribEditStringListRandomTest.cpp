@@ -21,9 +21,11 @@ struct ModelLine {
 
 class RandomEdits {
  public:
-  // Tiny blocks make nearly every edit split, merge or cross a block.
-  explicit RandomEdits(unsigned seed,
-                       TScribBlockLimits blocks = {.blockLines = 3, .blockBytes = 10})
+  // Tiny blocks in groups of a few make nearly every edit split, merge or
+  // cross a block, and often a group.
+  explicit RandomEdits(unsigned seed, TScribBlockLimits blocks = {.blockLines = 3,
+                                                                  .blockBytes = 10,
+                                                                  .groupBlocks = 2})
       : random_(seed), lines_({.blocks = blocks}) {}
 
   void Step() {
@@ -222,7 +224,9 @@ TEST(ScribEditStringListRandom, CachesMatchNaiveRecomputationOnLargerBuffers) {
   // Enough lines that the pending steps are sometimes moved back and
   // sometimes settled, with blocks both tiny and of a few dozen lines.
   for (unsigned seed = 100; seed < 104; ++seed) {
-    RandomEdits edits(seed, {.blockLines = 2 + static_cast<int>(seed % 3) * 20, .blockBytes = 64});
+    RandomEdits edits(seed, {.blockLines = 2 + static_cast<int>(seed % 3) * 20,
+                             .blockBytes = 64,
+                             .groupBlocks = 1 + static_cast<int>(seed % 4)});
     int mostLines = 0;
     for (int step = 0; step < 3000; ++step) {
       edits.Step();
