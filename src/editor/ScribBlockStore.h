@@ -81,7 +81,10 @@ class TScribBlockStore {
   // the views may point anywhere but into this store.
   void InsertTexts(int line, const std::vector<std::string_view>& texts);
   // Replaces the text; extra and object stay.
-  void Replace(int line, std::string_view text);
+  void Replace(int line, std::string_view text) { ReplaceBytes(line, 0, Text(line).size(), text); }
+  // Replaces `count` bytes of the line's text from byte `at` (both within
+  // the text); a small change moves only the bytes after it.
+  void ReplaceBytes(int line, std::size_t at, std::size_t count, std::string_view text);
   void Append(std::string_view text);
   // Appends the lines as blocks of exactly their size; the views may point
   // anywhere but into this store.

@@ -84,7 +84,7 @@ int TScribBlockStore<TExtra, kBreakSize, kCountsCharacters>::LineOfChar(
   if (Count() == 0) return 0;
   const typename Table::Found block = table_.FindChar(charIndex);
   const Block& found = *block.block;
-  const std::int64_t local = charIndex - block.firstChar;
+  const std::int64_t local = charIndex - table_.CharStart(block.at);
   // Largest index whose line starts at or before `local`.
   int low = 0;
   int high = found.Count() - 1;
@@ -398,12 +398,12 @@ void TScribBlockStore<TExtra, kBreakSize, kCountsCharacters>::Remove(int line, i
 }
 
 template <typename TExtra, int kBreakSize, bool kCountsCharacters>
-void TScribBlockStore<TExtra, kBreakSize, kCountsCharacters>::Replace(int line,
-                                                                      std::string_view text) {
-  CheckLineSize(text.size());
+void TScribBlockStore<TExtra, kBreakSize, kCountsCharacters>::ReplaceBytes(int line, std::size_t at,
+                                                                           std::size_t count,
+                                                                           std::string_view text) {
   Place place = Locate(line);
-  const std::size_t oldSize = place.block->TextOf(place.index).size();
-  if (place.block->text.size() - oldSize + text.size() > kMaxBlockBytes) {
+  CheckLineSize(place.block->TextOf(place.index).size() - count + text.size());
+  if (place.block->text.size() - count + text.size() > kMaxBlockBytes) {
     // Record ends are 32-bit: a line this long gets a block of its own.
     if (place.index + 1 < place.block->Count()) Split(place.at, place.index + 1);
     if (place.index > 0) {
@@ -412,13 +412,13 @@ void TScribBlockStore<TExtra, kBreakSize, kCountsCharacters>::Replace(int line,
     }
   }
   Block& block = *place.block;
-  const std::size_t begin = block.Begin(place.index);
-  Recount(block.TextOf(place.index), text);
-  block.text.replace(begin, oldSize, text);
-  const auto growth = static_cast<std::uint32_t>(text.size() - oldSize);  // wraps when shrinking
+  const std::size_t begin = block.Begin(place.index) + at;
+  Recount(block.TextOf(place.index).substr(at, count), text);
+  block.text.replace(begin, count, text);
+  const auto growth = static_cast<std::uint32_t>(text.size() - count);  // wraps when shrinking
   for (auto record = block.records.begin() + place.index; record != block.records.end(); ++record)
     record->end += growth;
-  Resized(place.at, 0, scrib_block_store::Signed(text.size()) - scrib_block_store::Signed(oldSize));
+  Resized(place.at, 0, scrib_block_store::Signed(text.size()) - scrib_block_store::Signed(count));
   SplitIfLarge(place.at);
 }
 

@@ -24,12 +24,11 @@ template <typename TBlock>
 class TScribBlockTable {
  public:
   using Blocks = std::vector<std::unique_ptr<TBlock>>;
-  // A block with where it starts.
+  // A block with its index and where it starts in lines.
   struct Found {
     TBlock* block;
     int at;
     int firstLine;
-    std::int64_t firstChar;
   };
 
   int GroupBlocks() const { return groupBlocks_; }
@@ -56,11 +55,16 @@ class TScribBlockTable {
   }
   // The block holding `line` (0 <= line < Lines()). Lookups in runs are cheap.
   Found FindLine(int line) const {
-    if (!HoldsLine(lastFound_, line)) {
-      ++lastFound_.index;
-      if (!HoldsLine(lastFound_, line)) lastFound_ = SearchLine(line);
+    Cached& cached = lastFound_;
+    if (cached.lineLayout != lineLayout_ || line < cached.found.firstLine ||
+        line >= cached.endLine) {
+      ++cached.slot.index;
+      if (!HoldsLine(cached.slot, line)) cached.slot = SearchLine(line);
+      cached.found = Describe(cached.slot);
+      cached.endLine = cached.found.firstLine + cached.found.block->Count();
+      cached.lineLayout = lineLayout_;
     }
-    return Describe(lastFound_);
+    return cached.found;
   }
   // The last block starting at or before `charIndex`, the first one below
   // the start; the table must not be empty.
@@ -74,6 +78,7 @@ class TScribBlockTable {
 
   // Block `at` changed by `lines` lines and `chars` characters.
   void Resize(int at, int lines, std::int64_t chars) {
+    if (lines != 0) ++lineLayout_;
     const Slot slot = SlotOf(at);
     Group& group = groups_[slot.group];
     group.lines.Resize(slot.index, lines);
@@ -84,6 +89,7 @@ class TScribBlockTable {
   // The blocks before block `at` (0 <= at <= Count()).
   void Insert(int at, Blocks blocks) {
     if (blocks.empty()) return;
+    ++lineLayout_;
     if (groups_.empty() || static_cast<int>(blocks.size()) > groupBlocks_) {
       // Many blocks come as groups of their own.
       const int group = SplitGroupBefore(at);
@@ -99,6 +105,7 @@ class TScribBlockTable {
   }
   // Blocks at .. at + count - 1, all existing.
   void Erase(int at, int count) {
+    ++lineLayout_;
     while (count > 0) {
       const Slot slot = SlotOf(at);
       const int inGroup = std::min(count, groups_[slot.group].Size() - slot.index);
@@ -111,6 +118,7 @@ class TScribBlockTable {
     MergeGroupsIfSmall(group - 1);
   }
   void Clear() {
+    ++lineLayout_;
     groups_.clear();
     groups_.shrink_to_fit();
     blocksOfGroups_.Clear();
@@ -136,6 +144,13 @@ class TScribBlockTable {
   struct Slot {
     int group;
     int index;  // in the group
+  };
+  // The last lookup by line, valid while the lines stay in their blocks.
+  struct Cached {
+    Slot slot{0, 0};
+    Found found{};
+    int endLine = 0;
+    std::uint64_t lineLayout = 0;
   };
 
   int GroupCount() const { return static_cast<int>(groups_.size()); }
@@ -165,8 +180,7 @@ class TScribBlockTable {
   Found Describe(Slot slot) const {
     const Group& group = groups_[slot.group];
     return {group.blocks[slot.index].get(), blocksOfGroups_.Start(slot.group) + slot.index,
-            linesOfGroups_.Start(slot.group) + group.lines.Start(slot.index),
-            charsOfGroups_.Start(slot.group) + group.chars.Start(slot.index)};
+            linesOfGroups_.Start(slot.group) + group.lines.Start(slot.index)};
   }
 
   void InsertInGroup(Slot slot, Blocks blocks) {
@@ -293,6 +307,7 @@ class TScribBlockTable {
   TScribStepPartition<int> linesOfGroups_;
   TScribStepPartition<std::int64_t> charsOfGroups_;
   int groupBlocks_ = 256;
+  std::uint64_t lineLayout_ = 1;  // changes whenever lines move between blocks
   mutable int lastGroup_ = 0;     // where the last lookup by index ended
-  mutable Slot lastFound_{0, 0};  // where the last lookup by line ended
+  mutable Cached lastFound_;
 };

@@ -46,6 +46,19 @@ class RandomEdits {
         break;
       }
       case 3:
+        if (count > 0) {
+          // Typing and deleting in place: a few bytes replaced inside a line,
+          // with positions past its end clamped.
+          const int index = Below(count);
+          std::string& text = model_[static_cast<std::size_t>(index)].text;
+          const std::size_t at = static_cast<std::size_t>(Below(static_cast<int>(text.size()) + 2));
+          const std::size_t removed = static_cast<std::size_t>(Below(4));
+          const std::string added = Below(3) == 0 ? "" : Line().substr(0, 3);
+          lines_.PutBytes(index, at, removed, added);
+          const std::size_t clampedAt = std::min(at, text.size());
+          text.replace(clampedAt, std::min(removed, text.size() - clampedAt), added);
+        }
+        break;
       case 4: {
         // Typing: small changes of one line, the common case.
         const int index = Below(count + 1);
