@@ -37,15 +37,12 @@ TBufferCoord TCustomScribEdit::InsertNormal(TBufferCoord position, std::string_v
   const std::string_view line = lines_->Get(lineIndex);
   const std::size_t at = std::min<std::size_t>(std::max(position.Char, 1) - 1, line.size());
   const auto pieces = SplitLines(text);
-  std::string tail(line.substr(at));
-  std::string first(line.substr(0, at));
-  first.append(pieces.front());
   if (pieces.size() == 1) {
-    const int endChar = Length(first) + 1;
-    lines_->Put(lineIndex, first + tail);
-    return {endChar, lineIndex + 1};
+    lines_->PutBytes(lineIndex, at, 0, text);
+    return {static_cast<int>(at + text.size()) + 1, lineIndex + 1};
   }
-  lines_->Put(lineIndex, std::move(first));
+  const std::string tail(line.substr(at));
+  lines_->PutBytes(lineIndex, at, tail.size(), pieces.front());
   const int added = static_cast<int>(pieces.size()) - 1;
   const int endChar = Length(pieces.back()) + 1;
   const std::string last = std::string(pieces.back()) + tail;
@@ -67,10 +64,13 @@ std::string TCustomScribEdit::DeleteNormal(TBufferCoord from, TBufferCoord to) {
   const std::string_view last = lines_->Get(lastLine - 1);
   const std::size_t fromAt = std::min<std::size_t>(std::max(from.Char, 1) - 1, first.size());
   const std::size_t toAt = std::min<std::size_t>(std::max(to.Char, 1) - 1, last.size());
-  std::string joined(first.substr(0, fromAt));
-  joined.append(last.substr(toAt));
-  lines_->Put(firstLine - 1, std::move(joined));
-  if (lastLine > firstLine) lines_->DeleteLines(firstLine, lastLine - firstLine);
+  if (lastLine == firstLine) {
+    lines_->PutBytes(firstLine - 1, fromAt, toAt - fromAt, {});
+    return removed;
+  }
+  const std::string lastTail(last.substr(toAt));
+  lines_->PutBytes(firstLine - 1, fromAt, first.size() - fromAt, lastTail);
+  lines_->DeleteLines(firstLine, lastLine - firstLine);
   return removed;
 }
 

@@ -1,20 +1,21 @@
 // TScribBlockStore: a sequence of byte strings ("lines") in blocks. A block
 // holds the texts of up to Limits().blockLines consecutive lines back to back
 // in one string, plus a small record per line (where its text ends, and the
-// owner's TExtra data), and an object per line once one was ever set. Two step
-// partitions give where each block starts in lines and in characters, where
-// the break after every line counts kBreakSize characters.
+// owner's TExtra data), and an object per line once one was ever set. A block
+// table gives where each block starts in lines and in characters, where the
+// break after every line counts kBreakSize characters.
 //
 // So inserting or removing lines moves only the records and bytes of one
-// block (and, when a block splits or goes, one entry per block), a line costs
-// its record beside its text, and the whole text is still at hand at once.
+// block (and, when a block splits or goes, the entries of one group of
+// blocks), a line costs its record beside its text, and the whole text is
+// still at hand at once.
 // The buffer keeps its lines here; word wrap keeps the row lengths of each line.
 //
 // Invariants:
 //  - no block is empty; a block's text holds at most Limits().blockBytes bytes
 //    unless it is a single line;
-//  - blockLines_ partitions the lines into the blocks, blockChars_ the
-//    characters of the joined text;
+//  - table_ partitions the lines and the characters of the joined text into
+//    the blocks;
 //  - record k of a block: its text is block.text[end of k - 1 .. end of k).
 #pragma once
 
@@ -24,12 +25,14 @@
 #include <string_view>
 #include <vector>
 
-#include "editor/ScribStepPartition.h"
+#include "editor/ScribBlockTable.h"
 
-// How many lines and bytes a block holds at most.
+// How many lines and bytes a block holds at most, and about how many blocks
+// make a group.
 struct TScribBlockLimits {
   int blockLines = 1024;
   std::size_t blockBytes = 8 * 1024;
+  int groupBlocks = 256;
 };
 
 // The extra data of lines that have none.
@@ -51,7 +54,7 @@ class TScribBlockStore {
   const TLimits& Limits() const { return limits_; }
   void SetLimits(TLimits limits);
 
-  int Count() const { return blockLines_.Total(); }
+  int Count() const { return table_.Lines(); }
   // Valid until the store changes.
   std::string_view Text(int line) const;
   TExtra& Extra(int line) { return Record(line).extra; }
@@ -60,7 +63,7 @@ class TScribBlockStore {
   void SetObject(int line, void* object);
 
   // Character offsets, each line break counting kBreakSize.
-  std::int64_t CharCount() const { return Count() == 0 ? 0 : blockChars_.Total() - kBreakSize; }
+  std::int64_t CharCount() const { return Count() == 0 ? 0 : table_.Chars() - kBreakSize; }
   // CharCount() with every UTF-8 character counting one.
   std::int64_t Utf8CharCount() const requires kCountsCharacters {
     return CharCount() - continuationBytes_;
@@ -78,7 +81,10 @@ class TScribBlockStore {
   // the views may point anywhere but into this store.
   void InsertTexts(int line, const std::vector<std::string_view>& texts);
   // Replaces the text; extra and object stay.
-  void Replace(int line, std::string_view text);
+  void Replace(int line, std::string_view text) { ReplaceBytes(line, 0, Text(line).size(), text); }
+  // Replaces `count` bytes of the line's text from byte `at` (both within
+  // the text); a small change moves only the bytes after it.
+  void ReplaceBytes(int line, std::size_t at, std::size_t count, std::string_view text);
   void Append(std::string_view text);
   // Appends the lines as blocks of exactly their size; the views may point
   // anywhere but into this store.
@@ -88,14 +94,16 @@ class TScribBlockStore {
   // Calls visit(text) for every line in order.
   template <typename Visit>
   void ForEachText(Visit&& visit) const {
-    for (const auto& block : blocks_)
-      for (int k = 0; k < block->Count(); ++k) visit(block->TextOf(k));
+    table_.ForEach([&visit](const Block& block) {
+      for (int k = 0; k < block.Count(); ++k) visit(block.TextOf(k));
+    });
   }
   // Calls change(extra) for every line.
   template <typename Change>
   void ForEachExtra(Change&& change) {
-    for (auto& block : blocks_)
-      for (LineRecord& record : block->records) change(record.extra);
+    table_.ForEach([&change](Block& block) {
+      for (LineRecord& record : block.records) change(record.extra);
+    });
   }
 
  private:
@@ -118,20 +126,21 @@ class TScribBlockStore {
     }
   };
   struct Place {
-    int block;
+    int at;     // the block's index
     int index;  // in the block
+    Block* block;
   };
+  using Table = TScribBlockTable<Block>;
 
   static constexpr std::size_t kMaxBlockBytes = 0xFFFFFFFF;
   static void CheckLineSize(std::size_t bytes);
 
-  int BlockCount() const { return static_cast<int>(blocks_.size()); }
-  int BlockOfLine(int line) const;
+  int BlockCount() const { return table_.Count(); }
   Place Locate(int line) const;
   LineRecord& Record(int line);
   const LineRecord& Record(int line) const;
 
-  using Blocks = std::vector<std::unique_ptr<Block>>;
+  using Blocks = typename Table::Blocks;
   // The texts in blocks as full as the limits allow, counted as added.
   Blocks Packed(const std::vector<std::string_view>& texts);
   void InsertBlocks(int at, Blocks blocks);
@@ -155,9 +164,6 @@ class TScribBlockStore {
   void Recount(std::string_view removed, std::string_view added);
 
   TLimits limits_;
-  Blocks blocks_;
-  TScribStepPartition<int> blockLines_;
-  TScribStepPartition<std::int64_t> blockChars_;
-  mutable int lastBlock_ = 0;           // where the last lookup ended; lookups go in runs
+  Table table_;
   std::int64_t continuationBytes_ = 0;  // bytes that continue a UTF-8 character
 };

@@ -22,58 +22,47 @@ void TScribBlockStore<TExtra, kBreakSize, kCountsCharacters>::SetLimits(TLimits 
   limits.blockLines = std::max(limits.blockLines, 1);
   limits.blockBytes = std::clamp<std::size_t>(limits.blockBytes, 1, kMaxBlockBytes);
   limits_ = limits;
+  table_.SetGroupBlocks(limits.groupBlocks);
 }
 
 // --- Finding lines -------------------------------------------------------------
 
 template <typename TExtra, int kBreakSize, bool kCountsCharacters>
-int TScribBlockStore<TExtra, kBreakSize, kCountsCharacters>::BlockOfLine(int line) const {
-  const auto holds = [this, line](int block) {
-    return block < BlockCount() && blockLines_.Start(block) <= line &&
-           line < blockLines_.Start(block + 1);
-  };
-  if (holds(lastBlock_)) return lastBlock_;
-  if (holds(lastBlock_ + 1)) return ++lastBlock_;
-  lastBlock_ = std::min(blockLines_.BoundaryAtOrBefore(line), BlockCount() - 1);
-  return lastBlock_;
-}
-
-template <typename TExtra, int kBreakSize, bool kCountsCharacters>
 auto TScribBlockStore<TExtra, kBreakSize, kCountsCharacters>::Locate(int line) const -> Place {
-  const int block = BlockOfLine(line);
-  return {block, line - blockLines_.Start(block)};
+  const typename Table::Found found = table_.FindLine(line);
+  return {found.at, line - found.firstLine, found.block};
 }
 
 template <typename TExtra, int kBreakSize, bool kCountsCharacters>
 auto TScribBlockStore<TExtra, kBreakSize, kCountsCharacters>::Record(int line) -> LineRecord& {
   const Place place = Locate(line);
-  return blocks_[place.block]->records[place.index];
+  return place.block->records[place.index];
 }
 
 template <typename TExtra, int kBreakSize, bool kCountsCharacters>
 auto TScribBlockStore<TExtra, kBreakSize, kCountsCharacters>::Record(int line) const
     -> const LineRecord& {
   const Place place = Locate(line);
-  return blocks_[place.block]->records[place.index];
+  return place.block->records[place.index];
 }
 
 template <typename TExtra, int kBreakSize, bool kCountsCharacters>
 std::string_view TScribBlockStore<TExtra, kBreakSize, kCountsCharacters>::Text(int line) const {
   const Place place = Locate(line);
-  return blocks_[place.block]->TextOf(place.index);
+  return place.block->TextOf(place.index);
 }
 
 template <typename TExtra, int kBreakSize, bool kCountsCharacters>
 void* TScribBlockStore<TExtra, kBreakSize, kCountsCharacters>::Object(int line) const {
   const Place place = Locate(line);
-  const auto& objects = blocks_[place.block]->objects;
+  const auto& objects = place.block->objects;
   return objects.empty() ? nullptr : objects[place.index];
 }
 
 template <typename TExtra, int kBreakSize, bool kCountsCharacters>
 void TScribBlockStore<TExtra, kBreakSize, kCountsCharacters>::SetObject(int line, void* object) {
   const Place place = Locate(line);
-  Block& block = *blocks_[place.block];
+  Block& block = *place.block;
   if (block.objects.empty()) {
     if (object == nullptr) return;
     block.objects.assign(block.records.size(), nullptr);
@@ -83,10 +72,9 @@ void TScribBlockStore<TExtra, kBreakSize, kCountsCharacters>::SetObject(int line
 
 template <typename TExtra, int kBreakSize, bool kCountsCharacters>
 std::int64_t TScribBlockStore<TExtra, kBreakSize, kCountsCharacters>::LineStart(int line) const {
-  if (line >= Count()) return blockChars_.Total();
+  if (line >= Count()) return table_.Chars();
   const Place place = Locate(line);
-  return blockChars_.Start(place.block) +
-         scrib_block_store::Signed(blocks_[place.block]->Begin(place.index)) +
+  return table_.CharStart(place.at) + scrib_block_store::Signed(place.block->Begin(place.index)) +
          kBreakSize * static_cast<std::int64_t>(place.index);
 }
 
@@ -94,9 +82,9 @@ template <typename TExtra, int kBreakSize, bool kCountsCharacters>
 int TScribBlockStore<TExtra, kBreakSize, kCountsCharacters>::LineOfChar(
     std::int64_t charIndex) const {
   if (Count() == 0) return 0;
-  const int block = std::min(blockChars_.BoundaryAtOrBefore(charIndex), BlockCount() - 1);
-  const Block& found = *blocks_[block];
-  const std::int64_t local = charIndex - blockChars_.Start(block);
+  const typename Table::Found block = table_.FindChar(charIndex);
+  const Block& found = *block.block;
+  const std::int64_t local = charIndex - table_.CharStart(block.at);
   // Largest index whose line starts at or before `local`.
   int low = 0;
   int high = found.Count() - 1;
@@ -109,7 +97,7 @@ int TScribBlockStore<TExtra, kBreakSize, kCountsCharacters>::LineOfChar(
     else
       high = middle - 1;
   }
-  return blockLines_.Start(block) + low;
+  return block.firstLine + low;
 }
 
 template <typename TExtra, int kBreakSize, bool kCountsCharacters>
@@ -122,8 +110,7 @@ void TScribBlockStore<TExtra, kBreakSize, kCountsCharacters>::CheckLineSize(std:
 template <typename TExtra, int kBreakSize, bool kCountsCharacters>
 void TScribBlockStore<TExtra, kBreakSize, kCountsCharacters>::Resized(int at, int lines,
                                                                       std::int64_t chars) {
-  blockLines_.Resize(at, lines);
-  blockChars_.Resize(at, chars);
+  table_.Resize(at, lines, chars);
 }
 
 template <typename TExtra, int kBreakSize, bool kCountsCharacters>
@@ -146,12 +133,7 @@ void TScribBlockStore<TExtra, kBreakSize, kCountsCharacters>::Recount(std::strin
 
 template <typename TExtra, int kBreakSize, bool kCountsCharacters>
 void TScribBlockStore<TExtra, kBreakSize, kCountsCharacters>::InsertBlocks(int at, Blocks blocks) {
-  const int count = static_cast<int>(blocks.size());
-  blockLines_.InsertEmpty(at, count);
-  blockChars_.InsertEmpty(at, count);
-  for (int k = 0; k < count; ++k) Resized(at + k, blocks[k]->Count(), blocks[k]->CharSize());
-  blocks_.insert(blocks_.begin() + at, std::make_move_iterator(blocks.begin()),
-                 std::make_move_iterator(blocks.end()));
+  table_.Insert(at, std::move(blocks));
 }
 
 template <typename TExtra, int kBreakSize, bool kCountsCharacters>
@@ -191,15 +173,12 @@ auto TScribBlockStore<TExtra, kBreakSize, kCountsCharacters>::Packed(
 
 template <typename TExtra, int kBreakSize, bool kCountsCharacters>
 void TScribBlockStore<TExtra, kBreakSize, kCountsCharacters>::EraseBlocks(int at, int count) {
-  blocks_.erase(blocks_.begin() + at, blocks_.begin() + at + count);
-  blockLines_.Remove(at, count);
-  blockChars_.Remove(at, count);
-  lastBlock_ = 0;
+  table_.Erase(at, count);
 }
 
 template <typename TExtra, int kBreakSize, bool kCountsCharacters>
 void TScribBlockStore<TExtra, kBreakSize, kCountsCharacters>::Split(int at, int index) {
-  Block& block = *blocks_[at];
+  Block& block = table_[at];
   auto tail = std::make_unique<Block>();
   const std::size_t cut = block.Begin(index);
   tail->text.assign(block.text, cut);
@@ -218,7 +197,7 @@ void TScribBlockStore<TExtra, kBreakSize, kCountsCharacters>::Split(int at, int 
 
 template <typename TExtra, int kBreakSize, bool kCountsCharacters>
 void TScribBlockStore<TExtra, kBreakSize, kCountsCharacters>::SplitIfLarge(int at) {
-  const Block& block = *blocks_[at];
+  const Block& block = table_[at];
   if (block.Count() > 1 &&
       (block.text.size() > limits_.blockBytes || block.Count() > limits_.blockLines))
     Split(at, block.Count() / 2);
@@ -227,8 +206,8 @@ void TScribBlockStore<TExtra, kBreakSize, kCountsCharacters>::SplitIfLarge(int a
 template <typename TExtra, int kBreakSize, bool kCountsCharacters>
 void TScribBlockStore<TExtra, kBreakSize, kCountsCharacters>::MergeIfSmall(int at) {
   if (at < 0 || at + 1 >= BlockCount()) return;
-  Block& block = *blocks_[at];
-  Block& next = *blocks_[at + 1];
+  Block& block = table_[at];
+  Block& next = table_[at + 1];
   if ((block.Count() + next.Count()) * 2 > limits_.blockLines ||
       (block.text.size() + next.text.size()) * 2 > limits_.blockBytes)
     return;
@@ -254,7 +233,7 @@ void TScribBlockStore<TExtra, kBreakSize, kCountsCharacters>::MergeIfSmall(int a
 template <typename TExtra, int kBreakSize, bool kCountsCharacters>
 void TScribBlockStore<TExtra, kBreakSize, kCountsCharacters>::InsertEmptyInBlock(int at, int index,
                                                                                  int count) {
-  Block& block = *blocks_[at];
+  Block& block = table_[at];
   const LineRecord empty{static_cast<std::uint32_t>(block.Begin(index))};
   block.records.insert(block.records.begin() + index, static_cast<std::size_t>(count), empty);
   if (!block.objects.empty())
@@ -277,7 +256,9 @@ template <typename TExtra, int kBreakSize, bool kCountsCharacters>
 auto TScribBlockStore<TExtra, kBreakSize, kCountsCharacters>::InsertionPlace(int line) const
     -> Place {
   // A line at the end goes into the last block.
-  return line < Count() ? Locate(line) : Place{BlockCount() - 1, blocks_.back()->Count()};
+  if (line < Count()) return Locate(line);
+  Block& last = table_[BlockCount() - 1];
+  return {BlockCount() - 1, last.Count(), &last};
 }
 
 template <typename TExtra, int kBreakSize, bool kCountsCharacters>
@@ -288,20 +269,20 @@ void TScribBlockStore<TExtra, kBreakSize, kCountsCharacters>::InsertEmpty(int li
     return;
   }
   const Place place = InsertionPlace(line);
-  const int blockCount = blocks_[place.block]->Count();
+  const int blockCount = place.block->Count();
   if (blockCount + count <= limits_.blockLines) {
-    InsertEmptyInBlock(place.block, place.index, count);
+    InsertEmptyInBlock(place.at, place.index, count);
     return;
   }
   if (count <= limits_.blockLines / 2 && blockCount > 1) {
     // Halving the full block leaves room on either side of the cut.
-    Split(place.block, blockCount / 2);
+    Split(place.at, blockCount / 2);
     InsertEmpty(line, count);
     return;
   }
-  int at = place.block;
+  int at = place.at;
   if (place.index > 0) {
-    if (place.index < blocks_[at]->Count()) Split(at, place.index);
+    if (place.index < table_[at].Count()) Split(at, place.index);
     ++at;
   }
   InsertEmptyBlocks(at, count);
@@ -310,7 +291,7 @@ void TScribBlockStore<TExtra, kBreakSize, kCountsCharacters>::InsertEmpty(int li
 template <typename TExtra, int kBreakSize, bool kCountsCharacters>
 void TScribBlockStore<TExtra, kBreakSize, kCountsCharacters>::InsertTextsInBlock(
     int at, int index, const std::vector<std::string_view>& texts, std::size_t bytes) {
-  Block& block = *blocks_[at];
+  Block& block = table_[at];
   const std::size_t begin = block.Begin(index);
   block.text.insert(begin, bytes, '\0');
   std::vector<LineRecord> records;
@@ -347,19 +328,19 @@ void TScribBlockStore<TExtra, kBreakSize, kCountsCharacters>::InsertTexts(
   }
   const int count = static_cast<int>(texts.size());
   const Place place = InsertionPlace(line);
-  const Block& block = *blocks_[place.block];
+  const Block& block = *place.block;
   if (block.Count() + count <= limits_.blockLines &&
       block.text.size() + bytes <= limits_.blockBytes) {
-    InsertTextsInBlock(place.block, place.index, texts, bytes);
+    InsertTextsInBlock(place.at, place.index, texts, bytes);
     return;
   }
   if (count <= limits_.blockLines / 2 && bytes <= limits_.blockBytes / 2 && block.Count() > 1) {
     // Halving the full block leaves room on either side of the cut.
-    Split(place.block, block.Count() / 2);
+    Split(place.at, block.Count() / 2);
     InsertTexts(line, texts);
     return;
   }
-  int at = place.block;
+  int at = place.at;
   if (place.index > 0) {
     if (place.index < block.Count()) Split(at, place.index);
     ++at;
@@ -375,7 +356,7 @@ void TScribBlockStore<TExtra, kBreakSize, kCountsCharacters>::InsertTexts(
 template <typename TExtra, int kBreakSize, bool kCountsCharacters>
 void TScribBlockStore<TExtra, kBreakSize, kCountsCharacters>::RemoveInBlock(int at, int index,
                                                                             int count) {
-  Block& block = *blocks_[at];
+  Block& block = table_[at];
   const std::size_t begin = block.Begin(index);
   const std::size_t end = block.records[index + count - 1].end;
   Recount(std::string_view(block.text).substr(begin, end - begin), {});
@@ -393,53 +374,52 @@ template <typename TExtra, int kBreakSize, bool kCountsCharacters>
 void TScribBlockStore<TExtra, kBreakSize, kCountsCharacters>::Remove(int line, int count) {
   while (count > 0) {
     const Place place = Locate(line);
-    const int inBlock = std::min(count, blocks_[place.block]->Count() - place.index);
-    if (inBlock == blocks_[place.block]->Count()) {
+    const int inBlock = std::min(count, place.block->Count() - place.index);
+    if (inBlock == place.block->Count()) {
       // A run of whole blocks goes in one move.
-      int end = place.block;
+      int end = place.at;
       int lines = 0;
-      while (end < BlockCount() && lines + blocks_[end]->Count() <= count) {
-        Recount(blocks_[end]->text, {});
-        lines += blocks_[end++]->Count();
+      while (end < BlockCount() && lines + table_[end].Count() <= count) {
+        Recount(table_[end].text, {});
+        lines += table_[end++].Count();
       }
-      EraseBlocks(place.block, end - place.block);
+      EraseBlocks(place.at, end - place.at);
       count -= lines;
     } else {
-      RemoveInBlock(place.block, place.index, inBlock);
+      RemoveInBlock(place.at, place.index, inBlock);
       count -= inBlock;
     }
   }
   if (line < Count()) {
-    const int at = Locate(line).block;
+    const int at = Locate(line).at;
     MergeIfSmall(at);
     MergeIfSmall(at - 1);
   }
 }
 
 template <typename TExtra, int kBreakSize, bool kCountsCharacters>
-void TScribBlockStore<TExtra, kBreakSize, kCountsCharacters>::Replace(int line,
-                                                                      std::string_view text) {
-  CheckLineSize(text.size());
+void TScribBlockStore<TExtra, kBreakSize, kCountsCharacters>::ReplaceBytes(int line, std::size_t at,
+                                                                           std::size_t count,
+                                                                           std::string_view text) {
   Place place = Locate(line);
-  const std::size_t oldSize = blocks_[place.block]->TextOf(place.index).size();
-  if (blocks_[place.block]->text.size() - oldSize + text.size() > kMaxBlockBytes) {
+  CheckLineSize(place.block->TextOf(place.index).size() - count + text.size());
+  if (place.block->text.size() - count + text.size() > kMaxBlockBytes) {
     // Record ends are 32-bit: a line this long gets a block of its own.
-    if (place.index + 1 < blocks_[place.block]->Count()) Split(place.block, place.index + 1);
+    if (place.index + 1 < place.block->Count()) Split(place.at, place.index + 1);
     if (place.index > 0) {
-      Split(place.block, place.index);
-      place = {place.block + 1, 0};
+      Split(place.at, place.index);
+      place = {place.at + 1, 0, &table_[place.at + 1]};
     }
   }
-  Block& block = *blocks_[place.block];
-  const std::size_t begin = block.Begin(place.index);
-  Recount(block.TextOf(place.index), text);
-  block.text.replace(begin, oldSize, text);
-  const auto growth = static_cast<std::uint32_t>(text.size() - oldSize);  // wraps when shrinking
+  Block& block = *place.block;
+  const std::size_t begin = block.Begin(place.index) + at;
+  Recount(block.TextOf(place.index).substr(at, count), text);
+  block.text.replace(begin, count, text);
+  const auto growth = static_cast<std::uint32_t>(text.size() - count);  // wraps when shrinking
   for (auto record = block.records.begin() + place.index; record != block.records.end(); ++record)
     record->end += growth;
-  Resized(place.block, 0,
-          scrib_block_store::Signed(text.size()) - scrib_block_store::Signed(oldSize));
-  SplitIfLarge(place.block);
+  Resized(place.at, 0, scrib_block_store::Signed(text.size()) - scrib_block_store::Signed(count));
+  SplitIfLarge(place.at);
 }
 
 template <typename TExtra, int kBreakSize, bool kCountsCharacters>
@@ -456,10 +436,6 @@ void TScribBlockStore<TExtra, kBreakSize, kCountsCharacters>::AppendPacked(
 
 template <typename TExtra, int kBreakSize, bool kCountsCharacters>
 void TScribBlockStore<TExtra, kBreakSize, kCountsCharacters>::Clear() {
-  blocks_.clear();
-  blocks_.shrink_to_fit();
-  blockLines_.Clear();
-  blockChars_.Clear();
-  lastBlock_ = 0;
+  table_.Clear();
   continuationBytes_ = 0;
 }

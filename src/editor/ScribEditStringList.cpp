@@ -97,11 +97,18 @@ void TScribEditStringList::Put(int index, std::string text) {
     Add(std::move(text));
     return;
   }
+  PutBytes(index, 0, std::string_view::npos, text);
+}
+
+void TScribEditStringList::PutBytes(int index, std::size_t at, std::size_t count,
+                                    std::string_view text) {
   CheckIndex(index, Count() - 1);
   UpdateScope update(*this);
   const bool wasLongest = index == indexOfLongestLine_;
   const std::uint32_t oldWidth = wasLongest ? WidthOf(index) & kWidthBits : 0;
-  store_.Replace(index, text);
+  const std::size_t size = store_.Text(index).size();
+  at = std::min(at, size);
+  store_.ReplaceBytes(index, at, std::min(count, size - at), text);
   store_.Width(index) = TScribLineStore::kUnknownWidth;
   if (wasLongest) {
     // The longest line stays first as long as it did not shrink.

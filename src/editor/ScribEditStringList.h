@@ -94,6 +94,9 @@ class TScribEditStringList {
   int Add(std::string text);
   void Insert(int index, std::string text);
   void Put(int index, std::string text);  // index == Count() appends
+  // Replaces `count` bytes of line `index` from byte `at` (clamped to the
+  // line) with `text`, which must not point into this buffer; fires OnPutted.
+  void PutBytes(int index, std::size_t at, std::size_t count, std::string_view text);
   void Delete(int index);
   void Clear();
   void Exchange(int index1, int index2);

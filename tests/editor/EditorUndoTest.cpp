@@ -228,9 +228,11 @@ TEST(EditorUndo, RandomEditsUndoToTheOriginalAndRedoToTheFinalBytes) {
     MemoryClipboard clipboard;
     TCustomScribEdit edit;
     edit.SetClipboard(&clipboard);
-    // Blocks of a few lines and bytes, so that edits split, merge and cross them.
-    edit.Lines().SetOptions(
-        {.blocks = {.blockLines = 2 + static_cast<int>(seed % 3), .blockBytes = 4 + seed % 20}});
+    // Blocks of a few lines and bytes in groups of a few blocks, so that edits
+    // split, merge and cross both.
+    edit.Lines().SetOptions({.blocks = {.blockLines = 2 + static_cast<int>(seed % 3),
+                                        .blockBytes = 4 + seed % 20,
+                                        .groupBlocks = 1 + static_cast<int>(seed % 2)}});
     SetUpLikeMainWindow(edit, "int main()\r\n{\r\n\tif (a) {\r\n    b = 1;\r\n\t}\r\n}\r\n");
     edit.Lines().Add("");
     const std::string original = edit.Text();

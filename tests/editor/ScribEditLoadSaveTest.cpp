@@ -267,9 +267,9 @@ TEST(LoadPieces, LoadingInTinyPiecesOrUpToALimitSplitsLikeTheTextAndFindsTheEnco
         << "mixed exactly when saving cannot give the bytes back";
     for (const std::size_t piece : {1u, 2u, 3u, 5u, 64u}) {
       std::istringstream stream(bytes);
-      // Small blocks too, so that lines also cross block boundaries.
-      TScribEditStringList pieces(
-          {.loadPieceBytes = piece, .blocks = {.blockLines = 2, .blockBytes = 3}});
+      // Small blocks and groups too, so that lines also cross their boundaries.
+      TScribEditStringList pieces({.loadPieceBytes = piece,
+                                   .blocks = {.blockLines = 2, .blockBytes = 3, .groupBlocks = 2}});
       pieces.LoadFromStream(stream);
       ASSERT_EQ(LinesOf(pieces), LinesOf(whole)) << "piece size " << piece;
       ASSERT_EQ(pieces.LineBreakStyle(), whole.LineBreakStyle());

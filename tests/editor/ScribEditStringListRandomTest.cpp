@@ -21,9 +21,11 @@ struct ModelLine {
 
 class RandomEdits {
  public:
-  // Tiny blocks make nearly every edit split, merge or cross a block.
-  explicit RandomEdits(unsigned seed,
-                       TScribBlockLimits blocks = {.blockLines = 3, .blockBytes = 10})
+  // Tiny blocks in groups of a few make nearly every edit split, merge or
+  // cross a block, and often a group.
+  explicit RandomEdits(unsigned seed, TScribBlockLimits blocks = {.blockLines = 3,
+                                                                  .blockBytes = 10,
+                                                                  .groupBlocks = 2})
       : random_(seed), lines_({.blocks = blocks}) {}
 
   void Step() {
@@ -44,6 +46,19 @@ class RandomEdits {
         break;
       }
       case 3:
+        if (count > 0) {
+          // Typing and deleting in place: a few bytes replaced inside a line,
+          // with positions past its end clamped.
+          const int index = Below(count);
+          std::string& text = model_[static_cast<std::size_t>(index)].text;
+          const std::size_t at = static_cast<std::size_t>(Below(static_cast<int>(text.size()) + 2));
+          const std::size_t removed = static_cast<std::size_t>(Below(4));
+          const std::string added = Below(3) == 0 ? "" : Line().substr(0, 3);
+          lines_.PutBytes(index, at, removed, added);
+          const std::size_t clampedAt = std::min(at, text.size());
+          text.replace(clampedAt, std::min(removed, text.size() - clampedAt), added);
+        }
+        break;
       case 4: {
         // Typing: small changes of one line, the common case.
         const int index = Below(count + 1);
@@ -222,7 +237,9 @@ TEST(ScribEditStringListRandom, CachesMatchNaiveRecomputationOnLargerBuffers) {
   // Enough lines that the pending steps are sometimes moved back and
   // sometimes settled, with blocks both tiny and of a few dozen lines.
   for (unsigned seed = 100; seed < 104; ++seed) {
-    RandomEdits edits(seed, {.blockLines = 2 + static_cast<int>(seed % 3) * 20, .blockBytes = 64});
+    RandomEdits edits(seed, {.blockLines = 2 + static_cast<int>(seed % 3) * 20,
+                             .blockBytes = 64,
+                             .groupBlocks = 1 + static_cast<int>(seed % 4)});
     int mostLines = 0;
     for (int step = 0; step < 3000; ++step) {
       edits.Step();

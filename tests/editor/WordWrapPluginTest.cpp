@@ -196,8 +196,8 @@ TEST(WordWrapPlugin, WidthChangeLaysOutAgain) {
 
 TEST(WordWrapPlugin, RandomEditsMatchAFreshLayout) {
   std::mt19937 random(11);
-  // Tiny blocks, so that edits split and join the blocks of rows often.
-  WrappedView view(20, {.blocks = {.blockLines = 4, .blockBytes = 12}});
+  // Tiny blocks and groups, so that edits split and join both often.
+  WrappedView view(20, {.blocks = {.blockLines = 4, .blockBytes = 12, .groupBlocks = 2}});
   const auto randomLine = [&] {
     std::string text;
     const int length = static_cast<int>(random() % 70);
