@@ -125,6 +125,14 @@ int TScribExpandedLine::PlainRunEnd(int from, int limit) const {
                                         static_cast<std::size_t>(limit), rules_.utf8));
 }
 
+int TScribExpandedLine::PlainRunBefore(const Position& at, std::int64_t column) const {
+  if (at.column >= column) return at.offset;
+  // No more bytes than columns lie before `column`.
+  return PlainRunEnd(
+      at.offset, static_cast<int>(std::min<std::int64_t>(static_cast<std::int64_t>(text_.size()),
+                                                         at.offset + (column - at.column))));
+}
+
 void TScribExpandedLine::AdvanceTo(Position& at, int offset) const {
   if (offset < at.offset) at = anchor_;
   offset = std::min(offset, static_cast<int>(text_.size()));
@@ -151,17 +159,14 @@ void TScribExpandedLine::Append(std::string& out, std::int64_t column, std::int6
   const int size = static_cast<int>(text_.size());
   // To the character whose cells hold `column` (past zero-width ones before it).
   while (reading_.offset < size) {
-    const TScribCharCells c = CharAt(reading_);
-    if (reading_.column + c.cells > column) break;
-    // No more bytes than columns lie before `column`.
-    const int limit = static_cast<int>(
-        std::min<std::int64_t>(size, reading_.offset + (column - reading_.column)));
-    const int runEnd = PlainRunEnd(reading_.offset, limit);
+    const int runEnd = PlainRunBefore(reading_, column);
     if (runEnd > reading_.offset) {
       reading_.column += runEnd - reading_.offset;
       reading_.offset = runEnd;
       continue;
     }
+    const TScribCharCells c = CharAt(reading_);
+    if (reading_.column + c.cells > column) break;
     reading_.column += c.cells;
     reading_.offset += static_cast<int>(c.bytes);
   }
@@ -169,6 +174,16 @@ void TScribExpandedLine::Append(std::string& out, std::int64_t column, std::int6
   Position at = reading_;
   bool appended = false;
   while (at.offset < size) {
+    // Runs of one-cell characters go in one piece.
+    const int runEnd = PlainRunBefore(at, end);
+    if (runEnd > at.offset) {
+      out.append(text_.substr(static_cast<std::size_t>(at.offset),
+                              static_cast<std::size_t>(runEnd - at.offset)));
+      at.column += runEnd - at.offset;
+      at.offset = runEnd;
+      appended = true;
+      continue;
+    }
     const auto offset = static_cast<std::size_t>(at.offset);
     const TScribCharCells c = CharAt(at);
     // A combining mark goes with the character before it.

@@ -63,6 +63,8 @@ class TScribExpandedLine {
   // The first byte in [from, limit) that is not one cell (a TAB, or a
   // non-ASCII byte of UTF-8 text), or limit.
   int PlainRunEnd(int from, int limit) const;
+  // PlainRunEnd from `at`, stopping at `column`.
+  int PlainRunBefore(const Position& at, std::int64_t column) const;
   // Cells and bytes of the character at `at`.
   TScribCharCells CharAt(const Position& at) const;
 

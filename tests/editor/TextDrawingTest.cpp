@@ -82,4 +82,60 @@ TEST(DisplayPositions, LineWidthsAgreeWithStepsOverRandomText) {
   }
 }
 
+// The cells [column, column + count) taken a character at a time: a TAB as
+// its TAB filler, a cut wide character as spaces, combining marks with the
+// character they follow, or with its last piece when the range cuts it.
+std::string CellsTakenOneByOne(std::string_view line, TScribCellRules rules, std::int64_t column,
+                               std::int64_t count) {
+  std::string out;
+  const std::int64_t end = column + count;
+  std::int64_t at = 0;
+  bool appended = false;
+  for (std::size_t offset = 0; offset < line.size();) {
+    const TScribCharCells c = CharCellsAt(line, offset, at, rules);
+    const std::int64_t first = std::max(column, at);
+    const std::int64_t last = std::min(end, at + c.cells);
+    if (c.cells == 0 && appended) {
+      out.append(line.substr(offset, c.bytes));
+    } else if (c.cells > 0) {
+      appended = first < last;
+      if (!appended)
+        ;
+      else if (line[offset] == '\t')
+        out.append(static_cast<std::size_t>(last - first), '\t');
+      else if (last - first == c.cells)
+        out.append(line.substr(offset, c.bytes));
+      else
+        out.append(static_cast<std::size_t>(last - first), ' ');
+      if (appended && last < at + c.cells) break;
+    }
+    at += c.cells;
+    offset += c.bytes;
+  }
+  return out;
+}
+
+// The painter reads a line's cells piece by piece, forward and from the start again.
+TEST(DisplayPositions, PiecesOfCellsAgreeWithACharacterAtATime) {
+  const std::string pieces[] = {"a",        "\t",   "\xC3\xA9", "\xE4\xB8\xAD", "\xF0\x9F\x98\x80",
+                                "\xCC\x81", "\xFF", "\xC3",     "abcdefghij"};
+  std::mt19937 random(7);
+  for (int round = 0; round < 300; ++round) {
+    std::string line;
+    for (int n = static_cast<int>(random() % 24); n > 0; --n) line += pieces[random() % 9];
+    for (const TScribCellRules rules : {TScribCellRules{4, true}, TScribCellRules{8, false}}) {
+      TScribExpandedLine expanded(line, rules);
+      const std::int64_t width = ExpandedLength(line, rules);
+      for (int request = 0; request < 8; ++request) {
+        const std::int64_t column = static_cast<std::int64_t>(random() % (width + 3));
+        const std::int64_t count = static_cast<std::int64_t>(random() % 12);
+        std::string piece;
+        expanded.Append(piece, column, count);
+        EXPECT_EQ(piece, CellsTakenOneByOne(line, rules, column, count))
+            << testing::PrintToString(line) << " column " << column << " count " << count;
+      }
+    }
+  }
+}
+
 }  // namespace
