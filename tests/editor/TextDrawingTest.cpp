@@ -62,14 +62,20 @@ TEST(DisplayPositions, TabsAndPositionsBeyondTheEnd) {
     EXPECT_LE(CharToColumn(line, ColumnToChar(line, column, 8), 8), column);
 }
 
-// A line's width measured a character at a time, as the painter steps.
-TEST(DisplayPositions, LineWidthsAgreeWithStepsOverRandomText) {
+// Up to 24 pieces of ASCII, TABs, wide and combining characters and invalid bytes.
+std::string RandomCellLine(std::mt19937& random) {
   const std::string pieces[] = {"a",        "\t",   "\xC3\xA9", "\xE4\xB8\xAD", "\xF0\x9F\x98\x80",
                                 "\xCC\x81", "\xFF", "\xC3",     "abcdefghij"};
+  std::string line;
+  for (int n = static_cast<int>(random() % 24); n > 0; --n) line += pieces[random() % 9];
+  return line;
+}
+
+// A line's width measured a character at a time, as the painter steps.
+TEST(DisplayPositions, LineWidthsAgreeWithStepsOverRandomText) {
   std::mt19937 random(5);
   for (int round = 0; round < 500; ++round) {
-    std::string line;
-    for (int n = static_cast<int>(random() % 24); n > 0; --n) line += pieces[random() % 9];
+    const std::string line = RandomCellLine(random);
     for (const TScribCellRules rules : {TScribCellRules{4, true}, TScribCellRules{8, false}}) {
       std::int64_t column = 0;
       for (std::size_t at = 0; at < line.size();) {
@@ -117,12 +123,9 @@ std::string CellsTakenOneByOne(std::string_view line, TScribCellRules rules, std
 
 // The painter reads a line's cells piece by piece, forward and from the start again.
 TEST(DisplayPositions, PiecesOfCellsAgreeWithACharacterAtATime) {
-  const std::string pieces[] = {"a",        "\t",   "\xC3\xA9", "\xE4\xB8\xAD", "\xF0\x9F\x98\x80",
-                                "\xCC\x81", "\xFF", "\xC3",     "abcdefghij"};
   std::mt19937 random(7);
   for (int round = 0; round < 300; ++round) {
-    std::string line;
-    for (int n = static_cast<int>(random() % 24); n > 0; --n) line += pieces[random() % 9];
+    const std::string line = RandomCellLine(random);
     for (const TScribCellRules rules : {TScribCellRules{4, true}, TScribCellRules{8, false}}) {
       TScribExpandedLine expanded(line, rules);
       const std::int64_t width = ExpandedLength(line, rules);
