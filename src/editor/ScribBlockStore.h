@@ -143,9 +143,7 @@ class TScribBlockStore {
   using Blocks = typename Table::Blocks;
   // The texts in blocks as full as the limits allow, counted as added.
   Blocks Packed(const std::vector<std::string_view>& texts);
-  void InsertBlocks(int at, Blocks blocks);
   void InsertBlock(int at, std::unique_ptr<Block> block);
-  void EraseBlocks(int at, int count);
   // Moves the records from `index` on into a new block after `at`.
   void Split(int at, int index);
   void SplitIfLarge(int at);
@@ -158,8 +156,6 @@ class TScribBlockStore {
   Place InsertionPlace(int line) const;
   void InsertEmptyBlocks(int at, int count);
   void RemoveInBlock(int at, int index, int count);
-  // Block `at` changed by `lines` lines and `chars` characters.
-  void Resized(int at, int lines, std::int64_t chars);
   // Keeps the count of UTF-8 continuation bytes as `added` replaces `removed`.
   void Recount(std::string_view removed, std::string_view added);
 

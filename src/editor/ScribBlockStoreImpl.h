@@ -108,12 +108,6 @@ void TScribBlockStore<TExtra, kBreakSize, kCountsCharacters>::CheckLineSize(std:
 // --- Blocks --------------------------------------------------------------------
 
 template <typename TExtra, int kBreakSize, bool kCountsCharacters>
-void TScribBlockStore<TExtra, kBreakSize, kCountsCharacters>::Resized(int at, int lines,
-                                                                      std::int64_t chars) {
-  table_.Resize(at, lines, chars);
-}
-
-template <typename TExtra, int kBreakSize, bool kCountsCharacters>
 void TScribBlockStore<TExtra, kBreakSize, kCountsCharacters>::Recount(std::string_view removed,
                                                                       std::string_view added) {
   if constexpr (kCountsCharacters) {
@@ -132,16 +126,11 @@ void TScribBlockStore<TExtra, kBreakSize, kCountsCharacters>::Recount(std::strin
 }
 
 template <typename TExtra, int kBreakSize, bool kCountsCharacters>
-void TScribBlockStore<TExtra, kBreakSize, kCountsCharacters>::InsertBlocks(int at, Blocks blocks) {
-  table_.Insert(at, std::move(blocks));
-}
-
-template <typename TExtra, int kBreakSize, bool kCountsCharacters>
 void TScribBlockStore<TExtra, kBreakSize, kCountsCharacters>::InsertBlock(
     int at, std::unique_ptr<Block> block) {
   Blocks one;
   one.push_back(std::move(block));
-  InsertBlocks(at, std::move(one));
+  table_.Insert(at, std::move(one));
 }
 
 template <typename TExtra, int kBreakSize, bool kCountsCharacters>
@@ -172,11 +161,6 @@ auto TScribBlockStore<TExtra, kBreakSize, kCountsCharacters>::Packed(
 }
 
 template <typename TExtra, int kBreakSize, bool kCountsCharacters>
-void TScribBlockStore<TExtra, kBreakSize, kCountsCharacters>::EraseBlocks(int at, int count) {
-  table_.Erase(at, count);
-}
-
-template <typename TExtra, int kBreakSize, bool kCountsCharacters>
 void TScribBlockStore<TExtra, kBreakSize, kCountsCharacters>::Split(int at, int index) {
   Block& block = table_[at];
   auto tail = std::make_unique<Block>();
@@ -191,7 +175,7 @@ void TScribBlockStore<TExtra, kBreakSize, kCountsCharacters>::Split(int at, int 
   block.text.resize(cut);
   block.text.shrink_to_fit();
   block.records.resize(static_cast<std::size_t>(index));
-  Resized(at, -tail->Count(), -tail->CharSize());
+  table_.Resize(at, -tail->Count(), -tail->CharSize());
   InsertBlock(at + 1, std::move(tail));
 }
 
@@ -224,8 +208,8 @@ void TScribBlockStore<TExtra, kBreakSize, kCountsCharacters>::MergeIfSmall(int a
   }
   const int lines = next.Count();
   const std::int64_t chars = next.CharSize();
-  EraseBlocks(at + 1, 1);
-  Resized(at, lines, chars);
+  table_.Erase(at + 1, 1);
+  table_.Resize(at, lines, chars);
 }
 
 // --- Changing ------------------------------------------------------------------
@@ -238,7 +222,7 @@ void TScribBlockStore<TExtra, kBreakSize, kCountsCharacters>::InsertEmptyInBlock
   block.records.insert(block.records.begin() + index, static_cast<std::size_t>(count), empty);
   if (!block.objects.empty())
     block.objects.insert(block.objects.begin() + index, static_cast<std::size_t>(count), nullptr);
-  Resized(at, count, kBreakSize * static_cast<std::int64_t>(count));
+  table_.Resize(at, count, kBreakSize * static_cast<std::int64_t>(count));
 }
 
 template <typename TExtra, int kBreakSize, bool kCountsCharacters>
@@ -309,8 +293,8 @@ void TScribBlockStore<TExtra, kBreakSize, kCountsCharacters>::InsertTextsInBlock
   const int count = static_cast<int>(texts.size());
   if (!block.objects.empty())
     block.objects.insert(block.objects.begin() + index, static_cast<std::size_t>(count), nullptr);
-  Resized(at, count,
-          scrib_block_store::Signed(bytes) + kBreakSize * static_cast<std::int64_t>(count));
+  table_.Resize(at, count,
+                scrib_block_store::Signed(bytes) + kBreakSize * static_cast<std::int64_t>(count));
 }
 
 template <typename TExtra, int kBreakSize, bool kCountsCharacters>
@@ -318,7 +302,7 @@ void TScribBlockStore<TExtra, kBreakSize, kCountsCharacters>::InsertTexts(
     int line, const std::vector<std::string_view>& texts) {
   if (texts.empty()) return;
   if (Count() == 0) {
-    InsertBlocks(0, Packed(texts));
+    table_.Insert(0, Packed(texts));
     return;
   }
   std::size_t bytes = 0;
@@ -347,7 +331,7 @@ void TScribBlockStore<TExtra, kBreakSize, kCountsCharacters>::InsertTexts(
   }
   Blocks packed = Packed(texts);
   const int added = static_cast<int>(packed.size());
-  InsertBlocks(at, std::move(packed));
+  table_.Insert(at, std::move(packed));
   // The blocks on either side may be small pieces of a split one.
   MergeIfSmall(at + added - 1);
   MergeIfSmall(at - 1);
@@ -366,8 +350,9 @@ void TScribBlockStore<TExtra, kBreakSize, kCountsCharacters>::RemoveInBlock(int 
     record->end -= static_cast<std::uint32_t>(end - begin);
   if (!block.objects.empty())
     block.objects.erase(block.objects.begin() + index, block.objects.begin() + index + count);
-  Resized(at, -count,
-          -scrib_block_store::Signed(end - begin) - kBreakSize * static_cast<std::int64_t>(count));
+  table_.Resize(
+      at, -count,
+      -scrib_block_store::Signed(end - begin) - kBreakSize * static_cast<std::int64_t>(count));
 }
 
 template <typename TExtra, int kBreakSize, bool kCountsCharacters>
@@ -383,7 +368,7 @@ void TScribBlockStore<TExtra, kBreakSize, kCountsCharacters>::Remove(int line, i
         Recount(table_[end].text, {});
         lines += table_[end++].Count();
       }
-      EraseBlocks(place.at, end - place.at);
+      table_.Erase(place.at, end - place.at);
       count -= lines;
     } else {
       RemoveInBlock(place.at, place.index, inBlock);
@@ -418,7 +403,8 @@ void TScribBlockStore<TExtra, kBreakSize, kCountsCharacters>::ReplaceBytes(int l
   const auto growth = static_cast<std::uint32_t>(text.size() - count);  // wraps when shrinking
   for (auto record = block.records.begin() + place.index; record != block.records.end(); ++record)
     record->end += growth;
-  Resized(place.at, 0, scrib_block_store::Signed(text.size()) - scrib_block_store::Signed(count));
+  table_.Resize(place.at, 0,
+                scrib_block_store::Signed(text.size()) - scrib_block_store::Signed(count));
   SplitIfLarge(place.at);
 }
 
@@ -431,7 +417,7 @@ void TScribBlockStore<TExtra, kBreakSize, kCountsCharacters>::Append(std::string
 template <typename TExtra, int kBreakSize, bool kCountsCharacters>
 void TScribBlockStore<TExtra, kBreakSize, kCountsCharacters>::AppendPacked(
     const std::vector<std::string_view>& texts) {
-  InsertBlocks(BlockCount(), Packed(texts));
+  table_.Insert(BlockCount(), Packed(texts));
 }
 
 template <typename TExtra, int kBreakSize, bool kCountsCharacters>

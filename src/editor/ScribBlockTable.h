@@ -1,15 +1,15 @@
 // TScribBlockTable: the blocks of a block store in order, each with its size
-// in lines and in characters. The blocks sit in groups of about GroupBlocks()
-// blocks, so adding or removing a block moves the entries of one group (and,
-// when a group splits or goes, one entry per group) however many blocks
-// there are. Blocks are addressed by their index 0 .. Count() - 1; TBlock
-// gives its size with Count() (lines) and CharSize().
+// in lines and in characters. The blocks sit in groups of about
+// SetGroupBlocks() blocks, so adding or removing a block moves the entries of
+// one group (and, when a group splits or goes, one entry per group) however
+// many blocks there are. Blocks are addressed by their index 0 .. Count() - 1;
+// TBlock gives its size with Count() (lines) and CharSize().
 //
 // Invariants:
-//  - no group is empty; a group that grows past 2 * GroupBlocks() splits;
-//  - groupBlocks_, groupLines_ and groupChars_ partition the blocks, lines and
-//    characters into the groups; each group's own partitions do the same for
-//    its blocks, from its first line and character.
+//  - no group is empty; a group that grows past 2 * groupBlocks_ splits;
+//  - blocksOfGroups_, linesOfGroups_ and charsOfGroups_ partition the blocks,
+//    lines and characters into the groups; each group's own partitions do
+//    the same for its blocks, from its first line and character.
 #pragma once
 
 #include <algorithm>
@@ -31,7 +31,6 @@ class TScribBlockTable {
     int firstLine;
   };
 
-  int GroupBlocks() const { return groupBlocks_; }
   void SetGroupBlocks(int blocks) { groupBlocks_ = std::max(blocks, 1); }
 
   int Count() const { return blocksOfGroups_.Total(); }
@@ -240,7 +239,7 @@ class TScribBlockTable {
     groups_.insert(groups_.begin() + at, std::make_move_iterator(made.begin()),
                    std::make_move_iterator(made.end()));
   }
-  // The blocks as groups of GroupBlocks() before group `at`; gives how many.
+  // The blocks as groups of groupBlocks_ before group `at`; gives how many.
   int InsertGroups(int at, Blocks blocks) {
     std::vector<Group> made;
     for (std::size_t first = 0; first < blocks.size();) {
